@@ -1,0 +1,25 @@
+#include "core/ConversionError.h"
+
+ConversionError::ConversionError(const QString& offendingText)
+    : std::runtime_error(QStringLiteral("“%1”不是有效的整数值").arg(offendingText).toStdString())
+{
+}
+
+qlonglong toLongStrict(const QString& text)
+{
+    bool ok = false;
+    // QString::toLongLong accepts surrounding blanks; a strict reader does not.
+    const qlonglong value = text.trimmed() == text ? text.toLongLong(&ok, 10) : 0;
+    if (!ok)
+        throw ConversionError(text);
+    return value;
+}
+
+int toIntStrict(const QString& text)
+{
+    bool ok = false;
+    const int value = text.trimmed() == text ? text.toInt(&ok, 10) : 0;
+    if (!ok)
+        throw ConversionError(text);
+    return value;
+}

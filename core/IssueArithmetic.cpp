@@ -1,0 +1,45 @@
+#include "core/IssueArithmetic.h"
+
+#include "core/ConversionError.h"
+
+namespace {
+
+qlonglong issueValue(const QString& issue)
+{
+    if (!isIssueText(issue) || issue.size() > 18)
+        throw ConversionError(issue);
+    return issue.toLongLong();
+}
+
+QString withWidthOf(const QString& issue, qlonglong value)
+{
+    return QStringLiteral("%1").arg(value, issue.size(), 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+bool isIssueText(const QString& issue)
+{
+    if (issue.isEmpty())
+        return false;
+    for (QChar c : issue)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    return true;
+}
+
+QString nextIssue(const QString& issue)
+{
+    return withWidthOf(issue, issueValue(issue) + 1);
+}
+
+QString previousIssue(const QString& issue)
+{
+    const qlonglong value = issueValue(issue);
+    return value == 0 ? QString() : withWidthOf(issue, value - 1);
+}
+
+QString issueValueText(const QString& issue)
+{
+    return QString::number(issueValue(issue));
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// Neighbouring issues. The result keeps the width of the given issue, padded
+// with zeros (08123 -> 08124, 2025217 -> 2025216), and grows only when the
+// value needs more digits (99999 -> 100000). Throws ConversionError when the
+// issue is not a decimal number.
+QString nextIssue(const QString& issue);
+// Empty when there is no issue before it (value 0).
+QString previousIssue(const QString& issue);
+// The issue's integer value as decimal text, leading zeros dropped (08123 -> 8123).
+QString issueValueText(const QString& issue);
+// True when the text is one or more decimal digits and nothing else.
+bool isIssueText(const QString& issue);

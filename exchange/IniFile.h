@@ -1,0 +1,33 @@
+#pragma once
+
+// INI profile files in the GBK encoding, read and written the way the
+// classic profile functions do: a missing file, section or key reads as the
+// default; a write changes only its own key line, keeps every other line as
+// it was, and creates the file and the section when needed. Section and key
+// names match without regard to letter case.
+
+#include <QString>
+#include <stdexcept>
+
+class IniWriteError : public std::runtime_error
+{
+public:
+    explicit IniWriteError(const QString& path);
+    QString text() const { return QString::fromUtf8(what()); }
+};
+
+class IniFile
+{
+public:
+    explicit IniFile(QString path) : m_path(std::move(path)) {}
+
+    QString readString(const QString& section, const QString& key, const QString& defaultValue) const;
+    // Throws IniWriteError ("无法写入 <path>") when the file cannot be written;
+    // the file on disk is then unchanged.
+    void writeString(const QString& section, const QString& key, const QString& value) const;
+
+    const QString& path() const { return m_path; }
+
+private:
+    QString m_path;
+};

@@ -1,0 +1,80 @@
+#pragma once
+
+// A small RAII layer over the SQLCipher C API: one connection, prepared
+// statements with bound values, and transactions that roll back unless
+// committed. Every failure throws DatabaseError with the engine's own text.
+
+#include <QString>
+#include <stdexcept>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+class DatabaseError : public std::runtime_error
+{
+public:
+    explicit DatabaseError(const QString& message);
+    QString text() const { return QString::fromUtf8(what()); }
+};
+
+class Database
+{
+public:
+    enum class Mode { OpenExisting, CreateIfMissing };
+
+    // Opens the file, applies the key at once and proves it with a read of
+    // sqlite_master: a wrong key or a damaged file throws here.
+    Database(const QString& path, const QString& key, Mode mode = Mode::OpenExisting);
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    void exec(const QString& sql);                // statements without results
+    sqlite3* handle() const { return m_db; }
+    const QString& path() const { return m_path; }
+
+    // Copies the whole database into a new file at `target` through the
+    // engine's online backup, encrypted with the same key.
+    void backupTo(const QString& target, const QString& key) const;
+
+private:
+    sqlite3* m_db = nullptr;
+    QString m_path;
+};
+
+class Statement
+{
+public:
+    Statement(const Database& db, const QString& sql);
+    ~Statement();
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    // Binding positions count from 1, as the engine does.
+    Statement& bind(int index, const QString& text); // a null QString binds NULL
+    Statement& bind(int index, int value);
+    Statement& bindNull(int index);
+
+    bool step(); // true while a row is available
+    void reset();
+
+    QString text(int column) const; // NULL reads as a null QString
+    int integer(int column) const;
+    bool isNull(int column) const;
+
+private:
+    sqlite3* m_db;
+    sqlite3_stmt* m_stmt = nullptr;
+};
+
+class Transaction
+{
+public:
+    explicit Transaction(Database& db);
+    ~Transaction(); // rolls back unless commit() ran
+    void commit();
+
+private:
+    Database& m_db;
+    bool m_done = false;
+};

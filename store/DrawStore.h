@@ -1,0 +1,75 @@
+#pragma once
+
+// The draw history of both games in one encrypted file. This is the only
+// code that writes SQL; every value is bound, and table names come only from
+// the two known games.
+
+#include "core/DrawLookup.h"
+#include "core/DrawRecord.h"
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class Database;
+
+// The two draw tables; the active one is an option read at start.
+enum class Game { Fucai, Ticai };
+QString tableName(Game game); // "fucai" / "ticai"
+
+class DrawStore : public DrawLookup
+{
+public:
+    static const QString kKey;           // the fixed file key
+    static const QString kFileName;      // db1.mdb
+    static const QString kBackupName;    // 备份数据.mdb
+
+    // Opens an existing file; throws DatabaseError when it is missing,
+    // unreadable or of another key.
+    explicit DrawStore(const QString& path);
+    ~DrawStore() override;
+
+    // Creates a new empty database with both tables and their issue index.
+    // Never touches an existing file (returns false then).
+    static bool createEmpty(const QString& path);
+
+    void setGame(Game game) { m_game = game; }
+    Game game() const { return m_game; }
+    QString table() const { return tableName(m_game); }
+    const QString& path() const { return m_path; }
+
+    // select qs from T order by qs
+    QStringList issueList() const;
+    // select * from T where qs>=? and qs<=? order by qs [desc]; an empty start
+    // is met by every issue, as the text comparison makes it.
+    std::vector<DrawRecord> range(const QString& start, const QString& end, bool descending = false) const;
+    // select * from T where qs=?
+    std::optional<DrawRecord> oneIssue(const QString& issue) const;
+    bool issueExists(const QString& issue) const;
+    int count() const;
+
+    QString latestNumber() const override;
+    QString numberOfIssue(const QString& issue) const override;
+
+    void append(const DrawRecord& record);   // one transaction
+    void deleteAll();                        // delete from T
+    int deleteIssue(const QString& issue);   // every row of that issue; returns rows deleted
+
+    // Consistent copy of the live file, even while connected: online backup
+    // into a temporary file that then replaces `target`.
+    void backupTo(const QString& target) const;
+    // Replaces the live file with `source` and reconnects. Checks first that
+    // the source opens with the key; the live file is replaced only by a
+    // complete copy (temporary file, then rename). Throws DatabaseError with
+    // a user-facing reason when it cannot restore; the live file is then kept.
+    void restoreFrom(const QString& source);
+
+private:
+    void connect();
+
+    QString m_path;
+    Game m_game = Game::Fucai;
+    std::unique_ptr<Database> m_db;
+};

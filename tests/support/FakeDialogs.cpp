@@ -1,0 +1,81 @@
+#include "tests/support/FakeDialogs.h"
+
+#include <gtest/gtest.h>
+
+void FakeDialogs::message(QWidget*, const QString& text)
+{
+    shown.push_back({Kind::Message, {}, text});
+}
+
+void FakeDialogs::critical(QWidget*, const QString& text)
+{
+    shown.push_back({Kind::Critical, {}, text});
+}
+
+bool FakeDialogs::askOkCancel(QWidget*, const QString& title, const QString& text)
+{
+    shown.push_back({Kind::OkCancel, title, text});
+    return nextAnswer();
+}
+
+bool FakeDialogs::askYesNo(QWidget*, const QString& text)
+{
+    shown.push_back({Kind::YesNo, {}, text});
+    return nextAnswer();
+}
+
+QString FakeDialogs::saveFileName(QWidget*, const QString& caption, const QString&, const QString&)
+{
+    shown.push_back({Kind::SaveFile, caption, {}});
+    if (fileNames.empty())
+        return {};
+    QString name = fileNames.front();
+    fileNames.pop_front();
+    return name;
+}
+
+QString FakeDialogs::openFileName(QWidget* parent, const QString& caption, const QString& dir, const QString& filter)
+{
+    QString name = saveFileName(parent, caption, dir, filter);
+    shown.back().kind = Kind::OpenFile;
+    return name;
+}
+
+int FakeDialogs::exec(QDialog* dialog)
+{
+    shown.push_back({Kind::Modal, dialog->objectName(), dialog->windowTitle()});
+    if (modalHandlers.empty())
+        return QDialog::Rejected;
+    auto handler = std::move(modalHandlers.front());
+    modalHandlers.pop_front();
+    return handler(dialog);
+}
+
+QStringList FakeDialogs::messages() const
+{
+    QStringList list;
+    for (const Shown& s : shown)
+        if (s.kind == Kind::Message || s.kind == Kind::Critical)
+            list << s.text;
+    return list;
+}
+
+QStringList FakeDialogs::texts(Kind kind) const
+{
+    QStringList list;
+    for (const Shown& s : shown)
+        if (s.kind == kind)
+            list << s.text;
+    return list;
+}
+
+bool FakeDialogs::nextAnswer()
+{
+    if (answers.empty()) {
+        ADD_FAILURE() << "unscripted question: " << shown.back().text.toStdString();
+        return false;
+    }
+    bool answer = answers.front();
+    answers.pop_front();
+    return answer;
+}

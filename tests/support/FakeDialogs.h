@@ -1,0 +1,46 @@
+#pragma once
+
+#include "ui/widgets/Dialogs.h"
+
+#include <QDialog>
+#include <QStringList>
+#include <deque>
+#include <functional>
+
+// Scripted stand-in for every dialog. It records each text shown, in order,
+// and answers questions from a queue. A question with no scripted answer
+// fails the running test and answers "no".
+class FakeDialogs : public Dialogs
+{
+public:
+    enum class Kind { Message, Critical, OkCancel, YesNo, SaveFile, OpenFile, Modal };
+    struct Shown
+    {
+        Kind kind;
+        QString title;
+        QString text;
+    };
+
+    void message(QWidget*, const QString& text) override;
+    void critical(QWidget*, const QString& text) override;
+    bool askOkCancel(QWidget*, const QString& title, const QString& text) override;
+    bool askYesNo(QWidget*, const QString& text) override;
+    QString saveFileName(QWidget*, const QString& caption, const QString&, const QString&) override;
+    QString openFileName(QWidget*, const QString& caption, const QString&, const QString&) override;
+    // Runs the scripted handler for a modal window (which may click its
+    // controls), or returns Rejected when none is scripted.
+    int exec(QDialog* dialog) override;
+
+    std::deque<bool> answers;
+    std::deque<QString> fileNames;
+    std::deque<std::function<int(QDialog*)>> modalHandlers;
+    std::vector<Shown> shown;
+
+    // Texts of every message and error shown, in order (questions excluded).
+    QStringList messages() const;
+    QStringList texts(Kind kind) const;
+    void clear() { shown.clear(); }
+
+private:
+    bool nextAnswer();
+};
