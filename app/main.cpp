@@ -1,0 +1,36 @@
+#include "store/DrawStore.h"
+#include "ui/main/Itemset.h"
+#include "ui/main/Main.h"
+#include "ui/main/StartUp.h"
+#include "ui/main/splash.h"
+#include "ui/widgets/Dialogs.h"
+#include "exchange/OptionsFile.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    prepareApplication(app);
+    const QString appDir = QApplication::applicationDirPath();
+    QtDialogs dialogs;
+
+    auto* splash = new TFrm_Splash;
+    splash->show();
+    QApplication::processEvents();
+
+    std::unique_ptr<DrawStore> store = openDrawStore(appDir, dialogs);
+    if (!store) {
+        delete splash;
+        return 1;
+    }
+    TFrmMain mainWindow(*store, dialogs, appDir);
+    mainWindow.setSplash(splash);
+
+    // Windows that live for the whole run, created once in this order.
+    TFrm_itemset options(Options::optionsPath(appDir), dialogs, &mainWindow);
+    mainWindow.setOptionsWindow(&options);
+
+    mainWindow.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,110 @@
+#include "tests/ui/MainWindowFixture.h"
+
+namespace {
+
+using DataCommandsTest = MainWindowTest;
+
+TEST_F(DataCommandsTest, DeleteAllAsksFirst)
+{
+    seed(5);
+    show();
+    dialogs.clear();
+    dialogs.answers = {false};
+    action("N35")->trigger();
+    EXPECT_EQ(store->count(), 5);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].title, "提示");
+    EXPECT_EQ(dialogs.shown[0].text, "准备删除全部历史期数记录，是否继续！");
+
+    dialogs.answers = {true};
+    action("N35")->trigger();
+    EXPECT_EQ(store->count(), 0);
+    EXPECT_TRUE(gridIssues().isEmpty());
+    EXPECT_EQ(dialogs.messages(), QStringList{"删除成功，历史数据已经全部清空！"});
+}
+
+TEST_F(DataCommandsTest, DeleteSelectedRemovesTheCurrentRowsIssue)
+{
+    const QStringList issues = seed(5);
+    show();
+    auto* grid = child<QTableView>("DBGridEh1");
+    grid->setCurrentIndex(grid->model()->index(2, 0));
+    dialogs.clear();
+    dialogs.answers = {true};
+    click("SpeedButton15");
+    EXPECT_FALSE(store->issueExists(issues[2]));
+    EXPECT_EQ(store->count(), 4);
+    EXPECT_FALSE(gridIssues().contains(issues[2]));
+    EXPECT_EQ(dialogs.texts(FakeDialogs::Kind::OkCancel), QStringList{"准备删除所选记录数据，是否继续！"});
+    EXPECT_EQ(dialogs.messages(), QStringList{"删除成功，所选记录已被删除！"});
+}
+
+TEST_F(DataCommandsTest, DeleteSelectedWithEmptyGridDeletesNothing)
+{
+    seed(1);
+    show(); // one draw: the grid shows no rows
+    dialogs.answers = {true};
+    action("N36")->trigger();
+    EXPECT_EQ(store->count(), 1);
+}
+
+TEST_F(DataCommandsTest, BackupTwiceAndRestoreGiveTheLatestBackup)
+{
+    seed(3);
+    show();
+    const QString backup = dir.file(DrawStore::kBackupName);
+    dialogs.clear();
+    dialogs.answers = {true};
+    action("N1")->trigger();
+    EXPECT_EQ(dialogs.messages(), QStringList{"数据备份成功，已经将所有数据备份至" + backup});
+
+    seed(2, "2025100");
+    dialogs.answers = {true};
+    action("N1")->trigger(); // replaces the first backup
+    const QStringList backedUp = store->issueList();
+    seed(4, "2025200");
+    store->deleteIssue(backedUp.first());
+
+    dialogs.clear();
+    dialogs.answers = {true};
+    action("N12")->trigger();
+    EXPECT_EQ(dialogs.messages(), QStringList{"数据恢复成功，已经将所有数据重新恢复！"});
+    EXPECT_EQ(store->issueList(), backedUp);
+    EXPECT_TRUE(gridIssues().isEmpty()); // nothing is reopened until the next display
+    click("SpeedButton18");
+    EXPECT_FALSE(gridIssues().isEmpty());
+}
+
+TEST_F(DataCommandsTest, RestoreWithoutBackupKeepsTheLiveFile)
+{
+    const QStringList issues = seed(4);
+    show();
+    dialogs.clear();
+    dialogs.answers = {true};
+    action("N12")->trigger();
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_TRUE(dialogs.messages().first().startsWith("数据恢复失败！"));
+    EXPECT_EQ(store->issueList(), issues);
+
+    dir.write(DrawStore::kBackupName, QByteArray(4096, 'z')); // damaged backup
+    dialogs.answers = {true};
+    action("N12")->trigger();
+    EXPECT_TRUE(dialogs.messages().last().startsWith("数据恢复失败！"));
+    EXPECT_EQ(store->issueList(), issues);
+    enter("2025005", "123"); // still connected and writable
+    EXPECT_TRUE(store->issueExists("2025005"));
+}
+
+TEST_F(DataCommandsTest, CancelledBackupWritesNothing)
+{
+    seed(2);
+    show();
+    dialogs.answers = {false};
+    action("N1")->trigger();
+    EXPECT_FALSE(QFile::exists(dir.file(DrawStore::kBackupName)));
+    dialogs.answers = {false};
+    action("N12")->trigger();
+    EXPECT_EQ(store->count(), 2);
+}
+
+} // namespace

@@ -1,0 +1,126 @@
+#include "store/Database.h"
+#include "tests/ui/MainWindowFixture.h"
+#include "ui/main/StartUp.h"
+
+#include <QHeaderView>
+#include <QTabWidget>
+
+namespace {
+
+using StartUpTest = MainWindowTest;
+
+const char* const kStartSelectors[] = {"ComboBox14", "ComboBox17", "ComboBox25"};
+const char* const kEndSelectors[] = {"ComboBox15", "ComboBox18", "ComboBox26"};
+
+TEST_F(StartUpTest, HundredDrawsShowTheNewestFortyTwo)
+{
+    const QStringList issues = seed(100);
+    show();
+    for (const char* name : kStartSelectors) {
+        EXPECT_EQ(child<QComboBox>(name)->count(), 99) << name;
+        EXPECT_EQ(child<QComboBox>(name)->currentText(), issues[58]) << name;
+    }
+    for (const char* name : kEndSelectors) {
+        EXPECT_EQ(child<QComboBox>(name)->itemText(0), issues[1]) << name;
+        EXPECT_EQ(child<QComboBox>(name)->currentText(), issues[99]) << name;
+    }
+    EXPECT_EQ(gridIssues(), issues.mid(58));
+    EXPECT_EQ(child<QLineEdit>("Edit3")->text(), "2025101");
+    EXPECT_EQ(window->windowTitle(), "Quorvane V1.9 中国福利彩票3D");
+    EXPECT_EQ(window->ActiveTable(), "fucai");
+    EXPECT_TRUE(window->AnnounceEntry);
+    EXPECT_EQ(child<QTabWidget>("PageControl3")->currentIndex(), 0);
+    EXPECT_FALSE(window->statusPanelText(3).isEmpty());
+}
+
+TEST_F(StartUpTest, FewDrawsLeaveTheStartUnselected)
+{
+    const QStringList issues = seed(30);
+    show();
+    for (const char* name : kStartSelectors)
+        EXPECT_EQ(child<QComboBox>(name)->currentIndex(), -1) << name;
+    EXPECT_EQ(gridIssues(), issues);
+}
+
+TEST_F(StartUpTest, OneDrawGivesEmptyListsAndProposesTheNextIssue)
+{
+    seed(1, "08123");
+    show();
+    for (const char* name : kStartSelectors)
+        EXPECT_EQ(child<QComboBox>(name)->count(), 0) << name;
+    for (const char* name : kEndSelectors)
+        EXPECT_EQ(child<QComboBox>(name)->count(), 0) << name;
+    EXPECT_TRUE(gridIssues().isEmpty());
+    EXPECT_EQ(child<QLineEdit>("Edit3")->text(), "08124");
+}
+
+TEST_F(StartUpTest, EmptyHistoryOpensWithEmptyPanel)
+{
+    show();
+    EXPECT_TRUE(gridIssues().isEmpty());
+    EXPECT_EQ(child<QLineEdit>("Edit3")->text(), "");
+    EXPECT_TRUE(dialogs.messages().isEmpty());
+}
+
+TEST_F(StartUpTest, OptionsChooseGameCountAndWidth)
+{
+    store->setGame(Game::Ticai);
+    const QStringList ticai = seed(20);
+    setOption(Options::kKindSection, Options::kKindKey, "2");
+    setOption(Options::kStartSection, Options::kShowCountKey, "5");
+    setOption(Options::kWidthSection, Options::kWidthKey, "21");
+    store->setGame(Game::Fucai);
+    show();
+    EXPECT_EQ(window->windowTitle(), "Quorvane V1.9 中国体育彩票排列3");
+    EXPECT_EQ(window->ActiveTable(), "ticai");
+    EXPECT_EQ(window->DefaultShowCount, "5");
+    EXPECT_EQ(gridIssues(), ticai.mid(13)); // P + 2 draws
+    auto* grid = child<QTableView>("DBGridEh1");
+    EXPECT_EQ(grid->columnWidth(1), 21);
+    EXPECT_EQ(grid->columnWidth(30), 21);
+}
+
+TEST_F(StartUpTest, UnreadableOptionValueIsReported)
+{
+    seed(3);
+    setOption(Options::kStartSection, Options::kShowCountKey, "abc");
+    show();
+    ASSERT_EQ(dialogs.texts(FakeDialogs::Kind::Critical).size(), 1);
+    EXPECT_TRUE(dialogs.texts(FakeDialogs::Kind::Critical).first().contains("abc"));
+}
+
+TEST_F(StartUpTest, ClosingAskedAndNoKeepsTheWindow)
+{
+    seed(3);
+    show();
+    const QString proposed = child<QLineEdit>("Edit3")->text();
+    dialogs.answers = {false};
+    window->close();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(dialogs.texts(FakeDialogs::Kind::YesNo), QStringList{"是否退出系统？"});
+    EXPECT_EQ(child<QLineEdit>("Edit3")->text(), proposed);
+    dialogs.answers = {true};
+    action("N48")->trigger();
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST(StartUpStore, MissingWrongKeyOrDamagedFileGivesTheStartUpMessage)
+{
+    TestDir dir;
+    FakeDialogs dialogs;
+    EXPECT_EQ(openDrawStore(dir.path(), dialogs), nullptr); // missing
+    EXPECT_FALSE(QFile::exists(dir.file(DrawStore::kFileName)));
+
+    { Database other(dir.file(DrawStore::kFileName), "another key", Database::Mode::CreateIfMissing); other.exec("create table fucai (qs text)"); }
+    EXPECT_EQ(openDrawStore(dir.path(), dialogs), nullptr); // another key
+
+    dir.write(DrawStore::kFileName, QByteArray(8192, 'x'));
+    EXPECT_EQ(openDrawStore(dir.path(), dialogs), nullptr); // damaged
+
+    EXPECT_EQ(dialogs.messages(), QStringList(3, TFrmMain::kStoreMissing));
+    QFile::remove(dir.file(DrawStore::kFileName));
+    ASSERT_TRUE(DrawStore::createEmpty(dir.file(DrawStore::kFileName)));
+    EXPECT_NE(openDrawStore(dir.path(), dialogs), nullptr);
+}
+
+} // namespace

@@ -1,0 +1,134 @@
+#include "ui/main/Itemset.h"
+
+#include "core/ConversionError.h"
+#include "exchange/IniFile.h"
+#include "exchange/OptionsFile.h"
+#include "ui/widgets/CommandGuard.h"
+#include "ui/widgets/Dialogs.h"
+#include "ui/widgets/RadioGroup.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QSpinBox>
+#include <climits>
+
+const QString TFrm_itemset::kSavedText = QStringLiteral("默认参数设置成功，重新启动程序设置生效！");
+
+TFrm_itemset::TFrm_itemset(QString optionsPath, Dialogs& dialogs, QWidget* parent)
+    : QDialog(parent), m_optionsPath(std::move(optionsPath)), m_dialogs(dialogs)
+{
+    setObjectName("Frm_itemset");
+    setWindowTitle(QStringLiteral("选项设置"));
+    QFont font(QStringLiteral("宋体"));
+    font.setPixelSize(13);
+    setFont(font);
+
+    RadioGroup1 = new RadioGroup(QStringLiteral("默认显示期数"), {"20", "40", "60", "80", "100"}, 5, this);
+    RadioGroup1->setObjectName("RadioGroup1");
+    RadioGroup1->setItemIndex(1);
+
+    SeSkinGroupBox2 = new QGroupBox(QStringLiteral("首页列宽"), this);
+    SeSkinGroupBox2->setObjectName("SeSkinGroupBox2");
+    SeSkinLabel2 = new QLabel(QStringLiteral("第一至第七位："), SeSkinGroupBox2);
+    SeSkinLabel2->setObjectName("SeSkinLabel2");
+    SeSkinSpinEdit1 = new QSpinBox(SeSkinGroupBox2);
+    SeSkinSpinEdit1->setObjectName("SeSkinSpinEdit1");
+    SeSkinSpinEdit1->setRange(INT_MIN, INT_MAX);
+    SeSkinSpinEdit1->setValue(16);
+    SeSkinLabel1 = new QLabel(QStringLiteral("像素"), SeSkinGroupBox2);
+    SeSkinLabel1->setObjectName("SeSkinLabel1");
+    auto* widthRow = new QHBoxLayout(SeSkinGroupBox2);
+    widthRow->addWidget(SeSkinLabel2);
+    widthRow->addWidget(SeSkinSpinEdit1, 1);
+    widthRow->addWidget(SeSkinLabel1);
+
+    SeSkinGroupBox1 = new QGroupBox(QStringLiteral("彩票种类设置"), this);
+    SeSkinGroupBox1->setObjectName("SeSkinGroupBox1");
+    SeSkinRadioButton1 = new QRadioButton(QStringLiteral("福彩3D"), SeSkinGroupBox1);
+    SeSkinRadioButton1->setObjectName("SeSkinRadioButton1");
+    SeSkinRadioButton1->setChecked(true);
+    SeSkinRadioButton2 = new QRadioButton(QStringLiteral("排列3"), SeSkinGroupBox1);
+    SeSkinRadioButton2->setObjectName("SeSkinRadioButton2");
+    auto* gameRow = new QHBoxLayout(SeSkinGroupBox1);
+    gameRow->addWidget(SeSkinRadioButton1);
+    gameRow->addWidget(SeSkinRadioButton2);
+
+    SeSkinButton1 = new QPushButton(QStringLiteral("设置"), this);
+    SeSkinButton1->setObjectName("SeSkinButton1");
+    SeSkinButton2 = new QPushButton(QStringLiteral("退出"), this);
+    SeSkinButton2->setObjectName("SeSkinButton2");
+    connect(SeSkinButton1, &QPushButton::clicked, this, &TFrm_itemset::SeSkinButton1Click);
+    connect(SeSkinButton2, &QPushButton::clicked, this, &TFrm_itemset::SeSkinButton2Click);
+
+    auto* groups = new QHBoxLayout;
+    groups->addWidget(SeSkinGroupBox2);
+    groups->addWidget(SeSkinGroupBox1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(SeSkinButton1);
+    buttons->addWidget(SeSkinButton2);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(RadioGroup1);
+    layout->addLayout(groups);
+    layout->addLayout(buttons);
+    setFixedSize(427, 273);
+}
+
+void TFrm_itemset::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        runGuarded(m_dialogs, this, [this] { FormShow(); });
+}
+
+void TFrm_itemset::FormShow()
+{
+    const StartupOptions options = readStartupOptions(m_optionsPath);
+    // A stored count that is not a number ends the showing here, as the
+    // conversion error says; the controls keep what they had.
+    const int count = toIntStrict(options.defaultShowCount);
+    setWidthText(options.columnWidth);
+    RadioGroup1->setItemIndex(showCountItemIndex(count));
+    (options.isFucai() ? SeSkinRadioButton1 : SeSkinRadioButton2)->setChecked(true);
+}
+
+void TFrm_itemset::SeSkinButton1Click()
+{
+    runGuarded(m_dialogs, this, [this] {
+        const IniFile ini(m_optionsPath);
+        ini.writeString(Options::kWidthSection, Options::kWidthKey, widthText());
+        // With no item selected (a stored count below 20) the stored count is kept.
+        if (RadioGroup1->itemIndex() >= 0)
+            ini.writeString(Options::kStartSection, Options::kShowCountKey,
+                            RadioGroup1->itemText(RadioGroup1->itemIndex()));
+        ini.writeString(Options::kKindSection, Options::kKindKey,
+                        SeSkinRadioButton1->isChecked() ? Options::kKindFucai : Options::kKindTicai);
+        m_dialogs.message(this, kSavedText);
+    });
+}
+
+void TFrm_itemset::SeSkinButton2Click()
+{
+    close();
+}
+
+QString TFrm_itemset::widthText() const
+{
+    return SeSkinSpinEdit1->text();
+}
+
+void TFrm_itemset::setWidthText(const QString& text)
+{
+    // The stored text is shown as it stands, even when it is not a number.
+    bool isNumber = false;
+    const int value = text.toInt(&isNumber);
+    if (isNumber)
+        SeSkinSpinEdit1->setValue(value);
+    if (auto* edit = SeSkinSpinEdit1->findChild<QLineEdit*>())
+        edit->setText(text);
+}

@@ -1,0 +1,236 @@
+#include "ui/main/Main.h"
+
+#include "core/ConversionError.h"
+#include "core/DrawEntry.h"
+#include "core/IssueArithmetic.h"
+#include "exchange/OptionsFile.h"
+#include "store/DrawEntry.h"
+#include "store/DrawStore.h"
+#include "ui/main/Clock.h"
+#include "ui/main/HistoryModel.h"
+#include "ui/main/splash.h"
+#include "ui/widgets/CommandGuard.h"
+#include "ui/widgets/Dialogs.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+const QString TFrmMain::kAskExit = QStringLiteral("是否退出系统？");
+const QString TFrmMain::kStoreMissing =
+    QStringLiteral("找不到数据文件或数据文件无法打开，请确认解压是否正确或者文件被删除！");
+
+TFrmMain::TFrmMain(DrawStore& store, Dialogs& dialogs, QString appDir, QWidget* parent)
+    : QMainWindow(parent), m_store(store), m_dialogs(dialogs), m_appDir(std::move(appDir)),
+      m_history(new HistoryModel(this))
+{
+    setObjectName("FrmMain");
+    setWindowTitle(QStringLiteral("Quorvane"));
+    buildMenu();
+
+    auto* central = new QWidget(this);
+    // The top strip stays empty: nothing is advertised and nothing is sent anywhere.
+    auto* strip = new QWidget(central);
+    strip->setObjectName("Panel2");
+    strip->setFixedHeight(68);
+    PageControl3 = new QTabWidget(central);
+    PageControl3->setObjectName("PageControl3");
+    PageControl3->setIconSize(QSize(24, 24));
+    PageControl3->addTab(buildEntryTab(), QStringLiteral("原始数据录入"));
+    PageControl3->addTab(buildPositionChartTab(), QStringLiteral("按位走势分析图"));
+    PageControl3->setTabToolTip(1, QStringLiteral("根据每位走势进行分析"));
+    PageControl3->addTab(buildSumChartTab(), QStringLiteral("全家和统计图"));
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(strip);
+    layout->addWidget(PageControl3, 1);
+    setCentralWidget(central);
+    buildStatusBar();
+
+    Timer2 = new QTimer(this);
+    Timer2->setObjectName("Timer2");
+    Timer2->setInterval(100);
+    connect(Timer2, &QTimer::timeout, this, &TFrmMain::Timer2Timer);
+    Timer2->start();
+
+    resize(1024, 776);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+TFrmMain::~TFrmMain() = default;
+
+QString TFrmMain::ActiveTable() const
+{
+    return m_store.table();
+}
+
+QString TFrmMain::captionFor(bool fucai)
+{
+    return fucai ? QStringLiteral("Quorvane V1.9 中国福利彩票3D") : QStringLiteral("Quorvane V1.9 中国体育彩票排列3");
+}
+
+QString TFrmMain::statusPanelText(int panel) const
+{
+    return m_panels[panel]->text();
+}
+
+void TFrmMain::setStatusPanel(int panel, const QString& text)
+{
+    m_panels[panel]->setText(text);
+}
+
+void TFrmMain::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous()) {
+        runGuarded(m_dialogs, this, [this] { FormShow(); });
+        closeSplash(); // also when the showing failed, so the splash never lingers
+    }
+}
+
+void TFrmMain::FormShow()
+{
+    const StartupOptions options = readStartupOptions(Options::optionsPath(m_appDir));
+    DefaultShowCount = options.defaultShowCount;
+    m_digitColumnWidth = toIntStrict(options.columnWidth);
+    applyDigitColumnWidth();
+    m_store.setGame(options.isFucai() ? Game::Fucai : Game::Ticai);
+
+    AnnounceEntry = true;
+    setStatusPanel(3, clockText());
+    setWindowTitle(captionFor(options.isFucai()));
+
+    const QStringList issues = m_store.issueList();
+    fillRangeSelectors(issues);
+    Edit3->setText(issues.isEmpty() || issues.last().isEmpty() ? QString() : nextIssue(issues.last()));
+
+    PageControl3->setCurrentIndex(0);
+    Edit4->setFocus();
+    preselectRanges(toIntStrict(DefaultShowCount));
+}
+
+// A start list holds issues 1 to N-1 and an end list issues 2 to N, so no
+// range can start at the newest draw or end at the oldest.
+void TFrmMain::fillRangeSelectors(const QStringList& issues)
+{
+    const QStringList starts = issues.mid(0, std::max<qsizetype>(0, issues.size() - 1));
+    const QStringList ends = issues.mid(1);
+    for (QComboBox* box : {ComboBox14, ComboBox17, ComboBox25}) {
+        box->clear();
+        box->addItems(starts);
+        box->setCurrentIndex(starts.isEmpty() ? -1 : 0);
+    }
+    for (QComboBox* box : {ComboBox15, ComboBox18, ComboBox26}) {
+        box->clear();
+        box->addItems(ends);
+        box->setCurrentIndex(static_cast<int>(ends.size()) - 1);
+    }
+}
+
+// Each range starts P items before its end. The start list begins one issue
+// earlier than the end list, so a range covers P + 2 draws; with fewer stored
+// the start is left unselected and the range runs from the first draw.
+void TFrmMain::preselectRanges(int showCount)
+{
+    const std::pair<QComboBox*, QComboBox*> ranges[] = {
+        {ComboBox14, ComboBox15}, {ComboBox17, ComboBox18}, {ComboBox25, ComboBox26}};
+    for (auto [start, end] : ranges)
+        start->setCurrentIndex(std::max(-1, end->currentIndex() - showCount));
+    SpeedButton18Click();
+    SpeedButton24Click();
+    SpeedButton27Click();
+}
+
+void TFrmMain::SpeedButton13Click()
+{
+    const QString issue = Edit3->text();
+    runGuarded(m_dialogs, this, [&] {
+        const EntryOutcome outcome = enterDraw(m_store, issue, Edit4->text());
+        if (!outcome.stored()) {
+            m_dialogs.message(this, outcome.refusal);
+            return;
+        }
+        ComboBox15->addItem(issue);
+        Edit4->clear();
+        if (AnnounceEntry) {
+            Edit4->setFocus();
+            m_dialogs.message(this, EntryText::entered(issue));
+        }
+        Edit3->setText(nextIssue(issue));
+        setStatusPanel(0, EntryText::status(issue));
+        // Show the range from the chosen start through the new draw.
+        ComboBox15->setCurrentIndex(ComboBox15->count() - 1);
+        SpeedButton18Click();
+    });
+}
+
+void TFrmMain::SpeedButton18Click()
+{
+    m_gridQuery = {ComboBox14->currentText(), ComboBox15->currentText(), false};
+    reloadGrid();
+}
+
+void TFrmMain::reloadGrid()
+{
+    m_history->setRows(m_store.range(m_gridQuery.start, m_gridQuery.end, m_gridQuery.descending));
+    applyDigitColumnWidth();
+}
+
+void TFrmMain::applyDigitColumnWidth()
+{
+    for (int column = 1; column <= 30; ++column)
+        DBGridEh1->setColumnWidth(column, m_digitColumnWidth);
+}
+
+void TFrmMain::SpeedButton20Click()
+{
+    N8Click();
+}
+
+void TFrmMain::SpeedButton15Click()
+{
+    N36Click();
+}
+
+// The two chart tabs are drawn by their own commands; until they chart
+// anything, start-up only fills their range selectors.
+void TFrmMain::SpeedButton24Click() {}
+void TFrmMain::SpeedButton27Click() {}
+
+void TFrmMain::Timer2Timer()
+{
+    setStatusPanel(3, clockText());
+}
+
+void TFrmMain::closeSplash()
+{
+    if (m_splash) {
+        m_splash->close();
+        m_splash->deleteLater();
+        m_splash = nullptr;
+    }
+}
+
+void TFrmMain::closeEvent(QCloseEvent* event)
+{
+    if (m_dialogs.askYesNo(this, kAskExit))
+        event->accept();
+    else
+        event->ignore();
+}
+
+void TFrmMain::N48Click()
+{
+    close();
+}

@@ -1,0 +1,133 @@
+// The main window's menu commands: data management, backup and restore,
+// tools and help.
+#include "store/Database.h"
+#include "store/DrawStore.h"
+#include "ui/main/About.h"
+#include "ui/main/ExternalPrograms.h"
+#include "ui/main/HistoryModel.h"
+#include "ui/main/Itemset.h"
+#include "ui/main/Main.h"
+#include "ui/widgets/CommandGuard.h"
+#include "ui/widgets/Dialogs.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QTableView>
+#include <QUrl>
+
+namespace {
+const QString kAskTitle = QStringLiteral("提示");
+} // namespace
+
+void TFrmMain::N13Click()
+{
+    if (m_optionsWindow)
+        m_dialogs.exec(m_optionsWindow);
+}
+
+void TFrmMain::N35Click()
+{
+    if (!m_dialogs.askOkCancel(this, kAskTitle, QStringLiteral("准备删除全部历史期数记录，是否继续！")))
+        return;
+    runGuarded(m_dialogs, this, [this] {
+        m_store.deleteAll();
+        reloadGrid();
+        m_dialogs.message(this, QStringLiteral("删除成功，历史数据已经全部清空！"));
+    });
+}
+
+void TFrmMain::N36Click()
+{
+    if (!m_dialogs.askOkCancel(this, kAskTitle, QStringLiteral("准备删除所选记录数据，是否继续！")))
+        return;
+    runGuarded(m_dialogs, this, [this] {
+        const QModelIndex current = DBGridEh1->currentIndex();
+        const QString issue = current.isValid() ? m_history->rows()[current.row()].qs : QString();
+        // With no row selected the issue is empty and nothing is deleted.
+        if (!issue.isEmpty())
+            m_store.deleteIssue(issue);
+        reloadGrid();
+        m_dialogs.message(this, QStringLiteral("删除成功，所选记录已被删除！"));
+    });
+}
+
+void TFrmMain::N1Click()
+{
+    if (!m_dialogs.askOkCancel(this, kAskTitle, QStringLiteral("准备备份所有记录数据，是否继续！")))
+        return;
+    runGuarded(m_dialogs, this, [this] {
+        const QString target = QDir(m_appDir).filePath(DrawStore::kBackupName);
+        m_store.backupTo(target);
+        m_dialogs.message(this, QStringLiteral("数据备份成功，已经将所有数据备份至") + QDir::toNativeSeparators(target));
+    });
+}
+
+void TFrmMain::N12Click()
+{
+    if (!m_dialogs.askOkCancel(this, kAskTitle, QStringLiteral("准备恢复所有记录数据，是否继续！")))
+        return;
+    const QString source = QDir(m_appDir).filePath(DrawStore::kBackupName);
+    try {
+        m_store.restoreFrom(source);
+    } catch (const DatabaseError& error) {
+        // The live file is kept whenever the restore cannot be completed.
+        m_dialogs.message(this, QStringLiteral("数据恢复失败！") + QLatin1Char('\n') + error.text());
+        return;
+    }
+    // The rows on show belong to the replaced file; the grid stays empty
+    // until the next display command.
+    m_history->setRows({});
+    m_dialogs.message(this, QStringLiteral("数据恢复成功，已经将所有数据重新恢复！"));
+}
+
+void TFrmMain::N17Click()
+{
+    m_dialogs.message(this, QStringLiteral("该功能正在准备！"));
+}
+
+void TFrmMain::N23Click()
+{
+    startTool(ExternalPrograms::calculators(), QStringLiteral("没有找到计算器程序，请先安装一个计算器（例如 gnome-calculator）。"));
+}
+
+void TFrmMain::N24Click()
+{
+    startTool(ExternalPrograms::editors(), QStringLiteral("没有找到文本编辑程序，请先安装一个文本编辑器（例如 gedit）。"));
+}
+
+void TFrmMain::startTool(const QStringList& candidates, const QString& missingText)
+{
+    if (!ExternalPrograms::startFirstFound(candidates))
+        m_dialogs.message(this, missingText);
+}
+
+void TFrmMain::N5Click()
+{
+    TFrm_about about(this);
+    m_dialogs.exec(&about);
+}
+
+void TFrmMain::N6Click()
+{
+    // Opened with the desktop's handler for the file type; a missing file
+    // simply opens nothing.
+    const QString help = QDir(m_appDir).filePath(QStringLiteral("help.chm"));
+    if (QFileInfo::exists(help))
+        QDesktopServices::openUrl(QUrl::fromLocalFile(help));
+}
+
+void TFrmMain::N25Click()
+{
+    m_dialogs.message(this, QStringLiteral("升级时仅需要将新版本执行文件拷贝旧版本执行文件即可！"));
+}
+
+// Windows still to come open nothing yet.
+void TFrmMain::N28Click() {}
+void TFrmMain::N8Click() {}
+void TFrmMain::N27Click() {}
+void TFrmMain::N7Click() {}
+void TFrmMain::N2Click() {}
+void TFrmMain::N10Click() {}
+void TFrmMain::N11Click() {}
+void TFrmMain::N41Click() {}

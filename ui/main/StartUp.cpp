@@ -1,0 +1,41 @@
+#include "ui/main/StartUp.h"
+
+#include "store/Database.h"
+#include "store/DrawStore.h"
+#include "ui/main/Main.h"
+#include "ui/widgets/Dialogs.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFont>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+std::unique_ptr<DrawStore> openDrawStore(const QString& appDir, Dialogs& dialogs)
+{
+    try {
+        return std::make_unique<DrawStore>(QDir(appDir).filePath(DrawStore::kFileName));
+    } catch (const DatabaseError&) {
+        dialogs.message(nullptr, TFrmMain::kStoreMissing);
+    }
+    return nullptr;
+}
+
+void prepareApplication(QApplication& app)
+{
+    QApplication::setApplicationName(QStringLiteral("Quorvane"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Quorvane"));
+    QFont::insertSubstitutions(QStringLiteral("宋体"),
+                               {QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC")});
+    QFont::insertSubstitution(QStringLiteral("SimSun"), QStringLiteral("Noto Serif CJK SC"));
+    app.setFont(QFont(QStringLiteral("宋体"), 9));
+
+    const QString translations = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    for (const char* catalogue : {"qtbase_zh_CN", "qt_zh_CN"}) {
+        auto* translator = new QTranslator(&app);
+        if (translator->load(QString::fromLatin1(catalogue), translations))
+            QApplication::installTranslator(translator);
+        else
+            delete translator;
+    }
+}
