@@ -1,0 +1,81 @@
+#include "exchange/OptionsFile.h"
+
+#include "exchange/IniFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+
+QString Options::optionsPath(const QString& appDir)
+{
+    return appDir + QStringLiteral("/user/DefaultSet.ini");
+}
+
+QString Options::downloadListPath(const QString& appDir)
+{
+    return appDir + QStringLiteral("/user/DownUpdate.txt");
+}
+
+StartupOptions readStartupOptions(const QString& iniPath)
+{
+    using namespace Options;
+    const IniFile ini(iniPath);
+    StartupOptions options;
+    options.defaultShowCount = ini.readString(kStartSection, kShowCountKey, kShowCountDefault);
+    options.columnWidth = ini.readString(kWidthSection, kWidthKey, kWidthDefault);
+    options.kind = ini.readString(kKindSection, kKindKey, kKindDefault);
+    return options;
+}
+
+int showCountItemIndex(int count)
+{
+    const int index = count / 20 - 1;
+    return index < 0 ? -1 : std::min(index, 4);
+}
+
+namespace {
+
+// Placeholders only: the user puts the real result pages here.
+const QByteArray kDownloadListDefault = QByteArrayLiteral("http://127.0.0.1/3d/results1.html\r\n"
+                                                          "http://127.0.0.1/3d/results2.html\r\n"
+                                                          "http://127.0.0.1/3d/results3.html\r\n"
+                                                          "http://127.0.0.1/3d/results4.html\r\n");
+
+bool writeDefaultOptions(const QString& path)
+{
+    using namespace Options;
+    try {
+        const IniFile ini(path);
+        ini.writeString(kStartSection, kShowCountKey, kShowCountDefault);
+        ini.writeString(kWidthSection, kWidthKey, kWidthDefault);
+        ini.writeString(kKindSection, kKindKey, kKindDefault);
+    } catch (const IniWriteError&) {
+        return false;
+    }
+    return true;
+}
+
+bool writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile out(path);
+    return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.commit();
+}
+
+} // namespace
+
+bool createDefaultUserFiles(const QString& appDir)
+{
+    if (!QDir().mkpath(appDir + QStringLiteral("/user")))
+        return false;
+
+    bool ok = true;
+    const QString options = Options::optionsPath(appDir);
+    if (!QFileInfo::exists(options))
+        ok = writeDefaultOptions(options) && ok;
+    const QString downloads = Options::downloadListPath(appDir);
+    if (!QFileInfo::exists(downloads))
+        ok = writeBytes(downloads, kDownloadListDefault) && ok;
+    return ok;
+}
