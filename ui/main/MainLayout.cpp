@@ -145,6 +145,8 @@ QWidget* TFrmMain::buildEntryTab()
     row->addWidget(Edit3 = named(new QLineEdit(entry), "Edit3"));
     row->addWidget(label(QStringLiteral("开奖数字："), "Label2", entry));
     row->addWidget(Edit4 = named(new QLineEdit(entry), "Edit4"));
+    Edit3->setFixedWidth(140);
+    Edit4->setFixedWidth(60);
     Edit4->setMaxLength(3);
     row->addWidget(SpeedButton13 = speedButton(QStringLiteral("录    入"), "SpeedButton13", entry));
     SpeedButton13->setAutoRaise(false);

@@ -1,0 +1,87 @@
+#include "bench/SyntheticHistory.h"
+
+#include "core/DrawRecord.h"
+#include "store/Database.h"
+#include "store/DrawStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+#include <random>
+
+namespace {
+
+constexpr int kDrawsPerYear = 350;
+
+QString insertSql(const QString& table)
+{
+    QStringList marks;
+    for (int i = 0; i < drawColumns().size(); ++i)
+        marks << QStringLiteral("?");
+    return QStringLiteral("insert into %1 (%2) values (%3)")
+        .arg(table, drawColumns().join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")));
+}
+
+void bindRecord(Statement& insert, const DrawRecord& r)
+{
+    int i = 0;
+    insert.bind(++i, r.qs);
+    for (const QString& hit : r.hits)
+        insert.bind(++i, hit);
+    for (int value : {r.asum})
+        insert.bind(++i, value);
+    for (const QString& text : {r.ascale, r.alarge})
+        insert.bind(++i, text);
+    for (int value : {r.acValue, r.sameToLast, r.kuadu, r.zhishu})
+        insert.bind(++i, value);
+    for (const QString& text : {r.allNumber, r.singleString, r.largeString})
+        insert.bind(++i, text);
+}
+
+} // namespace
+
+QString syntheticIssue(int n)
+{
+    return QStringLiteral("%1%2").arg(2000 + n / kDrawsPerYear).arg(n % kDrawsPerYear + 1, 3, 10, QLatin1Char('0'));
+}
+
+void createSyntheticHistory(const QString& path, int draws)
+{
+    if (!DrawStore::createEmpty(path))
+        throw DatabaseError(QStringLiteral("exists: %1").arg(path));
+    Database db(path, DrawStore::kKey);
+    // Keeps the whole fill in memory until commit instead of spilling pages.
+    db.exec(QStringLiteral("pragma cache_size=-262144"));
+    std::mt19937 random(20261210);
+    Transaction transaction(db);
+    for (Game game : {Game::Fucai, Game::Ticai}) {
+        Statement insert(db, insertSql(tableName(game)));
+        QString previous;
+        for (int n = 0; n < draws; ++n) {
+            const QString number = QStringLiteral("%1").arg(random() % 1000, 3, 10, QLatin1Char('0'));
+            bindRecord(insert, deriveDrawRecord(syntheticIssue(n), number, previous));
+            insert.step();
+            insert.reset();
+            previous = number;
+        }
+    }
+    transaction.commit();
+}
+
+QString cachedSyntheticHistory(int draws)
+{
+    const QString folder = QStringLiteral(QUORVANE_BENCH_DATA_DIR);
+    const QString path = QStringLiteral("%1/history-%2.mdb").arg(folder).arg(draws);
+    if (QFileInfo::exists(path))
+        return path;
+    QDir().mkpath(folder);
+    // Made under another name first: an interrupted run leaves no half cache.
+    const QString partial = path + QStringLiteral(".partial");
+    for (const char* suffix : {"", "-wal", "-shm", "-journal"})
+        QFile::remove(partial + QLatin1String(suffix));
+    createSyntheticHistory(partial, draws);
+    if (!QFile::rename(partial, path))
+        throw DatabaseError(QStringLiteral("cannot store %1").arg(path));
+    return path;
+}

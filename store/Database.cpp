@@ -1,0 +1,198 @@
+#include "store/Database.h"
+
+#include <QByteArray>
+#include <sqlite3.h>
+
+namespace {
+
+QString engineText(sqlite3* db)
+{
+    return QString::fromUtf8(sqlite3_errmsg(db));
+}
+
+// Opens and keys a connection; on any failure closes it and throws. The key
+// goes in before the first read, so the read of sqlite_master is what proves
+// it: a wrong key or a damaged file fails there ("file is not a database").
+sqlite3* openKeyed(const QString& path, const QString& key, int flags)
+{
+    sqlite3* db = nullptr;
+    const QByteArray name = path.toUtf8();
+    int rc = sqlite3_open_v2(name.constData(), &db, flags, nullptr);
+    if (rc == SQLITE_OK) {
+        const QByteArray secret = key.toUtf8();
+        rc = sqlite3_key(db, secret.constData(), int(secret.size()));
+    }
+    if (rc == SQLITE_OK)
+        rc = sqlite3_exec(db, "select count(*) from sqlite_master", nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString text = db ? engineText(db) : QString::fromUtf8(sqlite3_errstr(rc));
+        sqlite3_close_v2(db);
+        throw DatabaseError(QStringLiteral("%1 (%2)").arg(text, path));
+    }
+    return db;
+}
+
+void check(sqlite3* db, int rc)
+{
+    if (rc != SQLITE_OK)
+        throw DatabaseError(engineText(db));
+}
+
+} // namespace
+
+DatabaseError::DatabaseError(const QString& message)
+    : std::runtime_error(message.toStdString())
+{
+}
+
+Database::Database(const QString& path, const QString& key, Mode mode)
+    : m_path(path)
+{
+    // Without CREATE a missing file is an error, never a new empty database.
+    const int flags = SQLITE_OPEN_READWRITE | (mode == Mode::CreateIfMissing ? SQLITE_OPEN_CREATE : 0);
+    m_db = openKeyed(path, key, flags);
+    try {
+        // The application and a backup or restore may touch the file at once.
+        sqlite3_busy_timeout(m_db, 5000);
+        // Write-ahead log with a sync of the log at every commit: a committed
+        // draw survives a crash or power cut. One append measured 0.18 ms at
+        // 10,000 and at 1,000,000 draws (bench/StoreBench.cpp), well inside
+        // its budget, so the cheaper synchronous=normal buys nothing needed.
+        exec(QStringLiteral("pragma journal_mode=wal"));
+        exec(QStringLiteral("pragma synchronous=full"));
+    } catch (...) {
+        sqlite3_close_v2(m_db);
+        throw;
+    }
+}
+
+Database::~Database()
+{
+    // The last connection to close checkpoints the log into the file and
+    // removes the -wal and -shm files.
+    sqlite3_close_v2(m_db);
+}
+
+void Database::exec(const QString& sql)
+{
+    char* message = nullptr;
+    const int rc = sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, &message);
+    if (rc != SQLITE_OK) {
+        const QString text = message ? QString::fromUtf8(message) : engineText(m_db);
+        sqlite3_free(message);
+        throw DatabaseError(text);
+    }
+}
+
+void Database::backupTo(const QString& target, const QString& key) const
+{
+    // The target gets the same key and, by default, the same page settings:
+    // the engine copies encrypted pages only between matching layouts.
+    sqlite3* dest = openKeyed(target, key, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    sqlite3_backup* backup = sqlite3_backup_init(dest, "main", m_db, "main");
+    int rc = SQLITE_ERROR;
+    if (backup) {
+        rc = sqlite3_backup_step(backup, -1);
+        const int finished = sqlite3_backup_finish(backup);
+        if (rc == SQLITE_DONE)
+            rc = finished;
+    }
+    if (rc != SQLITE_OK) {
+        const QString text = engineText(dest);
+        sqlite3_close_v2(dest);
+        throw DatabaseError(QStringLiteral("%1 (%2)").arg(text, target));
+    }
+    rc = sqlite3_close_v2(dest);
+    if (rc != SQLITE_OK)
+        throw DatabaseError(QStringLiteral("%1 (%2)").arg(QString::fromUtf8(sqlite3_errstr(rc)), target));
+}
+
+Statement::Statement(const Database& db, const QString& sql)
+    : m_db(db.handle())
+{
+    const QByteArray text = sql.toUtf8();
+    check(m_db, sqlite3_prepare_v2(m_db, text.constData(), int(text.size()), &m_stmt, nullptr));
+}
+
+Statement::~Statement()
+{
+    sqlite3_finalize(m_stmt);
+}
+
+Statement& Statement::bind(int index, const QString& text)
+{
+    if (text.isNull())
+        return bindNull(index);
+    const QByteArray bytes = text.toUtf8();
+    check(m_db, sqlite3_bind_text(m_stmt, index, bytes.constData(), int(bytes.size()), SQLITE_TRANSIENT));
+    return *this;
+}
+
+Statement& Statement::bind(int index, int value)
+{
+    check(m_db, sqlite3_bind_int(m_stmt, index, value));
+    return *this;
+}
+
+Statement& Statement::bindNull(int index)
+{
+    check(m_db, sqlite3_bind_null(m_stmt, index));
+    return *this;
+}
+
+bool Statement::step()
+{
+    const int rc = sqlite3_step(m_stmt);
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc == SQLITE_DONE)
+        return false;
+    throw DatabaseError(engineText(m_db));
+}
+
+void Statement::reset()
+{
+    // The error of a failed step was already thrown by step(); reset only rewinds.
+    sqlite3_reset(m_stmt);
+    sqlite3_clear_bindings(m_stmt);
+}
+
+QString Statement::text(int column) const
+{
+    if (sqlite3_column_type(m_stmt, column) == SQLITE_NULL)
+        return QString();
+    const auto* data = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, column));
+    const int size = sqlite3_column_bytes(m_stmt, column);
+    // An empty text is stored as such and must not read back as NULL.
+    return data ? QString::fromUtf8(data, size) : QString(QLatin1String(""));
+}
+
+int Statement::integer(int column) const
+{
+    return sqlite3_column_int(m_stmt, column);
+}
+
+bool Statement::isNull(int column) const
+{
+    return sqlite3_column_type(m_stmt, column) == SQLITE_NULL;
+}
+
+Transaction::Transaction(Database& db)
+    : m_db(db)
+{
+    // Immediate: take the write lock now, so a busy file fails here and not
+    // halfway through the writes.
+    m_db.exec(QStringLiteral("begin immediate"));
+}
+
+Transaction::~Transaction()
+{
+    if (!m_done)
+        sqlite3_exec(m_db.handle(), "rollback", nullptr, nullptr, nullptr);
+}
+
+void Transaction::commit()
+{
+    m_db.exec(QStringLiteral("commit"));
+    m_done = true;
+}

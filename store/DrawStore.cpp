@@ -1,0 +1,327 @@
+#include "store/DrawStore.h"
+
+#include "store/Database.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
+#include <sqlite3.h>
+
+const QString DrawStore::kKey = QStringLiteral("qemxoda");
+const QString DrawStore::kFileName = QStringLiteral("db1.mdb");
+const QString DrawStore::kBackupName = QStringLiteral("备份数据.mdb");
+
+QString tableName(Game game)
+{
+    return game == Game::Fucai ? QStringLiteral("fucai") : QStringLiteral("ticai");
+}
+
+namespace {
+
+constexpr Game kGames[] = {Game::Fucai, Game::Ticai};
+
+// Column positions in drawColumns() order.
+enum Column { Qs = 0, FirstHit = 1, Asum = 31, Ascale, Alarge, AcValue, SameToLast, Kuadu, Zhishu, AllNumber,
+              SingleString, LargeString, ColumnCount };
+
+const QString& columnList()
+{
+    static const QString list = drawColumns().join(QStringLiteral(", "));
+    return list;
+}
+
+// Columns are named rather than taken by "*", so a file whose columns were
+// laid out in another order still reads correctly or fails loudly.
+QString selectRows(const QString& table, const QString& where)
+{
+    return QStringLiteral("select %1 from %2 where %3").arg(columnList(), table, where);
+}
+
+DrawRecord readRecord(const Statement& row)
+{
+    DrawRecord record;
+    record.qs = row.text(Qs);
+    for (int i = 0; i < kHitColumnCount; ++i)
+        record.hits[i] = row.text(FirstHit + i);
+    record.asum = row.integer(Asum);
+    record.ascale = row.text(Ascale);
+    record.alarge = row.text(Alarge);
+    record.acValue = row.integer(AcValue);
+    record.sameToLast = row.integer(SameToLast);
+    record.kuadu = row.integer(Kuadu);
+    record.zhishu = row.integer(Zhishu);
+    record.allNumber = row.text(AllNumber);
+    record.singleString = row.text(SingleString);
+    record.largeString = row.text(LargeString);
+    return record;
+}
+
+QString createTableSql(const QString& table)
+{
+    QStringList columns;
+    for (const QString& name : drawColumns()) {
+        static const QStringList integers{QStringLiteral("Asum"), QStringLiteral("ACValue"),
+                                          QStringLiteral("SameToLast"), QStringLiteral("kuadu"),
+                                          QStringLiteral("zhishu")};
+        columns << name + (integers.contains(name) ? QStringLiteral(" INTEGER") : QStringLiteral(" TEXT"));
+    }
+    return QStringLiteral("create table %1 (%2)").arg(table, columns.join(QStringLiteral(", ")));
+}
+
+// An unused name beside `path`, so a later rename stays on one file system.
+QString siblingTempPath(const QString& path, const char* tag)
+{
+    for (;;) {
+        const QString candidate = QStringLiteral("%1.%2-%3")
+                                      .arg(path, QLatin1String(tag))
+                                      .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+        if (!QFileInfo::exists(candidate))
+            return candidate;
+    }
+}
+
+// The engine's side files: a log or journal left beside a file would be
+// replayed into whatever file next takes that name.
+void removeSideFiles(const QString& path)
+{
+    for (const char* suffix : {"-wal", "-shm", "-journal"})
+        QFile::remove(path + QLatin1String(suffix));
+}
+
+void removeWithSideFiles(const QString& path)
+{
+    QFile::remove(path);
+    removeSideFiles(path);
+}
+
+// Makes a rename in the folder of `path` survive a power cut.
+void syncFolder(const QString& path)
+{
+    const int fd = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+// Atomic replace: readers see either the old file or the complete new one.
+// The engine already synced the new file's contents when it committed.
+bool replaceFile(const QString& from, const QString& to)
+{
+    if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0)
+        return false;
+    syncFolder(to);
+    return true;
+}
+
+void requireDrawTables(const Database& db)
+{
+    Statement tables(db, QStringLiteral("select count(*) from sqlite_master where type='table' and name in (?, ?)"));
+    tables.bind(1, tableName(Game::Fucai)).bind(2, tableName(Game::Ticai));
+    if (!tables.step() || tables.integer(0) != 2)
+        throw DatabaseError(QStringLiteral("数据库中没有开奖数据表 (%1)").arg(db.path()));
+}
+
+} // namespace
+
+DrawStore::DrawStore(const QString& path)
+    : m_path(path)
+{
+    connect();
+}
+
+DrawStore::~DrawStore() = default;
+
+void DrawStore::connect()
+{
+    auto db = std::make_unique<Database>(m_path, kKey, Database::Mode::OpenExisting);
+    requireDrawTables(*db);
+    m_db = std::move(db);
+}
+
+bool DrawStore::createEmpty(const QString& path)
+{
+    if (QFileInfo::exists(path))
+        return false;
+    // Built under another name and moved into place whole, so a half-made
+    // database never carries the real name.
+    const QString temp = siblingTempPath(path, "new");
+    try {
+        Database db(temp, kKey, Database::Mode::CreateIfMissing);
+        Transaction transaction(db);
+        for (Game game : kGames) {
+            const QString table = tableName(game);
+            db.exec(createTableSql(table));
+            db.exec(QStringLiteral("create index %1_qs on %1 (qs)").arg(table));
+        }
+        transaction.commit();
+    } catch (...) {
+        removeWithSideFiles(temp);
+        throw;
+    }
+    // QFile::rename never overwrites: a file that appeared meanwhile is kept.
+    if (!QFile::rename(temp, path)) {
+        removeWithSideFiles(temp);
+        if (QFileInfo::exists(path))
+            return false;
+        throw DatabaseError(QStringLiteral("无法创建数据库文件 (%1)").arg(path));
+    }
+    syncFolder(path);
+    return true;
+}
+
+QStringList DrawStore::issueList() const
+{
+    Statement query(*m_db, QStringLiteral("select qs from %1 order by qs").arg(table()));
+    QStringList issues;
+    while (query.step())
+        issues << query.text(0);
+    return issues;
+}
+
+std::vector<DrawRecord> DrawStore::range(const QString& start, const QString& end, bool descending) const
+{
+    Statement query(*m_db, selectRows(table(), QStringLiteral("qs>=? and qs<=? order by qs"))
+                               + (descending ? QStringLiteral(" desc") : QString()));
+    // An empty start binds '' rather than NULL: every issue is >= ''.
+    query.bind(1, start.isNull() ? QString(QLatin1String("")) : start).bind(2, end);
+    std::vector<DrawRecord> records;
+    while (query.step())
+        records.push_back(readRecord(query));
+    return records;
+}
+
+std::optional<DrawRecord> DrawStore::oneIssue(const QString& issue) const
+{
+    Statement query(*m_db, selectRows(table(), QStringLiteral("qs=?")));
+    query.bind(1, issue);
+    if (!query.step())
+        return std::nullopt;
+    return readRecord(query);
+}
+
+bool DrawStore::issueExists(const QString& issue) const
+{
+    Statement query(*m_db, QStringLiteral("select qs from %1 where qs=?").arg(table()));
+    query.bind(1, issue);
+    return query.step();
+}
+
+int DrawStore::count() const
+{
+    Statement query(*m_db, QStringLiteral("select count(*) from %1").arg(table()));
+    return query.step() ? query.integer(0) : 0;
+}
+
+QString DrawStore::latestNumber() const
+{
+    // Walks the issue index from its end: constant time at any history size.
+    Statement query(*m_db, QStringLiteral("select AllNumber from %1 order by qs desc limit 1").arg(table()));
+    return query.step() ? query.text(0) : QString();
+}
+
+QString DrawStore::numberOfIssue(const QString& issue) const
+{
+    Statement query(*m_db, QStringLiteral("select AllNumber from %1 where qs=?").arg(table()));
+    query.bind(1, issue);
+    return query.step() ? query.text(0) : QString();
+}
+
+void DrawStore::append(const DrawRecord& record)
+{
+    QStringList marks;
+    for (int i = 0; i < ColumnCount; ++i)
+        marks << QStringLiteral("?");
+    Transaction transaction(*m_db);
+    Statement insert(*m_db, QStringLiteral("insert into %1 (%2) values (%3)")
+                                .arg(table(), columnList(), marks.join(QStringLiteral(", "))));
+    insert.bind(1 + Qs, record.qs);
+    for (int i = 0; i < kHitColumnCount; ++i)
+        insert.bind(1 + FirstHit + i, record.hits[i]);
+    insert.bind(1 + Asum, record.asum)
+        .bind(1 + Ascale, record.ascale)
+        .bind(1 + Alarge, record.alarge)
+        .bind(1 + AcValue, record.acValue)
+        .bind(1 + SameToLast, record.sameToLast)
+        .bind(1 + Kuadu, record.kuadu)
+        .bind(1 + Zhishu, record.zhishu)
+        .bind(1 + AllNumber, record.allNumber)
+        .bind(1 + SingleString, record.singleString)
+        .bind(1 + LargeString, record.largeString);
+    insert.step();
+    transaction.commit();
+}
+
+void DrawStore::deleteAll()
+{
+    m_db->exec(QStringLiteral("delete from %1").arg(table()));
+}
+
+int DrawStore::deleteIssue(const QString& issue)
+{
+    Statement remove(*m_db, QStringLiteral("delete from %1 where qs=?").arg(table()));
+    remove.bind(1, issue);
+    remove.step();
+    return sqlite3_changes(m_db->handle());
+}
+
+void DrawStore::backupTo(const QString& target) const
+{
+    // Replacing the live file under its own connection would send later
+    // writes to an unlinked file.
+    if (QFileInfo(target).canonicalFilePath() == QFileInfo(m_path).canonicalFilePath())
+        throw DatabaseError(QStringLiteral("备份失败：备份文件不能是数据库文件本身 (%1)").arg(target));
+    // The online backup reads a consistent snapshot, log included, while
+    // this connection stays open; the earlier backup is replaced only by a
+    // complete copy.
+    const QString temp = siblingTempPath(target, "tmp");
+    try {
+        m_db->backupTo(temp, kKey);
+    } catch (const DatabaseError& error) {
+        removeWithSideFiles(temp);
+        throw DatabaseError(QStringLiteral("备份失败：%1").arg(error.text()));
+    }
+    removeSideFiles(target);
+    if (!replaceFile(temp, target)) {
+        removeWithSideFiles(temp);
+        throw DatabaseError(QStringLiteral("备份失败：无法写入备份文件 %1").arg(target));
+    }
+}
+
+void DrawStore::restoreFrom(const QString& source)
+{
+    if (!QFileInfo::exists(source))
+        throw DatabaseError(QStringLiteral("找不到备份文件：%1").arg(source));
+    const QString temp = siblingTempPath(m_path, "restore");
+    // Everything up to the rename leaves the live file as it was.
+    try {
+        Database backup(source, kKey, Database::Mode::OpenExisting);
+        requireDrawTables(backup);
+        backup.backupTo(temp, kKey);
+    } catch (const DatabaseError& error) {
+        removeWithSideFiles(temp);
+        throw DatabaseError(QStringLiteral("备份文件无法使用，数据未恢复：%1").arg(error.text()));
+    }
+    // Closing checkpoints the live log into the file; whatever side files
+    // remain belong to the old file and must not be replayed into the new one.
+    m_db.reset();
+    // A log still holding frames after our close means another program has
+    // the file open: replacing it now could lose that program's writes.
+    const QFileInfo log(m_path + QLatin1String("-wal"));
+    const bool inUse = log.exists() && log.size() > 0;
+    bool replaced = false;
+    if (!inUse) {
+        removeSideFiles(m_path);
+        replaced = replaceFile(temp, m_path);
+    }
+    if (!replaced)
+        removeWithSideFiles(temp);
+    connect();
+    if (inUse)
+        throw DatabaseError(QStringLiteral("数据库正被其他程序使用，数据未恢复：%1").arg(m_path));
+    if (!replaced)
+        throw DatabaseError(QStringLiteral("无法替换数据库文件，数据未恢复：%1").arg(m_path));
+}
