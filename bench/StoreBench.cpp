@@ -4,6 +4,7 @@
 #include "bench/SyntheticHistory.h"
 
 #include "core/DrawRecord.h"
+#include "store/DrawEntry.h"
 #include "store/DrawStore.h"
 
 #include <QFile>
@@ -46,19 +47,19 @@ void BM_OpenStore(benchmark::State& state)
 }
 BENCHMARK(BM_OpenStore)->Arg(10'000)->Unit(benchmark::kMillisecond);
 
-// Each iteration stores the next issue, as entering a draw does.
+// Each iteration enters the next issue as the entry panel does: checks, the
+// duplicate test, the previous draw's lookup and the append.
 void BM_AppendDraw(benchmark::State& state)
 {
     const int draws = int(state.range(0));
     ScratchCopy copy(cachedSyntheticHistory(draws));
     DrawStore store(copy.path());
     std::mt19937 random(7);
-    QString previous = store.latestNumber();
     int next = draws;
     for (auto _ : state) {
         const QString number = QStringLiteral("%1").arg(random() % 1000, 3, 10, QLatin1Char('0'));
-        store.append(deriveDrawRecord(syntheticIssue(next++), number, previous));
-        previous = number;
+        if (!enterDraw(store, syntheticIssue(next++), number).stored())
+            state.SkipWithError("entry refused");
     }
     state.SetItemsProcessed(state.iterations());
 }
