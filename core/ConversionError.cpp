@@ -1,5 +1,7 @@
 #include "core/ConversionError.h"
 
+#include <limits>
+
 ConversionError::ConversionError(const QString& offendingText)
     : std::runtime_error(QStringLiteral("“%1”不是有效的整数值").arg(offendingText).toStdString())
 {
@@ -17,9 +19,8 @@ qlonglong toLongStrict(const QString& text)
 
 int toIntStrict(const QString& text)
 {
-    bool ok = false;
-    const int value = text.trimmed() == text ? text.toInt(&ok, 10) : 0;
-    if (!ok)
+    const qlonglong value = toLongStrict(text);
+    if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
         throw ConversionError(text);
-    return value;
+    return static_cast<int>(value);
 }

@@ -8,15 +8,6 @@
 
 namespace {
 
-QByteArray randomBytes(int size)
-{
-    std::mt19937 random(42);
-    QByteArray bytes(size, '\0');
-    for (char& b : bytes)
-        b = char(random());
-    return bytes;
-}
-
 // One table with a text and an integer column, filled with `rows`.
 void makeTable(const QString& path, const QString& key, const QList<QPair<QString, int>>& rows)
 {

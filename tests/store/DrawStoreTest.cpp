@@ -11,15 +11,6 @@
 
 namespace {
 
-QByteArray randomBytes(int size)
-{
-    std::mt19937 random(7);
-    QByteArray bytes(size, '\0');
-    for (char& b : bytes)
-        b = char(random());
-    return bytes;
-}
-
 QStringList issuesOf(const std::vector<DrawRecord>& records)
 {
     QStringList issues;

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <random>
 
 // A fresh folder per test that stands for the application's own folder.
 class TestDir
@@ -29,3 +30,13 @@ public:
 private:
     QTemporaryDir m_dir;
 };
+
+// Bytes that are no database and no text: a damaged file's stand-in.
+inline QByteArray randomBytes(int size)
+{
+    std::mt19937 random(42);
+    QByteArray bytes(size, '\0');
+    for (char& b : bytes)
+        b = char(random());
+    return bytes;
+}

@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
@@ -45,10 +46,15 @@ TFrmMain::TFrmMain(DrawStore& store, Dialogs& dialogs, QString appDir, QWidget* 
     PageControl3 = new QTabWidget(central);
     PageControl3->setObjectName("PageControl3");
     PageControl3->setIconSize(QSize(24, 24));
-    PageControl3->addTab(buildEntryTab(), QStringLiteral("原始数据录入"));
-    PageControl3->addTab(buildPositionChartTab(), QStringLiteral("按位走势分析图"));
+    PageControl3->setStyleSheet(QStringLiteral("QTabBar::tab { width: 150px; height: 40px; }"));
+    const QStyle* look = style();
+    PageControl3->addTab(buildEntryTab(), look->standardIcon(QStyle::SP_FileDialogDetailedView),
+                         QStringLiteral("原始数据录入"));
+    PageControl3->addTab(buildPositionChartTab(), look->standardIcon(QStyle::SP_ArrowUp),
+                         QStringLiteral("按位走势分析图"));
     PageControl3->setTabToolTip(1, QStringLiteral("根据每位走势进行分析"));
-    PageControl3->addTab(buildSumChartTab(), QStringLiteral("全家和统计图"));
+    PageControl3->addTab(buildSumChartTab(), look->standardIcon(QStyle::SP_FileDialogInfoView),
+                         QStringLiteral("全家和统计图"));
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);

@@ -23,8 +23,8 @@ std::unique_ptr<DrawStore> openDrawStore(const QString& appDir, Dialogs& dialogs
 
 void prepareApplication(QApplication& app)
 {
+    // The name alone: a display name would be appended to every window's caption.
     QApplication::setApplicationName(QStringLiteral("Quorvane"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quorvane"));
     QFont::insertSubstitutions(QStringLiteral("宋体"),
                                {QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC")});
     QFont::insertSubstitution(QStringLiteral("SimSun"), QStringLiteral("Noto Serif CJK SC"));
