@@ -1,10 +1,11 @@
+#include "ui/main/Main.h"
+
+#include "exchange/OptionsFile.h"
 #include "store/DrawStore.h"
 #include "ui/main/Itemset.h"
-#include "ui/main/Main.h"
 #include "ui/main/StartUp.h"
 #include "ui/main/splash.h"
 #include "ui/widgets/Dialogs.h"
-#include "exchange/OptionsFile.h"
 
 #include <QApplication>
 

@@ -2,7 +2,6 @@
 // at 10,000 draws. Target: 600 ms.
 
 #include "bench/SyntheticHistory.h"
-
 #include "exchange/OptionsFile.h"
 #include "store/DrawStore.h"
 #include "ui/main/Main.h"

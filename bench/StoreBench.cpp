@@ -2,7 +2,6 @@
 // append within 2 ms at 10,000 draws and 5 ms at 1,000,000.
 
 #include "bench/SyntheticHistory.h"
-
 #include "core/DrawRecord.h"
 #include "store/DrawEntry.h"
 #include "store/DrawStore.h"
@@ -20,8 +19,7 @@ namespace {
 class ScratchCopy
 {
 public:
-    explicit ScratchCopy(const QString& source)
-        : m_path(m_dir.filePath(DrawStore::kFileName))
+    explicit ScratchCopy(const QString& source) : m_path(m_dir.filePath(DrawStore::kFileName))
     {
         if (!m_dir.isValid() || !QFile::copy(source, m_path))
             throw std::runtime_error("cannot copy the cached history");

@@ -5,7 +5,6 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
-
 #include <optional>
 #include <vector>
 
@@ -63,7 +62,12 @@ QByteArray encode(const QString& text)
 // What a line means to the profile reader.
 struct ParsedLine
 {
-    enum Kind { Other, Section, Key } kind = Other;
+    enum Kind
+    {
+        Other,
+        Section,
+        Key
+    } kind = Other;
     QString name;  // section or key name, trimmed
     QString value; // key value, trimmed
 };

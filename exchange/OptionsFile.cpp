@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
-
 #include <algorithm>
 
 QString Options::optionsPath(const QString& appDir)

@@ -40,13 +40,9 @@ void check(sqlite3* db, int rc)
 
 } // namespace
 
-DatabaseError::DatabaseError(const QString& message)
-    : std::runtime_error(message.toStdString())
-{
-}
+DatabaseError::DatabaseError(const QString& message) : std::runtime_error(message.toStdString()) {}
 
-Database::Database(const QString& path, const QString& key, Mode mode)
-    : m_path(path)
+Database::Database(const QString& path, const QString& key, Mode mode) : m_path(path)
 {
     // Without CREATE a missing file is an error, never a new empty database.
     const int flags = SQLITE_OPEN_READWRITE | (mode == Mode::CreateIfMissing ? SQLITE_OPEN_CREATE : 0);
@@ -107,8 +103,7 @@ void Database::backupTo(const QString& target, const QString& key) const
         throw DatabaseError(QStringLiteral("%1 (%2)").arg(QString::fromUtf8(sqlite3_errstr(rc)), target));
 }
 
-Statement::Statement(const Database& db, const QString& sql)
-    : m_db(db.handle())
+Statement::Statement(const Database& db, const QString& sql) : m_db(db.handle())
 {
     const QByteArray text = sql.toUtf8();
     check(m_db, sqlite3_prepare_v2(m_db, text.constData(), int(text.size()), &m_stmt, nullptr));
@@ -177,8 +172,7 @@ bool Statement::isNull(int column) const
     return sqlite3_column_type(m_stmt, column) == SQLITE_NULL;
 }
 
-Transaction::Transaction(Database& db)
-    : m_db(db)
+Transaction::Transaction(Database& db) : m_db(db)
 {
     // Immediate: take the write lock now, so a busy file fails here and not
     // halfway through the writes.

@@ -20,7 +20,11 @@ public:
 class Database
 {
 public:
-    enum class Mode { OpenExisting, CreateIfMissing };
+    enum class Mode
+    {
+        OpenExisting,
+        CreateIfMissing
+    };
 
     // Opens the file, applies the key at once and proves it with a read of
     // sqlite_master: a wrong key or a damaged file throws here.
@@ -29,7 +33,7 @@ public:
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
 
-    void exec(const QString& sql);                // statements without results
+    void exec(const QString& sql); // statements without results
     sqlite3* handle() const { return m_db; }
     const QString& path() const { return m_path; }
 

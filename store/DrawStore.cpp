@@ -7,8 +7,8 @@
 #include <QRandomGenerator>
 #include <cstdio>
 #include <fcntl.h>
-#include <unistd.h>
 #include <sqlite3.h>
+#include <unistd.h>
 
 const QString DrawStore::kKey = QStringLiteral("qemxoda");
 const QString DrawStore::kFileName = QStringLiteral("db1.mdb");
@@ -24,8 +24,22 @@ namespace {
 constexpr Game kGames[] = {Game::Fucai, Game::Ticai};
 
 // Column positions in drawColumns() order.
-enum Column { Qs = 0, FirstHit = 1, Asum = 31, Ascale, Alarge, AcValue, SameToLast, Kuadu, Zhishu, AllNumber,
-              SingleString, LargeString, ColumnCount };
+enum Column
+{
+    Qs = 0,
+    FirstHit = 1,
+    Asum = 31,
+    Ascale,
+    Alarge,
+    AcValue,
+    SameToLast,
+    Kuadu,
+    Zhishu,
+    AllNumber,
+    SingleString,
+    LargeString,
+    ColumnCount
+};
 
 const QString& columnList()
 {
@@ -127,8 +141,7 @@ void requireDrawTables(const Database& db)
 
 } // namespace
 
-DrawStore::DrawStore(const QString& path)
-    : m_path(path)
+DrawStore::DrawStore(const QString& path) : m_path(path)
 {
     connect();
 }
@@ -184,8 +197,8 @@ QStringList DrawStore::issueList() const
 
 std::vector<DrawRecord> DrawStore::range(const QString& start, const QString& end, bool descending) const
 {
-    Statement query(*m_db, selectRows(table(), QStringLiteral("qs>=? and qs<=? order by qs"))
-                               + (descending ? QStringLiteral(" desc") : QString()));
+    Statement query(*m_db, selectRows(table(), QStringLiteral("qs>=? and qs<=? order by qs")) +
+                               (descending ? QStringLiteral(" desc") : QString()));
     // An empty start binds '' rather than NULL: every issue is >= ''.
     query.bind(1, start.isNull() ? QString(QLatin1String("")) : start).bind(2, end);
     std::vector<DrawRecord> records;
@@ -236,8 +249,9 @@ void DrawStore::append(const DrawRecord& record)
     for (int i = 0; i < ColumnCount; ++i)
         marks << QStringLiteral("?");
     Transaction transaction(*m_db);
-    Statement insert(*m_db, QStringLiteral("insert into %1 (%2) values (%3)")
-                                .arg(table(), columnList(), marks.join(QStringLiteral(", "))));
+    Statement insert(
+        *m_db,
+        QStringLiteral("insert into %1 (%2) values (%3)").arg(table(), columnList(), marks.join(QStringLiteral(", "))));
     insert.bind(1 + Qs, record.qs);
     for (int i = 0; i < kHitColumnCount; ++i)
         insert.bind(1 + FirstHit + i, record.hits[i]);

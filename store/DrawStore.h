@@ -16,15 +16,19 @@
 class Database;
 
 // The two draw tables; the active one is an option read at start.
-enum class Game { Fucai, Ticai };
+enum class Game
+{
+    Fucai,
+    Ticai
+};
 QString tableName(Game game); // "fucai" / "ticai"
 
 class DrawStore : public DrawLookup
 {
 public:
-    static const QString kKey;           // the fixed file key
-    static const QString kFileName;      // db1.mdb
-    static const QString kBackupName;    // 备份数据.mdb
+    static const QString kKey;        // the fixed file key
+    static const QString kFileName;   // db1.mdb
+    static const QString kBackupName; // 备份数据.mdb
 
     // Opens an existing file; throws DatabaseError when it is missing,
     // unreadable or of another key.
@@ -53,9 +57,9 @@ public:
     QString latestNumber() const override;
     QString numberOfIssue(const QString& issue) const override;
 
-    void append(const DrawRecord& record);   // one transaction
-    void deleteAll();                        // delete from T
-    int deleteIssue(const QString& issue);   // every row of that issue; returns rows deleted
+    void append(const DrawRecord& record); // one transaction
+    void deleteAll();                      // delete from T
+    int deleteIssue(const QString& issue); // every row of that issue; returns rows deleted
 
     // Consistent copy of the live file, even while connected: online backup
     // into a temporary file that then replaces `target`.

@@ -1,5 +1,6 @@
-#include "core/ConversionError.h"
 #include "core/DrawRecord.h"
+
+#include "core/ConversionError.h"
 
 #include <gtest/gtest.h>
 
@@ -46,7 +47,7 @@ TEST(DrawRecord, ColumnsInStoredOrder)
     EXPECT_EQ(c[1], "A10");
     EXPECT_EQ(c[30], "A39");
     EXPECT_EQ(c.mid(31), QStringList({"Asum", "Ascale", "Alarge", "ACValue", "SameToLast", "kuadu", "zhishu",
-                                       "AllNumber", "SingleString", "LargeString"}));
+                                      "AllNumber", "SingleString", "LargeString"}));
 }
 
 } // namespace

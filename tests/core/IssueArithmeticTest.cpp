@@ -1,5 +1,6 @@
-#include "core/ConversionError.h"
 #include "core/IssueArithmetic.h"
+
+#include "core/ConversionError.h"
 
 #include <gtest/gtest.h>
 
@@ -14,9 +15,14 @@ TEST(IssueArithmetic, NeighboursKeepTheWidth)
         const char* previous;
     };
     const Case cases[] = {
-        {"08123", "08124", "08122"},       {"08999", "09000", "08998"}, {"09000", "09001", "08999"},
-        {"2025217", "2025218", "2025216"}, {"2025001", "2025002", "2025000"}, {"99999", "100000", "99998"},
-        {"1", "2", "0"},                   {"8123", "8124", "8122"},
+        {"08123", "08124", "08122"},
+        {"08999", "09000", "08998"},
+        {"09000", "09001", "08999"},
+        {"2025217", "2025218", "2025216"},
+        {"2025001", "2025002", "2025000"},
+        {"99999", "100000", "99998"},
+        {"1", "2", "0"},
+        {"8123", "8124", "8122"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(nextIssue(c.issue), c.next) << c.issue;

@@ -1,6 +1,7 @@
+#include "core/Myfunction.h"
+
 #include "core/ConversionError.h"
 #include "core/DrawLookup.h"
-#include "core/Myfunction.h"
 
 #include <QMap>
 #include <gtest/gtest.h>

@@ -52,21 +52,18 @@ TEST_F(IniFileTest, ReadsLikeTheProfileFunctions)
         const char* expected;
     };
     const Case cases[] = {
-        {"Alpha", "width", "12"},       // blanks trimmed, first section of the name wins
-        {"ALPHA", "WIDTH", "12"},       // names ignore letter case
-        {"alpha", "other", "x"},        // LF-only line
-        {"Alpha", "extra", "none"},     // only in the later duplicate section
-        {"Alpha", ";skip", "none"},     // comment line
-        {"Beta", "width", "99"},        // first key of the name wins
-        {"Beta", "quoted", "a b"},      // one pair of wrapping quotes dropped
-        {"Beta", "half", "\"a"},        // unmatched quote kept
-        {"Beta", "url", "http://h/?a=b"},
-        {"Beta", "missing", "none"},
-        {"Gamma", "width", "none"},
+        {"Alpha", "width", "12"},   // blanks trimmed, first section of the name wins
+        {"ALPHA", "WIDTH", "12"},   // names ignore letter case
+        {"alpha", "other", "x"},    // LF-only line
+        {"Alpha", "extra", "none"}, // only in the later duplicate section
+        {"Alpha", ";skip", "none"}, // comment line
+        {"Beta", "width", "99"},    // first key of the name wins
+        {"Beta", "quoted", "a b"},  // one pair of wrapping quotes dropped
+        {"Beta", "half", "\"a"},    // unmatched quote kept
+        {"Beta", "url", "http://h/?a=b"}, {"Beta", "missing", "none"}, {"Gamma", "width", "none"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(ini.readString(c.section, c.key, "none"), QString::fromUtf8(c.expected))
-            << c.section << "/" << c.key;
+        EXPECT_EQ(ini.readString(c.section, c.key, "none"), QString::fromUtf8(c.expected)) << c.section << "/" << c.key;
 }
 
 TEST_F(IniFileTest, MissingFileReadsDefault)
@@ -110,8 +107,8 @@ TEST_F(IniFileTest, WritesGbkIntoAFreshFile)
     ini.writeString(QStringLiteral("彩票种类"), QStringLiteral("种类"), QStringLiteral("福彩"));
     ini.writeString(QStringLiteral("启动设置"), QStringLiteral("默认显示期数"), "60");
 
-    const QByteArray expected = "[" + kStartGbk + "]\r\n" + kShowCountGbk + "=60\r\n"
-                                + "[" + kKindSectionGbk + "]\r\n" + kKindGbk + "=" + kFucaiGbk + "\r\n";
+    const QByteArray expected = "[" + kStartGbk + "]\r\n" + kShowCountGbk + "=60\r\n" + "[" + kKindSectionGbk +
+                                "]\r\n" + kKindGbk + "=" + kFucaiGbk + "\r\n";
     EXPECT_EQ(dir.read("set.ini"), expected);
 }
 

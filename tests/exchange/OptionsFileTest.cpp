@@ -34,13 +34,14 @@ TEST(OptionsFileTest, OnlyTheExactTextOneIsFucai)
         bool fucai;
     };
     const Case cases[] = {
-        {"1", "1", true},     {" 1 ", "1", true}, // blanks around a value are not part of it
-        {"2", "2", false},    {"0", "0", false},  {"ticai", "ticai", false},
+        {"1", "1", true},        {" 1 ", "1", true}, // blanks around a value are not part of it
+        {"2", "2", false},       {"0", "0", false},   {"ticai", "ticai", false},
         {"\" 1\"", " 1", false}, {"01", "01", false}, {"", "", false},
     };
     TestDir dir;
     for (const Case& c : cases) {
-        dir.write("set.ini", "[" + gbk(Options::kKindSection) + "]\r\n" + gbk(Options::kKindKey) + "=" + c.stored + "\r\n");
+        dir.write("set.ini",
+                  "[" + gbk(Options::kKindSection) + "]\r\n" + gbk(Options::kKindKey) + "=" + c.stored + "\r\n");
         const StartupOptions options = readStartupOptions(dir.file("set.ini"));
         EXPECT_EQ(options.kind, QString::fromUtf8(c.kind)) << c.stored;
         EXPECT_EQ(options.isFucai(), c.fucai) << c.stored;
@@ -51,8 +52,8 @@ TEST(OptionsFileTest, OnlyTheExactTextOneIsFucai)
 TEST(OptionsFileTest, ShowCountItemIndex)
 {
     const std::pair<int, int> cases[] = {
-        {20, 0}, {30, 0}, {39, 0}, {40, 1}, {50, 1}, {100, 4}, {120, 4}, {150, 4},
-        {19, -1}, {10, -1}, {0, -1}, {-20, -1}, {-45, -1},
+        {20, 0},  {30, 0},  {39, 0},  {40, 1}, {50, 1},   {100, 4},  {120, 4},
+        {150, 4}, {19, -1}, {10, -1}, {0, -1}, {-20, -1}, {-45, -1},
     };
     for (const auto& [count, index] : cases)
         EXPECT_EQ(showCountItemIndex(count), index) << count;

@@ -52,9 +52,12 @@ TEST(DatabaseTest, OpenFailuresThrowAndCreateNothing)
     };
     const Case cases[] = {
         {"missing file", QStringLiteral("k"), [](const TestDir&, const QString&) {}},
-        {"other key", QStringLiteral("k"), [](const TestDir&, const QString& path) { makeTable(path, QStringLiteral("other"), {}); }},
-        {"random bytes", QStringLiteral("k"), [](const TestDir& dir, const QString&) { dir.write(QStringLiteral("a.db"), randomBytes(8192)); }},
-        {"no key on an encrypted file", QString(), [](const TestDir&, const QString& path) { makeTable(path, QStringLiteral("k"), {}); }},
+        {"other key", QStringLiteral("k"),
+         [](const TestDir&, const QString& path) { makeTable(path, QStringLiteral("other"), {}); }},
+        {"random bytes", QStringLiteral("k"),
+         [](const TestDir& dir, const QString&) { dir.write(QStringLiteral("a.db"), randomBytes(8192)); }},
+        {"no key on an encrypted file", QString(),
+         [](const TestDir&, const QString& path) { makeTable(path, QStringLiteral("k"), {}); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

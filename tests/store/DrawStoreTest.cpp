@@ -70,8 +70,10 @@ TEST_F(DrawStoreTest, CreatedFileHasBothTablesInColumnOrderWithAnIssueIndex)
         QStringList names;
         while (columns.step()) {
             names << columns.text(1);
-            const bool integer = QStringList{"Asum", "ACValue", "SameToLast", "kuadu", "zhishu"}.contains(columns.text(1));
-            EXPECT_EQ(columns.text(2), integer ? QStringLiteral("INTEGER") : QStringLiteral("TEXT")) << columns.text(1).toStdString();
+            const bool integer =
+                QStringList{"Asum", "ACValue", "SameToLast", "kuadu", "zhishu"}.contains(columns.text(1));
+            EXPECT_EQ(columns.text(2), integer ? QStringLiteral("INTEGER") : QStringLiteral("TEXT"))
+                << columns.text(1).toStdString();
         }
         EXPECT_EQ(names, drawColumns());
         QStringList indexedColumns;
@@ -107,7 +109,8 @@ TEST_F(DrawStoreTest, OpenRefusesUnusableFiles)
         {"missing", [](const QString&) {}},
         {"other key", [](const QString& path) { makeDrawTables(path, QStringLiteral("other")); }},
         {"random bytes", [this](const QString&) { dir.write(QStringLiteral("x.mdb"), randomBytes(16384)); }},
-        {"one table missing", [](const QString& path) {
+        {"one table missing",
+         [](const QString& path) {
              Database db(path, DrawStore::kKey, Database::Mode::CreateIfMissing);
              db.exec(QStringLiteral("create table fucai (qs TEXT)"));
          }},
@@ -224,7 +227,8 @@ TEST_F(DrawStoreTest, DeleteIssueRemovesEveryRowOfThatIssueOnly)
 TEST_F(DrawStoreTest, IssueTextIsPlainDataEvenWithQuotes)
 {
     add(QStringLiteral("08120"), QStringLiteral("120"));
-    for (const QString& issue : {QStringLiteral("08'1"), QStringLiteral("x' or '1'='1"), QStringLiteral("1; drop table fucai; --")}) {
+    for (const QString& issue :
+         {QStringLiteral("08'1"), QStringLiteral("x' or '1'='1"), QStringLiteral("1; drop table fucai; --")}) {
         SCOPED_TRACE(issue.toStdString());
         EXPECT_FALSE(store->issueExists(issue));
         EXPECT_EQ(store->deleteIssue(issue), 0);
@@ -338,7 +342,8 @@ TEST_F(DrawStoreTest, FailedRestoreKeepsTheLiveFile)
         {"no backup", [] {}},
         {"other key", [this] { makeDrawTables(backup, QStringLiteral("other")); }},
         {"random bytes", [this] { dir.write(DrawStore::kBackupName, randomBytes(16384)); }},
-        {"not a draw database", [this] {
+        {"not a draw database",
+         [this] {
              Database db(backup, DrawStore::kKey, Database::Mode::CreateIfMissing);
              db.exec(QStringLiteral("create table t (x)"));
          }},

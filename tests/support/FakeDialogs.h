@@ -13,7 +13,16 @@
 class FakeDialogs : public Dialogs
 {
 public:
-    enum class Kind { Message, Critical, OkCancel, YesNo, SaveFile, OpenFile, Modal };
+    enum class Kind
+    {
+        Message,
+        Critical,
+        OkCancel,
+        YesNo,
+        SaveFile,
+        OpenFile,
+        Modal
+    };
     struct Shown
     {
         Kind kind;

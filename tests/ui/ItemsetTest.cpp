@@ -1,8 +1,9 @@
+#include "ui/main/Itemset.h"
+
 #include "exchange/IniFile.h"
 #include "exchange/OptionsFile.h"
 #include "tests/support/FakeDialogs.h"
 #include "tests/support/TestDir.h"
-#include "ui/main/Itemset.h"
 #include "ui/widgets/RadioGroup.h"
 
 #include <QPushButton>
@@ -28,7 +29,10 @@ protected:
         window->show();
         return *window;
     }
-    QString read(const QString& section, const QString& key) { return IniFile(path()).readString(section, key, "<none>"); }
+    QString read(const QString& section, const QString& key)
+    {
+        return IniFile(path()).readString(section, key, "<none>");
+    }
 
     TestDir dir;
     FakeDialogs dialogs;

@@ -1,6 +1,7 @@
+#include "ui/main/StartUp.h"
+
 #include "store/Database.h"
 #include "tests/ui/MainWindowFixture.h"
-#include "ui/main/StartUp.h"
 
 #include <QHeaderView>
 #include <QTabWidget>
@@ -111,7 +112,10 @@ TEST(StartUpStore, MissingWrongKeyOrDamagedFileGivesTheStartUpMessage)
     EXPECT_EQ(openDrawStore(dir.path(), dialogs), nullptr); // missing
     EXPECT_FALSE(QFile::exists(dir.file(DrawStore::kFileName)));
 
-    { Database other(dir.file(DrawStore::kFileName), "another key", Database::Mode::CreateIfMissing); other.exec("create table fucai (qs text)"); }
+    {
+        Database other(dir.file(DrawStore::kFileName), "another key", Database::Mode::CreateIfMissing);
+        other.exec("create table fucai (qs text)");
+    }
     EXPECT_EQ(openDrawStore(dir.path(), dialogs), nullptr); // another key
 
     dir.write(DrawStore::kFileName, QByteArray(8192, 'x'));

@@ -8,7 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TFrm_about::TFrm_about(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+TFrm_about::TFrm_about(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName("Frm_about");
     setWindowTitle(QStringLiteral("关于Quorvane"));
@@ -17,8 +18,8 @@ TFrm_about::TFrm_about(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::Windo
     picture->setObjectName("Image1");
     QFile file(":/splash.jpg");
     if (file.open(QIODevice::ReadOnly))
-        picture->setPixmap(QPixmap::fromImage(decodeJpeg(file.readAll())).scaled(230, 164, Qt::KeepAspectRatio,
-                                                                                 Qt::SmoothTransformation));
+        picture->setPixmap(QPixmap::fromImage(decodeJpeg(file.readAll()))
+                               .scaled(230, 164, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     auto* product = new QLabel(QStringLiteral("Quorvane"), this);
     product->setObjectName("ProductName");
     QFont bigger = product->font();

@@ -57,16 +57,26 @@ QString HistoryModel::cellText(const DrawRecord& r, int column)
     if (column <= kHitColumnCount)
         return r.hits[column - 1];
     switch (column - kHitColumnCount) {
-    case 1: return QString::number(r.asum);
-    case 2: return r.ascale;
-    case 3: return r.alarge;
-    case 4: return QString::number(r.acValue);
-    case 5: return QString::number(r.sameToLast);
-    case 6: return QString::number(r.kuadu);
-    case 7: return QString::number(r.zhishu);
-    case 8: return r.allNumber;
-    case 9: return r.singleString;
-    case 10: return r.largeString;
+    case 1:
+        return QString::number(r.asum);
+    case 2:
+        return r.ascale;
+    case 3:
+        return r.alarge;
+    case 4:
+        return QString::number(r.acValue);
+    case 5:
+        return QString::number(r.sameToLast);
+    case 6:
+        return QString::number(r.kuadu);
+    case 7:
+        return QString::number(r.zhishu);
+    case 8:
+        return r.allNumber;
+    case 9:
+        return r.singleString;
+    case 10:
+        return r.largeString;
     }
     return {};
 }

@@ -72,8 +72,8 @@ public:
     void N25Click();
 
     // Menu items.
-    QAction *N13, *N1, *N12, *N48, *N35, *N36, *N28, *N17, *N23, *N24, *N8, *N27, *N7, *N2, *N10, *N11, *N41,
-        *N5, *N6, *N25;
+    QAction *N13, *N1, *N12, *N48, *N35, *N36, *N28, *N17, *N23, *N24, *N8, *N27, *N7, *N2, *N10, *N11, *N41, *N5, *N6,
+        *N25;
     QTabWidget* PageControl3;
     // First tab: toolbar, grid, entry panel.
     QComboBox *ComboBox14, *ComboBox15;

@@ -59,7 +59,8 @@ void TFrmMain::N1Click()
     runGuarded(m_dialogs, this, [this] {
         const QString target = QDir(m_appDir).filePath(DrawStore::kBackupName);
         m_store.backupTo(target);
-        m_dialogs.message(this, QStringLiteral("数据备份成功，已经将所有数据备份至") + QDir::toNativeSeparators(target));
+        m_dialogs.message(this,
+                          QStringLiteral("数据备份成功，已经将所有数据备份至") + QDir::toNativeSeparators(target));
     });
 }
 
@@ -88,12 +89,14 @@ void TFrmMain::N17Click()
 
 void TFrmMain::N23Click()
 {
-    startTool(ExternalPrograms::calculators(), QStringLiteral("没有找到计算器程序，请先安装一个计算器（例如 gnome-calculator）。"));
+    startTool(ExternalPrograms::calculators(),
+              QStringLiteral("没有找到计算器程序，请先安装一个计算器（例如 gnome-calculator）。"));
 }
 
 void TFrmMain::N24Click()
 {
-    startTool(ExternalPrograms::editors(), QStringLiteral("没有找到文本编辑程序，请先安装一个文本编辑器（例如 gedit）。"));
+    startTool(ExternalPrograms::editors(),
+              QStringLiteral("没有找到文本编辑程序，请先安装一个文本编辑器（例如 gedit）。"));
 }
 
 void TFrmMain::startTool(const QStringList& candidates, const QString& missingText)
