@@ -155,6 +155,13 @@ void DrawStore::connect()
     m_db = std::move(db);
 }
 
+Database& DrawStore::db() const
+{
+    if (!m_db)
+        throw DatabaseError(QStringLiteral("数据库未连接，请重新启动程序 (%1)").arg(m_path));
+    return *m_db;
+}
+
 bool DrawStore::createEmpty(const QString& path)
 {
     if (QFileInfo::exists(path))
@@ -188,7 +195,7 @@ bool DrawStore::createEmpty(const QString& path)
 
 QStringList DrawStore::issueList() const
 {
-    Statement query(*m_db, QStringLiteral("select qs from %1 order by qs").arg(table()));
+    Statement query(db(), QStringLiteral("select qs from %1 order by qs").arg(table()));
     QStringList issues;
     while (query.step())
         issues << query.text(0);
@@ -197,8 +204,8 @@ QStringList DrawStore::issueList() const
 
 std::vector<DrawRecord> DrawStore::range(const QString& start, const QString& end, bool descending) const
 {
-    Statement query(*m_db, selectRows(table(), QStringLiteral("qs>=? and qs<=? order by qs")) +
-                               (descending ? QStringLiteral(" desc") : QString()));
+    Statement query(db(), selectRows(table(), QStringLiteral("qs>=? and qs<=? order by qs")) +
+                              (descending ? QStringLiteral(" desc") : QString()));
     // An empty start binds '' rather than NULL: every issue is >= ''.
     query.bind(1, start.isNull() ? QString(QLatin1String("")) : start).bind(2, end);
     std::vector<DrawRecord> records;
@@ -209,7 +216,7 @@ std::vector<DrawRecord> DrawStore::range(const QString& start, const QString& en
 
 std::optional<DrawRecord> DrawStore::oneIssue(const QString& issue) const
 {
-    Statement query(*m_db, selectRows(table(), QStringLiteral("qs=?")));
+    Statement query(db(), selectRows(table(), QStringLiteral("qs=?")));
     query.bind(1, issue);
     if (!query.step())
         return std::nullopt;
@@ -218,27 +225,27 @@ std::optional<DrawRecord> DrawStore::oneIssue(const QString& issue) const
 
 bool DrawStore::issueExists(const QString& issue) const
 {
-    Statement query(*m_db, QStringLiteral("select qs from %1 where qs=?").arg(table()));
+    Statement query(db(), QStringLiteral("select qs from %1 where qs=?").arg(table()));
     query.bind(1, issue);
     return query.step();
 }
 
 int DrawStore::count() const
 {
-    Statement query(*m_db, QStringLiteral("select count(*) from %1").arg(table()));
+    Statement query(db(), QStringLiteral("select count(*) from %1").arg(table()));
     return query.step() ? query.integer(0) : 0;
 }
 
 QString DrawStore::latestNumber() const
 {
     // Walks the issue index from its end: constant time at any history size.
-    Statement query(*m_db, QStringLiteral("select AllNumber from %1 order by qs desc limit 1").arg(table()));
+    Statement query(db(), QStringLiteral("select AllNumber from %1 order by qs desc limit 1").arg(table()));
     return query.step() ? query.text(0) : QString();
 }
 
 QString DrawStore::numberOfIssue(const QString& issue) const
 {
-    Statement query(*m_db, QStringLiteral("select AllNumber from %1 where qs=?").arg(table()));
+    Statement query(db(), QStringLiteral("select AllNumber from %1 where qs=?").arg(table()));
     query.bind(1, issue);
     return query.step() ? query.text(0) : QString();
 }
@@ -248,9 +255,9 @@ void DrawStore::append(const DrawRecord& record)
     QStringList marks;
     for (int i = 0; i < ColumnCount; ++i)
         marks << QStringLiteral("?");
-    Transaction transaction(*m_db);
+    Transaction transaction(db());
     Statement insert(
-        *m_db,
+        db(),
         QStringLiteral("insert into %1 (%2) values (%3)").arg(table(), columnList(), marks.join(QStringLiteral(", "))));
     insert.bind(1 + Qs, record.qs);
     for (int i = 0; i < kHitColumnCount; ++i)
@@ -271,15 +278,15 @@ void DrawStore::append(const DrawRecord& record)
 
 void DrawStore::deleteAll()
 {
-    m_db->exec(QStringLiteral("delete from %1").arg(table()));
+    db().exec(QStringLiteral("delete from %1").arg(table()));
 }
 
 int DrawStore::deleteIssue(const QString& issue)
 {
-    Statement remove(*m_db, QStringLiteral("delete from %1 where qs=?").arg(table()));
+    Statement remove(db(), QStringLiteral("delete from %1 where qs=?").arg(table()));
     remove.bind(1, issue);
     remove.step();
-    return sqlite3_changes(m_db->handle());
+    return sqlite3_changes(db().handle());
 }
 
 void DrawStore::backupTo(const QString& target) const
@@ -293,7 +300,7 @@ void DrawStore::backupTo(const QString& target) const
     // complete copy.
     const QString temp = siblingTempPath(target, "tmp");
     try {
-        m_db->backupTo(temp, kKey);
+        db().backupTo(temp, kKey);
     } catch (const DatabaseError& error) {
         removeWithSideFiles(temp);
         throw DatabaseError(QStringLiteral("备份失败：%1").arg(error.text()));

@@ -72,6 +72,8 @@ public:
 
 private:
     void connect();
+    // The connection; throws when a failed restore could not reconnect.
+    Database& db() const;
 
     QString m_path;
     Game m_game = Game::Fucai;

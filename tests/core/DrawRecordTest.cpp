@@ -2,6 +2,8 @@
 
 #include "core/ConversionError.h"
 
+#include "tests/support/QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 namespace {

@@ -4,6 +4,8 @@
 #include "core/DrawLookup.h"
 
 #include <QMap>
+#include "tests/support/QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 namespace {

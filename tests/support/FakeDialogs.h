@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tests/support/QtPrinters.h"
 #include "ui/widgets/Dialogs.h"
 
 #include <QDialog>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/support/QtPrinters.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>

@@ -68,18 +68,19 @@ void TFrmMain::N12Click()
 {
     if (!m_dialogs.askOkCancel(this, kAskTitle, QStringLiteral("准备恢复所有记录数据，是否继续！")))
         return;
-    const QString source = QDir(m_appDir).filePath(DrawStore::kBackupName);
-    try {
-        m_store.restoreFrom(source);
-    } catch (const DatabaseError& error) {
-        // The live file is kept whenever the restore cannot be completed.
-        m_dialogs.message(this, QStringLiteral("数据恢复失败！") + QLatin1Char('\n') + error.text());
-        return;
-    }
-    // The rows on show belong to the replaced file; the grid stays empty
-    // until the next display command.
-    m_history->setRows({});
-    m_dialogs.message(this, QStringLiteral("数据恢复成功，已经将所有数据重新恢复！"));
+    runGuarded(m_dialogs, this, [this] {
+        try {
+            m_store.restoreFrom(QDir(m_appDir).filePath(DrawStore::kBackupName));
+        } catch (const DatabaseError& error) {
+            // The live file is kept whenever the restore cannot be completed.
+            m_dialogs.message(this, QStringLiteral("数据恢复失败！") + QLatin1Char('\n') + error.text());
+            return;
+        }
+        // The rows on show belong to the replaced file; the grid stays empty
+        // until the next display command.
+        m_history->setRows({});
+        m_dialogs.message(this, QStringLiteral("数据恢复成功，已经将所有数据重新恢复！"));
+    });
 }
 
 void TFrmMain::N17Click()
