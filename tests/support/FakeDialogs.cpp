@@ -26,18 +26,21 @@ bool FakeDialogs::askYesNo(QWidget*, const QString& text)
 
 QString FakeDialogs::saveFileName(QWidget*, const QString& caption, const QString&, const QString&)
 {
-    shown.push_back({Kind::SaveFile, caption, {}});
+    return nextFileName(Kind::SaveFile, caption);
+}
+
+QString FakeDialogs::openFileName(QWidget*, const QString& caption, const QString&, const QString&)
+{
+    return nextFileName(Kind::OpenFile, caption);
+}
+
+QString FakeDialogs::nextFileName(Kind kind, const QString& caption)
+{
+    shown.push_back({kind, caption, {}});
     if (fileNames.empty())
         return {};
     QString name = fileNames.front();
     fileNames.pop_front();
-    return name;
-}
-
-QString FakeDialogs::openFileName(QWidget* parent, const QString& caption, const QString& dir, const QString& filter)
-{
-    QString name = saveFileName(parent, caption, dir, filter);
-    shown.back().kind = Kind::OpenFile;
     return name;
 }
 

@@ -53,4 +53,5 @@ public:
 
 private:
     bool nextAnswer();
+    QString nextFileName(Kind kind, const QString& caption);
 };

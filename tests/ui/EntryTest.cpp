@@ -97,7 +97,10 @@ TEST_F(EntryTest, SilentEntryStillUpdatesThePanel)
     window->AnnounceEntry = false;
     enter("08122", "111");
     enter("08123", "222");
-    enter("08124", "333");
+    // Enter in the number box stores the draw as the button does.
+    child<QLineEdit>("Edit3")->setText("08124");
+    child<QLineEdit>("Edit4")->setText("333");
+    QTest::keyClick(child<QLineEdit>("Edit4"), Qt::Key_Return);
     EXPECT_TRUE(dialogs.messages().isEmpty());
     EXPECT_EQ(child<QLineEdit>("Edit3")->text(), "08125");
     EXPECT_EQ(window->statusPanelText(0), "您成功录入8124期数据信息！");

@@ -51,9 +51,10 @@ protected:
     }
 
     // Creates and shows the main window, which runs its start-up preparation.
-    TFrmMain& show()
+    TFrmMain& show(TFrm_Splash* splash = nullptr)
     {
         window = std::make_unique<TFrmMain>(*store, dialogs, dir.path());
+        window->setSplash(splash);
         window->show();
         return *window;
     }

@@ -2,8 +2,11 @@
 
 #include "store/Database.h"
 #include "tests/ui/MainWindowFixture.h"
+#include "ui/main/splash.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
+#include <QPointer>
 #include <QTabWidget>
 
 namespace {
@@ -79,6 +82,18 @@ TEST_F(StartUpTest, OptionsChooseGameCountAndWidth)
     auto* grid = child<QTableView>("DBGridEh1");
     EXPECT_EQ(grid->columnWidth(1), 21);
     EXPECT_EQ(grid->columnWidth(30), 21);
+}
+
+TEST_F(StartUpTest, ShowingClosesTheSplashEvenWhenItFails)
+{
+    setOption(Options::kWidthSection, Options::kWidthKey, "wide");
+    auto* splash = new TFrm_Splash;
+    splash->show();
+    QPointer<TFrm_Splash> watched(splash);
+    show(splash);
+    EXPECT_EQ(dialogs.texts(FakeDialogs::Kind::Critical).size(), 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(watched.isNull());
 }
 
 TEST_F(StartUpTest, UnreadableOptionValueIsReported)

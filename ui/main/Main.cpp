@@ -183,14 +183,14 @@ void TFrmMain::SpeedButton13Click()
 
 void TFrmMain::SpeedButton18Click()
 {
-    m_gridQuery = {ComboBox14->currentText(), ComboBox15->currentText(), false};
+    m_gridQuery = {ComboBox14->currentText(), ComboBox15->currentText()};
     reloadGrid();
 }
 
 void TFrmMain::reloadGrid()
 {
-    m_history->setRows(m_store.range(m_gridQuery.start, m_gridQuery.end, m_gridQuery.descending));
-    applyDigitColumnWidth();
+    // Column widths survive the reset: the column count never changes.
+    m_history->setRows(m_store.range(m_gridQuery.start, m_gridQuery.end));
 }
 
 void TFrmMain::applyDigitColumnWidth()

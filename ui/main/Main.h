@@ -131,6 +131,5 @@ private:
     struct GridQuery
     {
         QString start, end;
-        bool descending = false;
     } m_gridQuery;
 };

@@ -17,6 +17,7 @@
 #include <QStatusBar>
 #include <QTableView>
 #include <QToolButton>
+#include <tuple>
 
 namespace {
 
@@ -57,6 +58,42 @@ QChartView* chartView(const QString& title, const char* name, QWidget* parent)
     auto* view = named(new QChartView(chart, parent), name);
     view->setRenderHint(QPainter::Antialiasing);
     return view;
+}
+
+// What both chart tabs have after their own leading controls: the issue
+// range, the 3D and line toggles with the hidden depth bar, and the chart.
+struct ChartControlNames
+{
+    const char *rangeLabel, *start, *toLabel, *end, *threeD, *depth, *line, *chart;
+};
+
+struct ChartControls
+{
+    QComboBox *start, *end;
+    QCheckBox* threeD;
+    QScrollBar* depth;
+    QCheckBox* line;
+    QChartView* chart;
+};
+
+ChartControls addChartControls(QWidget* tab, QHBoxLayout* bar, const ChartControlNames& n, const QString& title)
+{
+    ChartControls c;
+    bar->addWidget(label(QStringLiteral("统计期数选择："), n.rangeLabel, tab));
+    bar->addWidget(c.start = issueSelector(n.start, tab));
+    bar->addWidget(label(QStringLiteral("至"), n.toLabel, tab));
+    bar->addWidget(c.end = issueSelector(n.end, tab));
+    bar->addWidget(c.threeD = named(new QCheckBox(QStringLiteral("3D显示"), tab), n.threeD));
+    bar->addWidget(c.depth = named(new QScrollBar(Qt::Horizontal, tab), n.depth));
+    c.depth->hide();
+    bar->addWidget(c.line = named(new QCheckBox(QStringLiteral("直线图"), tab), n.line));
+    c.line->setChecked(true);
+    bar->addStretch();
+    c.chart = chartView(title, n.chart, tab);
+    auto* layout = new QVBoxLayout(tab);
+    layout->addLayout(bar);
+    layout->addWidget(c.chart, 1);
+    return c;
 }
 
 } // namespace
@@ -177,21 +214,12 @@ QWidget* TFrmMain::buildPositionChartTab()
     bar->addWidget(ComboBox16 = named(new QComboBox(tab), "ComboBox16"));
     ComboBox16->addItems({"1", "2", "3"});
     bar->addWidget(SpeedButton24 = speedButton(QStringLiteral("开始统计"), "SpeedButton24", tab));
-    bar->addWidget(label(QStringLiteral("统计期数选择："), "Label23", tab));
-    bar->addWidget(ComboBox17 = issueSelector("ComboBox17", tab));
-    bar->addWidget(label(QStringLiteral("至"), "Label24", tab));
-    bar->addWidget(ComboBox18 = issueSelector("ComboBox18", tab));
-    bar->addWidget(CheckBox7 = named(new QCheckBox(QStringLiteral("3D显示"), tab), "CheckBox7"));
-    bar->addWidget(ScrollBar5 = named(new QScrollBar(Qt::Horizontal, tab), "ScrollBar5"));
-    ScrollBar5->hide();
-    bar->addWidget(CheckBox8 = named(new QCheckBox(QStringLiteral("直线图"), tab), "CheckBox8"));
-    CheckBox8->setChecked(true);
-    bar->addStretch();
     connect(SpeedButton24, &QToolButton::clicked, this, &TFrmMain::SpeedButton24Click);
-    Chart5 = chartView(QStringLiteral("3D按位分析图"), "Chart5", tab);
-    auto* layout = new QVBoxLayout(tab);
-    layout->addLayout(bar);
-    layout->addWidget(Chart5, 1);
+    const ChartControls c = addChartControls(
+        tab, bar, {"Label23", "ComboBox17", "Label24", "ComboBox18", "CheckBox7", "ScrollBar5", "CheckBox8", "Chart5"},
+        QStringLiteral("3D按位分析图"));
+    std::tie(ComboBox17, ComboBox18, CheckBox7, ScrollBar5, CheckBox8, Chart5) =
+        std::tie(c.start, c.end, c.threeD, c.depth, c.line, c.chart);
     return tab;
 }
 
@@ -200,21 +228,13 @@ QWidget* TFrmMain::buildSumChartTab()
     auto* tab = named(new QWidget, "TabSheet3");
     auto* bar = new QHBoxLayout;
     bar->addWidget(SpeedButton27 = speedButton(QStringLiteral("开始统计"), "SpeedButton27", tab));
-    bar->addWidget(label(QStringLiteral("统计期数选择："), "Label33", tab));
-    bar->addWidget(ComboBox25 = issueSelector("ComboBox25", tab));
-    bar->addWidget(label(QStringLiteral("至"), "Label34", tab));
-    bar->addWidget(ComboBox26 = issueSelector("ComboBox26", tab));
-    bar->addWidget(CheckBox11 = named(new QCheckBox(QStringLiteral("3D显示"), tab), "CheckBox11"));
-    bar->addWidget(ScrollBar8 = named(new QScrollBar(Qt::Horizontal, tab), "ScrollBar8"));
-    ScrollBar8->hide();
-    bar->addWidget(CheckBox12 = named(new QCheckBox(QStringLiteral("直线图"), tab), "CheckBox12"));
-    CheckBox12->setChecked(true);
-    bar->addStretch();
     connect(SpeedButton27, &QToolButton::clicked, this, &TFrmMain::SpeedButton27Click);
-    Chart8 = chartView(QStringLiteral("3D按总和统计"), "Chart8", tab);
-    auto* layout = new QVBoxLayout(tab);
-    layout->addLayout(bar);
-    layout->addWidget(Chart8, 1);
+    const ChartControls c = addChartControls(
+        tab, bar,
+        {"Label33", "ComboBox25", "Label34", "ComboBox26", "CheckBox11", "ScrollBar8", "CheckBox12", "Chart8"},
+        QStringLiteral("3D按总和统计"));
+    std::tie(ComboBox25, ComboBox26, CheckBox11, ScrollBar8, CheckBox12, Chart8) =
+        std::tie(c.start, c.end, c.threeD, c.depth, c.line, c.chart);
     return tab;
 }
 
