@@ -247,8 +247,8 @@ std::vector<DrawRecord> DrawStore::rangePage(const QString& start, const QString
 
 std::vector<DrawPoint> DrawStore::rangePoints(const QString& start, const QString& end) const
 {
-    Statement query(db(),
-                    QStringLiteral("select qs, AllNumber, Asum from %1 where qs>=? and qs<=? order by qs").arg(table()));
+    Statement query(
+        db(), QStringLiteral("select qs, AllNumber, Asum from %1 where qs>=? and qs<=? order by qs").arg(table()));
     query.bind(1, start.isNull() ? QString(QLatin1String("")) : start).bind(2, end);
     std::vector<DrawPoint> points;
     while (query.step())
