@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <fcntl.h>
+#include <numeric>
 #include <sqlite3.h>
 #include <unistd.h>
 
@@ -335,6 +336,42 @@ std::array<int, kHitColumnCount> DrawStore::hitCounts(const QString& start, cons
         for (int i = 0; i < positions * 10; ++i)
             counts[i] = query.integer(i);
     return counts;
+}
+
+std::vector<short> DrawStore::rangeNumberValues(const QString& start, const QString& end) const
+{
+    const QString from = start.isNull() ? QString(QLatin1String("")) : start;
+    // Across most of the table the rows are read straight through (in the
+    // order they were stored) and put in issue order here, if they are not.
+    const bool scan = coversMostOfTable(table(), QStringLiteral("qs"), from, end);
+    Statement query(db(), QStringLiteral("select qs, AllNumber from %1%2 where qs>=? and qs<=?%3")
+                              .arg(table(), scan ? QStringLiteral(" not indexed") : QString(),
+                                   scan ? QString() : QStringLiteral(" order by qs")));
+    query.bind(1, from).bind(2, end);
+    std::vector<short> values;
+    IssueList issues;
+    bool ordered = true;
+    QString previous;
+    while (query.step()) {
+        const QString issue = query.text(0);
+        const QString number = query.text(1);
+        if (scan) {
+            ordered = ordered && previous <= issue;
+            issues.append(issue);
+            previous = issue;
+        }
+        values.push_back(isDrawNumber(number) ? short(number.toInt()) : short(-1));
+    }
+    if (ordered)
+        return values;
+    std::vector<int> order(values.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&issues](int a, int b) { return issues.at(a) < issues.at(b); });
+    std::vector<short> sorted;
+    sorted.reserve(values.size());
+    for (int i : order)
+        sorted.push_back(values[size_t(i)]);
+    return sorted;
 }
 
 // Rows are appended in issue order, so the row numbers of the range's first
