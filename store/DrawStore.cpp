@@ -349,28 +349,41 @@ std::vector<short> DrawStore::rangeNumberValues(const QString& start, const QStr
                                    scan ? QString() : QStringLiteral(" order by qs")));
     query.bind(1, from).bind(2, end);
     std::vector<short> values;
-    IssueList issues;
+    QByteArray issues; // the issues back to back, kept only while reading straight through
+    std::vector<quint32> ends;
     bool ordered = true;
-    QString previous;
     while (query.step()) {
-        const QString issue = query.text(0);
-        const QString number = query.text(1);
         if (scan) {
-            ordered = ordered && previous <= issue;
-            issues.append(issue);
-            previous = issue;
+            const QByteArrayView issue = query.utf8(0);
+            const qsizetype begin = issues.size();
+            issues.append(issue.data(), issue.size());
+            if (!ends.empty()) {
+                const quint32 previous = ends.size() > 1 ? ends[ends.size() - 2] : 0;
+                ordered = ordered && QByteArrayView(issues.constData() + previous, begin - previous) <=
+                                         QByteArrayView(issues.constData() + begin, issue.size());
+            }
+            ends.push_back(quint32(issues.size()));
         }
-        values.push_back(isDrawNumber(number) ? short(number.toInt()) : short(-1));
+        const QByteArrayView number = query.utf8(1);
+        const bool digits = number.size() == 3 && std::all_of(number.begin(), number.end(), [](char c) {
+                                return c >= '0' && c <= '9';
+                            });
+        values.push_back(digits ? short((number[0] - '0') * 100 + (number[1] - '0') * 10 + (number[2] - '0'))
+                                : short(-1));
     }
     if (ordered)
         return values;
-    std::vector<int> order(values.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&issues](int a, int b) { return issues.at(a) < issues.at(b); });
+    auto issueAt = [&](size_t i) {
+        const quint32 begin = i == 0 ? 0 : ends[i - 1];
+        return QByteArrayView(issues.constData() + begin, qsizetype(ends[i] - begin));
+    };
+    std::vector<size_t> order(values.size());
+    std::iota(order.begin(), order.end(), size_t(0));
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return issueAt(a) < issueAt(b); });
     std::vector<short> sorted;
     sorted.reserve(values.size());
-    for (int i : order)
-        sorted.push_back(values[size_t(i)]);
+    for (size_t i : order)
+        sorted.push_back(values[i]);
     return sorted;
 }
 
