@@ -7,6 +7,7 @@
 #include "ui/main/HistoryModel.h"
 #include "ui/main/Itemset.h"
 #include "ui/main/Main.h"
+#include "ui/select/select.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
 
@@ -83,6 +84,13 @@ void TFrmMain::N12Click()
     });
 }
 
+void TFrmMain::N8Click()
+{
+    // A fresh window every time: it always opens at its defaults.
+    TFrm_Select window(m_store, m_dialogs, m_printWindow, m_selectHistoryWindow, this);
+    m_dialogs.exec(&window);
+}
+
 void TFrmMain::N17Click()
 {
     m_dialogs.message(this, QStringLiteral("该功能正在准备！"));
@@ -128,7 +136,6 @@ void TFrmMain::N25Click()
 
 // Windows still to come open nothing yet.
 void TFrmMain::N28Click() {}
-void TFrmMain::N8Click() {}
 void TFrmMain::N27Click() {}
 void TFrmMain::N7Click() {}
 void TFrmMain::N2Click() {}
