@@ -12,7 +12,10 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QAbstractTextDocumentLayout>
+#include <QTextDocument>
 #include <QTextEdit>
+#include <memory>
 #include <QVBoxLayout>
 
 namespace {
@@ -44,6 +47,10 @@ TFrm_Print::TFrm_Print(Dialogs& dialogs, QWidget* parent) : QDialog(parent), m_d
     RichEdit1 = new QTextEdit(this);
     RichEdit1->setObjectName("RichEdit1");
     RichEdit1->setAcceptRichText(false);
+    // A point size: pixel sizes would shrink to printer dots on paper.
+    QFont printFont = font;
+    printFont.setPointSize(9);
+    RichEdit1->document()->setDefaultFont(printFont);
     RichEdit1->hide();
 
     Panel1 = new QFrame(this);
@@ -106,8 +113,14 @@ bool printOnDefaultPrinter(const QTextDocument& document, const QString& title)
         return false;
     QPrinter printer(defaultPrinter, QPrinter::HighResolution);
     printer.setDocName(title);
+    printer.setPageMargins(QMarginsF(20, 15, 20, 15), QPageLayout::Millimeter);
     if (!printer.isValid())
         return false;
-    document.print(&printer);
+    // Laid out on the printer's own page: the text alone, with no page
+    // numbers added, paginated by the document.
+    std::unique_ptr<QTextDocument> copy(document.clone());
+    copy->documentLayout()->setPaintDevice(&printer);
+    copy->setPageSize(printer.pageRect(QPrinter::DevicePixel).size());
+    copy->print(&printer);
     return printer.printerState() != QPrinter::Error && printer.printerState() != QPrinter::Aborted;
 }
