@@ -10,7 +10,11 @@ struct Bet
 {
     int value = 0; // 0 .. 999
 
-    QString text() const { return QStringLiteral("%1").arg(value, 3, 10, QLatin1Char('0')); }
+    QString text() const
+    {
+        const QChar digits[] = {QChar(u'0' + value / 100), QChar(u'0' + value / 10 % 10), QChar(u'0' + value % 10)};
+        return QString(digits, 3);
+    }
     int sum() const { return value / 100 + value / 10 % 10 + value % 10; }
     friend bool operator==(Bet a, Bet b) { return a.value == b.value; }
 };

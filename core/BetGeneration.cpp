@@ -21,8 +21,8 @@ public:
         : m_c(conditions), m_latest(latestNumber), m_spanLow(QString::number(conditions.span.low)),
           m_spanHigh(QString::number(conditions.span.high)), m_primeLow(QString::number(conditions.prime.low)),
           m_primeHigh(QString::number(conditions.prime.high)), m_route0Low(QString::number(conditions.route0.low)),
-          m_route0High(QString::number(conditions.route0.high)),
-          m_route1Low(QString::number(conditions.route1.low)), m_route1High(QString::number(conditions.route1.high))
+          m_route0High(QString::number(conditions.route0.high)), m_route1Low(QString::number(conditions.route1.low)),
+          m_route1High(QString::number(conditions.route1.high))
     {
     }
 
@@ -103,10 +103,11 @@ private:
 
 std::optional<GenerationProblem> rangeProblem(const GenerationConditions& c)
 {
-    const std::pair<const RangeCondition*, const QString*> checks[] = {
-        {&c.sum, &SelectText::kBadSumRange}, {&c.odd, &SelectText::kBadOddRange},
-        {&c.big, &SelectText::kBadBigRange}, {&c.ac, &SelectText::kBadAcRange},
-        {&c.same, &SelectText::kBadSameRange}};
+    const std::pair<const RangeCondition*, const QString*> checks[] = {{&c.sum, &SelectText::kBadSumRange},
+                                                                       {&c.odd, &SelectText::kBadOddRange},
+                                                                       {&c.big, &SelectText::kBadBigRange},
+                                                                       {&c.ac, &SelectText::kBadAcRange},
+                                                                       {&c.same, &SelectText::kBadSameRange}};
     for (const auto& [range, message] : checks)
         if (range->inverted())
             return GenerationProblem{*message};

@@ -60,8 +60,8 @@ std::optional<int> parseLimit(const QString& text);
 struct GenerationResult
 {
     BetList bets;
-    int combinations = 0;  // direct combinations of the chosen digits
-    bool complete = true;  // false when the limit ended the run early
+    int combinations = 0; // direct combinations of the chosen digits
+    bool complete = true; // false when the limit ended the run early
 };
 
 // Enumerates in the order of the digit texts; `latestNumber` is the latest

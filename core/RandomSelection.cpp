@@ -46,8 +46,7 @@ RandomRequest checkRandomSelection(const QString& countText, const RandomConditi
     return {count, {}};
 }
 
-RandomResult selectRandomBets(int count, const RandomConditions& conditions, const QString& latestNumber,
-                              quint32 seed)
+RandomResult selectRandomBets(int count, const RandomConditions& conditions, const QString& latestNumber, quint32 seed)
 {
     // The conditions depend on the number alone: decided once for each of
     // the thousand numbers, then every draw is a lookup.

@@ -36,5 +36,4 @@ struct RandomResult
 
 // `latestNumber` is the latest stored draw (empty when none) for the
 // same-number count; `seed` starts the run's generator.
-RandomResult selectRandomBets(int count, const RandomConditions& conditions, const QString& latestNumber,
-                              quint32 seed);
+RandomResult selectRandomBets(int count, const RandomConditions& conditions, const QString& latestNumber, quint32 seed);

@@ -4,7 +4,8 @@
 
 std::vector<DrawnNumber> DrawStore::numbersInRange(const QString& from, const QString& to) const
 {
-    Statement query(db(), QStringLiteral("select allNumber,qs from %1 where qs >= ? and qs <= ? order by qs").arg(table()));
+    Statement query(db(),
+                    QStringLiteral("select allNumber,qs from %1 where qs >= ? and qs <= ? order by qs").arg(table()));
     // Bounds are compared as text: an empty bound binds '' rather than NULL.
     const auto text = [](const QString& s) { return s.isNull() ? QString(QLatin1String("")) : s; };
     query.bind(1, text(from)).bind(2, text(to));

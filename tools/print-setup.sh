@@ -13,13 +13,11 @@ if [ "$(id -u)" -ne 0 ]; then
   exec sudo "$0" "$@"
 fi
 
-# Loopback only: the scheduler must never offer or browse printers on a network.
+# Loopback only: the scheduler must never listen on or browse a network.
 conf=/etc/cups/cupsd.conf
-if grep -Eq '^\s*(Port|Listen)\s' "$conf" && ! grep -Eq '^\s*Port\s' "$conf" &&
-  ! grep -Ev '^\s*Listen\s+(localhost|127\.0\.0\.1|\[::1\]):631\s*$|^\s*Listen\s+/' "$conf" | grep -Eq '^\s*Listen\s'; then
-  :
-else
-  echo "print-setup: $conf listens beyond loopback; writing a loopback-only configuration" >&2
+if grep -Ev '^\s*Listen\s+(localhost:631|127\.0\.0\.1:631|\[::1\]:631|/\S+)\s*$' "$conf" |
+  grep -Eq '^\s*(Port|Listen)\s'; then
+  echo "print-setup: $conf listens beyond loopback; limiting it to loopback" >&2
   sed -i -E 's/^\s*(Port|Listen)\s.*$/# &/' "$conf"
   printf 'Listen localhost:631\nListen /run/cups/cups.sock\n' >>"$conf"
 fi

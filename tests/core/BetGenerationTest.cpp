@@ -75,17 +75,16 @@ TEST_P(GenerationOrderTest, FollowsTheSelectionOrder)
     EXPECT_EQ(sums, c.sums);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, GenerationOrderTest,
-    ::testing::Values(OrderCase{"12", "12", "12", BetKind::Group3, {"112", "122"}, {4, 5}},
-                      OrderCase{"21", "12", "12", BetKind::Group3, {"211", "212"}, {4, 5}},
-                      OrderCase{"12", "12", "12", BetKind::Group6, {}, {}},
-                      OrderCase{"52",
-                                "0123",
-                                "9",
-                                BetKind::Direct,
-                                {"509", "519", "529", "539", "209", "219", "229", "239"},
-                                {14, 15, 16, 17, 11, 12, 13, 14}}));
+INSTANTIATE_TEST_SUITE_P(Cases, GenerationOrderTest,
+                         ::testing::Values(OrderCase{"12", "12", "12", BetKind::Group3, {"112", "122"}, {4, 5}},
+                                           OrderCase{"21", "12", "12", BetKind::Group3, {"211", "212"}, {4, 5}},
+                                           OrderCase{"12", "12", "12", BetKind::Group6, {}, {}},
+                                           OrderCase{"52",
+                                                     "0123",
+                                                     "9",
+                                                     BetKind::Direct,
+                                                     {"509", "519", "529", "539", "209", "219", "229", "239"},
+                                                     {14, 15, 16, 17, 11, 12, 13, 14}}));
 
 // Each condition against an independent count of the digits.
 int countDigits(const QString& bet, const char* set)
@@ -148,20 +147,32 @@ INSTANTIATE_TEST_SUITE_P(
     Conditions, ConditionTest,
     ::testing::Values(
         ConditionCase{"Sum", &GenerationConditions::sum, {true, 12, 13}, [](const Bet& b) { return b.sum(); }},
-        ConditionCase{"Odd", &GenerationConditions::odd, {true, 1, 2},
+        ConditionCase{"Odd",
+                      &GenerationConditions::odd,
+                      {true, 1, 2},
                       [](const Bet& b) { return countDigits(b.text(), "13579"); }},
-        ConditionCase{"Big", &GenerationConditions::big, {true, 2, 3},
+        ConditionCase{"Big",
+                      &GenerationConditions::big,
+                      {true, 2, 3},
                       [](const Bet& b) { return countDigits(b.text(), "56789"); }},
         ConditionCase{"Ac", &GenerationConditions::ac, {true, 2, 2}, acValue},
         ConditionCase{"Span", &GenerationConditions::span, {true, 3, 7}, span},
         ConditionCase{"InvertedSpan", &GenerationConditions::span, {true, 5, 2}, span},
-        ConditionCase{"Prime", &GenerationConditions::prime, {true, 1, 1},
+        ConditionCase{"Prime",
+                      &GenerationConditions::prime,
+                      {true, 1, 1},
                       [](const Bet& b) { return countDigits(b.text(), "12357"); }},
-        ConditionCase{"Route0", &GenerationConditions::route0, {true, 0, 1},
+        ConditionCase{"Route0",
+                      &GenerationConditions::route0,
+                      {true, 0, 1},
                       [](const Bet& b) { return countDigits(b.text(), "0369"); }},
-        ConditionCase{"Route1", &GenerationConditions::route1, {true, 2, 3},
+        ConditionCase{"Route1",
+                      &GenerationConditions::route1,
+                      {true, 2, 3},
                       [](const Bet& b) { return countDigits(b.text(), "147"); }},
-        ConditionCase{"SameAsLatest123", &GenerationConditions::same, {true, 0, 0},
+        ConditionCase{"SameAsLatest123",
+                      &GenerationConditions::same,
+                      {true, 0, 0},
                       [](const Bet& b) {
                           return int(b.value / 100 == 1) + int(b.value / 10 % 10 == 2) + int(b.value % 10 == 3);
                       }}),
@@ -268,69 +279,69 @@ void digits(GenerationInput& in)
 
 INSTANTIATE_TEST_SUITE_P(
     Order, GenerationCheckTest,
-    ::testing::Values(
-        CheckCase{"NoDigits1", [](GenerationInput&) {}, SelectText::kNoDigits1},
-        CheckCase{"NoDigits2", [](GenerationInput& in) { in.digits1 = "1"; }, SelectText::kNoDigits2},
-        CheckCase{"NoDigits3", [](GenerationInput& in) { in.digits1 = in.digits2 = "1"; }, SelectText::kNoDigits3},
-        CheckCase{"Sum", digits, SelectText::kBadSumRange},
-        CheckCase{"Odd", [](GenerationInput& in) { digits(in), in.ranges.sum.ticked = false; },
-                  SelectText::kBadOddRange},
-        CheckCase{"Big",
-                  [](GenerationInput& in) {
-                      digits(in);
-                      in.ranges.sum.ticked = in.ranges.odd.ticked = false;
-                  },
-                  SelectText::kBadBigRange},
-        CheckCase{"Ac",
-                  [](GenerationInput& in) {
-                      digits(in);
-                      in.ranges.sum.ticked = in.ranges.odd.ticked = in.ranges.big.ticked = false;
-                  },
-                  SelectText::kBadAcRange},
-        CheckCase{"Same",
-                  [](GenerationInput& in) {
-                      digits(in);
-                      in.ranges.sum.ticked = in.ranges.odd.ticked = in.ranges.big.ticked = false;
-                      in.ranges.ac.low = 7;
-                  },
-                  SelectText::kBadSameRange},
-        CheckCase{"Limit",
-                  [](GenerationInput& in) {
-                      digits(in);
-                      in.ranges = {};
-                  },
-                  SelectText::kNoLimit, GenerationProblem::Focus::Limit},
-        CheckCase{"NoSums",
-                  [](GenerationInput& in) {
-                      digits(in);
-                      in.ranges = {};
-                      in.limitText = "5";
-                  },
-                  SelectText::kNoSingleSums, GenerationProblem::Focus::SingleSums},
-        CheckCase{"SumsWithoutComma",
-                  [](GenerationInput& in) {
-                      digits(in);
-                      in.ranges = {};
-                      in.limitText = "5";
-                      in.singleSumsText = "123";
-                  },
-                  SelectText::kBadSingleSums, GenerationProblem::Focus::SingleSums},
-        CheckCase{"TwoCharacterSum",
-                  [](GenerationInput& in) {
-                      digits(in);
-                      in.ranges = {};
-                      in.limitText = "5";
-                      in.singleSumsText = "12";
-                  },
-                  QString()},
-        CheckCase{"SumList",
-                  [](GenerationInput& in) {
-                      digits(in);
-                      in.ranges = {};
-                      in.limitText = "5";
-                      in.singleSumsText = "1,2,3";
-                  },
-                  QString()}),
+    ::testing::Values(CheckCase{"NoDigits1", [](GenerationInput&) {}, SelectText::kNoDigits1},
+                      CheckCase{"NoDigits2", [](GenerationInput& in) { in.digits1 = "1"; }, SelectText::kNoDigits2},
+                      CheckCase{"NoDigits3", [](GenerationInput& in) { in.digits1 = in.digits2 = "1"; },
+                                SelectText::kNoDigits3},
+                      CheckCase{"Sum", digits, SelectText::kBadSumRange},
+                      CheckCase{"Odd", [](GenerationInput& in) { digits(in), in.ranges.sum.ticked = false; },
+                                SelectText::kBadOddRange},
+                      CheckCase{"Big",
+                                [](GenerationInput& in) {
+                                    digits(in);
+                                    in.ranges.sum.ticked = in.ranges.odd.ticked = false;
+                                },
+                                SelectText::kBadBigRange},
+                      CheckCase{"Ac",
+                                [](GenerationInput& in) {
+                                    digits(in);
+                                    in.ranges.sum.ticked = in.ranges.odd.ticked = in.ranges.big.ticked = false;
+                                },
+                                SelectText::kBadAcRange},
+                      CheckCase{"Same",
+                                [](GenerationInput& in) {
+                                    digits(in);
+                                    in.ranges.sum.ticked = in.ranges.odd.ticked = in.ranges.big.ticked = false;
+                                    in.ranges.ac.low = 7;
+                                },
+                                SelectText::kBadSameRange},
+                      CheckCase{"Limit",
+                                [](GenerationInput& in) {
+                                    digits(in);
+                                    in.ranges = {};
+                                },
+                                SelectText::kNoLimit, GenerationProblem::Focus::Limit},
+                      CheckCase{"NoSums",
+                                [](GenerationInput& in) {
+                                    digits(in);
+                                    in.ranges = {};
+                                    in.limitText = "5";
+                                },
+                                SelectText::kNoSingleSums, GenerationProblem::Focus::SingleSums},
+                      CheckCase{"SumsWithoutComma",
+                                [](GenerationInput& in) {
+                                    digits(in);
+                                    in.ranges = {};
+                                    in.limitText = "5";
+                                    in.singleSumsText = "123";
+                                },
+                                SelectText::kBadSingleSums, GenerationProblem::Focus::SingleSums},
+                      CheckCase{"TwoCharacterSum",
+                                [](GenerationInput& in) {
+                                    digits(in);
+                                    in.ranges = {};
+                                    in.limitText = "5";
+                                    in.singleSumsText = "12";
+                                },
+                                QString()},
+                      CheckCase{"SumList",
+                                [](GenerationInput& in) {
+                                    digits(in);
+                                    in.ranges = {};
+                                    in.limitText = "5";
+                                    in.singleSumsText = "1,2,3";
+                                },
+                                QString()}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

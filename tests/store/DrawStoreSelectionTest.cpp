@@ -1,5 +1,4 @@
 #include "store/DrawStore.h"
-
 #include "tests/support/TestDir.h"
 
 #include <gtest/gtest.h>

@@ -5,6 +5,7 @@
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -12,11 +13,10 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
-#include <QAbstractTextDocumentLayout>
 #include <QTextDocument>
 #include <QTextEdit>
-#include <memory>
 #include <QVBoxLayout>
+#include <memory>
 
 namespace {
 const QString kTextFilter = QStringLiteral("文本文件 (*.txt)");

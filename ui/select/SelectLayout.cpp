@@ -113,10 +113,8 @@ void TFrm_Select::buildDigitRows(QWidget* parent)
     // Panel names of digits 0 .. 9 in each row.
     static const char* const panelNames[3][10] = {
         {"Panel3", "Panel4", "Panel5", "Panel6", "Panel7", "Panel8", "Panel9", "Panel10", "Panel11", "Panel12"},
-        {"Panel16", "Panel17", "Panel18", "Panel19", "Panel20", "Panel21", "Panel22", "Panel13", "Panel14",
-         "Panel15"},
-        {"Panel26", "Panel27", "Panel28", "Panel29", "Panel30", "Panel31", "Panel32", "Panel23", "Panel24",
-         "Panel25"}};
+        {"Panel16", "Panel17", "Panel18", "Panel19", "Panel20", "Panel21", "Panel22", "Panel13", "Panel14", "Panel15"},
+        {"Panel26", "Panel27", "Panel28", "Panel29", "Panel30", "Panel31", "Panel32", "Panel23", "Panel24", "Panel25"}};
     QLabel* titles[] = {Label8, Label2, Label3};
     QLineEdit* boxes[] = {Edit1, Edit2, Edit3};
     QPushButton* clears[] = {SpeedButton4, SpeedButton5, SpeedButton6};
@@ -149,8 +147,8 @@ void TFrm_Select::buildConditionPages(QWidget* parent)
     SeSkinPageControl1->addTab(common, QStringLiteral("常规过滤"));
     SeSkinPageControl1->addTab(advanced, QStringLiteral("高级过滤"));
 
-    SeSkinLabel1 = makeLabel("SeSkinLabel1", QStringLiteral("\"单个和值\"供用户输入不连续和值，和值之间用\"，\" 间隔"),
-                             common);
+    SeSkinLabel1 =
+        makeLabel("SeSkinLabel1", QStringLiteral("\"单个和值\"供用户输入不连续和值，和值之间用\"，\" 间隔"), common);
     SeSkinLabel1->setGeometry(10, 10, 416, 20);
     QPalette blue = SeSkinLabel1->palette();
     blue.setColor(QPalette::WindowText, Qt::blue);
@@ -158,9 +156,9 @@ void TFrm_Select::buildConditionPages(QWidget* parent)
 
     m_big = makeRange(common, "CheckBox4", QStringLiteral("大数限制"), "ComboBox3", "Label17", "ComboBox4", 7, 1, 2);
     m_odd = makeRange(common, "CheckBox3", QStringLiteral("奇数限制"), "ComboBox1", "Label16", "ComboBox2", 7, 1, 2);
-    m_sum = makeRange(common, "CheckBox1", QStringLiteral("和值范围"), "ComboBox9", "Label10", "ComboBox10", 63, 12, 13);
-    m_same =
-        makeRange(common, "CheckBox8", QStringLiteral("同号个数"), "ComboBox15", "Label11", "ComboBox16", 7, 0, 0);
+    m_sum =
+        makeRange(common, "CheckBox1", QStringLiteral("和值范围"), "ComboBox9", "Label10", "ComboBox10", 63, 12, 13);
+    m_same = makeRange(common, "CheckBox8", QStringLiteral("同号个数"), "ComboBox15", "Label11", "ComboBox16", 7, 0, 0);
     placeRange(m_big, 10, 44, 84);
     placeRange(m_odd, 222, 44, 84);
     placeRange(m_sum, 10, 88, 84);
@@ -184,10 +182,10 @@ void TFrm_Select::buildConditionPages(QWidget* parent)
     m_ac = makeRange(advanced, "CheckBox7", QStringLiteral("AC值范围"), "ComboBox13", "Label9", "ComboBox14", 12, 8, 8);
     m_prime = makeRange(advanced, "SeSkinCheckBox1", QStringLiteral("质数限制"), "ComboBox23", "Label26", "ComboBox24",
                         7, 1, 1);
-    m_route0 = makeRange(advanced, "SeSkinCheckBox3", QStringLiteral("0 路限制"), "ComboBox25", "Label27",
-                         "ComboBox26", 7, 1, 1);
-    m_route1 = makeRange(advanced, "SeSkinCheckBox4", QStringLiteral("1 路限制"), "ComboBox27", "Label28",
-                         "ComboBox28", 7, 1, 1);
+    m_route0 = makeRange(advanced, "SeSkinCheckBox3", QStringLiteral("0 路限制"), "ComboBox25", "Label27", "ComboBox26",
+                         7, 1, 1);
+    m_route1 = makeRange(advanced, "SeSkinCheckBox4", QStringLiteral("1 路限制"), "ComboBox27", "Label28", "ComboBox28",
+                         7, 1, 1);
     m_span = makeRange(advanced, "SeSkinCheckBox6", QStringLiteral("跨度限制"), "ComboBox29", "Label29", "ComboBox30",
                        9, 1, 1);
     placeRange(m_ac, 10, 20, 84);
@@ -216,10 +214,10 @@ void TFrm_Select::buildRandomTab(QWidget* page)
         makeRange(GroupBox3, "CheckBox5", QStringLiteral("奇数个数"), "ComboBox5", "Label18", "ComboBox6", 7, 4, 4);
     m_randomBig =
         makeRange(GroupBox3, "CheckBox6", QStringLiteral("大数个数"), "ComboBox7", "Label19", "ComboBox8", 7, 4, 4);
-    m_randomAc = makeRange(GroupBox3, "CheckBox9", QStringLiteral("AC值范围"), "ComboBox18", "Label14", "ComboBox19",
-                           12, 8, 8);
-    m_randomSame = makeRange(GroupBox3, "CheckBox10", QStringLiteral("同号个数"), "ComboBox17", "Label20",
-                             "ComboBox20", 7, 0, 0);
+    m_randomAc =
+        makeRange(GroupBox3, "CheckBox9", QStringLiteral("AC值范围"), "ComboBox18", "Label14", "ComboBox19", 12, 8, 8);
+    m_randomSame =
+        makeRange(GroupBox3, "CheckBox10", QStringLiteral("同号个数"), "ComboBox17", "Label20", "ComboBox20", 7, 0, 0);
     const RangeControls* ranges[] = {&m_randomSum, &m_randomOdd, &m_randomBig, &m_randomAc, &m_randomSame};
     for (int i = 0; i < 5; ++i)
         placeRange(*ranges[i], 14, 28 + i * 34, 90);

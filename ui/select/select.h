@@ -92,7 +92,7 @@ private:
     QPushButton *SpeedButton15, *SpeedButton21, *SpeedButton17;
     QTabWidget* SeSkinPageControl1;
     QLabel* SeSkinLabel1;
-    RangeControls m_big, m_odd, m_sum, m_same;         // 常规过滤
+    RangeControls m_big, m_odd, m_sum, m_same;               // 常规过滤
     RangeControls m_ac, m_prime, m_route0, m_route1, m_span; // 高级过滤
     QCheckBox *CheckBox12, *CheckBox11;
     QLineEdit *Edit11, *Edit9;

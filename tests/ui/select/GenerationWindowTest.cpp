@@ -94,9 +94,9 @@ TEST_F(GenerationTest, ChecksStopTheRunAndKeepTheListInOrder)
         click("SpeedButton2");
         tick(std::get<0>(inverted[i])); // repaired: off
     }
-    EXPECT_EQ(dialogs.messages(), QStringList({SelectText::kBadSumRange, SelectText::kBadOddRange,
-                                               SelectText::kBadBigRange, SelectText::kBadAcRange,
-                                               SelectText::kBadSameRange}));
+    EXPECT_EQ(dialogs.messages(),
+              QStringList({SelectText::kBadSumRange, SelectText::kBadOddRange, SelectText::kBadBigRange,
+                           SelectText::kBadAcRange, SelectText::kBadSameRange}));
     EXPECT_EQ(rows("StringGrid1"), before);
 
     dialogs.clear();

@@ -1,9 +1,10 @@
 // Real printing through the CUPS scheduler that tools/print-setup.sh starts
 // (loopback only) with a cups-pdf queue as the default printer.
+#include "ui/select/Print.h"
+
 #include "core/SelectionText.h"
 #include "tests/support/FakeDialogs.h"
 #include "tests/support/TestDir.h"
-#include "ui/select/Print.h"
 
 #include <QDateTime>
 #include <QDirIterator>
@@ -73,8 +74,7 @@ template <typename F> bool waitFor(F ready, int seconds)
 // The PDF cups-pdf wrote for a job: its name ends in "job_<id>.pdf".
 QString pdfOfJob(int id)
 {
-    QDirIterator files(kPdfFolder, {QStringLiteral("*job_%1.pdf").arg(id)}, QDir::Files,
-                       QDirIterator::Subdirectories);
+    QDirIterator files(kPdfFolder, {QStringLiteral("*job_%1.pdf").arg(id)}, QDir::Files, QDirIterator::Subdirectories);
     return files.hasNext() ? files.next() : QString();
 }
 

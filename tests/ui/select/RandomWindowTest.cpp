@@ -46,9 +46,9 @@ TEST_F(RandomTest, CountAndRangeChecksInOrder)
         click("SpeedButton3");
         tick(box);
     }
-    EXPECT_EQ(dialogs.messages(), QStringList({SelectText::kNoRandomCount, SelectText::kBadRandomCount,
-                                               SelectText::kBadSumRange, SelectText::kBadOddRange,
-                                               SelectText::kBadBigRange}));
+    EXPECT_EQ(dialogs.messages(),
+              QStringList({SelectText::kNoRandomCount, SelectText::kBadRandomCount, SelectText::kBadSumRange,
+                           SelectText::kBadOddRange, SelectText::kBadBigRange}));
     EXPECT_FALSE(enabled("SpeedButton13"));
 }
 

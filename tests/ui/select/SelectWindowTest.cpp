@@ -70,10 +70,9 @@ TEST_F(SelectTest, OpensWithItsDefaults)
     EXPECT_EQ(child<QLabel>("Label25")->palette().color(QPalette::WindowText), QColor(Qt::red));
     EXPECT_EQ(child<QLabel>("SeSkinLabel1")->text(), "\"单个和值\"供用户输入不连续和值，和值之间用\"，\" 间隔");
 
-    const std::pair<const char*, bool> buttons[] = {{"SpeedButton2", true},   {"SpeedButton12", false},
-                                                    {"SeSkinButton1", false}, {"SpeedButton1", true},
-                                                    {"SpeedButton3", true},   {"SpeedButton13", false},
-                                                    {"SpeedButton11", true}};
+    const std::pair<const char*, bool> buttons[] = {
+        {"SpeedButton2", true}, {"SpeedButton12", false}, {"SeSkinButton1", false}, {"SpeedButton1", true},
+        {"SpeedButton3", true}, {"SpeedButton13", false}, {"SpeedButton11", true}};
     for (auto [name, on] : buttons)
         EXPECT_EQ(enabled(name), on) << name;
 
