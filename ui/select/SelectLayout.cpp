@@ -55,11 +55,11 @@ void TFrm_Select::buildManualTab(QWidget* page)
     buildConditionPages(page);
 
     StringGrid1 = makeResultGrid("StringGrid1", m_manualBets, page);
-    StringGrid1->setGeometry(452, 6, 162, 292);
+    StringGrid1->setGeometry(452, 6, 162, 252);
 
     GroupBox4 = new QGroupBox(QStringLiteral("投注方式"), page);
     GroupBox4->setObjectName("GroupBox4");
-    GroupBox4->setGeometry(452, 302, 162, 44);
+    GroupBox4->setGeometry(452, 262, 162, 84);
     RadioButton1 = new QRadioButton(QStringLiteral("直选"), GroupBox4);
     RadioButton2 = new QRadioButton(QStringLiteral("组选3"), GroupBox4);
     RadioButton3 = new QRadioButton(QStringLiteral("组选6"), GroupBox4);
@@ -67,7 +67,7 @@ void TFrm_Select::buildManualTab(QWidget* page)
     QRadioButton* radios[] = {RadioButton1, RadioButton2, RadioButton3};
     for (int i = 0; i < 3; ++i) {
         radios[i]->setObjectName(QString::fromLatin1(radioNames[i]));
-        radios[i]->setGeometry(8 + i * 50, 18, 52, 20);
+        radios[i]->setGeometry(12, 20 + i * 20, 120, 20);
     }
     RadioButton1->setChecked(true);
 
@@ -124,14 +124,14 @@ void TFrm_Select::buildDigitRows(QWidget* parent)
         titles[r]->setGeometry(8, y, 56, 24);
         m_rows[r].box = boxes[r];
         boxes[r]->setReadOnly(true);
-        boxes[r]->setGeometry(314, y, 64, 24);
+        boxes[r]->setGeometry(304, y, 80, 24);
         for (int digit = 0; digit < 10; ++digit) {
             auto* panel = new DigitPanel(panelNames[r][digit], digit, GroupBox1);
-            panel->setGeometry(62 + digit * 25, y, 23, 24);
+            panel->setGeometry(62 + digit * 24, y, 22, 24);
             m_rows[r].panels[digit] = panel;
         }
-        clears[r]->setGeometry(382, y, 24, 24);
-        alls[r]->setGeometry(408, y, 24, 24);
+        clears[r]->setGeometry(388, y, 22, 24);
+        alls[r]->setGeometry(412, y, 22, 24);
     }
 }
 
