@@ -67,7 +67,9 @@ void TFrm_Select::buildManualTab(QWidget* page)
     QRadioButton* radios[] = {RadioButton1, RadioButton2, RadioButton3};
     for (int i = 0; i < 3; ++i) {
         radios[i]->setObjectName(QString::fromLatin1(radioNames[i]));
-        radios[i]->setGeometry(12, 20 + i * 20, 120, 20);
+        // Only the indicator and caption take clicks: no wider than they are.
+        radios[i]->move(12, 20 + i * 20);
+        radios[i]->adjustSize();
     }
     RadioButton1->setChecked(true);
 
