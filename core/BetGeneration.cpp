@@ -1,5 +1,6 @@
 #include "core/BetGeneration.h"
 
+#include "core/BetConditions.h"
 #include "core/ConversionError.h"
 #include "core/LatestDraw.h"
 #include "core/Myfunction.h"
@@ -28,16 +29,7 @@ public:
 
     bool accepts(const QString& bet, int sum) const
     {
-        if (m_c.sum.ticked && !ValueInRange(sum, m_c.sum.low, m_c.sum.high - m_c.sum.low))
-            return false;
-        if (m_c.odd.ticked && !OddCountInRange(bet, m_c.odd.low, m_c.odd.high - m_c.odd.low))
-            return false;
-        if (m_c.big.ticked && !BigCountInRange(bet, m_c.big.low, m_c.big.high - m_c.big.low))
-            return false;
-        if (m_c.ac.ticked && !ACValueInRange(bet, m_c.ac.low, m_c.ac.high - m_c.ac.low, 3))
-            return false;
-        if (m_c.same.ticked &&
-            !SameToLastInRange(bet, m_latest.number(), m_c.same.low, m_c.same.high - m_c.same.low, m_latest))
+        if (!passesCountConditions(bet, sum, m_c, m_latest))
             return false;
         if (m_c.span.ticked && !SpanInRange(bet, m_spanLow, m_spanHigh))
             return false;

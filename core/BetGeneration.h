@@ -3,7 +3,7 @@
 // Bet generation: every combination of the candidate digits of the three
 // positions, as bets of one kind, kept when they pass the ticked conditions.
 
-#include "core/Bet.h"
+#include "core/BetConditions.h"
 
 #include <QString>
 #include <optional>
@@ -16,9 +16,9 @@ enum class BetKind
     Group6  // 组选6: three different digits, written ascending
 };
 
-struct GenerationConditions
+struct GenerationConditions : CountConditions
 {
-    RangeCondition sum, odd, big, ac, same, span, prime, route0, route1;
+    RangeCondition span, prime, route0, route1;
     std::optional<std::vector<int>> singleSums; // ticked: the sums a bet may have
     std::optional<int> limit;                   // ticked: the bet-count limit
 };
@@ -27,7 +27,7 @@ struct GenerationConditions
 struct GenerationInput
 {
     QString digits1, digits2, digits3;
-    GenerationConditions ranges; // singleSums and limit are filled by checkGeneration
+    GenerationConditions ranges; // the range conditions; single sums and limit come from the texts below
     bool singleSumsTicked = false;
     QString singleSumsText;
     bool limitTicked = false;

@@ -1,31 +1,12 @@
 #include "core/RandomSelection.h"
 
+#include "core/BetConditions.h"
 #include "core/ConversionError.h"
 #include "core/LatestDraw.h"
-#include "core/Myfunction.h"
 #include "core/SelectionText.h"
 
 #include <array>
 #include <random>
-
-namespace {
-
-bool accepts(const QString& bet, int sum, const RandomConditions& c, const LatestDraw& latest)
-{
-    if (c.sum.ticked && !ValueInRange(sum, c.sum.low, c.sum.high - c.sum.low))
-        return false;
-    if (c.odd.ticked && !OddCountInRange(bet, c.odd.low, c.odd.high - c.odd.low))
-        return false;
-    if (c.big.ticked && !BigCountInRange(bet, c.big.low, c.big.high - c.big.low))
-        return false;
-    if (c.ac.ticked && !ACValueInRange(bet, c.ac.low, c.ac.high - c.ac.low, 3))
-        return false;
-    if (c.same.ticked && !SameToLastInRange(bet, latest.number(), c.same.low, c.same.high - c.same.low, latest))
-        return false;
-    return true;
-}
-
-} // namespace
 
 RandomRequest checkRandomSelection(const QString& countText, const RandomConditions& conditions)
 {
@@ -54,7 +35,7 @@ RandomResult selectRandomBets(int count, const RandomConditions& conditions, con
     std::array<bool, 1000> passes{};
     for (int value = 0; value < 1000; ++value) {
         const Bet bet{value};
-        passes[value] = accepts(bet.text(), bet.sum(), conditions, latest);
+        passes[value] = passesCountConditions(bet.text(), bet.sum(), conditions, latest);
     }
 
     RandomResult result;

@@ -4,15 +4,13 @@
 // the ticked conditions, giving up after a fixed number of draws. Repeats
 // are allowed.
 
-#include "core/Bet.h"
+#include "core/BetConditions.h"
 
 #include <QString>
 #include <optional>
 
-struct RandomConditions
-{
-    RangeCondition sum, odd, big, ac, same;
-};
+// "和数限制", "奇数个数", "大数个数", "AC值范围", "同号个数".
+using RandomConditions = CountConditions;
 
 namespace RandomLimits {
 inline constexpr int kMaxDraws = 1'000'000;

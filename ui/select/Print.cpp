@@ -2,6 +2,7 @@
 
 #include "core/SelectionText.h"
 #include "exchange/BetTextFile.h"
+#include "ui/select/SelectControls.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
 
@@ -33,13 +34,7 @@ QPushButton* makeButton(const char* name, const QString& caption, QWidget* paren
 
 TFrm_Print::TFrm_Print(Dialogs& dialogs, QWidget* parent) : QDialog(parent), m_dialogs(dialogs)
 {
-    setObjectName("Frm_Print");
-    setWindowTitle(QStringLiteral("打印投注"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
-    QFont font = this->font();
-    font.setPixelSize(12);
-    setFont(font);
+    prepareFixedDialog(this, "Frm_Print", QStringLiteral("打印投注"), QString(), 12);
 
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName("Memo1");
@@ -48,7 +43,7 @@ TFrm_Print::TFrm_Print(Dialogs& dialogs, QWidget* parent) : QDialog(parent), m_d
     RichEdit1->setObjectName("RichEdit1");
     RichEdit1->setAcceptRichText(false);
     // A point size: pixel sizes would shrink to printer dots on paper.
-    QFont printFont = font;
+    QFont printFont = this->font();
     printFont.setPointSize(9);
     RichEdit1->document()->setDefaultFont(printFont);
     RichEdit1->hide();

@@ -2,10 +2,24 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <algorithm>
+
+void prepareFixedDialog(QDialog* dialog, const char* name, const QString& caption, const QString& family, int pixelSize)
+{
+    dialog->setObjectName(QString::fromLatin1(name));
+    dialog->setWindowTitle(caption);
+    dialog->setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    QFont font = dialog->font();
+    if (!family.isNull())
+        font.setFamily(family);
+    font.setPixelSize(pixelSize);
+    dialog->setFont(font);
+}
 
 const QColor DigitPanel::kSelected(0, 255, 255);
 

@@ -8,8 +8,14 @@
 #include <QLabel>
 
 class QCheckBox;
+class QDialog;
 class QComboBox;
 class QLineEdit;
+
+// Name, caption, a fixed border with the system menu only, and the font at
+// this pixel height (null family: the application's).
+void prepareFixedDialog(QDialog* dialog, const char* name, const QString& caption, const QString& family,
+                        int pixelSize);
 
 // A digit panel; its colour is its state (aqua selected, button face not).
 class DigitPanel : public QLabel

@@ -3,6 +3,7 @@
 #include "core/HistoryFilter.h"
 #include "core/SelectionText.h"
 #include "store/DrawStore.h"
+#include "ui/select/SelectControls.h"
 #include "ui/select/select.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
@@ -18,13 +19,7 @@
 TFrm_SelectHistory::TFrm_SelectHistory(DrawStore& store, Dialogs& dialogs, QWidget* parent)
     : QDialog(parent), m_store(store), m_dialogs(dialogs)
 {
-    setObjectName("Frm_SelectHistory");
-    setWindowTitle(QStringLiteral("历史期数选择"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
-    QFont font = this->font();
-    font.setPixelSize(12);
-    setFont(font);
+    prepareFixedDialog(this, "Frm_SelectHistory", QStringLiteral("历史期数选择"), QString(), 12);
 
     SeSkinGroupBox1 = new QGroupBox(QStringLiteral("请选择需要过滤的历史期数"), this);
     SeSkinGroupBox1->setObjectName("SeSkinGroupBox1");

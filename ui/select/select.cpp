@@ -23,13 +23,7 @@ TFrm_Select::TFrm_Select(DrawStore& store, Dialogs& dialogs, TFrm_Print* print, 
       m_seedSource([] { return QRandomGenerator::system()->generate(); }), m_manualBets(new BetListModel(this)),
       m_randomBets(new BetListModel(this))
 {
-    setObjectName("Frm_Select");
-    setWindowTitle(QStringLiteral("辅助选择号码"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
-    QFont font(QStringLiteral("宋体"));
-    font.setPixelSize(12);
-    setFont(font);
+    prepareFixedDialog(this, "Frm_Select", QStringLiteral("辅助选择号码"), QStringLiteral("宋体"), 12);
     setFixedSize(624, 426);
 
     PageControl1 = new QTabWidget(this);
