@@ -1,6 +1,5 @@
 // The main window: the grid in its states and both chart tabs.
 #include "app/screenshots/Shots.h"
-
 #include "ui/main/Main.h"
 #include "ui/widgets/DataGrid.h"
 #include "ui/widgets/TrendChartView.h"

@@ -176,8 +176,8 @@ private:
     Dialogs& m_dialogs;
     QString m_appDir;
     HistoryModel* m_history;
-    IssueListModel* m_startIssues; // shared by the three start selectors
-    IssueListModel* m_endIssues;   // the chart tabs' end selectors
+    IssueListModel* m_startIssues;   // shared by the three start selectors
+    IssueListModel* m_endIssues;     // the chart tabs' end selectors
     IssueListModel* m_gridEndIssues; // the grid's end selector, which grows with entries
     QLabel* m_panels[4];
     TFrm_Splash* m_splash = nullptr;
