@@ -14,6 +14,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -72,6 +73,13 @@ TFrm_Print::TFrm_Print(Dialogs& dialogs, QWidget* parent) : QDialog(parent), m_d
     connect(SpeedButton2, &QPushButton::clicked, this, &TFrm_Print::SpeedButton2Click);
     connect(BitBtn1, &QPushButton::clicked, this, &TFrm_Print::BitBtn1Click);
     connect(SpeedButton1, &QPushButton::clicked, this, &QDialog::close);
+}
+
+void TFrm_Print::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        centreOnScreen(this);
 }
 
 void TFrm_Print::setBetLines(const QStringList& lines)

@@ -25,6 +25,9 @@ public:
     void SpeedButton2Click(); // 打印
     void BitBtn1Click();      // 保存至文本
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     Dialogs& m_dialogs;
     QPlainTextEdit* Memo1;

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QScreen>
 #include <algorithm>
 
 void prepareFixedDialog(QDialog* dialog, const char* name, const QString& caption, const QString& family, int pixelSize)
@@ -19,6 +20,15 @@ void prepareFixedDialog(QDialog* dialog, const char* name, const QString& captio
         font.setFamily(family);
     font.setPixelSize(pixelSize);
     dialog->setFont(font);
+}
+
+void centreOnScreen(QWidget* window)
+{
+    if (const QScreen* screen = window->screen()) {
+        QRect frame = window->frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window->move(frame.topLeft());
+    }
 }
 
 const QColor DigitPanel::kSelected(0, 255, 255);

@@ -17,6 +17,9 @@ class QLineEdit;
 void prepareFixedDialog(QDialog* dialog, const char* name, const QString& caption, const QString& family,
                         int pixelSize);
 
+// Moves a window to the middle of its screen (called as it is shown).
+void centreOnScreen(QWidget* window);
+
 // A digit panel; its colour is its state (aqua selected, button face not).
 class DigitPanel : public QLabel
 {

@@ -63,8 +63,10 @@ TFrm_SelectHistory::TFrm_SelectHistory(DrawStore& store, Dialogs& dialogs, QWidg
 void TFrm_SelectHistory::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    if (!event->spontaneous())
-        runGuarded(m_dialogs, this, [this] { FormShow(); });
+    if (event->spontaneous())
+        return;
+    centreOnScreen(this);
+    runGuarded(m_dialogs, this, [this] { FormShow(); });
 }
 
 void TFrm_SelectHistory::FormShow()

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRandomGenerator>
+#include <QShowEvent>
 #include <QTabWidget>
 
 namespace {
@@ -43,6 +44,13 @@ TFrm_Select::TFrm_Select(DrawStore& store, Dialogs& dialogs, TFrm_Print* print, 
 }
 
 TFrm_Select::~TFrm_Select() = default;
+
+void TFrm_Select::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        centreOnScreen(this);
+}
 
 void TFrm_Select::connectCommands()
 {

@@ -54,6 +54,9 @@ public:
     void CheckBox12Click();
     void CheckBox11Click();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     struct DigitRow
     {

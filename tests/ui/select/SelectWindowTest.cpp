@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTabWidget>
 
 namespace {
@@ -37,6 +38,8 @@ TEST_F(SelectTest, OpensWithItsDefaults)
 {
     EXPECT_EQ(window->windowTitle(), "辅助选择号码");
     EXPECT_EQ(window->size(), QSize(624, 426));
+    const QPoint offCentre = window->frameGeometry().center() - window->screen()->availableGeometry().center();
+    EXPECT_LE(offCentre.manhattanLength(), 2);
     auto* pages = child<QTabWidget>("PageControl1");
     EXPECT_EQ(pages->currentIndex(), 0);
     EXPECT_EQ(pages->tabText(0), "手动选号");
