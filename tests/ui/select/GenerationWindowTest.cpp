@@ -1,6 +1,7 @@
 #include "core/SelectionText.h"
 #include "tests/ui/select/SelectFixture.h"
 
+#include <QApplication>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -100,11 +101,16 @@ TEST_F(GenerationTest, ChecksStopTheRunAndKeepTheListInOrder)
     EXPECT_EQ(rows("StringGrid1"), before);
 
     dialogs.clear();
+    QApplication::setActiveWindow(window.get());
     tick("CheckBox11");
+    child<QWidget>("SpeedButton2")->setFocus();
     click("SpeedButton2");
+    EXPECT_TRUE(child<QLineEdit>("Edit9")->hasFocus());
     child<QLineEdit>("Edit9")->setText("5");
     tick("CheckBox12");
+    child<QWidget>("SpeedButton2")->setFocus();
     click("SpeedButton2");
+    EXPECT_TRUE(child<QLineEdit>("Edit11")->hasFocus());
     child<QLineEdit>("Edit11")->setText("123");
     click("SpeedButton2");
     EXPECT_EQ(dialogs.messages(),
