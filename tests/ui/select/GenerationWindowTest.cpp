@@ -45,6 +45,15 @@ TEST_F(GenerationTest, AnotherBetKindRegeneratesAtOnce)
     EXPECT_EQ(text("Label23"), "1000");
 }
 
+TEST_F(GenerationTest, AnotherKindWithAnEmptyRowOnlySaysSo)
+{
+    pick(0, "1");
+    click("RadioButton2");
+    EXPECT_EQ(dialogs.messages(), QStringList({SelectText::kNoDigits2}));
+    EXPECT_EQ(rows("StringGrid1").join(""), "");
+    EXPECT_FALSE(enabled("SpeedButton12"));
+}
+
 TEST_F(GenerationTest, RowsFollowTheOrderOfSelection)
 {
     pick(0, "12"), pick(1, "12"), pick(2, "12");
