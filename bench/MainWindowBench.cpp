@@ -121,8 +121,9 @@ void BM_FrequencyCountsThirtyStatements(benchmark::State& state)
     const QString first = syntheticIssue(0), last = syntheticIssue(int(state.range(0)) - 1);
     for (auto _ : state) {
         for (int column = 1; column <= kHitColumnCount; ++column) {
-            Statement count(db, QStringLiteral("select Count(%1) as A from fucai where qs>=? and qs<=?")
-                                    .arg(drawColumns()[column]));
+            Statement count(
+                db,
+                QStringLiteral("select Count(%1) as A from fucai where qs>=? and qs<=?").arg(drawColumns()[column]));
             count.bind(1, first).bind(2, last);
             count.step();
             benchmark::DoNotOptimize(count.integer(0));

@@ -90,6 +90,17 @@ public:
     QString numberOfIssue(const QString& issue) const override;
 
     void append(const DrawRecord& record); // one transaction
+
+    // Every row in issue order.
+    std::vector<DrawRecord> allRecords() const;
+    // Derives every row again from its issue, its number and the previous
+    // issue's number, in one transaction; returns how many rows changed.
+    // Rows whose number is not three digits are left as they are.
+    int rederiveAll();
+    // Gives `issue` a new number: that row and the next issue's row are
+    // derived again, in one transaction. Throws ConversionError for a number
+    // that is not three digits.
+    void changeNumber(const QString& issue, const QString& number);
     void deleteAll();                      // delete from T
     int deleteIssue(const QString& issue); // every row of that issue; returns rows deleted
 
@@ -104,6 +115,7 @@ public:
 
 private:
     void connect();
+    void updateDerived(const DrawRecord& record);
     bool coversMostOfTable(const QString& table, const QString& issueColumn, const QString& start,
                            const QString& end) const;
     // The connection; throws when a failed restore could not reconnect.

@@ -205,6 +205,8 @@ void TFrmMain::buildMenu()
     data->addSeparator();
     N28 = item(data, QStringLiteral("数据导出..."), "N28", &TFrmMain::N28Click);
     N17 = item(data, QStringLiteral("数据导入..."), "N17", &TFrmMain::N17Click);
+    data->addSeparator();
+    item(data, QStringLiteral("数据检查..."), "checkHistoryAction", &TFrmMain::checkHistory);
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("辅助工具"));
     N23 = item(tools, QStringLiteral("计算器..."), "N23", &TFrmMain::N23Click);
