@@ -5,6 +5,8 @@
 #include "ui/main/Itemset.h"
 #include "ui/main/StartUp.h"
 #include "ui/main/splash.h"
+#include "ui/select/Print.h"
+#include "ui/select/SelectHistory.h"
 #include "ui/widgets/Dialogs.h"
 
 #include <QApplication>
@@ -29,6 +31,12 @@ int main(int argc, char** argv)
     mainWindow.setSplash(splash);
 
     // Windows that live for the whole run, created once in this order.
+    // Bet print (first).
+    TFrm_Print print(dialogs, &mainWindow);
+    mainWindow.setPrintWindow(&print);
+    // History filter (fourth, after result download and history analysis).
+    TFrm_SelectHistory selectHistory(*store, dialogs, &mainWindow);
+    mainWindow.setSelectHistoryWindow(&selectHistory);
     TFrm_itemset options(Options::optionsPath(appDir), dialogs, &mainWindow);
     mainWindow.setOptionsWindow(&options);
 

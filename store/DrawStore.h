@@ -6,6 +6,7 @@
 
 #include "core/DrawLookup.h"
 #include "core/DrawRecord.h"
+#include "core/HistoryFilter.h"
 #include "core/IssueList.h"
 
 #include <QString>
@@ -82,6 +83,11 @@ public:
     std::optional<DrawRecord> oneIssue(const QString& issue) const;
     bool issueExists(const QString& issue) const;
     int count() const;
+
+    // Bet selection (DrawStoreSelection.cpp).
+    // select allNumber,qs from T where qs >= ? and qs <= ? order by qs: the
+    // numbers of a range, the earliest issue first.
+    std::vector<DrawnNumber> numbersInRange(const QString& from, const QString& to) const;
 
     QString latestNumber() const override;
     QString numberOfIssue(const QString& issue) const override;

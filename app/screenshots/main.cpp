@@ -58,5 +58,6 @@ int main(int argc, char** argv)
     const ShotContext context{outDir, sample.path(), store, dialogs};
 
     mainWindowShots(context);
+    selectShots(context);
     return 0;
 }

@@ -26,6 +26,8 @@ class QTabWidget;
 class QTableView;
 class QTimer;
 class QToolButton;
+class TFrm_Print;
+class TFrm_SelectHistory;
 class TFrm_Splash;
 class TFrm_itemset;
 class TrendChartView;
@@ -42,6 +44,8 @@ public:
 
     void setSplash(TFrm_Splash* splash) { m_splash = splash; }
     void setOptionsWindow(TFrm_itemset* window) { m_optionsWindow = window; }
+    void setPrintWindow(TFrm_Print* window) { m_printWindow = window; }
+    void setSelectHistoryWindow(TFrm_SelectHistory* window) { m_selectHistoryWindow = window; }
 
     // Process-wide values, set when the window is shown.
     QString ActiveTable() const;
@@ -181,6 +185,8 @@ private:
     QLabel* m_panels[4];
     TFrm_Splash* m_splash = nullptr;
     TFrm_itemset* m_optionsWindow = nullptr;
+    TFrm_Print* m_printWindow = nullptr;
+    TFrm_SelectHistory* m_selectHistoryWindow = nullptr;
     int m_digitColumnWidth = 13;
     // The grid's view state.
     bool m_highlightOn = false;

@@ -9,6 +9,7 @@
 #include "ui/main/PositionOmissionWindow.h"
 #include "ui/main/Itemset.h"
 #include "ui/main/Main.h"
+#include "ui/select/select.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/DataGrid.h"
 #include "ui/widgets/Dialogs.h"
@@ -87,6 +88,13 @@ void TFrmMain::N12Click()
     });
 }
 
+void TFrmMain::N8Click()
+{
+    // A fresh window every time: it always opens at its defaults.
+    TFrm_Select window(m_store, m_dialogs, m_printWindow, m_selectHistoryWindow, this);
+    m_dialogs.exec(&window);
+}
+
 void TFrmMain::N17Click()
 {
     m_dialogs.message(this, QStringLiteral("该功能正在准备！"));
@@ -149,7 +157,6 @@ void TFrmMain::N25Click()
 
 // Windows still to come open nothing yet.
 void TFrmMain::N28Click() {}
-void TFrmMain::N8Click() {}
 void TFrmMain::N27Click() {}
 void TFrmMain::N7Click() {}
 void TFrmMain::N2Click() {}
