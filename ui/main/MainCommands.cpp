@@ -6,6 +6,7 @@
 #include "ui/main/ExternalPrograms.h"
 #include "ui/main/HistoryCheckWindow.h"
 #include "ui/main/HistoryModel.h"
+#include "ui/main/PositionOmissionWindow.h"
 #include "ui/main/Itemset.h"
 #include "ui/main/Main.h"
 #include "ui/select/select.h"
@@ -139,6 +140,13 @@ void TFrmMain::checkHistory()
         reloadGrid();
         DBGridEh1->setFrozenCols(2);
     });
+    m_dialogs.exec(&window);
+}
+
+void TFrmMain::showPositionOmission()
+{
+    PositionOmissionWindow window(m_store, m_dialogs, this);
+    window.run();
     m_dialogs.exec(&window);
 }
 
