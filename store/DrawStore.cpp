@@ -1,6 +1,7 @@
 #include "store/DrawStore.h"
 
 #include "store/Database.h"
+#include "store/DrawRow.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -250,15 +251,16 @@ QString DrawStore::numberOfIssue(const QString& issue) const
     return query.step() ? query.text(0) : QString();
 }
 
-void DrawStore::append(const DrawRecord& record)
+QString drawInsertSql(const QString& table)
 {
     QStringList marks;
     for (int i = 0; i < ColumnCount; ++i)
         marks << QStringLiteral("?");
-    Transaction transaction(db());
-    Statement insert(
-        db(),
-        QStringLiteral("insert into %1 (%2) values (%3)").arg(table(), columnList(), marks.join(QStringLiteral(", "))));
+    return QStringLiteral("insert into %1 (%2) values (%3)").arg(table, columnList(), marks.join(QStringLiteral(", ")));
+}
+
+void bindDrawRecord(Statement& insert, const DrawRecord& record)
+{
     insert.bind(1 + Qs, record.qs);
     for (int i = 0; i < kHitColumnCount; ++i)
         insert.bind(1 + FirstHit + i, record.hits[i]);
@@ -272,6 +274,13 @@ void DrawStore::append(const DrawRecord& record)
         .bind(1 + AllNumber, record.allNumber)
         .bind(1 + SingleString, record.singleString)
         .bind(1 + LargeString, record.largeString);
+}
+
+void DrawStore::append(const DrawRecord& record)
+{
+    Transaction transaction(db());
+    Statement insert(db(), drawInsertSql(table()));
+    bindDrawRecord(insert, record);
     insert.step();
     transaction.commit();
 }

@@ -9,6 +9,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -60,6 +61,25 @@ public:
     void append(const DrawRecord& record); // one transaction
     void deleteAll();                      // delete from T
     int deleteIssue(const QString& issue); // every row of that issue; returns rows deleted
+
+    // Import of many draws at once (DrawStoreImport.cpp). Each draw is derived
+    // as the entry derives it, in the order given, its same-to-last count from
+    // the previous issue's draw (stored before or earlier in the list); issues
+    // already stored are skipped. One transaction: `progress(done)` is asked
+    // every kImportProgressStep draws, and a false answer rolls it all back.
+    struct NewDraw
+    {
+        QString issue;
+        QString number;
+    };
+    struct ImportCounts
+    {
+        int added = 0;
+        int skipped = 0; // already stored
+        bool cancelled = false;
+    };
+    static constexpr int kImportProgressStep = 1000;
+    ImportCounts appendDraws(const std::vector<NewDraw>& draws, const std::function<bool(int)>& progress = {});
 
     // Consistent copy of the live file, even while connected: online backup
     // into a temporary file that then replaces `target`.

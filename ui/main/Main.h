@@ -17,6 +17,7 @@ class QTabWidget;
 class QTableView;
 class QTimer;
 class QToolButton;
+class TFrm_DataUpdate;
 class TFrm_Splash;
 class TFrm_itemset;
 
@@ -32,6 +33,22 @@ public:
 
     void setSplash(TFrm_Splash* splash) { m_splash = splash; }
     void setOptionsWindow(TFrm_itemset* window) { m_optionsWindow = window; }
+    void setDownloadWindow(TFrm_DataUpdate* window) { m_downloadWindow = window; }
+
+    // While an EntryBatch lives, the entry command leaves the grid alone and
+    // the batch reloads it once at its end: a downloaded page of many draws
+    // ends in the state the same entries one by one would leave.
+    class EntryBatch
+    {
+    public:
+        explicit EntryBatch(TFrmMain& window) : m_window(window) { ++m_window.m_entryBatchDepth; }
+        ~EntryBatch() { m_window.endEntryBatch(); }
+        EntryBatch(const EntryBatch&) = delete;
+        EntryBatch& operator=(const EntryBatch&) = delete;
+
+    private:
+        TFrmMain& m_window;
+    };
 
     // Process-wide values, set when the window is shown.
     QString ActiveTable() const;
@@ -118,6 +135,8 @@ private:
     void setStatusPanel(int panel, const QString& text);
     void closeSplash();
     void startTool(const QStringList& candidates, const QString& missingText);
+    void endEntryBatch();
+    void showImportedHistory();
 
     DrawStore& m_store;
     Dialogs& m_dialogs;
@@ -126,6 +145,9 @@ private:
     QLabel* m_panels[4];
     TFrm_Splash* m_splash = nullptr;
     TFrm_itemset* m_optionsWindow = nullptr;
+    TFrm_DataUpdate* m_downloadWindow = nullptr;
+    int m_entryBatchDepth = 0;
+    bool m_gridReloadDeferred = false;
     int m_digitColumnWidth = 13;
     // The range the grid shows; reloads repeat it unchanged.
     struct GridQuery

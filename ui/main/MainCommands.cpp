@@ -3,10 +3,12 @@
 #include "store/Database.h"
 #include "store/DrawStore.h"
 #include "ui/main/About.h"
+#include "ui/main/DataUpdate.h"
 #include "ui/main/ExternalPrograms.h"
 #include "ui/main/HistoryModel.h"
 #include "ui/main/Itemset.h"
 #include "ui/main/Main.h"
+#include "ui/main/MyOut.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
 
@@ -83,11 +85,6 @@ void TFrmMain::N12Click()
     });
 }
 
-void TFrmMain::N17Click()
-{
-    m_dialogs.message(this, QStringLiteral("该功能正在准备！"));
-}
-
 void TFrmMain::N23Click()
 {
     startTool(ExternalPrograms::calculators(),
@@ -126,12 +123,24 @@ void TFrmMain::N25Click()
     m_dialogs.message(this, QStringLiteral("升级时仅需要将新版本执行文件拷贝旧版本执行文件即可！"));
 }
 
+void TFrmMain::N28Click()
+{
+    TFrm_Out window(m_store, m_dialogs, this);
+    m_dialogs.exec(&window);
+}
+
+void TFrmMain::N41Click()
+{
+    if (!m_downloadWindow)
+        return;
+    m_downloadWindow->setWindowTitle(QStringLiteral("最新开奖号码下载"));
+    m_dialogs.exec(m_downloadWindow);
+}
+
 // Windows still to come open nothing yet.
-void TFrmMain::N28Click() {}
 void TFrmMain::N8Click() {}
 void TFrmMain::N27Click() {}
 void TFrmMain::N7Click() {}
 void TFrmMain::N2Click() {}
 void TFrmMain::N10Click() {}
 void TFrmMain::N11Click() {}
-void TFrmMain::N41Click() {}
