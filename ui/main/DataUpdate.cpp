@@ -102,6 +102,12 @@ TFrm_DataUpdate::TFrm_DataUpdate(TFrmMain& main, DrawStore& store, Dialogs& dial
     setFixedSize(482, 301);
 }
 
+// The page must go before its profile.
+TFrm_DataUpdate::~TFrm_DataUpdate()
+{
+    delete WebBrowser1;
+}
+
 void TFrm_DataUpdate::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
@@ -144,8 +150,7 @@ void TFrm_DataUpdate::loadPage(const QString& address)
         // Off the record, without a cache: every download sees the page as it is now.
         auto* profile = new QWebEngineProfile(this);
         profile->setHttpCacheType(QWebEngineProfile::NoCache);
-        // The page is the profile's child, so it goes first when the window goes.
-        WebBrowser1 = new QWebEnginePage(profile, profile);
+        WebBrowser1 = new QWebEnginePage(profile, this);
         WebBrowser1->setObjectName("WebBrowser1");
         connect(WebBrowser1, &QWebEnginePage::loadStarted, this, &TFrm_DataUpdate::WebBrowser1NavigateComplete2);
         connect(WebBrowser1, &QWebEnginePage::loadFinished, this, &TFrm_DataUpdate::WebBrowser1DownloadComplete);

@@ -21,6 +21,7 @@ class TFrm_DataUpdate : public QDialog
     Q_OBJECT
 public:
     TFrm_DataUpdate(TFrmMain& main, DrawStore& store, Dialogs& dialogs, QString listPath, QWidget* parent = nullptr);
+    ~TFrm_DataUpdate() override;
 
     void FormShow();
     void SpeedButton1Click();
