@@ -83,8 +83,8 @@ int run(const Arguments& args)
         return kFailed;
     }
     DrawStore store(QDir(args.folder).filePath(DrawStore::kFileName));
-    const bool fucai = args.game ? *args.game == Game::Fucai
-                                 : readStartupOptions(Options::optionsPath(args.folder)).isFucai();
+    const bool fucai =
+        args.game ? *args.game == Game::Fucai : readStartupOptions(Options::optionsPath(args.folder)).isFucai();
     store.setGame(fucai ? Game::Fucai : Game::Ticai);
     print(stdout, ImportText::summary(runImport(store, plan)));
     return 0;

@@ -41,8 +41,8 @@ std::vector<PageDraw> readResultPage(const QByteArray& gbkText, Game game)
     for (qsizetype at = found + marker.size(); at + kEntrySize - 1 <= gbkText.size(); at += kEntrySize) {
         if (gbkText.mid(at + kIssueSize, kMarkSize) != mark)
             break;
-        draws.push_back({fromGbk(gbkText.mid(at, kIssueSize)),
-                         fromGbk(gbkText.mid(at + kIssueSize + kMarkSize, kNumberSize))});
+        draws.push_back(
+            {fromGbk(gbkText.mid(at, kIssueSize)), fromGbk(gbkText.mid(at + kIssueSize + kMarkSize, kNumberSize))});
     }
     return draws;
 }

@@ -1,5 +1,6 @@
-#include "core/DrawRecord.h"
 #include "exchange/HistoryWorkbook.h"
+
+#include "core/DrawRecord.h"
 #include "tests/exchange/XlsxSheet.h"
 #include "tests/support/TestDir.h"
 
@@ -26,7 +27,8 @@ TEST(HistoryWorkbook, TitlesThenOneTextRowPerDraw)
         for (int column = 1; column <= 5; ++column) {
             const XlsxCell cell = cells.value(cellRef(row, column));
             EXPECT_EQ(cell.text, expected[row - 1][column - 1]) << cellRef(row, column).toStdString();
-            EXPECT_TRUE(cell.type == "inlineStr" || cell.type == "s") << "not text: " << cellRef(row, column).toStdString();
+            EXPECT_TRUE(cell.type == "inlineStr" || cell.type == "s")
+                << "not text: " << cellRef(row, column).toStdString();
         }
 }
 

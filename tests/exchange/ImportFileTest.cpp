@@ -1,5 +1,6 @@
-#include "exchange/HistoryImport.h"
 #include "exchange/ImportFile.h"
+
+#include "exchange/HistoryImport.h"
 #include "exchange/ResultPage.h"
 #include "store/DrawEntry.h"
 #include "tests/support/TestDir.h"

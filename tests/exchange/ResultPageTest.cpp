@@ -1,5 +1,6 @@
-#include "exchange/DownloadList.h"
 #include "exchange/ResultPage.h"
+
+#include "exchange/DownloadList.h"
 #include "tests/support/TestDir.h"
 
 #include <gtest/gtest.h>
@@ -28,15 +29,18 @@ TEST(ResultPage, ReadsElevenByteEntriesAfterTheFirstMarker)
         std::vector<PageDraw> expected;
     };
     const Case cases[] = {
-        {"two entries", Game::Fucai, "开奖 3D号码：08123期456 08124期789 其他文字",
+        {"two entries",
+         Game::Fucai,
+         "开奖 3D号码：08123期456 08124期789 其他文字",
          {{"08123", "456"}, {"08124", "789"}}},
         {"any one-byte separator", Game::Fucai, "3D号码：08123期456|08124期789,", {{"08123", "456"}, {"08124", "789"}}},
         {"last entry without separator", Game::Fucai, "3D号码：08123期456", {{"08123", "456"}}},
-        {"two-byte separator stops after the first", Game::Fucai, "3D号码：08123期456\r\n08124期789 ",
+        {"two-byte separator stops after the first",
+         Game::Fucai,
+         "3D号码：08123期456\r\n08124期789 ",
          {{"08123", "456"}}},
         {"a full-width blank is two bytes too", Game::Fucai, "3D号码：08123期456　08124期789 ", {{"08123", "456"}}},
-        {"only the first marker counts", Game::Fucai, "3D号码：08123期456 。3D号码：08124期789 ",
-         {{"08123", "456"}}},
+        {"only the first marker counts", Game::Fucai, "3D号码：08123期456 。3D号码：08124期789 ", {{"08123", "456"}}},
         {"the other game's marker", Game::Ticai, "3D号码：08123期456 08124期789 ", {}},
         {"pailie 3", Game::Ticai, "排列三号码：08123期456 08124期789 ", {{"08123", "456"}, {"08124", "789"}}},
         {"no marker", Game::Fucai, "今日无开奖", {}},

@@ -23,8 +23,8 @@ protected:
 // The import must leave exactly the rows the entry panel would, one draw at a time.
 TEST_F(DrawStoreImportTest, RowsEqualThoseOfEntryInIssueOrder)
 {
-    const std::vector<DrawStore::NewDraw> draws = {
-        {"08121", "527"}, {"08122", "507"}, {"08123", "507"}, {"08201", "000"}, {"2025216", "123"}, {"2025217", "129"}};
+    const std::vector<DrawStore::NewDraw> draws = {{"08121", "527"}, {"08122", "507"},   {"08123", "507"},
+                                                   {"08201", "000"}, {"2025216", "123"}, {"2025217", "129"}};
     for (DrawStore* store : {imported.get(), entered.get()})
         ASSERT_TRUE(enterDraw(*store, "08120", "520").stored()); // the previous draw of the first, stored before
     for (const auto& draw : draws)

@@ -39,8 +39,7 @@ TEST_F(MenuTest, PlainMessagesAndWindows)
     action("N25")->trigger();
     action("N5")->trigger();
     action("N13")->trigger();
-    EXPECT_EQ(dialogs.messages(),
-              QStringList({"升级时仅需要将新版本执行文件拷贝旧版本执行文件即可！"}));
+    EXPECT_EQ(dialogs.messages(), QStringList({"升级时仅需要将新版本执行文件拷贝旧版本执行文件即可！"}));
     EXPECT_EQ(dialogs.texts(FakeDialogs::Kind::Modal), QStringList({"关于Quorvane", "选项设置"}));
 }
 

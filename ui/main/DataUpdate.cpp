@@ -20,8 +20,7 @@
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 
-const QString TFrm_DataUpdate::kAskHistory =
-    QStringLiteral("2003-2008年历史数据较多，更新耗时将会较长，继续更新吗？");
+const QString TFrm_DataUpdate::kAskHistory = QStringLiteral("2003-2008年历史数据较多，更新耗时将会较长，继续更新吗？");
 const QString TFrm_DataUpdate::kDownloading = QStringLiteral("正在下载最新数据，请稍等...");
 const QString TFrm_DataUpdate::kAnalysing = QStringLiteral("最新数据下载完毕，正在分析，请稍等...");
 const QString TFrm_DataUpdate::kUpdated = QStringLiteral("最新数据更新完毕！");
@@ -44,8 +43,7 @@ QString issueLabel(Game game)
 
 } // namespace
 
-TFrm_DataUpdate::TFrm_DataUpdate(TFrmMain& main, DrawStore& store, Dialogs& dialogs, QString listPath,
-                                 QWidget* parent)
+TFrm_DataUpdate::TFrm_DataUpdate(TFrmMain& main, DrawStore& store, Dialogs& dialogs, QString listPath, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
       m_main(main), m_store(store), m_dialogs(dialogs), m_listPath(std::move(listPath))

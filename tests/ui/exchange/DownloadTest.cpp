@@ -30,8 +30,8 @@ protected:
     DownloadTest()
     {
         show();
-        download = std::make_unique<TFrm_DataUpdate>(*window, *store, dialogs,
-                                                     Options::downloadListPath(dir.path()), window.get());
+        download = std::make_unique<TFrm_DataUpdate>(*window, *store, dialogs, Options::downloadListPath(dir.path()),
+                                                     window.get());
         download->show();
         dialogs.clear();
     }
@@ -81,8 +81,9 @@ TEST_F(DownloadTest, DownloadsFromTheLocalServer)
     server.page("/none", gbkPage("今日暂无开奖"));
     QString history;
     for (int i = 0; i < 2000; ++i)
-        history += QStringLiteral("%1期%2 ").arg(10001 + i, 5, 10, QLatin1Char('0')).arg((i * 37) % 1000, 3, 10,
-                                                                                          QLatin1Char('0'));
+        history += QStringLiteral("%1期%2 ")
+                       .arg(10001 + i, 5, 10, QLatin1Char('0'))
+                       .arg((i * 37) % 1000, 3, 10, QLatin1Char('0'));
     server.page("/3d-history", gbkPage("3D号码：" + history));
     server.hangingPage("/pl3-latest");
     addresses({server.url("/3d"), server.url("/pl3-latest"), server.url("/3d-history"), ""});

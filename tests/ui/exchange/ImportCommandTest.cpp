@@ -22,8 +22,7 @@ TEST_F(ImportCommandTest, ImportsAFileAndShowsTheNewHistory)
     show();
     import("期号,日期,号码\r\n2002003,2002-01-03,456\r\n2002002,2002-01-02,073\r\n2002001,2002-01-01,999\r\n");
     EXPECT_EQ(dialogs.texts(FakeDialogs::Kind::OpenFile), QStringList{""});
-    EXPECT_EQ(dialogs.messages(),
-              QStringList{"数据导入完成：读取3期，新增2期，已存在跳过1期，忽略格式有误的0行。"});
+    EXPECT_EQ(dialogs.messages(), QStringList{"数据导入完成：读取3期，新增2期，已存在跳过1期，忽略格式有误的0行。"});
     EXPECT_EQ(store->issueList(), QStringList({"2002001", "2002002", "2002003"}));
     EXPECT_EQ(store->oneIssue("2002003")->sameToLast, 0);
     EXPECT_EQ(gridIssues(), QStringList({"2002001", "2002002", "2002003"}));

@@ -52,7 +52,8 @@ private:
             return;
         }
         const auto found = m_pages.constFind(path);
-        const QByteArray body = found == m_pages.constEnd() ? QByteArray("<html><body>not found</body></html>") : *found;
+        const QByteArray body =
+            found == m_pages.constEnd() ? QByteArray("<html><body>not found</body></html>") : *found;
         socket->write((found == m_pages.constEnd() ? "HTTP/1.1 404 Not Found\r\n" : "HTTP/1.1 200 OK\r\n") +
                       QByteArray("Content-Type: text/html; charset=gbk\r\nConnection: close\r\nContent-Length: ") +
                       QByteArray::number(body.size()) + "\r\n\r\n" + body);
