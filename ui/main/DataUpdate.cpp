@@ -73,6 +73,8 @@ TFrm_DataUpdate::TFrm_DataUpdate(TFrmMain& main, DrawStore& store, Dialogs& dial
     kinds->addStretch();
 
     ListBox1 = named(new QListWidget(this), "ListBox1");
+    // A history page logs thousands of lines: one height for all keeps each addition cheap.
+    ListBox1->setUniformItemSizes(true);
     SeSkinButton1 = named(new QPushButton(QStringLiteral("下载地址设置"), this), "SeSkinButton1");
     SpeedButton1 = named(new QPushButton(QStringLiteral("开始下载"), this), "SpeedButton1");
     SpeedButton2 = named(new QPushButton(QStringLiteral("退出"), this), "SpeedButton2");
@@ -215,6 +217,7 @@ void TFrm_DataUpdate::processPageText(const QString& text)
             m_dialogs.message(this, kNothingNew);
         }
     });
+    ListBox1->scrollToBottom();
     SpeedButton1->setEnabled(true);
     emit pageProcessed();
 }

@@ -10,8 +10,10 @@
 #include "ui/widgets/Dialogs.h"
 
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QProgressDialog>
+#include <QScopeGuard>
 #include <utility>
 
 namespace {
@@ -41,6 +43,14 @@ private:
     QProgressDialog m_dialog;
 };
 
+// Reading a long file takes a moment before there is anything to count.
+ImportPlan readPlan(const QString& path)
+{
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto restore = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
+    return planImport(readImportFile(path));
+}
+
 } // namespace
 
 void TFrmMain::N17Click()
@@ -49,7 +59,7 @@ void TFrmMain::N17Click()
     if (path.isEmpty())
         return;
     runGuarded(m_dialogs, this, [&] {
-        const ImportPlan plan = planImport(readImportFile(path));
+        const ImportPlan plan = readPlan(path);
         if (plan.draws.empty()) {
             const QString bad = ImportText::badLines(plan.bad, 10);
             m_dialogs.message(this, bad.isEmpty() ? ImportText::kNoDraws : ImportText::kNoDraws + u'\n' + bad);
@@ -57,8 +67,11 @@ void TFrmMain::N17Click()
         }
         if (!plan.bad.empty() && !m_dialogs.askOkCancel(this, kAskTitle, ImportText::askSkipBad(plan)))
             return;
-        ImportProgress progress(this, int(plan.draws.size()));
-        const ImportSummary summary = runImport(m_store, plan, std::ref(progress));
+        ImportSummary summary;
+        {
+            ImportProgress progress(this, int(plan.draws.size())); // closed before the summary shows
+            summary = runImport(m_store, plan, std::ref(progress));
+        }
         if (summary.added > 0)
             showImportedHistory();
         m_dialogs.message(this, ImportText::summary(summary));
