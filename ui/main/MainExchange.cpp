@@ -2,6 +2,7 @@
 // programmatic entries a result download makes.
 #include "core/ConversionError.h"
 #include "core/IssueArithmetic.h"
+#include "core/IssueList.h"
 #include "exchange/HistoryImport.h"
 #include "exchange/OptionsFile.h"
 #include "store/DrawStore.h"
@@ -81,8 +82,9 @@ void TFrmMain::N17Click()
 // The selectors, the proposed next issue and the grid as a fresh start shows them.
 void TFrmMain::showImportedHistory()
 {
-    const QStringList issues = m_store.issueList();
+    const IssueList issues = m_store.packedIssueList();
     fillRangeSelectors(issues);
+    fitIssueColumn(issues.last());
     if (!issues.isEmpty())
         Edit3->setText(nextIssue(issues.last()));
     preselectRanges(toIntStrict(DefaultShowCount.isEmpty() ? Options::kShowCountDefault : DefaultShowCount));
