@@ -50,3 +50,5 @@ struct ShotContext
 void saveShot(const ShotContext& context, QWidget* window, const QString& name);
 
 void mainWindowShots(const ShotContext& context);
+// The result download before and after a run, the export window.
+void exchangeShots(const ShotContext& context);
