@@ -2,6 +2,7 @@
 
 #include "exchange/HistoryWorkbook.h"
 #include "store/DrawStore.h"
+#include "ui/main/IssueListModel.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
 
@@ -25,7 +26,7 @@ QString TFrm_Out::writtenTo(const QString& path)
 }
 
 TFrm_Out::TFrm_Out(DrawStore& store, Dialogs& dialogs, QWidget* parent)
-    : QDialog(parent), m_store(store), m_dialogs(dialogs),
+    : QDialog(parent), m_store(store), m_dialogs(dialogs), m_issues(new IssueListModel(this)),
       m_open([](const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); })
 {
     setObjectName("Frm_Out");
@@ -80,11 +81,12 @@ void TFrm_Out::showEvent(QShowEvent* event)
 
 void TFrm_Out::FormShow()
 {
-    const QStringList issues = m_store.issueList();
+    // Both lists show one packed issue list: a long history stays light.
+    auto issues = std::make_shared<const IssueList>(m_store.packedIssueList());
+    m_issues->setSlice(issues, 0, issues->size());
     for (QComboBox* box : {ComboBox1, ComboBox2}) {
-        box->clear();
-        box->addItems(issues);
-        box->setCurrentIndex(issues.isEmpty() ? -1 : 0); // the oldest draw alone
+        box->setModel(m_issues);
+        box->setCurrentIndex(issues->isEmpty() ? -1 : 0); // the oldest draw alone
     }
 }
 

@@ -5,6 +5,7 @@
 
 class Dialogs;
 class DrawStore;
+class IssueListModel;
 class QComboBox;
 class QDialogButtonBox;
 class QGroupBox;
@@ -44,5 +45,6 @@ private:
 
     DrawStore& m_store;
     Dialogs& m_dialogs;
+    IssueListModel* m_issues;
     FileOpener m_open;
 };
