@@ -118,6 +118,8 @@ public:
 
 private:
     void connect();
+    bool coversMostOfTable(const QString& table, const QString& issueColumn, const QString& start,
+                           const QString& end) const;
     // The connection; throws when a failed restore could not reconnect.
     Database& db() const;
 
