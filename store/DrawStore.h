@@ -106,6 +106,20 @@ public:
     };
     static constexpr int kImportProgressStep = 1000;
     ImportCounts appendDraws(const std::vector<NewDraw>& draws, const std::function<bool(int)>& progress = {});
+    // While one lives, each write still commits on its own but is not synced
+    // to disk until the scope ends: a downloaded page of many draws pays for
+    // one sync, not one per draw.
+    class DeferredSync
+    {
+    public:
+        explicit DeferredSync(DrawStore& store);
+        ~DeferredSync(); // syncs; never throws
+        DeferredSync(const DeferredSync&) = delete;
+        DeferredSync& operator=(const DeferredSync&) = delete;
+
+    private:
+        DrawStore& m_store;
+    };
 
     // Consistent copy of the live file, even while connected: online backup
     // into a temporary file that then replaces `target`.

@@ -1,4 +1,5 @@
-// Bulk import: the entry's derivation for many draws, in one transaction.
+// Many draws at once: the import (the entry's derivation in one transaction)
+// and the deferred sync of a run of single entries.
 #include "core/DrawRecord.h"
 #include "core/IssueArithmetic.h"
 #include "store/Database.h"
@@ -48,4 +49,21 @@ DrawStore::ImportCounts DrawStore::appendDraws(const std::vector<NewDraw>& draws
     }
     transaction.commit();
     return counts;
+}
+
+// In the log mode the store uses, "normal" syncs only at checkpoints; every
+// commit stays atomic, and a crash can lose only the latest unsynced commits.
+DrawStore::DeferredSync::DeferredSync(DrawStore& store) : m_store(store)
+{
+    m_store.db().exec(QStringLiteral("pragma synchronous=normal"));
+}
+
+DrawStore::DeferredSync::~DeferredSync()
+{
+    try {
+        m_store.db().exec(QStringLiteral("pragma synchronous=full"));
+        m_store.db().exec(QStringLiteral("pragma wal_checkpoint(full)"));
+    } catch (const DatabaseError&) {
+        // Lost connection: nothing left to sync.
+    }
 }

@@ -71,4 +71,17 @@ TEST_F(DrawStoreImportTest, CancelOrErrorLeavesNothingStored)
     EXPECT_EQ(imported->count(), 0);
 }
 
+TEST_F(DrawStoreImportTest, DeferredSyncKeepsEachEntryCommitted)
+{
+    {
+        DrawStore::DeferredSync sync(*imported);
+        ASSERT_TRUE(enterDraw(*imported, "08123", "507").stored());
+        EXPECT_TRUE(DrawStore(dir.file("a.mdb")).issueExists("08123")); // seen by another connection at once
+        ASSERT_TRUE(enterDraw(*imported, "08124", "527").stored());
+    }
+    ASSERT_TRUE(enterDraw(*imported, "08125", "111").stored());
+    imported.reset();
+    EXPECT_EQ(DrawStore(dir.file("a.mdb")).count(), 3);
+}
+
 } // namespace

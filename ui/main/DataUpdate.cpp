@@ -195,8 +195,9 @@ void TFrm_DataUpdate::processPageText(const QString& text)
     runGuarded(m_dialogs, this, [&] {
         {
             const std::vector<PageDraw> draws = readResultPage(toGbk(text), game);
-            // The grid is reloaded once, when the last draw of the page is in.
+            // The grid is reloaded and the file synced once, when the last draw of the page is in.
             TFrmMain::EntryBatch batch(m_main);
+            DrawStore::DeferredSync sync(m_store);
             for (const PageDraw& draw : draws) {
                 if (m_store.issueExists(draw.issue))
                     continue;
