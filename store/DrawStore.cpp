@@ -1,14 +1,19 @@
 #include "store/DrawStore.h"
 
+#include "core/ConversionError.h"
+#include "core/HistoryCheck.h"
+#include "core/IssueArithmetic.h"
 #include "store/Database.h"
 #include "store/DrawRow.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QRandomGenerator>
 #include <algorithm>
 #include <cstdio>
 #include <fcntl.h>
+#include <numeric>
 #include <sqlite3.h>
 #include <unistd.h>
 
@@ -42,6 +47,47 @@ enum Column
     LargeString,
     ColumnCount
 };
+
+void bindColumn(Statement& statement, int position, const DrawRecord& record, int column)
+{
+    switch (column) {
+    case Qs:
+        statement.bind(position, record.qs);
+        return;
+    case Asum:
+        statement.bind(position, record.asum);
+        return;
+    case Ascale:
+        statement.bind(position, record.ascale);
+        return;
+    case Alarge:
+        statement.bind(position, record.alarge);
+        return;
+    case AcValue:
+        statement.bind(position, record.acValue);
+        return;
+    case SameToLast:
+        statement.bind(position, record.sameToLast);
+        return;
+    case Kuadu:
+        statement.bind(position, record.kuadu);
+        return;
+    case Zhishu:
+        statement.bind(position, record.zhishu);
+        return;
+    case AllNumber:
+        statement.bind(position, record.allNumber);
+        return;
+    case SingleString:
+        statement.bind(position, record.singleString);
+        return;
+    case LargeString:
+        statement.bind(position, record.largeString);
+        return;
+    default:
+        statement.bind(position, record.hits[size_t(column - FirstHit)]);
+    }
+}
 
 const QString& columnList()
 {
@@ -293,6 +339,55 @@ std::array<int, kHitColumnCount> DrawStore::hitCounts(const QString& start, cons
     return counts;
 }
 
+std::vector<short> DrawStore::rangeNumberValues(const QString& start, const QString& end) const
+{
+    const QString from = start.isNull() ? QString(QLatin1String("")) : start;
+    // Across most of the table the rows are read straight through (in the
+    // order they were stored) and put in issue order here, if they are not.
+    const bool scan = coversMostOfTable(table(), QStringLiteral("qs"), from, end);
+    Statement query(db(), QStringLiteral("select qs, AllNumber from %1%2 where qs>=? and qs<=?%3")
+                              .arg(table(), scan ? QStringLiteral(" not indexed") : QString(),
+                                   scan ? QString() : QStringLiteral(" order by qs")));
+    query.bind(1, from).bind(2, end);
+    std::vector<short> values;
+    QByteArray issues; // the issues back to back, kept only while reading straight through
+    std::vector<quint32> ends;
+    bool ordered = true;
+    while (query.step()) {
+        if (scan) {
+            const QByteArrayView issue = query.utf8(0);
+            const qsizetype begin = issues.size();
+            issues.append(issue.data(), issue.size());
+            if (!ends.empty()) {
+                const quint32 previous = ends.size() > 1 ? ends[ends.size() - 2] : 0;
+                ordered = ordered && QByteArrayView(issues.constData() + previous, begin - previous) <=
+                                         QByteArrayView(issues.constData() + begin, issue.size());
+            }
+            ends.push_back(quint32(issues.size()));
+        }
+        const QByteArrayView number = query.utf8(1);
+        const bool digits = number.size() == 3 && std::all_of(number.begin(), number.end(), [](char c) {
+                                return c >= '0' && c <= '9';
+                            });
+        values.push_back(digits ? short((number[0] - '0') * 100 + (number[1] - '0') * 10 + (number[2] - '0'))
+                                : short(-1));
+    }
+    if (ordered)
+        return values;
+    auto issueAt = [&](size_t i) {
+        const quint32 begin = i == 0 ? 0 : ends[i - 1];
+        return QByteArrayView(issues.constData() + begin, qsizetype(ends[i] - begin));
+    };
+    std::vector<size_t> order(values.size());
+    std::iota(order.begin(), order.end(), size_t(0));
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return issueAt(a) < issueAt(b); });
+    std::vector<short> sorted;
+    sorted.reserve(values.size());
+    for (size_t i : order)
+        sorted.push_back(values[i]);
+    return sorted;
+}
+
 // Rows are appended in issue order, so the row numbers of the range's first
 // and last issue estimate its share of the table; three index probes, however
 // long the table.
@@ -306,10 +401,10 @@ bool DrawStore::coversMostOfTable(const QString& table, const QString& issueColu
         return query.step() && !query.isNull(0) ? qint64(query.integer(0)) : -1;
     };
     const qint64 last = probe(QStringLiteral("select max(rowid) from %1").arg(table), QString());
-    const qint64 from = probe(
-        QStringLiteral("select rowid from %1 where %2>=? order by %2 limit 1").arg(table, issueColumn), start);
-    const qint64 to = probe(
-        QStringLiteral("select rowid from %1 where %2<=? order by %2 desc limit 1").arg(table, issueColumn), end);
+    const qint64 from =
+        probe(QStringLiteral("select rowid from %1 where %2>=? order by %2 limit 1").arg(table, issueColumn), start);
+    const qint64 to =
+        probe(QStringLiteral("select rowid from %1 where %2<=? order by %2 desc limit 1").arg(table, issueColumn), end);
     if (last <= 0 || from < 0 || to < 0)
         return false;
     return (to - from + 1) * 4 > last;
@@ -367,19 +462,8 @@ QString drawInsertSql(const QString& table)
 
 void bindDrawRecord(Statement& insert, const DrawRecord& record)
 {
-    insert.bind(1 + Qs, record.qs);
-    for (int i = 0; i < kHitColumnCount; ++i)
-        insert.bind(1 + FirstHit + i, record.hits[i]);
-    insert.bind(1 + Asum, record.asum)
-        .bind(1 + Ascale, record.ascale)
-        .bind(1 + Alarge, record.alarge)
-        .bind(1 + AcValue, record.acValue)
-        .bind(1 + SameToLast, record.sameToLast)
-        .bind(1 + Kuadu, record.kuadu)
-        .bind(1 + Zhishu, record.zhishu)
-        .bind(1 + AllNumber, record.allNumber)
-        .bind(1 + SingleString, record.singleString)
-        .bind(1 + LargeString, record.largeString);
+    for (int column = 0; column < ColumnCount; ++column)
+        bindColumn(insert, 1 + column, record, column);
 }
 
 void DrawStore::append(const DrawRecord& record)
@@ -388,6 +472,66 @@ void DrawStore::append(const DrawRecord& record)
     Statement insert(db(), drawInsertSql(table()));
     bindDrawRecord(insert, record);
     insert.step();
+    transaction.commit();
+}
+
+std::vector<DrawRecord> DrawStore::allRecords() const
+{
+    Statement query(db(), QStringLiteral("select %1 from %2 order by qs").arg(columnList(), table()));
+    std::vector<DrawRecord> records;
+    while (query.step())
+        records.push_back(readRecord(query));
+    return records;
+}
+
+// Writes every column but the issue into the row(s) of record.qs.
+void DrawStore::updateDerived(const DrawRecord& record)
+{
+    QStringList sets;
+    for (int column = FirstHit; column < ColumnCount; ++column)
+        sets << drawColumns()[column] + QStringLiteral("=?");
+    Statement update(db(), QStringLiteral("update %1 set %2 where qs=?").arg(table(), sets.join(QStringLiteral(", "))));
+    for (int column = FirstHit; column < ColumnCount; ++column)
+        bindColumn(update, column, record, column);
+    update.bind(ColumnCount, record.qs);
+    update.step();
+}
+
+int DrawStore::rederiveAll()
+{
+    Transaction transaction(db());
+    const std::vector<DrawRecord> records = allRecords();
+    QHash<QString, QString> numbers;
+    for (const DrawRecord& record : records)
+        numbers.insert(record.qs, record.allNumber);
+    const auto numberOf = [&numbers](const QString& issue) { return numbers.value(issue); };
+    int changed = 0;
+    for (const DrawRecord& record : records) {
+        if (!isDrawNumber(record.allNumber))
+            continue; // nothing to derive from; the check lists it
+        const DrawRecord fresh = rederived(record, numberOf);
+        if (fresh != record) {
+            updateDerived(fresh);
+            ++changed;
+        }
+    }
+    transaction.commit();
+    return changed;
+}
+
+void DrawStore::changeNumber(const QString& issue, const QString& number)
+{
+    if (!isDrawNumber(number))
+        throw ConversionError(number);
+    if (!issueExists(issue))
+        throw DatabaseError(QStringLiteral("期号 %1 不存在").arg(issue));
+    Transaction transaction(db());
+    const QString previous = previousIssue(issue);
+    updateDerived(deriveDrawRecord(issue, number, previous.isEmpty() ? QString() : numberOfIssue(previous)));
+    // The next draw counted its same digits against the old number.
+    const QString next = nextIssue(issue);
+    if (const std::optional<DrawRecord> following = oneIssue(next); following && isDrawNumber(following->allNumber))
+        updateDerived(deriveDrawRecord(next, following->allNumber, number));
     transaction.commit();
 }
 

@@ -74,6 +74,9 @@ public:
     // An empty start drops the condition and counts the whole table.
     std::array<int, kHitColumnCount> hitCounts(const QString& start, const QString& end, const QString& issueColumn,
                                                int positions, const QString& table) const;
+    // The numbers of the range in issue order as values 0-999 (-1 for a
+    // stored number that is not three digits): a million draws in 2 MB.
+    std::vector<short> rangeNumberValues(const QString& start, const QString& end) const;
     // The newest stored issue (empty for an empty table).
     QString latestIssue() const;
     // select * from T where qs=?
@@ -85,6 +88,17 @@ public:
     QString numberOfIssue(const QString& issue) const override;
 
     void append(const DrawRecord& record); // one transaction
+
+    // Every row in issue order.
+    std::vector<DrawRecord> allRecords() const;
+    // Derives every row again from its issue, its number and the previous
+    // issue's number, in one transaction; returns how many rows changed.
+    // Rows whose number is not three digits are left as they are.
+    int rederiveAll();
+    // Gives `issue` a new number: that row and the next issue's row are
+    // derived again, in one transaction. Throws ConversionError for a number
+    // that is not three digits.
+    void changeNumber(const QString& issue, const QString& number);
     void deleteAll();                      // delete from T
     int deleteIssue(const QString& issue); // every row of that issue; returns rows deleted
 
@@ -132,6 +146,7 @@ public:
 
 private:
     void connect();
+    void updateDerived(const DrawRecord& record);
     bool coversMostOfTable(const QString& table, const QString& issueColumn, const QString& start,
                            const QString& end) const;
     // The connection; throws when a failed restore could not reconnect.

@@ -205,6 +205,8 @@ void TFrmMain::buildMenu()
     data->addSeparator();
     N28 = item(data, QStringLiteral("数据导出..."), "N28", &TFrmMain::N28Click);
     N17 = item(data, QStringLiteral("数据导入..."), "N17", &TFrmMain::N17Click);
+    data->addSeparator();
+    item(data, QStringLiteral("数据检查..."), "checkHistoryAction", &TFrmMain::checkHistory);
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("辅助工具"));
     N23 = item(tools, QStringLiteral("计算器..."), "N23", &TFrmMain::N23Click);
@@ -216,6 +218,7 @@ void TFrmMain::buildMenu()
     N2 = item(tools, QStringLiteral("数据分析..."), "N2", &TFrmMain::N2Click);
     N10 = item(tools, QStringLiteral("走势分析..."), "N10", &TFrmMain::N10Click);
     N11 = item(tools, QStringLiteral("遗漏分析..."), "N11", &TFrmMain::N11Click);
+    item(tools, QStringLiteral("分位遗漏..."), "positionOmissionAction", &TFrmMain::showPositionOmission);
 
     QMenu* update = menuBar()->addMenu(QStringLiteral("自动更新"));
     N41 = item(update, QStringLiteral("开奖号码下载"), "N41", &TFrmMain::N41Click);
