@@ -2,6 +2,7 @@
 
 #include "exchange/OptionsFile.h"
 #include "store/DrawStore.h"
+#include "ui/main/DataUpdate.h"
 #include "ui/main/Itemset.h"
 #include "ui/main/StartUp.h"
 #include "ui/main/splash.h"
@@ -13,6 +14,8 @@
 
 int main(int argc, char** argv)
 {
+    // The download window's web engine shares its contexts; this must precede the application.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     prepareApplication(app);
     const QString appDir = QApplication::applicationDirPath();
@@ -30,11 +33,13 @@ int main(int argc, char** argv)
     TFrmMain mainWindow(*store, dialogs, appDir);
     mainWindow.setSplash(splash);
 
-    // Windows that live for the whole run, created once in this order.
-    // Bet print (first).
+    // Windows that live for the whole run, created once in this order: bet
+    // print, result download, history analysis, history filter, history
+    // statistics, trend analysis, options, omission statistics.
     TFrm_Print print(dialogs, &mainWindow);
     mainWindow.setPrintWindow(&print);
-    // History filter (fourth, after result download and history analysis).
+    TFrm_DataUpdate download(mainWindow, *store, dialogs, Options::downloadListPath(appDir), &mainWindow);
+    mainWindow.setDownloadWindow(&download);
     TFrm_SelectHistory selectHistory(*store, dialogs, &mainWindow);
     mainWindow.setSelectHistoryWindow(&selectHistory);
     TFrm_itemset options(Options::optionsPath(appDir), dialogs, &mainWindow);

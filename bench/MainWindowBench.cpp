@@ -7,6 +7,7 @@
 //   1 s at 1,000,000 (against thirty counting statements: see the ratio);
 // - one draw entered with 10,000 stored, grid reload included: 20 ms.
 
+#include "bench/BenchApplication.h"
 #include "bench/SyntheticHistory.h"
 #include "exchange/OptionsFile.h"
 #include "store/Database.h"
@@ -27,17 +28,6 @@
 #include <string>
 
 namespace {
-
-QApplication& application()
-{
-    static int argc = 1;
-    static char name[] = "quorvane_bench";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
-}
 
 // Resident memory of this process, in megabytes.
 double residentMegabytes()
@@ -65,7 +55,7 @@ public:
 
 void BM_MainWindowShown(benchmark::State& state)
 {
-    application();
+    benchApplication();
     AppFolder folder(int(state.range(0)));
     if (!folder.ok)
         return state.SkipWithError("cannot prepare the folder");
@@ -82,7 +72,7 @@ BENCHMARK(BM_MainWindowShown)->Arg(10'000)->Arg(1'000'000)->Unit(benchmark::kMil
 
 void BM_OpenWholeRangeAndPaint(benchmark::State& state)
 {
-    application();
+    benchApplication();
     AppFolder folder(int(state.range(0)));
     if (!folder.ok)
         return state.SkipWithError("cannot prepare the folder");
@@ -134,7 +124,7 @@ BENCHMARK(BM_FrequencyCountsThirtyStatements)->Arg(10'000)->Arg(1'000'000)->Unit
 
 void BM_EnterDrawWithGridReload(benchmark::State& state)
 {
-    application();
+    benchApplication();
     AppFolder folder(int(state.range(0)));
     if (!folder.ok)
         return state.SkipWithError("cannot prepare the folder");

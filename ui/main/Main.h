@@ -28,6 +28,7 @@ class QTimer;
 class QToolButton;
 class TFrm_Print;
 class TFrm_SelectHistory;
+class TFrm_DataUpdate;
 class TFrm_Splash;
 class TFrm_itemset;
 class TrendChartView;
@@ -46,6 +47,22 @@ public:
     void setOptionsWindow(TFrm_itemset* window) { m_optionsWindow = window; }
     void setPrintWindow(TFrm_Print* window) { m_printWindow = window; }
     void setSelectHistoryWindow(TFrm_SelectHistory* window) { m_selectHistoryWindow = window; }
+    void setDownloadWindow(TFrm_DataUpdate* window) { m_downloadWindow = window; }
+
+    // While an EntryBatch lives, the entry command leaves the grid alone and
+    // the batch reloads it once at its end: a downloaded page of many draws
+    // ends in the state the same entries one by one would leave.
+    class EntryBatch
+    {
+    public:
+        explicit EntryBatch(TFrmMain& window) : m_window(window) { ++m_window.m_entryBatchDepth; }
+        ~EntryBatch() { m_window.endEntryBatch(); }
+        EntryBatch(const EntryBatch&) = delete;
+        EntryBatch& operator=(const EntryBatch&) = delete;
+
+    private:
+        TFrmMain& m_window;
+    };
 
     // Process-wide values, set when the window is shown.
     QString ActiveTable() const;
@@ -174,6 +191,8 @@ private:
     void setStatusPanel(int panel, const QString& text);
     void closeSplash();
     void startTool(const QStringList& candidates, const QString& missingText);
+    void endEntryBatch();
+    void showImportedHistory();
 
     DrawStore& m_store;
     Dialogs& m_dialogs;
@@ -187,6 +206,9 @@ private:
     TFrm_itemset* m_optionsWindow = nullptr;
     TFrm_Print* m_printWindow = nullptr;
     TFrm_SelectHistory* m_selectHistoryWindow = nullptr;
+    TFrm_DataUpdate* m_downloadWindow = nullptr;
+    int m_entryBatchDepth = 0;
+    bool m_gridReloadDeferred = false;
     int m_digitColumnWidth = 13;
     // The grid's view state.
     bool m_highlightOn = false;

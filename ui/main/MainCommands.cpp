@@ -3,6 +3,7 @@
 #include "store/Database.h"
 #include "store/DrawStore.h"
 #include "ui/main/About.h"
+#include "ui/main/DataUpdate.h"
 #include "ui/main/ExternalPrograms.h"
 #include "ui/main/HistoryCheckWindow.h"
 #include "ui/main/HistoryModel.h"
@@ -10,6 +11,7 @@
 #include "ui/main/Itemset.h"
 #include "ui/main/Main.h"
 #include "ui/select/select.h"
+#include "ui/main/MyOut.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/DataGrid.h"
 #include "ui/widgets/Dialogs.h"
@@ -95,11 +97,6 @@ void TFrmMain::N8Click()
     m_dialogs.exec(&window);
 }
 
-void TFrmMain::N17Click()
-{
-    m_dialogs.message(this, QStringLiteral("该功能正在准备！"));
-}
-
 void TFrmMain::N23Click()
 {
     startTool(ExternalPrograms::calculators(),
@@ -155,11 +152,23 @@ void TFrmMain::N25Click()
     m_dialogs.message(this, QStringLiteral("升级时仅需要将新版本执行文件拷贝旧版本执行文件即可！"));
 }
 
+void TFrmMain::N28Click()
+{
+    TFrm_Out window(m_store, m_dialogs, this);
+    m_dialogs.exec(&window);
+}
+
+void TFrmMain::N41Click()
+{
+    if (!m_downloadWindow)
+        return;
+    m_downloadWindow->setWindowTitle(QStringLiteral("最新开奖号码下载"));
+    m_dialogs.exec(m_downloadWindow);
+}
+
 // Windows still to come open nothing yet.
-void TFrmMain::N28Click() {}
 void TFrmMain::N27Click() {}
 void TFrmMain::N7Click() {}
 void TFrmMain::N2Click() {}
 void TFrmMain::N10Click() {}
 void TFrmMain::N11Click() {}
-void TFrmMain::N41Click() {}
