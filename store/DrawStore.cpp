@@ -366,9 +366,8 @@ std::vector<short> DrawStore::rangeNumberValues(const QString& start, const QStr
             ends.push_back(quint32(issues.size()));
         }
         const QByteArrayView number = query.utf8(1);
-        const bool digits = number.size() == 3 && std::all_of(number.begin(), number.end(), [](char c) {
-                                return c >= '0' && c <= '9';
-                            });
+        const bool digits = number.size() == 3 &&
+                            std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; });
         values.push_back(digits ? short((number[0] - '0') * 100 + (number[1] - '0') * 10 + (number[2] - '0'))
                                 : short(-1));
     }
@@ -408,6 +407,17 @@ bool DrawStore::coversMostOfTable(const QString& table, const QString& issueColu
     if (last <= 0 || from < 0 || to < 0)
         return false;
     return (to - from + 1) * 4 > last;
+}
+
+std::vector<DrawPoint> DrawStore::latestPoints(int count) const
+{
+    Statement query(db(), QStringLiteral("select qs, AllNumber, Asum from %1 order by qs desc limit ?").arg(table()));
+    query.bind(1, std::max(0, count));
+    std::vector<DrawPoint> points;
+    while (query.step())
+        points.push_back({query.text(0), query.text(1), query.integer(2)});
+    std::reverse(points.begin(), points.end());
+    return points;
 }
 
 QString DrawStore::latestIssue() const

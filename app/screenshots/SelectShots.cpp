@@ -71,5 +71,11 @@ void selectShots(const ShotContext& context)
     click(&window, "SpeedButton13");
     child<QTabWidget>(&window, "PageControl1")->setCurrentIndex(0);
     click(&window, "SeSkinButton1");
+
+    context.dialogs.onExec = [&](QDialog* dialog) {
+        saveShot(context, dialog, QStringLiteral("backtest"));
+        return 0;
+    };
+    click(&window, "backtestButton");
     context.dialogs.onExec = nullptr;
 }

@@ -5,6 +5,7 @@
 #include "core/SelectionText.h"
 #include "exchange/BetTextFile.h"
 #include "store/DrawStore.h"
+#include "ui/select/BacktestWindow.h"
 #include "ui/select/BetListModel.h"
 #include "ui/select/Print.h"
 #include "ui/select/SelectHistory.h"
@@ -17,52 +18,66 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+std::optional<TFrm_Select::Selection> TFrm_Select::readSelection()
+{
+    Selection selection;
+    GenerationInput input;
+    input.digits1 = Edit1->text();
+    input.digits2 = Edit2->text();
+    input.digits3 = Edit3->text();
+    GenerationConditions& c = input.ranges;
+    c.sum = m_sum.value();
+    c.odd = m_odd.value();
+    c.big = m_big.value();
+    c.ac = m_ac.value();
+    c.same = m_same.value();
+    c.span = m_span.value();
+    c.prime = m_prime.value();
+    c.route0 = m_route0.value();
+    c.route1 = m_route1.value();
+    input.singleSumsTicked = CheckBox12->isChecked();
+    input.singleSumsText = Edit11->text();
+    input.limitTicked = CheckBox11->isChecked();
+    input.limitText = Edit9->text();
+    if (const auto problem = checkGeneration(input)) {
+        m_dialogs.message(this, problem->message);
+        if (problem->focus == GenerationProblem::Focus::Limit)
+            Edit9->setFocus();
+        else if (problem->focus == GenerationProblem::Focus::SingleSums)
+            Edit11->setFocus();
+        return std::nullopt;
+    }
+    // The sums stay in the box: the next run reads the same list again.
+    if (input.singleSumsTicked)
+        c.singleSums = parseSingleSums(input.singleSumsText);
+    if (input.limitTicked) {
+        std::optional<int> limit = parseLimit(input.limitText);
+        if (!limit) {
+            Edit9->setText(QStringLiteral("0"));
+            limit = 0;
+        }
+        c.limit = limit;
+    }
+    selection.digits1 = input.digits1;
+    selection.digits2 = input.digits2;
+    selection.digits3 = input.digits3;
+    selection.conditions = c;
+    selection.kind = RadioButton2->isChecked()   ? BetKind::Group3
+                     : RadioButton3->isChecked() ? BetKind::Group6
+                                                 : BetKind::Direct;
+    return selection;
+}
+
 void TFrm_Select::SpeedButton2Click()
 {
     runGuarded(m_dialogs, this, [this] {
-        GenerationInput input;
-        input.digits1 = Edit1->text();
-        input.digits2 = Edit2->text();
-        input.digits3 = Edit3->text();
-        GenerationConditions& c = input.ranges;
-        c.sum = m_sum.value();
-        c.odd = m_odd.value();
-        c.big = m_big.value();
-        c.ac = m_ac.value();
-        c.same = m_same.value();
-        c.span = m_span.value();
-        c.prime = m_prime.value();
-        c.route0 = m_route0.value();
-        c.route1 = m_route1.value();
-        input.singleSumsTicked = CheckBox12->isChecked();
-        input.singleSumsText = Edit11->text();
-        input.limitTicked = CheckBox11->isChecked();
-        input.limitText = Edit9->text();
-        if (const auto problem = checkGeneration(input)) {
-            m_dialogs.message(this, problem->message);
-            if (problem->focus == GenerationProblem::Focus::Limit)
-                Edit9->setFocus();
-            else if (problem->focus == GenerationProblem::Focus::SingleSums)
-                Edit11->setFocus();
+        const std::optional<Selection> selection = readSelection();
+        if (!selection)
             return;
-        }
-        // The sums stay in the box: the next run reads the same list again.
-        if (input.singleSumsTicked)
-            c.singleSums = parseSingleSums(input.singleSumsText);
+        const Selection& s = *selection;
         const QString latest = m_store.latestNumber();
-        setDirectCombinations(int(input.digits1.size() * input.digits2.size() * input.digits3.size()));
-        if (input.limitTicked) {
-            std::optional<int> limit = parseLimit(input.limitText);
-            if (!limit) {
-                Edit9->setText(QStringLiteral("0"));
-                limit = 0;
-            }
-            c.limit = limit;
-        }
-        const BetKind kind = RadioButton2->isChecked()   ? BetKind::Group3
-                             : RadioButton3->isChecked() ? BetKind::Group6
-                                                         : BetKind::Direct;
-        GenerationResult result = generateBets(input.digits1, input.digits2, input.digits3, kind, c, latest);
+        setDirectCombinations(int(s.digits1.size() * s.digits2.size() * s.digits3.size()));
+        GenerationResult result = generateBets(s.digits1, s.digits2, s.digits3, s.kind, s.conditions, latest);
         const int count = int(result.bets.size());
         showManualBets(result.bets);
         SpeedButton12->setEnabled(true);
@@ -72,6 +87,20 @@ void TFrm_Select::SpeedButton2Click()
             return;
         m_dialogs.message(this, SelectText::generated(count));
         SeSkinButton1->setEnabled(true);
+    });
+}
+
+// The current selection tried on past draws, in a window of its own.
+void TFrm_Select::backtest()
+{
+    runGuarded(m_dialogs, this, [this] {
+        const std::optional<Selection> selection = readSelection();
+        if (!selection)
+            return;
+        BacktestWindow window(m_store, m_dialogs, selection->digits1, selection->digits2, selection->digits3,
+                              selection->kind, selection->conditions, this);
+        window.run();
+        m_dialogs.exec(&window);
     });
 }
 

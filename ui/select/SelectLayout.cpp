@@ -74,22 +74,25 @@ void TFrm_Select::buildManualTab(QWidget* page)
     RadioButton1->setChecked(true);
 
     Label21 = makeLabel("Label21", QStringLiteral("单选注数："), page);
-    Label21->setGeometry(10, 358, 64, 20);
+    Label21->setGeometry(6, 358, 60, 20);
     Label23 = makeCountLabel("Label23", page);
-    Label23->setGeometry(74, 358, 40, 20);
+    Label23->setGeometry(64, 358, 36, 20);
     Label24 = makeLabel("Label24", QStringLiteral("过滤后："), page);
-    Label24->setGeometry(118, 358, 52, 20);
+    Label24->setGeometry(102, 358, 48, 20);
     Label25 = makeCountLabel("Label25", page);
-    Label25->setGeometry(170, 358, 40, 20);
+    Label25->setGeometry(150, 358, 36, 20);
 
     SpeedButton2 = makeButton("SpeedButton2", QStringLiteral("开始投注"), page);
     SpeedButton12 = makeButton("SpeedButton12", QStringLiteral("导出投注"), page);
     SeSkinButton1 = makeButton("SeSkinButton1", QStringLiteral("历史期数过滤"), page);
+    m_backtestButton = makeButton("backtestButton", QStringLiteral("历史回测"), page);
+    m_backtestButton->setToolTip(QStringLiteral("用当前的选号条件，在最近若干期开奖上回测"));
     SpeedButton1 = makeButton("SpeedButton1", QStringLiteral("退  出"), page);
-    SpeedButton2->setGeometry(222, 354, 86, 28);
-    SpeedButton12->setGeometry(314, 354, 86, 28);
-    SeSkinButton1->setGeometry(406, 354, 110, 28);
-    SpeedButton1->setGeometry(522, 354, 86, 28);
+    SpeedButton2->setGeometry(190, 354, 80, 28);
+    SpeedButton12->setGeometry(274, 354, 80, 28);
+    SeSkinButton1->setGeometry(358, 354, 96, 28);
+    m_backtestButton->setGeometry(458, 354, 80, 28);
+    SpeedButton1->setGeometry(542, 354, 66, 28);
     SpeedButton12->setEnabled(false);
     SeSkinButton1->setEnabled(false);
 }

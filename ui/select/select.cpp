@@ -80,6 +80,7 @@ void TFrm_Select::connectCommands()
         });
 
     connect(SpeedButton2, &QPushButton::clicked, this, &TFrm_Select::SpeedButton2Click);
+    connect(m_backtestButton, &QPushButton::clicked, this, &TFrm_Select::backtest);
     connect(SpeedButton3, &QPushButton::clicked, this, &TFrm_Select::SpeedButton3Click);
     connect(SpeedButton12, &QPushButton::clicked, this, &TFrm_Select::SpeedButton12Click);
     connect(SpeedButton13, &QPushButton::clicked, this, &TFrm_Select::SpeedButton13Click);

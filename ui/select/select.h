@@ -1,11 +1,13 @@
 #pragma once
 
 #include "core/Bet.h"
+#include "core/BetGeneration.h"
 #include "ui/select/SelectControls.h"
 
 #include <QDialog>
 #include <array>
 #include <functional>
+#include <optional>
 
 class BetListModel;
 class Dialogs;
@@ -53,11 +55,23 @@ public:
     void CheckBox1Click();
     void CheckBox12Click();
     void CheckBox11Click();
+    // Ours: the selection tried on past draws ("历史回测").
+    void backtest();
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // What a generation run reads from the manual tab, checked.
+    struct Selection
+    {
+        QString digits1, digits2, digits3;
+        BetKind kind = BetKind::Direct;
+        GenerationConditions conditions;
+    };
+    // Shows the first problem and gives nothing when the input is refused.
+    std::optional<Selection> readSelection();
+
     struct DigitRow
     {
         QLineEdit* box = nullptr;
@@ -104,6 +118,7 @@ private:
     QRadioButton *RadioButton1, *RadioButton2, *RadioButton3;
     QLabel *Label21, *Label23, *Label24, *Label25;
     QPushButton *SpeedButton2, *SpeedButton12, *SeSkinButton1, *SpeedButton1;
+    QPushButton* m_backtestButton;
     // 随机选号
     QLabel* Label1;
     QLineEdit* Edit8;

@@ -1,0 +1,220 @@
+#include "ui/select/BacktestWindow.h"
+
+#include "exchange/CsvFile.h"
+#include "store/DrawStore.h"
+#include "ui/widgets/CommandGuard.h"
+#include "ui/widgets/Dialogs.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+const QString BacktestWindow::kCaption = QStringLiteral("历史回测");
+const QString BacktestWindow::kNoDraws = QStringLiteral("没有开奖数据，无法回测！");
+
+namespace {
+
+template <typename T> T* named(T* widget, const char* name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QString kindName(BetKind kind)
+{
+    switch (kind) {
+    case BetKind::Direct:
+        return QStringLiteral("直选");
+    case BetKind::Group3:
+        return QStringLiteral("组选3");
+    case BetKind::Group6:
+        return QStringLiteral("组选6");
+    }
+    return {};
+}
+
+QString percent(double ratio)
+{
+    return QString::number(ratio * 100, 'f', 1) + QLatin1Char('%');
+}
+
+} // namespace
+
+const QStringList& BacktestWindow::columnTitles()
+{
+    static const QStringList titles{
+        QStringLiteral("期号"),     QStringLiteral("开奖号码"), QStringLiteral("注数"),        QStringLiteral("中奖"),
+        QStringLiteral("投入(元)"), QStringLiteral("奖金(元)"), QStringLiteral("累计盈亏(元)")};
+    return titles;
+}
+
+BacktestWindow::BacktestWindow(DrawStore& store, Dialogs& dialogs, QString digits1, QString digits2, QString digits3,
+                               BetKind kind, GenerationConditions conditions, QWidget* parent)
+    : QDialog(parent), m_store(store),
+      m_dialogs(dialogs), m_digits{std::move(digits1), std::move(digits2), std::move(digits3)}, m_kind(kind),
+      m_conditions(std::move(conditions))
+{
+    setObjectName("BacktestWindow");
+    setWindowTitle(kCaption);
+    resize(760, 600);
+
+    m_count = named(new QSpinBox(this), "drawCountBox");
+    m_count->setRange(1, 100000);
+    m_count->setValue(100);
+    auto* run = named(new QPushButton(QStringLiteral("开始回测"), this), "runButton");
+    auto* exportButton = named(new QPushButton(QStringLiteral("导出CSV"), this), "exportButton");
+    auto* close = named(new QPushButton(QStringLiteral("关闭"), this), "closeButton");
+    connect(run, &QPushButton::clicked, this, &BacktestWindow::run);
+    connect(exportButton, &QPushButton::clicked, this, &BacktestWindow::exportCsv);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+
+    m_summary = named(new QLabel(this), "summaryLabel");
+    m_summary->setWordWrap(true);
+    m_table = named(new QTableWidget(0, int(columnTitles().size()), this), "resultTable");
+    m_table->setHorizontalHeaderLabels(columnTitles());
+    m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setDefaultSectionSize(20);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+
+    auto* chart = new QChart;
+    chart->legend()->hide();
+    chart->setTitle(QStringLiteral("累计盈亏（元）"));
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    m_net = new QLineSeries(chart);
+    m_net->setColor(QColor(255, 0, 0));
+    chart->addSeries(m_net);
+    auto* x = new QValueAxis(chart);
+    x->setLabelFormat(QStringLiteral("%d"));
+    x->setTitleText(QStringLiteral("回测第几期"));
+    auto* y = new QValueAxis(chart);
+    y->setLabelFormat(QStringLiteral("%d"));
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
+    m_net->attachAxis(x);
+    m_net->attachAxis(y);
+    m_chart = named(new QChartView(chart, this), "netChart");
+    m_chart->setRenderHint(QPainter::Antialiasing);
+    m_chart->setMinimumHeight(190);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(new QLabel(QStringLiteral("方式：%1　　回测最近").arg(kindName(m_kind)), this));
+    top->addWidget(m_count);
+    top->addWidget(new QLabel(QStringLiteral("期"), this));
+    top->addWidget(run);
+    top->addStretch();
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch();
+    bottom->addWidget(exportButton);
+    bottom->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(m_summary);
+    layout->addWidget(m_table, 3);
+    layout->addWidget(m_chart, 2);
+    layout->addLayout(bottom);
+}
+
+void BacktestWindow::run()
+{
+    runGuarded(m_dialogs, this, [this] {
+        const int asked = m_count->value();
+        // One draw more than asked: the first draw's predecessor, for the same-number count.
+        const std::vector<DrawPoint> points = m_store.latestPoints(asked + 1);
+        if (points.empty()) {
+            m_dialogs.message(this, kNoDraws);
+            return;
+        }
+        const size_t first = points.size() > size_t(asked) ? 1 : 0;
+        std::vector<BacktestDraw> draws;
+        for (size_t i = first; i < points.size(); ++i)
+            draws.push_back({points[i].qs, points[i].allNumber, i > 0 ? points[i - 1].allNumber : QString()});
+        showResult(runBacktest(m_digits[0], m_digits[1], m_digits[2], m_kind, m_conditions, draws), asked);
+    });
+}
+
+void BacktestWindow::showResult(const BacktestResult& result, int asked)
+{
+    const BacktestSummary& s = result.summary;
+    QString text =
+        QStringLiteral("回测 %1 期：中奖 %2 期，中奖率 %3；共 %4 注，投入 %5 元，奖金 %6 元，盈亏 %7 元，回报率 %8。")
+            .arg(s.draws)
+            .arg(s.hits)
+            .arg(percent(s.hitRate()))
+            .arg(s.bets)
+            .arg(s.cost)
+            .arg(s.prize)
+            .arg(s.net())
+            .arg(percent(s.returnRatio()));
+    if (s.draws < asked)
+        text += QStringLiteral("（历史数据只有 %1 期。）").arg(s.draws);
+    m_summary->setText(text);
+
+    m_table->setRowCount(int(result.rows.size()));
+    QList<QPointF> net;
+    qint64 low = 0, high = 0;
+    for (int row = 0; row < int(result.rows.size()); ++row) {
+        const BacktestRow& r = result.rows[size_t(row)];
+        const QStringList cells{r.issue,
+                                r.number,
+                                QString::number(r.bets),
+                                r.hit ? QStringLiteral("中") : QString(),
+                                QString::number(r.cost),
+                                QString::number(r.prize),
+                                QString::number(r.cumulativeNet)};
+        for (int column = 0; column < cells.size(); ++column) {
+            auto* item = new QTableWidgetItem(cells[column]);
+            item->setTextAlignment(Qt::AlignCenter);
+            if (r.hit)
+                item->setForeground(QColor(255, 0, 0));
+            m_table->setItem(row, column, item);
+        }
+        net << QPointF(row + 1, qreal(r.cumulativeNet));
+        low = std::min(low, r.cumulativeNet);
+        high = std::max(high, r.cumulativeNet);
+    }
+    m_net->replace(net);
+    const auto axes = m_chart->chart()->axes();
+    for (QAbstractAxis* axis : axes) {
+        auto* values = qobject_cast<QValueAxis*>(axis);
+        if (!values)
+            continue;
+        if (axis->orientation() == Qt::Horizontal)
+            values->setRange(1, std::max<qreal>(2, qreal(result.rows.size())));
+        else
+            values->setRange(qreal(low), qreal(std::max(high, low + 1)));
+        values->applyNiceNumbers();
+    }
+}
+
+void BacktestWindow::exportCsv()
+{
+    if (m_table->rowCount() == 0)
+        return m_dialogs.message(this, QStringLiteral("请先回测，再导出！"));
+    const QString chosen =
+        m_dialogs.saveFileName(this, QStringLiteral("导出CSV"), QDir::homePath(), QStringLiteral("CSV 文件 (*.csv)"));
+    if (chosen.isEmpty())
+        return;
+    runGuarded(m_dialogs, this, [&] {
+        QList<QStringList> rows;
+        for (int row = 0; row < m_table->rowCount(); ++row) {
+            QStringList fields;
+            for (int column = 0; column < m_table->columnCount(); ++column)
+                fields << m_table->item(row, column)->text();
+            rows << fields;
+        }
+        const QString path = withCsvSuffix(chosen);
+        writeCsv(path, columnTitles(), rows);
+        m_dialogs.message(this, QStringLiteral("已导出至 %1").arg(QDir::toNativeSeparators(path)));
+    });
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "core/Backtest.h"
+
+#include <QDialog>
+
+class Dialogs;
+class DrawStore;
+class QChartView;
+class QLabel;
+class QLineSeries;
+class QSpinBox;
+class QTableWidget;
+
+// "历史回测": the selection window's current bets tried on the latest N
+// draws, one row per draw, a summary and the cumulative net as a line.
+class BacktestWindow : public QDialog
+{
+    Q_OBJECT
+public:
+    BacktestWindow(DrawStore& store, Dialogs& dialogs, QString digits1, QString digits2, QString digits3, BetKind kind,
+                   GenerationConditions conditions, QWidget* parent = nullptr);
+
+    static const QString kCaption;
+    static const QString kNoDraws;
+    static const QStringList& columnTitles();
+
+    void run();
+    void exportCsv();
+
+private:
+    void showResult(const BacktestResult& result, int asked);
+
+    DrawStore& m_store;
+    Dialogs& m_dialogs;
+    QString m_digits[3];
+    BetKind m_kind;
+    GenerationConditions m_conditions;
+    QSpinBox* m_count;
+    QLabel* m_summary;
+    QTableWidget* m_table;
+    QChartView* m_chart;
+    QLineSeries* m_net;
+};
