@@ -17,7 +17,11 @@ class QTabWidget;
 class QTableView;
 class QTimer;
 class QToolButton;
+class TFrm_DataAnalyse;
+class TFrm_DataCount;
+class TFrm_LanqiuYilou;
 class TFrm_Splash;
+class TFrm_Trend;
 class TFrm_itemset;
 
 // The main window: menu, the three tabs with the history grid and the entry
@@ -32,6 +36,11 @@ public:
 
     void setSplash(TFrm_Splash* splash) { m_splash = splash; }
     void setOptionsWindow(TFrm_itemset* window) { m_optionsWindow = window; }
+    // Analysis windows created at start, shown by their menu items.
+    void setDataAnalyseWindow(TFrm_DataAnalyse* window) { m_dataAnalyseWindow = window; }
+    void setDataCountWindow(TFrm_DataCount* window) { m_dataCountWindow = window; }
+    void setTrendWindow(TFrm_Trend* window) { m_trendWindow = window; }
+    void setOmissionWindow(TFrm_LanqiuYilou* window) { m_omissionWindow = window; }
 
     // Process-wide values, set when the window is shown.
     QString ActiveTable() const;
@@ -126,6 +135,10 @@ private:
     QLabel* m_panels[4];
     TFrm_Splash* m_splash = nullptr;
     TFrm_itemset* m_optionsWindow = nullptr;
+    TFrm_DataAnalyse* m_dataAnalyseWindow = nullptr;
+    TFrm_DataCount* m_dataCountWindow = nullptr;
+    TFrm_Trend* m_trendWindow = nullptr;
+    TFrm_LanqiuYilou* m_omissionWindow = nullptr;
     int m_digitColumnWidth = 13;
     // The range the grid shows; reloads repeat it unchanged.
     struct GridQuery

@@ -1,0 +1,180 @@
+// The analysis windows' reads: each statistic over an issue range in one
+// statement, plus the one-statement-per-candidate forms kept as a reference.
+#include "store/Database.h"
+#include "store/DrawStore.h"
+
+namespace {
+
+const QString kInRange = QStringLiteral("qs>=? and qs<=?");
+
+// Both bounds bind as text: an empty first is met by every issue, an empty
+// last by none.
+Statement& bindRange(Statement& query, const QString& first, const QString& last, int from = 1)
+{
+    const QString empty(QLatin1String(""));
+    return query.bind(from, first.isNull() ? empty : first).bind(from + 1, last.isNull() ? empty : last);
+}
+
+// A stored number shares the text of its candidate: a million rows then hold
+// a thousand strings.
+QString sharedNumber(const QString& text)
+{
+    if (text.size() == 3 && text[0].isDigit() && text[1].isDigit() && text[2].isDigit()) {
+        const int value = text.toInt();
+        if (AllNumbers()[value] == text)
+            return AllNumbers()[value];
+    }
+    return text;
+}
+
+// The like pattern of the numbers holding `digit`: "%3%".
+QString containsDigit(int digit)
+{
+    return QLatin1Char('%') + QString::number(digit) + QLatin1Char('%');
+}
+
+std::vector<ValueCount> readValueCounts(Statement& query)
+{
+    std::vector<ValueCount> rows;
+    while (query.step())
+        rows.push_back({query.integer(0), query.integer(1)});
+    return rows;
+}
+
+} // namespace
+
+std::vector<IssueNumber> DrawStore::issueNumbers(const QString& first, const QString& last) const
+{
+    Statement query(db(), QStringLiteral("select qs,allnumber from %1 where %2 order by qs").arg(table(), kInRange));
+    bindRange(query, first, last);
+    std::vector<IssueNumber> rows;
+    while (query.step())
+        rows.push_back({query.text(0), sharedNumber(query.text(1))});
+    return rows;
+}
+
+std::vector<IssueValue> DrawStore::issueSpans(const QString& first, const QString& last) const
+{
+    Statement query(db(), QStringLiteral("select kuadu,qs from %1 where %2 order by qs").arg(table(), kInRange));
+    bindRange(query, first, last);
+    std::vector<IssueValue> rows;
+    while (query.step())
+        rows.push_back({query.text(1), query.integer(0)});
+    return rows;
+}
+
+QStringList DrawStore::drawnNumbers(const QString& first, const QString& last) const
+{
+    Statement query(db(), QStringLiteral("select distinct allnumber from %1 where %2").arg(table(), kInRange));
+    bindRange(query, first, last);
+    QStringList numbers;
+    while (query.step())
+        numbers << query.text(0);
+    return numbers;
+}
+
+std::vector<int> DrawStore::drawnSums(const QString& first, const QString& last) const
+{
+    Statement query(db(), QStringLiteral("select distinct Asum from %1 where %2").arg(table(), kInRange));
+    bindRange(query, first, last);
+    std::vector<int> sums;
+    while (query.step())
+        sums.push_back(query.integer(0));
+    return sums;
+}
+
+std::vector<ValueCount> DrawStore::sumFrequency(const QString& first, const QString& last) const
+{
+    Statement query(db(),
+                    QStringLiteral("select Asum, Count(Asum) as 次数 from %1 where %2 group by Asum order by asum")
+                        .arg(table(), kInRange));
+    bindRange(query, first, last);
+    return readValueCounts(query);
+}
+
+std::vector<ValueCount> DrawStore::spanFrequency(const QString& first, const QString& last) const
+{
+    Statement query(db(),
+                    QStringLiteral("select kuadu, Count(kuadu) as 次数 from %1 where %2 group by kuadu order by kuadu")
+                        .arg(table(), kInRange));
+    bindRange(query, first, last);
+    return readValueCounts(query);
+}
+
+std::array<int, 10> DrawStore::digitDrawCounts(const QString& first, const QString& last) const
+{
+    QStringList sums;
+    for (int digit = 0; digit < 10; ++digit)
+        sums << QStringLiteral("sum(allnumber like ?)");
+    Statement query(
+        db(), QStringLiteral("select %1 from %2 where %3").arg(sums.join(QStringLiteral(", ")), table(), kInRange));
+    for (int digit = 0; digit < 10; ++digit)
+        query.bind(1 + digit, containsDigit(digit));
+    bindRange(query, first, last, 11);
+    std::array<int, 10> counts{};
+    if (query.step())
+        for (int digit = 0; digit < 10; ++digit)
+            counts[digit] = query.integer(digit); // a sum over no rows is NULL: 0
+    return counts;
+}
+
+std::vector<int> DrawStore::sumsNeverDrawnPerCandidate(const QString& first, const QString& last) const
+{
+    Statement query(db(), QStringLiteral("select asum from %1 where %2 and Asum=?").arg(table(), kInRange));
+    std::vector<int> missing;
+    for (int sum = 0; sum <= kLargestSum; ++sum) {
+        query.reset();
+        bindRange(query, first, last).bind(3, sum);
+        if (!query.step())
+            missing.push_back(sum);
+    }
+    return missing;
+}
+
+QStringList DrawStore::numbersNeverDrawnPerCandidate(const QString& first, const QString& last) const
+{
+    Statement query(db(), QStringLiteral("select allnumber from %1 where %2 and allnumber=?").arg(table(), kInRange));
+    QStringList missing;
+    for (const QString& number : AllNumbers()) {
+        query.reset();
+        bindRange(query, first, last).bind(3, number);
+        if (!query.step())
+            missing << number;
+    }
+    return missing;
+}
+
+std::array<int, 10> DrawStore::digitDrawCountsPerCandidate(const QString& first, const QString& last) const
+{
+    Statement query(db(),
+                    QStringLiteral("select allnumber from %1 where %2 and allnumber like ?").arg(table(), kInRange));
+    std::array<int, 10> counts{};
+    for (int digit = 0; digit < 10; ++digit) {
+        query.reset();
+        bindRange(query, first, last).bind(3, containsDigit(digit));
+        while (query.step())
+            ++counts[digit];
+    }
+    return counts;
+}
+
+std::vector<RepeatedDraw> DrawStore::repeatedNumbersPerCandidate(const QString& first, const QString& last) const
+{
+    Statement repeated(db(),
+                       QStringLiteral("select allnumber, count(allnumber) as 次数 from %1 where %2 group by "
+                                      "allnumber having count(allnumber) > 1 order by count(allnumber), allnumber")
+                           .arg(table(), kInRange));
+    bindRange(repeated, first, last);
+    Statement issues(db(),
+                     QStringLiteral("select qs from %1 where allnumber=? and %2 order by qs").arg(table(), kInRange));
+    std::vector<RepeatedDraw> rows;
+    while (repeated.step()) {
+        const QString number = repeated.text(0);
+        issues.reset();
+        issues.bind(1, number);
+        bindRange(issues, first, last, 2);
+        while (issues.step())
+            rows.push_back({issues.text(0), number, repeated.integer(1)});
+    }
+    return rows;
+}
