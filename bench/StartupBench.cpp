@@ -1,6 +1,7 @@
 // From an opened store to the main window shown with its first displays,
 // at 10,000 draws. Target: 600 ms.
 
+#include "bench/BenchApplication.h"
 #include "bench/SyntheticHistory.h"
 #include "exchange/OptionsFile.h"
 #include "store/DrawStore.h"
@@ -15,20 +16,9 @@
 
 namespace {
 
-QApplication& application()
-{
-    static int argc = 1;
-    static char name[] = "quorvane_bench";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
-}
-
 void BM_StartUpToShownMainWindow(benchmark::State& state)
 {
-    application();
+    benchApplication();
     QTemporaryDir dir;
     const QString db = QDir(dir.path()).filePath(DrawStore::kFileName);
     if (!QFile::copy(cachedSyntheticHistory(int(state.range(0))), db) || !createDefaultUserFiles(dir.path())) {
