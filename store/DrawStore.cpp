@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <algorithm>
 #include <cstdio>
 #include <fcntl.h>
 #include <sqlite3.h>
@@ -202,6 +203,16 @@ QStringList DrawStore::issueList() const
     return issues;
 }
 
+IssueList DrawStore::packedIssueList() const
+{
+    IssueList issues;
+    Statement query(db(), QStringLiteral("select qs from %1 order by qs").arg(table()));
+    while (query.step())
+        issues.append(query.text(0));
+    issues.squeeze();
+    return issues;
+}
+
 std::vector<DrawRecord> DrawStore::range(const QString& start, const QString& end, bool descending) const
 {
     Statement query(db(), selectRows(table(), QStringLiteral("qs>=? and qs<=? order by qs")) +
@@ -212,6 +223,73 @@ std::vector<DrawRecord> DrawStore::range(const QString& start, const QString& en
     while (query.step())
         records.push_back(readRecord(query));
     return records;
+}
+
+int DrawStore::rangeCount(const QString& start, const QString& end) const
+{
+    Statement query(db(), QStringLiteral("select count(*) from %1 where qs>=? and qs<=?").arg(table()));
+    query.bind(1, start.isNull() ? QString(QLatin1String("")) : start).bind(2, end);
+    return query.step() ? query.integer(0) : 0;
+}
+
+std::vector<DrawRecord> DrawStore::rangePage(const QString& start, const QString& end, bool descending, int offset,
+                                             int limit) const
+{
+    Statement query(db(), selectRows(table(), QStringLiteral("qs>=? and qs<=? order by qs%1 limit ? offset ?")
+                                                  .arg(descending ? QStringLiteral(" desc") : QString())));
+    query.bind(1, start.isNull() ? QString(QLatin1String("")) : start).bind(2, end).bind(3, limit).bind(4, offset);
+    std::vector<DrawRecord> records;
+    records.reserve(std::max(0, limit));
+    while (query.step())
+        records.push_back(readRecord(query));
+    return records;
+}
+
+std::vector<DrawPoint> DrawStore::rangePoints(const QString& start, const QString& end) const
+{
+    Statement query(db(),
+                    QStringLiteral("select qs, AllNumber, Asum from %1 where qs>=? and qs<=? order by qs").arg(table()));
+    query.bind(1, start.isNull() ? QString(QLatin1String("")) : start).bind(2, end);
+    std::vector<DrawPoint> points;
+    while (query.step())
+        points.push_back({query.text(0), query.text(1), query.integer(2)});
+    return points;
+}
+
+std::array<int, kHitColumnCount> DrawStore::hitCounts(const QString& start, const QString& end,
+                                                      const QString& issueColumn, int positions,
+                                                      const QString& table) const
+{
+    std::array<int, kHitColumnCount> counts{};
+    positions = std::min(positions, kHitColumnCount / 10);
+    if (positions <= 0)
+        return counts;
+    // Names reach the text only when they are names we know.
+    if (table != tableName(Game::Fucai) && table != tableName(Game::Ticai))
+        throw DatabaseError(QStringLiteral("未知的数据表：%1").arg(table));
+    if (!drawColumns().contains(issueColumn))
+        throw DatabaseError(QStringLiteral("未知的期数列：%1").arg(issueColumn));
+    QStringList columns;
+    for (int i = 0; i < positions * 10; ++i) {
+        const QString name = drawColumns()[FirstHit + i];
+        columns << QStringLiteral("Count(%1) as %1").arg(name);
+    }
+    QString sql = QStringLiteral("select %1 from %2").arg(columns.join(QStringLiteral(", ")), table);
+    if (!start.isEmpty())
+        sql += QStringLiteral(" where %1>=? and %1<=?").arg(issueColumn);
+    Statement query(db(), sql);
+    if (!start.isEmpty())
+        query.bind(1, start).bind(2, end);
+    if (query.step())
+        for (int i = 0; i < positions * 10; ++i)
+            counts[i] = query.integer(i);
+    return counts;
+}
+
+QString DrawStore::latestIssue() const
+{
+    Statement query(db(), QStringLiteral("select qs from %1 order by qs desc limit 1").arg(table()));
+    return query.step() ? query.text(0) : QString();
 }
 
 std::optional<DrawRecord> DrawStore::oneIssue(const QString& issue) const

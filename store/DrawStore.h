@@ -6,6 +6,7 @@
 
 #include "core/DrawLookup.h"
 #include "core/DrawRecord.h"
+#include "core/IssueList.h"
 #include "core/IssueRows.h"
 #include "core/Statistics.h"
 
@@ -25,6 +26,14 @@ enum class Game
     Ticai
 };
 QString tableName(Game game); // "fucai" / "ticai"
+
+// What a chart needs of one draw.
+struct DrawPoint
+{
+    QString qs;
+    QString allNumber;
+    int asum = 0;
+};
 
 class DrawStore : public DrawLookup
 {
@@ -49,9 +58,25 @@ public:
 
     // select qs from T order by qs
     QStringList issueList() const;
+    // The same, packed: for lists as long as the whole history.
+    IssueList packedIssueList() const;
     // select * from T where qs>=? and qs<=? order by qs [desc]; an empty start
     // is met by every issue, as the text comparison makes it.
     std::vector<DrawRecord> range(const QString& start, const QString& end, bool descending = false) const;
+    // The same range a window at a time, for a grid that never holds it whole.
+    int rangeCount(const QString& start, const QString& end) const;
+    std::vector<DrawRecord> rangePage(const QString& start, const QString& end, bool descending, int offset,
+                                      int limit) const;
+    // Issue, number and sum of each draw of the range, in issue order.
+    std::vector<DrawPoint> rangePoints(const QString& start, const QString& end) const;
+    // How many draws of `table` hold digit d at position p, for the first
+    // `positions` positions (index (p - 1) * 10 + d), all from one statement:
+    // select Count(A10) as A10, ... from T [where <issueColumn>>=? and <issueColumn><=?].
+    // An empty start drops the condition and counts the whole table.
+    std::array<int, kHitColumnCount> hitCounts(const QString& start, const QString& end, const QString& issueColumn,
+                                               int positions, const QString& table) const;
+    // The newest stored issue (empty for an empty table).
+    QString latestIssue() const;
     // select * from T where qs=?
     std::optional<DrawRecord> oneIssue(const QString& issue) const;
     bool issueExists(const QString& issue) const;

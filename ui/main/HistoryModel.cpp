@@ -1,53 +1,143 @@
 #include "ui/main/HistoryModel.h"
 
-void HistoryModel::setRows(std::vector<DrawRecord> rows)
+#include "store/DrawStore.h"
+#include "ui/main/HistoryColumns.h"
+
+#include <QBrush>
+#include <QFont>
+#include <QGuiApplication>
+#include <QPalette>
+#include <exception>
+
+HistoryModel::HistoryModel(DrawStore& store, QObject* parent) : QAbstractTableModel(parent), m_store(store) {}
+
+void HistoryModel::open(const QString& start, const QString& end, bool descending)
 {
     beginResetModel();
-    m_rows = std::move(rows);
+    m_pages.clear();
+    m_start = start;
+    m_end = end;
+    m_descending = descending;
+    m_open = false;
+    m_rows = 0;
+    try {
+        m_rows = m_store.rangeCount(start, end);
+        m_open = true;
+    } catch (...) {
+        endResetModel();
+        throw;
+    }
     endResetModel();
+}
+
+void HistoryModel::reopen()
+{
+    open(m_start, m_end, m_descending);
+}
+
+void HistoryModel::close()
+{
+    beginResetModel();
+    m_pages.clear();
+    m_open = false;
+    m_rows = 0;
+    endResetModel();
+}
+
+const DrawRecord* HistoryModel::cached(int row) const
+{
+    const int index = row / kPageRows;
+    for (auto page = m_pages.begin(); page != m_pages.end(); ++page) {
+        if (page->index == index) {
+            m_pages.splice(m_pages.begin(), m_pages, page);
+            break;
+        }
+    }
+    if (m_pages.empty() || m_pages.front().index != index) {
+        std::vector<DrawRecord> rows;
+        try {
+            rows = m_store.rangePage(m_start, m_end, m_descending, index * kPageRows, kPageRows);
+        } catch (const std::exception&) {
+            // Painting cannot report an error; the cells stay blank and the
+            // next command meets the error itself.
+            return nullptr;
+        }
+        m_pages.push_front({index, std::move(rows)});
+        if (int(m_pages.size()) > kKeptPages)
+            m_pages.pop_back();
+    }
+    const auto& rows = m_pages.front().rows;
+    const size_t offset = size_t(row % kPageRows);
+    return offset < rows.size() ? &rows[offset] : nullptr;
+}
+
+DrawRecord HistoryModel::recordAt(int row) const
+{
+    if (row < 0 || row >= m_rows)
+        return {};
+    const std::vector<DrawRecord> rows = m_store.rangePage(m_start, m_end, m_descending, row, 1);
+    return rows.empty() ? DrawRecord{} : rows.front();
 }
 
 int HistoryModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+    return parent.isValid() ? 0 : m_rows;
 }
 
 int HistoryModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(titles().size());
+    return parent.isValid() ? 0 : kHistoryColumnCount;
 }
 
 QVariant HistoryModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.row() >= rowCount())
+    if (!index.isValid() || index.row() >= m_rows || index.column() >= kHistoryColumnCount)
         return {};
-    if (role == Qt::DisplayRole)
-        return cellText(m_rows[index.row()], index.column());
-    if (role == Qt::TextAlignmentRole)
+    const HistoryColumn& column = historyColumn(index.column());
+    switch (role) {
+    case Qt::DisplayRole: {
+        const DrawRecord* record = cached(index.row());
+        return record ? cellText(*record, index.column()) : QString();
+    }
+    case Qt::TextAlignmentRole:
         return int(Qt::AlignCenter);
+    case Qt::BackgroundRole:
+        if (index.column() == 0)
+            return QGuiApplication::palette().button();
+        return column.background.isValid() ? QVariant(QBrush(column.background)) : QVariant();
+    case Qt::ForegroundRole:
+        return QBrush(column.foreground);
+    case Qt::FontRole:
+        return cellFont(index.column());
+    }
     return {};
 }
 
 QVariant HistoryModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= titles().size())
-        return QAbstractTableModel::headerData(section, orientation, role);
-    return titles()[section].section(QLatin1Char('|'), -1);
+    if (orientation != Qt::Horizontal || section < 0 || section >= kHistoryColumnCount)
+        return role == Qt::DisplayRole && orientation == Qt::Vertical ? QVariant(QString()) : QVariant();
+    switch (role) {
+    case Qt::DisplayRole:
+        return historyTitle(section);
+    case Qt::BackgroundRole:
+        if (section >= 1 && section <= kHitColumnCount)
+            return QBrush(kPaleBlue);
+        return {};
+    case Qt::ForegroundRole:
+        if (section >= 1 && section <= kHitColumnCount)
+            return QBrush(Qt::black);
+        return {};
+    }
+    return {};
 }
 
-const QStringList& HistoryModel::titles()
+QFont HistoryModel::cellFont(int column)
 {
-    static const QStringList list = [] {
-        QStringList t{QStringLiteral("期数")};
-        for (const QString& upper : {QStringLiteral("第一位"), QStringLiteral("第二位"), QStringLiteral("第三位")})
-            for (int digit = 0; digit <= 9; ++digit)
-                t << upper + QLatin1Char('|') + QString::number(digit);
-        t << QStringLiteral("总和") << QStringLiteral("单双比") << QStringLiteral("大小比") << QStringLiteral("AC值")
-          << QStringLiteral("同号数") << QStringLiteral("跨度") << QStringLiteral("质数个数")
-          << QStringLiteral("开奖号码") << QStringLiteral("单双") << QStringLiteral("大小");
-        return t;
-    }();
-    return list;
+    QFont font(QStringLiteral("宋体"));
+    font.setPixelSize(kHistoryFontPixels);
+    font.setBold(historyColumn(column).bold);
+    return font;
 }
 
 QString HistoryModel::cellText(const DrawRecord& r, int column)

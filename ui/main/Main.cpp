@@ -7,12 +7,16 @@
 #include "store/DrawEntry.h"
 #include "store/DrawStore.h"
 #include "ui/main/Clock.h"
+#include "ui/main/HistoryColumns.h"
 #include "ui/main/HistoryModel.h"
+#include "ui/main/IssueListModel.h"
 #include "ui/main/splash.h"
+#include "ui/widgets/DataGrid.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -32,17 +36,15 @@ const QString TFrmMain::kStoreMissing =
 
 TFrmMain::TFrmMain(DrawStore& store, Dialogs& dialogs, QString appDir, QWidget* parent)
     : QMainWindow(parent), m_store(store), m_dialogs(dialogs), m_appDir(std::move(appDir)),
-      m_history(new HistoryModel(this))
+      m_history(new HistoryModel(store, this)), m_startIssues(new IssueListModel(this)),
+      m_endIssues(new IssueListModel(this)), m_gridEndIssues(new IssueListModel(this))
 {
     setObjectName("FrmMain");
     setWindowTitle(QStringLiteral("Quorvane"));
     buildMenu();
 
+    // The tabs sit right under the menu: the program shows no advertising.
     auto* central = new QWidget(this);
-    // The top strip stays empty: nothing is advertised and nothing is sent anywhere.
-    auto* strip = new QWidget(central);
-    strip->setObjectName("Panel2");
-    strip->setFixedHeight(68);
     PageControl3 = new QTabWidget(central);
     PageControl3->setObjectName("PageControl3");
     PageControl3->setIconSize(QSize(24, 24));
@@ -58,7 +60,6 @@ TFrmMain::TFrmMain(DrawStore& store, Dialogs& dialogs, QString appDir, QWidget* 
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(strip);
     layout->addWidget(PageControl3, 1);
     setCentralWidget(central);
     buildStatusBar();
@@ -117,31 +118,40 @@ void TFrmMain::FormShow()
     setStatusPanel(3, clockText());
     setWindowTitle(captionFor(options.isFucai()));
 
-    const QStringList issues = m_store.issueList();
+    // The grid starts plain: no highlight, line mode off.
+    m_highlightOn = false;
+    SpeedButton30->setChecked(false);
+    SpeedButton30Click();
+
+    const IssueList issues = m_store.packedIssueList();
     fillRangeSelectors(issues);
-    Edit3->setText(issues.isEmpty() || issues.last().isEmpty() ? QString() : nextIssue(issues.last()));
+    fitIssueColumn(issues.last());
+    Edit3->setText(issues.last().isEmpty() ? QString() : nextIssue(issues.last()));
 
     PageControl3->setCurrentIndex(0);
     Edit4->setFocus();
     preselectRanges(toIntStrict(DefaultShowCount));
+    DBGridEh1->setFrozenCols(2);
 }
 
 // A start list holds issues 1 to N-1 and an end list issues 2 to N, so no
 // range can start at the newest draw or end at the oldest.
-void TFrmMain::fillRangeSelectors(const QStringList& issues)
+void TFrmMain::fillRangeSelectors(const IssueList& issues)
 {
-    const QStringList starts = issues.mid(0, std::max<qsizetype>(0, issues.size() - 1));
-    const QStringList ends = issues.mid(1);
+    auto shared = std::make_shared<const IssueList>(issues);
+    const int lists = std::max(0, shared->size() - 1);
+    m_startIssues->setSlice(shared, 0, lists);
+    m_endIssues->setSlice(shared, 1, lists);
+    m_gridEndIssues->setSlice(shared, 1, lists);
     for (QComboBox* box : {ComboBox14, ComboBox17, ComboBox25}) {
-        box->clear();
-        box->addItems(starts);
-        box->setCurrentIndex(starts.isEmpty() ? -1 : 0);
+        box->setModel(m_startIssues);
+        box->setCurrentIndex(lists == 0 ? -1 : 0);
     }
-    for (QComboBox* box : {ComboBox15, ComboBox18, ComboBox26}) {
-        box->clear();
-        box->addItems(ends);
-        box->setCurrentIndex(static_cast<int>(ends.size()) - 1);
-    }
+    ComboBox15->setModel(m_gridEndIssues);
+    ComboBox18->setModel(m_endIssues);
+    ComboBox26->setModel(m_endIssues);
+    for (QComboBox* box : {ComboBox15, ComboBox18, ComboBox26})
+        box->setCurrentIndex(lists - 1);
 }
 
 // Each range starts P items before its end. The start list begins one issue
@@ -154,8 +164,9 @@ void TFrmMain::preselectRanges(int showCount)
     for (auto [start, end] : ranges)
         start->setCurrentIndex(std::max(-1, end->currentIndex() - showCount));
     SpeedButton18Click();
-    SpeedButton24Click();
-    SpeedButton27Click();
+    // A new user's short history leaves the charts empty without a message.
+    drawPositionChart(true);
+    drawSumChart(true);
 }
 
 void TFrmMain::SpeedButton13Click()
@@ -167,7 +178,7 @@ void TFrmMain::SpeedButton13Click()
             m_dialogs.message(this, outcome.refusal);
             return;
         }
-        ComboBox15->addItem(issue);
+        m_gridEndIssues->append(issue);
         Edit4->clear();
         if (AnnounceEntry) {
             Edit4->setFocus();
@@ -181,16 +192,12 @@ void TFrmMain::SpeedButton13Click()
     });
 }
 
-void TFrmMain::SpeedButton18Click()
+// The issue column is 35 pixels wide, enough for five-digit issues; longer
+// issues (year and sequence, seven digits) widen it so they are never cut.
+void TFrmMain::fitIssueColumn(const QString& longest)
 {
-    m_gridQuery = {ComboBox14->currentText(), ComboBox15->currentText()};
-    reloadGrid();
-}
-
-void TFrmMain::reloadGrid()
-{
-    // Column widths survive the reset: the column count never changes.
-    m_history->setRows(m_store.range(m_gridQuery.start, m_gridQuery.end));
+    const QFontMetrics metrics(HistoryModel::cellFont(0));
+    DBGridEh1->setColumnWidth(0, std::max(historyColumn(0).width, metrics.horizontalAdvance(longest) + 8));
 }
 
 void TFrmMain::applyDigitColumnWidth()
@@ -208,11 +215,6 @@ void TFrmMain::SpeedButton15Click()
 {
     N36Click();
 }
-
-// The two chart tabs are drawn by their own commands; until they chart
-// anything, start-up only fills their range selectors.
-void TFrmMain::SpeedButton24Click() {}
-void TFrmMain::SpeedButton27Click() {}
 
 void TFrmMain::Timer2Timer()
 {

@@ -1,15 +1,24 @@
 #pragma once
 
+#include <QColor>
 #include <QMainWindow>
+#include <QModelIndex>
 #include <QString>
 
+class DataGrid;
 class Dialogs;
 class DrawStore;
 class HistoryModel;
+class IssueListModel;
+class IssueList;
 class QAction;
+class QBarSeries;
+class QBarSet;
 class QCheckBox;
-class QChartView;
 class QComboBox;
+class QLineSeries;
+class QPainter;
+class QStyleOptionViewItem;
 class QLabel;
 class QLineEdit;
 class QScrollBar;
@@ -23,6 +32,7 @@ class TFrm_LanqiuYilou;
 class TFrm_Splash;
 class TFrm_Trend;
 class TFrm_itemset;
+class TrendChartView;
 
 // The main window: menu, the three tabs with the history grid and the entry
 // panel, the status bar with its clock. It owns the process-wide values the
@@ -53,11 +63,32 @@ public:
     // Handlers, named after their controls.
     void FormShow();
     void SpeedButton13Click(); // entry
+    // The history grid.
     void SpeedButton18Click(); // show the chosen range
+    void SpeedButton19Click(); // frequency counts in the footer
     void SpeedButton20Click();
+    void SpeedButton21Click(); // descending order
+    void SpeedButton22Click(); // grid lines
     void SpeedButton15Click();
+    void SpeedButton30Click(); // line mode
+    void DBGridEh1TitleClick(int column);
+    void DBGridEh1DrawColumnCell(QPainter& painter, const QRect& rect, const QModelIndex& index,
+                                 const QStyleOptionViewItem& state);
+    void DBGridEh1DrawDataCell(QPainter& painter, const QRect& rect, const QModelIndex& index);
+    void DBGridEh1MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    // The chart tabs.
     void SpeedButton24Click();
     void SpeedButton27Click();
+    void CheckBox7Click();
+    void CheckBox8Click();
+    void CheckBox11Click();
+    void CheckBox12Click();
+    void ScrollBar5Change();
+    void ScrollBar8Change();
+    void Chart5MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void Chart8MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void SpeedButton33Click();
+    void SpeedButton32Click();
     void Timer2Timer();
     void N13Click();
     void N1Click();
@@ -88,7 +119,7 @@ public:
     QComboBox *ComboBox14, *ComboBox15;
     QToolButton *SpeedButton18, *SpeedButton19, *SpeedButton20, *SpeedButton21, *SpeedButton22, *SpeedButton15,
         *SpeedButton30;
-    QTableView* DBGridEh1;
+    DataGrid* DBGridEh1;
     QLineEdit *Edit3, *Edit4;
     QToolButton* SpeedButton13;
     // Second tab: per-position chart.
@@ -96,18 +127,28 @@ public:
     QToolButton* SpeedButton24;
     QCheckBox *CheckBox7, *CheckBox8;
     QScrollBar* ScrollBar5;
-    QChartView* Chart5;
+    TrendChartView* Chart5;
+    QLabel* Label35;
+    QToolButton* SpeedButton33;
+    QLineSeries* LineSeries1;
+    QBarSeries* BarSeries1;
     // Third tab: sum chart.
     QComboBox *ComboBox25, *ComboBox26;
     QToolButton* SpeedButton27;
     QCheckBox *CheckBox11, *CheckBox12;
     QScrollBar* ScrollBar8;
-    QChartView* Chart8;
+    TrendChartView* Chart8;
+    QLabel* Label36;
+    QToolButton* SpeedButton32;
+    QLineSeries* LineSeries2;
+    QBarSeries* BarSeries2;
     QStatusBar* StatusBar1;
     QTimer* Timer2;
 
     static const QString kAskExit;
     static const QString kStoreMissing;
+    static const QString kTooFewIssues;
+    static const QColor kHighlight;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -118,12 +159,20 @@ private:
     QWidget* buildEntryTab();
     QWidget* buildPositionChartTab();
     QWidget* buildSumChartTab();
+    void buildGrid();
     void buildStatusBar();
 
-    void fillRangeSelectors(const QStringList& issues);
+    void fillRangeSelectors(const IssueList& issues);
     void preselectRanges(int showCount);
+    void openGrid(bool descending);
     void reloadGrid();
     void applyDigitColumnWidth();
+    void fitIssueColumn(const QString& longest);
+    // Draws one chart tab; `quiet` leaves a range of fewer than two draws
+    // without the message (start-up on a short history).
+    void drawPositionChart(bool quiet);
+    void drawSumChart(bool quiet);
+    void showGuideLine(TrendChartView* chart, QToolButton* remover, int y);
     void setStatusPanel(int panel, const QString& text);
     void closeSplash();
     void startTool(const QStringList& candidates, const QString& missingText);
@@ -132,6 +181,9 @@ private:
     Dialogs& m_dialogs;
     QString m_appDir;
     HistoryModel* m_history;
+    IssueListModel* m_startIssues; // shared by the three start selectors
+    IssueListModel* m_endIssues;   // the chart tabs' end selectors
+    IssueListModel* m_gridEndIssues; // the grid's end selector, which grows with entries
     QLabel* m_panels[4];
     TFrm_Splash* m_splash = nullptr;
     TFrm_itemset* m_optionsWindow = nullptr;
@@ -140,9 +192,10 @@ private:
     TFrm_Trend* m_trendWindow = nullptr;
     TFrm_LanqiuYilou* m_omissionWindow = nullptr;
     int m_digitColumnWidth = 13;
-    // The range the grid shows; reloads repeat it unchanged.
-    struct GridQuery
-    {
-        QString start, end;
-    } m_gridQuery;
+    // The grid's view state.
+    bool m_highlightOn = false;
+    int m_highlightColumn = -1;
+    bool m_lineMode = false;
+    bool m_lineStartPending = false;
+    QPoint m_lineLast;
 };

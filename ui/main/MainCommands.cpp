@@ -13,6 +13,7 @@
 #include "ui/main/Itemset.h"
 #include "ui/main/Main.h"
 #include "ui/widgets/CommandGuard.h"
+#include "ui/widgets/DataGrid.h"
 #include "ui/widgets/Dialogs.h"
 
 #include <QDesktopServices>
@@ -48,11 +49,12 @@ void TFrmMain::N36Click()
         return;
     runGuarded(m_dialogs, this, [this] {
         const QModelIndex current = DBGridEh1->currentIndex();
-        const QString issue = current.isValid() ? m_history->rows()[current.row()].qs : QString();
+        const QString issue = current.isValid() ? m_history->recordAt(current.row()).qs : QString();
         // With no row selected the issue is empty and nothing is deleted.
         if (!issue.isEmpty())
             m_store.deleteIssue(issue);
         reloadGrid();
+        DBGridEh1->setFrozenCols(2);
         m_dialogs.message(this, QStringLiteral("删除成功，所选记录已被删除！"));
     });
 }
@@ -83,7 +85,7 @@ void TFrmMain::N12Click()
         }
         // The rows on show belong to the replaced file; the grid stays empty
         // until the next display command.
-        m_history->setRows({});
+        m_history->close();
         m_dialogs.message(this, QStringLiteral("数据恢复成功，已经将所有数据重新恢复！"));
     });
 }

@@ -1,22 +1,31 @@
 // Building the main window's controls. Handlers live in Main.cpp and
 // MainCommands.cpp; this file only makes and places widgets.
+#include "ui/main/HistoryColumns.h"
 #include "ui/main/HistoryModel.h"
+#include "ui/main/IssueListModel.h"
 #include "ui/main/Main.h"
+#include "ui/widgets/DataGrid.h"
+#include "ui/widgets/TrendChartView.h"
 
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
 #include <QChart>
-#include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLineSeries>
+#include <QListView>
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTableView>
 #include <QToolButton>
+#include <QValueAxis>
 #include <tuple>
 
 namespace {
@@ -41,30 +50,98 @@ QToolButton* speedButton(const QString& caption, const char* name, QWidget* pare
     return button;
 }
 
+// The selectors may list the whole history: their width comes from a fixed
+// text length and their list from uniform rows, never from measuring every item.
 QComboBox* issueSelector(const char* name, QWidget* parent)
 {
     auto* box = named(new QComboBox(parent), name);
-    box->setMinimumWidth(90);
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    box->setMinimumContentsLength(9);
     box->setMaxVisibleItems(20);
+    if (auto* list = qobject_cast<QListView*>(box->view()))
+        list->setUniformItemSizes(true);
     return box;
 }
 
-QChartView* chartView(const QString& title, const char* name, QWidget* parent)
+// A chart with a line and a bar series over the same points; the issues
+// label the horizontal axis.
+struct TrendChartParts
+{
+    TrendChartView* view;
+    QLineSeries* line;
+    QBarSeries* bars;
+};
+
+TrendChartParts trendChart(const QString& title, const char* name, const char* lineName, const char* barName,
+                           const QColor& barColour, QWidget* parent)
 {
     auto* chart = new QChart;
     chart->setTitle(title);
+    QFont titleFont = chart->titleFont();
+    titleFont.setPointSize(11);
+    titleFont.setBold(true);
+    chart->setTitleFont(titleFont);
     chart->legend()->hide();
     chart->setMargins(QMargins(5, 5, 5, 5));
-    auto* view = named(new QChartView(chart, parent), name);
+
+    auto* line = named(new QLineSeries(chart), lineName);
+    line->setColor(QColor(255, 0, 0));
+    line->setPointsVisible(true);
+    line->setMarkerSize(4);
+    QImage marker(4, 4, QImage::Format_ARGB32);
+    marker.fill(QColor(255, 0, 0));
+    line->setLightMarker(marker);
+    auto* bars = named(new QBarSeries(chart), barName);
+    auto* set = new QBarSet(QString(), bars);
+    set->setColor(barColour);
+    set->setBorderColor(barColour.darker(130));
+    set->setLabelColor(Qt::black);
+    bars->append(set);
+    bars->setLabelsVisible(true);
+    bars->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
+    chart->addSeries(bars);
+    chart->addSeries(line);
+
+    auto* issues = new QBarCategoryAxis(chart);
+    issues->setLabelsAngle(-90);
+    issues->setTruncateLabels(false);
+    auto* values = new QValueAxis(chart);
+    values->setLabelFormat(QStringLiteral("%d"));
+    chart->addAxis(issues, Qt::AlignBottom);
+    chart->addAxis(values, Qt::AlignLeft);
+    for (QAbstractSeries* series : {static_cast<QAbstractSeries*>(bars), static_cast<QAbstractSeries*>(line)}) {
+        series->attachAxis(issues);
+        series->attachAxis(values);
+    }
+
+    auto* view = named(new TrendChartView(chart, parent), name);
     view->setRenderHint(QPainter::Antialiasing);
-    return view;
+    return {view, line, bars};
+}
+
+// The hint and the remover of guide lines sit on the chart itself.
+std::pair<QLabel*, QToolButton*> chartOverlay(TrendChartView* chart, const char* hintName, const char* removerName)
+{
+    auto* hint = named(new QLabel(QStringLiteral("鼠标点击可以画线"), chart), hintName);
+    hint->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0); background: transparent;"));
+    hint->adjustSize();
+    hint->move(12, 8);
+    auto* remover = named(new QToolButton(chart), removerName);
+    remover->setText(QStringLiteral("删除所有画线"));
+    remover->setAutoRaise(true);
+    remover->setStyleSheet(QStringLiteral("color: rgb(0, 0, 255);"));
+    remover->adjustSize();
+    remover->move(hint->geometry().right() + 12, 8 + (hint->height() - remover->height()) / 2);
+    remover->hide();
+    return {hint, remover};
 }
 
 // What both chart tabs have after their own leading controls: the issue
 // range, the 3D and line toggles with the hidden depth bar, and the chart.
 struct ChartControlNames
 {
-    const char *rangeLabel, *start, *toLabel, *end, *threeD, *depth, *line, *chart;
+    const char *rangeLabel, *start, *toLabel, *end, *threeD, *depth, *line, *chart, *lineSeries, *barSeries, *hint,
+        *remover;
 };
 
 struct ChartControls
@@ -73,10 +150,13 @@ struct ChartControls
     QCheckBox* threeD;
     QScrollBar* depth;
     QCheckBox* line;
-    QChartView* chart;
+    TrendChartParts chart;
+    QLabel* hint;
+    QToolButton* remover;
 };
 
-ChartControls addChartControls(QWidget* tab, QHBoxLayout* bar, const ChartControlNames& n, const QString& title)
+ChartControls addChartControls(QWidget* tab, QHBoxLayout* bar, const ChartControlNames& n, const QString& title,
+                               const QColor& barColour)
 {
     ChartControls c;
     bar->addWidget(label(QStringLiteral("统计期数选择："), n.rangeLabel, tab));
@@ -85,14 +165,19 @@ ChartControls addChartControls(QWidget* tab, QHBoxLayout* bar, const ChartContro
     bar->addWidget(c.end = issueSelector(n.end, tab));
     bar->addWidget(c.threeD = named(new QCheckBox(QStringLiteral("3D显示"), tab), n.threeD));
     bar->addWidget(c.depth = named(new QScrollBar(Qt::Horizontal, tab), n.depth));
+    c.depth->setFixedWidth(120);
+    c.depth->setRange(1, 100);
+    c.depth->setValue(15);
     c.depth->hide();
     bar->addWidget(c.line = named(new QCheckBox(QStringLiteral("直线图"), tab), n.line));
     c.line->setChecked(true);
     bar->addStretch();
-    c.chart = chartView(title, n.chart, tab);
+    c.chart = trendChart(title, n.chart, n.lineSeries, n.barSeries, barColour, tab);
+    std::tie(c.hint, c.remover) = chartOverlay(c.chart.view, n.hint, n.remover);
     auto* layout = new QVBoxLayout(tab);
+    layout->setContentsMargins(0, 4, 0, 0);
     layout->addLayout(bar);
-    layout->addWidget(c.chart, 1);
+    layout->addWidget(c.chart.view, 1);
     return c;
 }
 
@@ -164,16 +249,13 @@ QWidget* TFrmMain::buildEntryTab()
     connect(SpeedButton18, &QToolButton::clicked, this, &TFrmMain::SpeedButton18Click);
     connect(SpeedButton20, &QToolButton::clicked, this, &TFrmMain::SpeedButton20Click);
     connect(SpeedButton15, &QToolButton::clicked, this, &TFrmMain::SpeedButton15Click);
+    connect(SpeedButton19, &QToolButton::clicked, this, &TFrmMain::SpeedButton19Click);
+    // Toggles run their command after the state has changed.
+    connect(SpeedButton21, &QToolButton::clicked, this, &TFrmMain::SpeedButton21Click);
+    connect(SpeedButton22, &QToolButton::clicked, this, &TFrmMain::SpeedButton22Click);
+    connect(SpeedButton30, &QToolButton::clicked, this, &TFrmMain::SpeedButton30Click);
 
-    DBGridEh1 = named(new QTableView, "DBGridEh1");
-    DBGridEh1->setModel(m_history);
-    DBGridEh1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    DBGridEh1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    DBGridEh1->setSelectionMode(QAbstractItemView::SingleSelection);
-    DBGridEh1->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    DBGridEh1->horizontalHeader()->setMinimumSectionSize(1);
-    DBGridEh1->verticalHeader()->setDefaultSectionSize(18);
-    applyDigitColumnWidth();
+    buildGrid();
 
     auto* entry = named(new QWidget, "Panel1");
     entry->setFixedHeight(47);
@@ -205,6 +287,26 @@ QWidget* TFrmMain::buildEntryTab()
     return tab;
 }
 
+void TFrmMain::buildGrid()
+{
+    DBGridEh1 = named(new DataGrid, "DBGridEh1");
+    DBGridEh1->setModel(m_history);
+    DBGridEh1->verticalHeader()->setDefaultSectionSize(18);
+    for (int column = 0; column < kHistoryColumnCount; ++column)
+        DBGridEh1->setColumnWidth(column, historyColumn(column).width);
+    applyDigitColumnWidth();
+    DBGridEh1->setFooter(0, {QStringLiteral("频  率"), Qt::white, QColor(0, 0, 255), Qt::AlignCenter});
+    connect(DBGridEh1, &DataGrid::titleClicked, this, &TFrmMain::DBGridEh1TitleClick);
+    connect(DBGridEh1, &DataGrid::mouseReleased, this,
+            [this](Qt::MouseButton button, Qt::KeyboardModifiers shift, const QPoint& at) {
+                DBGridEh1MouseUp(button, shift, at.x(), at.y());
+            });
+    DBGridEh1->setCellHook([this](QPainter& painter, const QRect& rect, const QModelIndex& index,
+                                  const QStyleOptionViewItem& state) {
+        DBGridEh1DrawColumnCell(painter, rect, index, state);
+    });
+}
+
 QWidget* TFrmMain::buildPositionChartTab()
 {
     auto* tab = named(new QWidget, "TabSheet2");
@@ -215,11 +317,20 @@ QWidget* TFrmMain::buildPositionChartTab()
     ComboBox16->addItems({"1", "2", "3"});
     bar->addWidget(SpeedButton24 = speedButton(QStringLiteral("开始统计"), "SpeedButton24", tab));
     connect(SpeedButton24, &QToolButton::clicked, this, &TFrmMain::SpeedButton24Click);
-    const ChartControls c = addChartControls(
-        tab, bar, {"Label23", "ComboBox17", "Label24", "ComboBox18", "CheckBox7", "ScrollBar5", "CheckBox8", "Chart5"},
-        QStringLiteral("3D按位分析图"));
-    std::tie(ComboBox17, ComboBox18, CheckBox7, ScrollBar5, CheckBox8, Chart5) =
-        std::tie(c.start, c.end, c.threeD, c.depth, c.line, c.chart);
+    const ChartControls c =
+        addChartControls(tab, bar,
+                         {"Label23", "ComboBox17", "Label24", "ComboBox18", "CheckBox7", "ScrollBar5", "CheckBox8",
+                          "Chart5", "LineSeries1", "BarSeries1", "Label35", "SpeedButton33"},
+                         QStringLiteral("3D按位分析图"), QColor(0, 128, 128));
+    std::tie(ComboBox17, ComboBox18, CheckBox7, ScrollBar5, CheckBox8, Chart5, LineSeries1, BarSeries1, Label35,
+             SpeedButton33) = std::tie(c.start, c.end, c.threeD, c.depth, c.line, c.chart.view, c.chart.line,
+                                       c.chart.bars, c.hint, c.remover);
+    connect(CheckBox7, &QCheckBox::clicked, this, &TFrmMain::CheckBox7Click);
+    connect(CheckBox8, &QCheckBox::clicked, this, &TFrmMain::CheckBox8Click);
+    connect(ScrollBar5, &QScrollBar::valueChanged, this, &TFrmMain::ScrollBar5Change);
+    connect(SpeedButton33, &QToolButton::clicked, this, &TFrmMain::SpeedButton33Click);
+    connect(Chart5, &TrendChartView::pressed, this,
+            [this](Qt::MouseButton b, Qt::KeyboardModifiers m, const QPoint& p) { Chart5MouseDown(b, m, p.x(), p.y()); });
     return tab;
 }
 
@@ -229,12 +340,22 @@ QWidget* TFrmMain::buildSumChartTab()
     auto* bar = new QHBoxLayout;
     bar->addWidget(SpeedButton27 = speedButton(QStringLiteral("开始统计"), "SpeedButton27", tab));
     connect(SpeedButton27, &QToolButton::clicked, this, &TFrmMain::SpeedButton27Click);
-    const ChartControls c = addChartControls(
-        tab, bar,
-        {"Label33", "ComboBox25", "Label34", "ComboBox26", "CheckBox11", "ScrollBar8", "CheckBox12", "Chart8"},
-        QStringLiteral("3D按总和统计"));
-    std::tie(ComboBox25, ComboBox26, CheckBox11, ScrollBar8, CheckBox12, Chart8) =
-        std::tie(c.start, c.end, c.threeD, c.depth, c.line, c.chart);
+    const ChartControls c =
+        addChartControls(tab, bar,
+                         {"Label33", "ComboBox25", "Label34", "ComboBox26", "CheckBox11", "ScrollBar8", "CheckBox12",
+                          "Chart8", "LineSeries2", "BarSeries2", "Label36", "SpeedButton32"},
+                         QStringLiteral("3D按总和统计"), QColor(64, 128, 128));
+    std::tie(ComboBox25, ComboBox26, CheckBox11, ScrollBar8, CheckBox12, Chart8, LineSeries2, BarSeries2, Label36,
+             SpeedButton32) = std::tie(c.start, c.end, c.threeD, c.depth, c.line, c.chart.view, c.chart.line,
+                                       c.chart.bars, c.hint, c.remover);
+    // The sum chart starts with the line shown and the bars hidden.
+    BarSeries2->setVisible(false);
+    connect(CheckBox11, &QCheckBox::clicked, this, &TFrmMain::CheckBox11Click);
+    connect(CheckBox12, &QCheckBox::clicked, this, &TFrmMain::CheckBox12Click);
+    connect(ScrollBar8, &QScrollBar::valueChanged, this, &TFrmMain::ScrollBar8Change);
+    connect(SpeedButton32, &QToolButton::clicked, this, &TFrmMain::SpeedButton32Click);
+    connect(Chart8, &TrendChartView::pressed, this,
+            [this](Qt::MouseButton b, Qt::KeyboardModifiers m, const QPoint& p) { Chart8MouseDown(b, m, p.x(), p.y()); });
     return tab;
 }
 

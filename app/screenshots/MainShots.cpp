@@ -1,0 +1,78 @@
+// The main window: the grid in its states and both chart tabs.
+#include "app/screenshots/Shots.h"
+
+#include "ui/main/Main.h"
+#include "ui/widgets/DataGrid.h"
+#include "ui/widgets/TrendChartView.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTest>
+
+namespace {
+
+template <typename T> T* child(QWidget* window, const char* name)
+{
+    return window->findChild<T*>(QString::fromLatin1(name));
+}
+
+void click(QWidget* window, const char* name)
+{
+    child<QAbstractButton>(window, name)->click();
+}
+
+} // namespace
+
+void mainWindowShots(const ShotContext& context)
+{
+    TFrmMain window(context.store, context.dialogs, context.appDir);
+    window.show();
+    auto* grid = child<DataGrid>(&window, "DBGridEh1");
+    saveShot(context, &window, QStringLiteral("main-grid"));
+
+    click(&window, "SpeedButton19");
+    saveShot(context, &window, QStringLiteral("main-grid-footers"));
+
+    window.DBGridEh1TitleClick(24); // "3" under "第二位"
+    saveShot(context, &window, QStringLiteral("main-grid-highlight-position"));
+    window.DBGridEh1TitleClick(0); // "期数"
+    saveShot(context, &window, QStringLiteral("main-grid-highlight-issue"));
+
+    click(&window, "SpeedButton22");
+    saveShot(context, &window, QStringLiteral("main-grid-no-lines"));
+    click(&window, "SpeedButton22");
+
+    // A polyline through the first position's digits of the first rows.
+    window.DBGridEh1TitleClick(1);
+    click(&window, "SpeedButton30");
+    for (int row = 0; row < 12; ++row) {
+        const QModelIndex index = grid->model()->index(row, 0);
+        const QString number = grid->model()->index(row, 38).data().toString();
+        const QRect cell = grid->cellRect(grid->model()->index(row, 1 + number.left(1).toInt()));
+        if (index.isValid() && !cell.isEmpty())
+            window.DBGridEh1MouseUp(Qt::LeftButton, Qt::NoModifier, cell.center().x(), cell.center().y());
+    }
+    saveShot(context, &window, QStringLiteral("main-grid-polyline"));
+    click(&window, "SpeedButton30");
+
+    auto* tabs = child<QTabWidget>(&window, "PageControl3");
+    tabs->setCurrentIndex(1);
+    saveShot(context, &window, QStringLiteral("main-position-line"));
+    click(&window, "CheckBox8");
+    saveShot(context, &window, QStringLiteral("main-position-bars"));
+    click(&window, "CheckBox7");
+    child<QScrollBar>(&window, "ScrollBar5")->setValue(30);
+    saveShot(context, &window, QStringLiteral("main-position-bars-3d"));
+    click(&window, "CheckBox8");
+    auto* chart5 = child<TrendChartView>(&window, "Chart5");
+    window.Chart5MouseDown(Qt::LeftButton, Qt::NoModifier, 200, chart5->height() / 2);
+    saveShot(context, &window, QStringLiteral("main-position-line-3d-guide"));
+
+    tabs->setCurrentIndex(2);
+    saveShot(context, &window, QStringLiteral("main-sum-line"));
+    click(&window, "CheckBox12");
+    click(&window, "CheckBox11");
+    saveShot(context, &window, QStringLiteral("main-sum-bars-3d"));
+}

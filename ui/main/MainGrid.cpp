@@ -1,0 +1,150 @@
+// The history grid's commands: showing a range, the frequency footers,
+// descending order, grid lines, the title highlight and line drawing.
+#include "store/DrawStore.h"
+#include "ui/main/FrequencyFooters.h"
+#include "ui/main/HistoryColumns.h"
+#include "ui/main/HistoryModel.h"
+#include "ui/main/Main.h"
+#include "ui/widgets/CommandGuard.h"
+#include "ui/widgets/DataGrid.h"
+
+#include <QComboBox>
+#include <QPainter>
+#include <QStringEncoder>
+#include <QStyleOptionViewItem>
+#include <QToolButton>
+
+const QColor TFrmMain::kHighlight(192, 220, 192);
+
+namespace {
+
+// Titles belong to one highlight group when their third and fourth bytes in
+// GBK agree: the middle character of "第一位", "第二位", "第三位" for the digit
+// columns, and pairs such as "单双比"/"单双" or "期数"/"质数个数".
+QByteArray highlightGroup(const QString& title)
+{
+    QStringEncoder gbk("GBK");
+    const QByteArray bytes = gbk.encode(title);
+    return bytes.mid(2, 2);
+}
+
+} // namespace
+
+void FillFrequencyFooters(const QString& start, const QString& end, const QString& issueColumn, int positions,
+                          DataGrid* grid, const QString& table)
+{
+    if (positions <= 0)
+        return;
+    auto* history = qobject_cast<HistoryModel*>(grid->model());
+    if (!history)
+        return;
+    positions = std::min(positions, kHitColumnCount / 10);
+    const auto counts = history->store().hitCounts(start, end, issueColumn, positions, table);
+    int column = 1; // column 0 is the issue
+    for (int position = 1; position <= positions; ++position) {
+        for (int digit = 0; digit <= 9; ++digit, ++column) {
+            // The second position's ten columns take the paler blue.
+            const QColor fill = (column - 1) / 10 % 2 == 1 ? QColor(236, 247, 255) : QColor(187, 226, 255);
+            grid->setFooter(column, {QString::number(counts[size_t((position - 1) * 10 + digit)]), fill, QColor(),
+                                     Qt::AlignCenter});
+        }
+    }
+}
+
+void TFrmMain::openGrid(bool descending)
+{
+    runGuarded(m_dialogs, this,
+               [&] { m_history->open(ComboBox14->currentText(), ComboBox15->currentText(), descending); });
+}
+
+void TFrmMain::reloadGrid()
+{
+    m_history->reopen();
+}
+
+// Always ascending, whatever "降序排列" shows.
+void TFrmMain::SpeedButton18Click()
+{
+    openGrid(false);
+    DBGridEh1->setFrozenCols(2);
+}
+
+void TFrmMain::SpeedButton21Click()
+{
+    openGrid(SpeedButton21->isChecked());
+    DBGridEh1->setFrozenCols(2);
+}
+
+void TFrmMain::SpeedButton19Click()
+{
+    runGuarded(m_dialogs, this, [this] {
+        FillFrequencyFooters(ComboBox14->currentText(), ComboBox15->currentText(), QStringLiteral("qs"), 3, DBGridEh1,
+                             ActiveTable());
+    });
+    DBGridEh1->setFrozenCols(2);
+}
+
+void TFrmMain::SpeedButton22Click()
+{
+    DBGridEh1->setGridLines(!SpeedButton22->isChecked());
+    DBGridEh1->setFrozenCols(2);
+}
+
+void TFrmMain::DBGridEh1TitleClick(int column)
+{
+    m_highlightColumn = column;
+    m_highlightOn = true;
+    DBGridEh1->repaintAll();
+}
+
+void TFrmMain::DBGridEh1DrawColumnCell(QPainter& painter, const QRect& rect, const QModelIndex& index,
+                                       const QStyleOptionViewItem&)
+{
+    if (!m_highlightOn || m_highlightColumn < 0)
+        return;
+    if (highlightGroup(historyTitle(index.column())) != highlightGroup(historyTitle(m_highlightColumn)))
+        return;
+    DBGridEh1DrawDataCell(painter, rect, index);
+}
+
+// Fills a highlighted cell and writes its text again: text columns to the
+// left, number columns to the right, two pixels from the edge.
+void TFrmMain::DBGridEh1DrawDataCell(QPainter& painter, const QRect& rect, const QModelIndex& index)
+{
+    const QString text = index.data(Qt::DisplayRole).toString();
+    if (text.isEmpty())
+        return;
+    painter.fillRect(rect, kHighlight);
+    painter.setFont(index.data(Qt::FontRole).value<QFont>());
+    painter.setPen(index.data(Qt::ForegroundRole).value<QBrush>().color());
+    const Qt::Alignment side = historyColumn(index.column()).numeric ? Qt::AlignRight : Qt::AlignLeft;
+    painter.drawText(rect.adjusted(2, 0, -2, 0), int(side | Qt::AlignVCenter), text);
+}
+
+void TFrmMain::SpeedButton30Click()
+{
+    if (SpeedButton30->isChecked()) {
+        DBGridEh1->setDefaultDrawing(false);
+        m_lineMode = true;
+        m_lineStartPending = true;
+        return;
+    }
+    DBGridEh1->setDefaultDrawing(true);
+    DBGridEh1->clearCanvas();
+    DBGridEh1->repaintAll();
+    m_lineMode = false;
+}
+
+// Every release while drawing adds a segment from the previous release;
+// the first only sets where the line starts.
+void TFrmMain::DBGridEh1MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)
+{
+    if (!m_lineMode)
+        return;
+    const QPoint at(x, y);
+    if (m_lineStartPending)
+        m_lineStartPending = false;
+    else
+        DBGridEh1->drawCanvasLine(QLine(m_lineLast, at), QPen(QColor(255, 0, 0), 2));
+    m_lineLast = at;
+}

@@ -1,0 +1,110 @@
+#pragma once
+
+#include <QColor>
+#include <QPen>
+#include <QTableView>
+#include <functional>
+#include <map>
+#include <vector>
+
+class QStyleOptionViewItem;
+
+// A read-only grid for a table model, with what a distribution chart needs
+// beyond a plain table view:
+// - two-level column titles: a title "upper|lower" shows its upper part once
+//   across the run of neighbouring columns sharing it; other titles span both
+//   levels (colours from the model's header BackgroundRole/ForegroundRole);
+// - a row indicator marking the current row;
+// - frozen columns: with 2, the indicator and the first column stay in place
+//   when the grid scrolls sideways;
+// - a footer row with a text and colours per column;
+// - a hook called after the painting of every data cell, and a switch that
+//   turns the grid's own painting of cells and footers off;
+// - a canvas: lines drawn over the grid that stay until cleared.
+class DataGrid : public QTableView
+{
+    Q_OBJECT
+public:
+    explicit DataGrid(QWidget* parent = nullptr);
+    ~DataGrid() override;
+
+    void setModel(QAbstractItemModel* model) override;
+
+    // 0 or 1: only the indicator stays; 2: the indicator and column 0.
+    void setFrozenCols(int count);
+    int frozenCols() const { return m_frozenCols; }
+
+    void setGridLines(bool shown);
+    bool gridLines() const { return showGrid(); }
+
+    // When off, data cells and footers are left blank; only the cell hook paints.
+    void setDefaultDrawing(bool on);
+    bool defaultDrawing() const { return m_defaultDrawing; }
+
+    struct Footer
+    {
+        QString text;
+        QColor background;
+        QColor foreground;
+        Qt::Alignment alignment = Qt::AlignCenter;
+    };
+    // Columns without a footer of their own show an empty cell in the footer colour.
+    void setFooter(int column, const Footer& footer);
+    bool hasFooter(int column) const { return m_footers.count(column) != 0; }
+    Footer footer(int column) const;
+    void setFooterColor(const QColor& color);
+
+    // Called for every data cell after the grid's own painting of it.
+    using CellHook = std::function<void(QPainter&, const QRect&, const QModelIndex&, const QStyleOptionViewItem&)>;
+    void setCellHook(CellHook hook) { m_cellHook = std::move(hook); }
+
+    // Lines on the canvas, in grid coordinates.
+    void drawCanvasLine(const QLine& line, const QPen& pen);
+    void clearCanvas();
+    int canvasLineCount() const { return int(m_canvasLines.size()); }
+
+    // Repaints every part of the grid.
+    void repaintAll();
+
+    // The rectangle of a data cell in grid coordinates (the frozen copy of
+    // column 0 where it is frozen); empty when not on screen.
+    QRect cellRect(const QModelIndex& index) const;
+    QRect titleRect(int column) const;
+
+signals:
+    void titleClicked(int column);
+    // A mouse release over the cells, in grid coordinates.
+    void mouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint& position);
+
+protected:
+    void updateGeometries() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    class Header;
+    class Indicator;
+    class Delegate;
+    class FooterRow;
+    class Canvas;
+    friend class FooterRow;
+    friend class Delegate;
+
+    void layoutOverlays();
+    void syncFrozenColumns();
+
+    QTableView* m_frozen;
+    FooterRow* m_footerRow;
+    Canvas* m_canvas;
+    int m_frozenCols = 0;
+    bool m_defaultDrawing = true;
+    std::map<int, Footer> m_footers;
+    QColor m_footerColor = Qt::yellow;
+    CellHook m_cellHook;
+    struct CanvasLine
+    {
+        QLine line;
+        QPen pen;
+    };
+    std::vector<CanvasLine> m_canvasLines;
+};
