@@ -4,26 +4,44 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <map>
 
 std::vector<RepeatedDraw> RepeatedNumbers(const std::vector<IssueNumber>& draws)
 {
-    // Positions of each number's draws, in issue order.
-    QHash<QString, std::vector<int>> byNumber;
-    for (int i = 0; i < int(draws.size()); ++i)
-        byNumber[draws[i].number].push_back(i);
+    // Positions of each number's draws, in issue order. Numbers of the form
+    // "000".."999" go by value, which spares hashing a million texts.
+    std::vector<std::vector<int>> groups(1000);
+    QHash<QString, int> otherGroups;
+    for (int i = 0; i < int(draws.size()); ++i) {
+        const QString& number = draws[i].number;
+        bool ok = false;
+        const int value = number.size() == 3 ? number.toInt(&ok) : -1;
+        int group = ok && value >= 0 && AllNumbers()[value] == number ? value : -1;
+        if (group < 0) {
+            group = otherGroups.value(number, int(groups.size()));
+            if (group == int(groups.size())) {
+                otherGroups.insert(number, group);
+                groups.emplace_back();
+            }
+        }
+        groups[group].push_back(i);
+    }
 
-    std::vector<std::pair<QString, const std::vector<int>*>> repeated;
-    for (auto it = byNumber.cbegin(); it != byNumber.cend(); ++it)
-        if (it.value().size() > 1)
-            repeated.emplace_back(it.key(), &it.value());
-    std::sort(repeated.begin(), repeated.end(), [](const auto& a, const auto& b) {
-        return a.second->size() != b.second->size() ? a.second->size() < b.second->size() : a.first < b.first;
+    std::vector<const std::vector<int>*> repeated;
+    for (const auto& group : groups)
+        if (group.size() > 1)
+            repeated.push_back(&group);
+    const auto numberOf = [&draws](const std::vector<int>* group) -> const QString& {
+        return draws[group->front()].number;
+    };
+    std::sort(repeated.begin(), repeated.end(), [&](const auto* a, const auto* b) {
+        return a->size() != b->size() ? a->size() < b->size() : numberOf(a) < numberOf(b);
     });
 
     std::vector<RepeatedDraw> rows;
-    for (const auto& [number, positions] : repeated)
-        for (int i : *positions)
-            rows.push_back({draws[i].qs, number, int(positions->size())});
+    for (const std::vector<int>* group : repeated)
+        for (int i : *group)
+            rows.push_back({draws[i].qs, draws[i].number, int(group->size())});
     return rows;
 }
 
@@ -38,6 +56,27 @@ std::vector<int> SumsNeverDrawn(const std::vector<int>& drawnSums)
         if (!drawn[sum])
             missing.push_back(sum);
     return missing;
+}
+
+std::vector<ValueCount> CountValues(const std::vector<int>& values)
+{
+    std::map<int, int> counts;
+    for (int value : values)
+        ++counts[value];
+    std::vector<ValueCount> rows;
+    for (auto [value, count] : counts)
+        rows.push_back({value, count});
+    return rows;
+}
+
+void AddDigitDraw(std::array<int, 10>& counts, const QString& number)
+{
+    std::array<bool, 10> held{};
+    for (QChar c : number)
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+            held[c.unicode() - '0'] = true;
+    for (int digit = 0; digit < 10; ++digit)
+        counts[digit] += held[digit] ? 1 : 0;
 }
 
 const QStringList& AllNumbers()

@@ -6,6 +6,7 @@
 #include "core/IssueRows.h"
 
 #include <QStringList>
+#include <array>
 #include <vector>
 
 constexpr int kLargestSum = 27;
@@ -30,6 +31,13 @@ std::vector<int> SumsNeverDrawn(const std::vector<int>& drawnSums);
 
 // The numbers "000".."999" missing from `drawnNumbers`, ascending.
 QStringList NumbersNeverDrawn(const QStringList& drawnNumbers);
+
+// The draws per value, ascending, only values that occur.
+std::vector<ValueCount> CountValues(const std::vector<int>& values);
+
+// Adds a draw to the per-digit counts: once for each digit it holds, however
+// many positions hold it ("112" adds 1 to digits 1 and 2).
+void AddDigitDraw(std::array<int, 10>& counts, const QString& number);
 
 // Every three-character number, "000" first.
 const QStringList& AllNumbers();

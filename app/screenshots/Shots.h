@@ -50,3 +50,4 @@ struct ShotContext
 void saveShot(const ShotContext& context, QWidget* window, const QString& name);
 
 void mainWindowShots(const ShotContext& context);
+void analysisWindowShots(const ShotContext& context);

@@ -59,5 +59,6 @@ int main(int argc, char** argv)
     const ShotContext context{outDir, sample.path(), store, dialogs};
 
     mainWindowShots(context);
+    analysisWindowShots(context);
     return 0;
 }

@@ -58,10 +58,8 @@ TFrm_DataAnalyse::TFrm_DataAnalyse(DrawStore& store, Dialogs& dialogs, ShowCount
     ComboBox1 = named(new QComboBox(this), "ComboBox1");
     Label2 = named(new QLabel(QStringLiteral("至"), this), "Label2");
     ComboBox2 = named(new QComboBox(this), "ComboBox2");
-    for (QComboBox* box : {ComboBox1, ComboBox2}) {
-        box->setMinimumWidth(100);
-        box->setMaxVisibleItems(20);
-    }
+    for (QComboBox* box : {ComboBox1, ComboBox2})
+        prepareIssueBox(box, false);
     SpeedButton1 = named(new QToolButton(this), "SpeedButton1");
     SpeedButton1->setText(QStringLiteral("开始统计"));
     SpeedButton1->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
@@ -113,7 +111,7 @@ void TFrm_DataAnalyse::AddTitle()
 void TFrm_DataAnalyse::FormShow()
 {
     AddTitle();
-    fillIssueBoxes(m_store.issueList(), {ComboBox1, ComboBox2});
+    fillIssueBoxes(m_store.packedIssueList(), {ComboBox1, ComboBox2});
     ComboBox2->setCurrentIndex(ComboBox2->count() - 1);
     // N + 1 issues before the newest; a shorter history starts at the first.
     selectIssueAt(ComboBox1, ComboBox2->currentIndex() - toIntStrict(m_showCount()) - 1);

@@ -38,11 +38,8 @@ TFrm_DataCount::TFrm_DataCount(DrawStore& store, Dialogs& dialogs, QWidget* pare
     SeSkinLabel1 = named(new QLabel(QStringLiteral("至"), SeSkinGroupBox3), "SeSkinLabel1");
     SeSkinComboBox2 = named(new QComboBox(SeSkinGroupBox3), "SeSkinComboBox2");
     auto* range = new QHBoxLayout(SeSkinGroupBox3);
-    for (QComboBox* box : {SeSkinComboBox1, SeSkinComboBox2}) {
-        box->setEditable(true);
-        box->setMinimumWidth(100);
-        box->setMaxVisibleItems(20);
-    }
+    for (QComboBox* box : {SeSkinComboBox1, SeSkinComboBox2})
+        prepareIssueBox(box, true);
     range->addWidget(SeSkinComboBox1, 1);
     range->addWidget(SeSkinLabel1);
     range->addWidget(SeSkinComboBox2, 1);
@@ -106,7 +103,7 @@ void TFrm_DataCount::showEvent(QShowEvent* event)
 
 void TFrm_DataCount::FormShow()
 {
-    fillIssueBoxes(m_store.issueList(), {SeSkinComboBox1, SeSkinComboBox2});
+    fillIssueBoxes(m_store.packedIssueList(), {SeSkinComboBox1, SeSkinComboBox2});
     // The whole history by default.
     SeSkinComboBox1->setCurrentIndex(SeSkinComboBox1->count() > 0 ? 0 : -1);
     SeSkinComboBox2->setCurrentIndex(SeSkinComboBox2->count() - 1);

@@ -11,7 +11,8 @@
 #include <numeric>
 
 FrequencyBars::FrequencyBars(QWidget* parent)
-    : QChartView(new QChart, parent), m_series(new QHorizontalStackedBarSeries)
+    : QChartView(new QChart, parent), m_series(new QHorizontalStackedBarSeries), m_values(new QValueAxis),
+      m_labels(new QBarCategoryAxis)
 {
     m_series->setObjectName("SumSeries");
     m_series->setBarWidth(0.7);
@@ -20,6 +21,11 @@ FrequencyBars::FrequencyBars(QWidget* parent)
     c->addSeries(m_series);
     c->setMargins(QMargins(4, 4, 4, 4));
     setRenderHint(QPainter::Antialiasing);
+    m_values->setLabelFormat(QStringLiteral("%d"));
+    c->addAxis(m_values, Qt::AlignBottom);
+    c->addAxis(m_labels, Qt::AlignLeft);
+    m_series->attachAxis(m_values);
+    m_series->attachAxis(m_labels);
     connect(c, &QChart::plotAreaChanged, this, &FrequencyBars::placeMarks);
 }
 
@@ -36,10 +42,7 @@ void FrequencyBars::setTitle(const QString& title)
 
 void FrequencyBars::setBars(const std::vector<ValueCount>& rows)
 {
-    QChart* c = chart();
     m_series->clear();
-    for (QAbstractAxis* axis : c->axes())
-        c->removeAxis(axis);
     for (QGraphicsSimpleTextItem* mark : m_marks)
         delete mark;
     m_marks.clear();
@@ -52,6 +55,7 @@ void FrequencyBars::setBars(const std::vector<ValueCount>& rows)
     for (const ValueCount& row : rows)
         total += row.count;
     QStringList categories;
+    QList<QBarSet*> sets;
     double largest = 0;
     for (int i = 0; i < n; ++i) {
         const double count = rows[i].count;
@@ -62,22 +66,17 @@ void FrequencyBars::setBars(const std::vector<ValueCount>& rows)
         set->append(values);
         set->setColor(barColor(i));
         set->setBorderColor(barColor(i).darker(130));
-        m_series->append(set);
+        sets << set;
         m_counts.push_back(count);
         largest = std::max(largest, count);
-        auto* mark = new QGraphicsSimpleTextItem(set->label(), c);
+        auto* mark = new QGraphicsSimpleTextItem(set->label(), chart());
         mark->setZValue(10);
         m_marks.push_back(mark);
     }
-    auto* values = new QValueAxis;
-    values->setRange(0, largest > 0 ? largest * 1.15 : 1); // room for the marks
-    values->setLabelFormat(QStringLiteral("%d"));
-    auto* labels = new QBarCategoryAxis;
-    labels->append(categories);
-    c->addAxis(values, Qt::AlignBottom);
-    c->addAxis(labels, Qt::AlignLeft);
-    m_series->attachAxis(values);
-    m_series->attachAxis(labels);
+    m_values->setRange(0, largest > 0 ? largest * 1.15 : 1); // room for the marks
+    m_labels->clear();
+    m_labels->append(categories);
+    m_series->append(sets);
     placeMarks();
 }
 

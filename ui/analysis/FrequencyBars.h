@@ -6,7 +6,9 @@
 #include <vector>
 
 class QGraphicsSimpleTextItem;
+class QBarCategoryAxis;
 class QHorizontalStackedBarSeries;
+class QValueAxis;
 
 // The horizontal bar chart of a frequency statistic: one bar per value, its
 // length the count, its colour from its place, and a mark beside it with its
@@ -30,6 +32,8 @@ private:
     void placeMarks();
 
     QHorizontalStackedBarSeries* m_series;
+    QValueAxis* m_values = nullptr;
+    QBarCategoryAxis* m_labels = nullptr;
     std::vector<QGraphicsSimpleTextItem*> m_marks;
     std::vector<double> m_counts;
 };

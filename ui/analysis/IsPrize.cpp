@@ -55,6 +55,7 @@ QWidget* TFrm_IsPrize::buildSingleTab()
     ComboBox1 = named(new QComboBox(SeSkinGroupBox1), "ComboBox1");
     Label2 = named(new QLabel(QStringLiteral("号码："), SeSkinGroupBox1), "Label2");
     Edit4 = named(new QLineEdit(SeSkinGroupBox1), "Edit4");
+    prepareIssueBox(ComboBox1, false);
     Edit4->setMaxLength(3);
     Edit4->installEventFilter(this);
     auto* inputs = new QGridLayout(SeSkinGroupBox1);
@@ -85,6 +86,7 @@ QWidget* TFrm_IsPrize::buildBatchTab()
     page->setToolTip(QStringLiteral("一行输入一注号码"));
     Label3 = named(new QLabel(QStringLiteral("期数："), page), "Label3");
     ComboBox2 = named(new QComboBox(page), "ComboBox2");
+    prepareIssueBox(ComboBox2, false);
     SeSkinLabel1 = named(new QLabel(QStringLiteral("请一行输入一注号码："), page), "SeSkinLabel1");
     SeSkinLabel1->setStyleSheet(QStringLiteral("color: blue;"));
     Memo1 = named(new QPlainTextEdit(page), "Memo1");
@@ -120,7 +122,7 @@ void TFrm_IsPrize::showEvent(QShowEvent* event)
 
 void TFrm_IsPrize::FormShow()
 {
-    fillIssueBoxes(m_store.issueList(), {ComboBox1, ComboBox2});
+    fillIssueBoxes(m_store.packedIssueList(), {ComboBox1, ComboBox2});
     ComboBox2->setCurrentIndex(ComboBox2->count() - 1);
     // N + 1 issues before the newest; a shorter history starts at the first.
     selectIssueAt(ComboBox1, ComboBox2->currentIndex() - toIntStrict(m_showCount()) - 1);

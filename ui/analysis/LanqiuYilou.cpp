@@ -75,11 +75,8 @@ TFrm_LanqiuYilou::TFrm_LanqiuYilou(DrawStore& store, Dialogs& dialogs, ShowCount
     cmb1 = named(new QComboBox(this), "cmb1");
     SeSkinLabel2 = named(new QLabel(QStringLiteral("至"), this), "SeSkinLabel2");
     cmb2 = named(new QComboBox(this), "cmb2");
-    for (QComboBox* box : {cmb1, cmb2}) {
-        box->setEditable(true);
-        box->setMinimumWidth(100);
-        box->setMaxVisibleItems(20);
-    }
+    for (QComboBox* box : {cmb1, cmb2})
+        prepareIssueBox(box, true);
     SeSkinButton1 = named(new QPushButton(QStringLiteral("确    定"), this), "SeSkinButton1");
     SeSkinButton2 = named(new QPushButton(QStringLiteral("退    出"), this), "SeSkinButton2");
     connect(SeSkinButton1, &QPushButton::clicked, this, &TFrm_LanqiuYilou::SeSkinButton1Click);
@@ -126,7 +123,7 @@ void TFrm_LanqiuYilou::showEvent(QShowEvent* event)
 
 void TFrm_LanqiuYilou::FormShow()
 {
-    fillIssueBoxes(m_store.issueList(), {cmb1, cmb2});
+    fillIssueBoxes(m_store.packedIssueList(), {cmb1, cmb2});
     // The newest N + 1 draws; a shorter history starts at the first.
     selectIssueAt(cmb1, cmb1->count() - toIntStrict(m_showCount()) - 1);
     cmb2->setCurrentIndex(cmb2->count() - 1);

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QListView>
 #include <QPainter>
 #include <QTableView>
 
@@ -114,12 +115,58 @@ QTableView* textGridView(TextGridModel* model, const char* name, int columnWidth
     return view;
 }
 
-void fillIssueBoxes(const QStringList& issues, std::initializer_list<QComboBox*> boxes)
+IssueBoxModel::IssueBoxModel(QObject* parent) : QAbstractListModel(parent) {}
+
+void IssueBoxModel::setIssues(IssueList issues)
 {
-    for (QComboBox* box : boxes) {
-        box->clear();
-        box->addItems(issues);
+    beginResetModel();
+    m_issues = std::move(issues);
+    m_issues.squeeze();
+    endResetModel();
+}
+
+int IssueBoxModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : m_issues.size();
+}
+
+QVariant IssueBoxModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_issues.size() || (role != Qt::DisplayRole && role != Qt::EditRole))
+        return {};
+    return m_issues.at(index.row());
+}
+
+void prepareIssueBox(QComboBox* box, bool editable)
+{
+    box->setEditable(editable);
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    box->setMinimumContentsLength(9);
+    box->setMaxVisibleItems(20);
+    if (auto* list = qobject_cast<QListView*>(box->view()))
+        list->setUniformItemSizes(true);
+}
+
+void fillIssueBoxes(IssueList issues, std::initializer_list<QComboBox*> boxes)
+{
+    if (boxes.size() == 0)
+        return;
+    QComboBox* owner = *boxes.begin();
+    auto* model = qobject_cast<IssueBoxModel*>(owner->model());
+    if (!model) {
+        model = new IssueBoxModel(owner->parent());
+        for (QComboBox* box : boxes) {
+            box->setModel(model);
+            // Typed issues are range bounds, not new items.
+            box->setInsertPolicy(QComboBox::NoInsert);
+        }
     }
+    // Emptied first, so every box starts without a selection as a cleared list does.
+    for (QComboBox* box : boxes)
+        box->setCurrentIndex(-1);
+    model->setIssues(std::move(issues));
+    for (QComboBox* box : boxes)
+        box->setCurrentIndex(-1);
 }
 
 void selectIssueAt(QComboBox* box, int position, bool keepAtMinusOne)

@@ -5,6 +5,9 @@
 // strings until they are shown), the centred word-wrapped cell drawing, and
 // the issue boxes with their preselection.
 
+#include "core/IssueList.h"
+
+#include <QAbstractListModel>
 #include <QAbstractTableModel>
 #include <QColor>
 #include <QHash>
@@ -65,8 +68,28 @@ private:
 // height, text centred.
 QTableView* textGridView(TextGridModel* model, const char* name, int columnWidth, int rowHeight, QWidget* parent);
 
-// Refills the boxes with the issues in order.
-void fillIssueBoxes(const QStringList& issues, std::initializer_list<QComboBox*> boxes);
+// The issue boxes' items: the whole issue list, packed, shared by the boxes
+// of a window (a million issues take a few megabytes, not one item each).
+class IssueBoxModel : public QAbstractListModel
+{
+    Q_OBJECT
+public:
+    explicit IssueBoxModel(QObject* parent = nullptr);
+    void setIssues(IssueList issues);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+
+private:
+    IssueList m_issues;
+};
+
+// Sets up an issue box: sized for an issue text, not for its longest item,
+// and quick to open on a long list.
+void prepareIssueBox(QComboBox* box, bool editable);
+
+// Refills the boxes with the issues in order; they share one model.
+void fillIssueBoxes(IssueList issues, std::initializer_list<QComboBox*> boxes);
 
 // Selects the issue at `position`. A position before the first issue selects
 // the first one, except that with `keepAtMinusOne` a position of exactly -1

@@ -88,11 +88,8 @@ QWidget* TFrm_Trend::buildParameters()
     SeSkinComboBox1 = named(new QComboBox(SeSkinGroupBox3), "SeSkinComboBox1");
     SeSkinLabel1 = named(new QLabel(QStringLiteral("至"), SeSkinGroupBox3), "SeSkinLabel1");
     SeSkinComboBox2 = named(new QComboBox(SeSkinGroupBox3), "SeSkinComboBox2");
-    for (QComboBox* box : {SeSkinComboBox1, SeSkinComboBox2}) {
-        box->setEditable(true);
-        box->setMinimumWidth(100);
-        box->setMaxVisibleItems(20);
-    }
+    for (QComboBox* box : {SeSkinComboBox1, SeSkinComboBox2})
+        prepareIssueBox(box, true);
     auto* range = new QHBoxLayout;
     range->addWidget(SeSkinComboBox1, 1);
     range->addWidget(SeSkinLabel1);
@@ -137,7 +134,7 @@ void TFrm_Trend::showEvent(QShowEvent* event)
 
 void TFrm_Trend::FormShow()
 {
-    fillIssueBoxes(m_store.issueList(), {SeSkinComboBox1, SeSkinComboBox2});
+    fillIssueBoxes(m_store.packedIssueList(), {SeSkinComboBox1, SeSkinComboBox2});
     // The newest 20 draws; exactly 19 stored leave the first box empty, which
     // also reads from the first draw.
     selectIssueAt(SeSkinComboBox1, SeSkinComboBox1->count() - kDefaultDraws, true);
