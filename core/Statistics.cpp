@@ -39,6 +39,7 @@ std::vector<RepeatedDraw> RepeatedNumbers(const std::vector<IssueNumber>& draws)
     });
 
     std::vector<RepeatedDraw> rows;
+    rows.reserve(draws.size());
     for (const std::vector<int>* group : repeated)
         for (int i : *group)
             rows.push_back({draws[i].qs, draws[i].number, int(group->size())});

@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTableView>
 
 namespace {
 
@@ -86,6 +87,8 @@ void omissionShots(const ShotContext& context)
     window.show();
     click(&window, "SeSkinButton1");
     saveShot(context, &window, QStringLiteral("omission"));
+    child<QTableView>(&window, "SeSkinStringGrid1")->scrollToBottom();
+    saveShot(context, &window, QStringLiteral("omission-summary"));
 }
 
 } // namespace

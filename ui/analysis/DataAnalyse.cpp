@@ -16,6 +16,10 @@
 #include <QToolButton>
 #include <memory>
 
+namespace {
+constexpr int kColumnWidth = 30;
+} // namespace
+
 const QStringList& TFrm_DataAnalyse::titles()
 {
     // The leading blanks push the short titles onto the second line of the
@@ -73,11 +77,21 @@ TFrm_DataAnalyse::TFrm_DataAnalyse(DrawStore& store, Dialogs& dialogs, ShowCount
     connect(SpeedButton1, &QToolButton::clicked, this, &TFrm_DataAnalyse::SpeedButton1Click);
     connect(SpeedButton2, &QToolButton::clicked, this, &TFrm_DataAnalyse::SpeedButton2Click);
 
-    StringGrid1 = textGridView(m_grid, "StringGrid1", 30, 15, this);
+    StringGrid1 = textGridView(m_grid, "StringGrid1", kColumnWidth, 15, this);
     StringGrid1->setItemDelegate(new CentredTextDelegate({}, StringGrid1));
     StringGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StringGrid1->setWordWrap(false); // the numbers fit; titles wrap in the header
+    QFont font(QStringLiteral("宋体"));
+    font.setPixelSize(12);
+    StringGrid1->setFont(font);
+    // The five-character titles take three lines of the 40-pixel title row.
+    QFont titleFont = font;
+    titleFont.setPixelSize(10);
+    StringGrid1->horizontalHeader()->setFont(titleFont);
+    StringGrid1->horizontalHeader()->setStyleSheet(
+        QStringLiteral("QHeaderView::section { padding: 0px; border: none; border-right: 1px solid #c0c0c0; "
+                       "border-bottom: 1px solid #c0c0c0; background: #f0f0f0; }"));
 
     auto* bar = new QHBoxLayout;
     bar->addWidget(Label1);
@@ -103,6 +117,9 @@ void TFrm_DataAnalyse::showEvent(QShowEvent* event)
 
 void TFrm_DataAnalyse::AddTitle()
 {
+    // Set again here: the header takes its default from the style when the
+    // window is first shown.
+    StringGrid1->horizontalHeader()->setDefaultSectionSize(kColumnWidth);
     m_grid->setTitles(titles());
     StringGrid1->horizontalHeader()->setFixedHeight(40);
     StringGrid1->setColumnWidth(0, 50);

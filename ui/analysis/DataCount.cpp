@@ -38,6 +38,7 @@ TFrm_DataCount::TFrm_DataCount(DrawStore& store, Dialogs& dialogs, QWidget* pare
     SeSkinLabel1 = named(new QLabel(QStringLiteral("至"), SeSkinGroupBox3), "SeSkinLabel1");
     SeSkinComboBox2 = named(new QComboBox(SeSkinGroupBox3), "SeSkinComboBox2");
     auto* range = new QHBoxLayout(SeSkinGroupBox3);
+    range->setContentsMargins(8, 4, 8, 4);
     for (QComboBox* box : {SeSkinComboBox1, SeSkinComboBox2})
         prepareIssueBox(box, true);
     range->addWidget(SeSkinComboBox1, 1);
@@ -57,12 +58,14 @@ TFrm_DataCount::TFrm_DataCount(DrawStore& store, Dialogs& dialogs, QWidget* pare
     SeSkinRadioButton9 = named(new QRadioButton(QStringLiteral("跨度频率统计"), SeSkinGroupBox2), "SeSkinRadioButton9");
     SeSkinRadioButton5->setChecked(true);
     auto* kinds = new QGridLayout(SeSkinGroupBox2);
+    kinds->setContentsMargins(8, 2, 8, 2);
+    kinds->setVerticalSpacing(2);
     kinds->addWidget(SeSkinRadioButton5, 0, 0);
-    kinds->addWidget(SeSkinRadioButton6, 1, 0);
-    kinds->addWidget(SeSkinRadioButton7, 2, 0);
-    kinds->addWidget(SeSkinRadioButton8, 0, 1);
+    kinds->addWidget(SeSkinRadioButton6, 0, 1);
+    kinds->addWidget(SeSkinRadioButton7, 0, 2);
+    kinds->addWidget(SeSkinRadioButton8, 1, 0);
     kinds->addWidget(SeSkinRadioButton4, 1, 1);
-    kinds->addWidget(SeSkinRadioButton9, 2, 1);
+    kinds->addWidget(SeSkinRadioButton9, 1, 2);
 
     SeSkinButton1 = named(new QPushButton(QStringLiteral("开始统计"), this), "SeSkinButton1");
     SeSkinButton2 = named(new QPushButton(QStringLiteral("退出"), this), "SeSkinButton2");
@@ -76,19 +79,17 @@ TFrm_DataCount::TFrm_DataCount(DrawStore& store, Dialogs& dialogs, QWidget* pare
     DBChart1->setTitle(QStringLiteral("和值频率统计"));
     DBChart1->hide();
 
-    auto* buttons = new QVBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(SeSkinButton1);
-    buttons->addWidget(SeSkinButton2);
+    // Range and buttons on top, the six choices below, results filling the rest.
     auto* top = new QHBoxLayout;
-    auto* left = new QVBoxLayout;
-    left->addWidget(SeSkinGroupBox3);
-    left->addStretch();
-    top->addLayout(left, 2);
-    top->addWidget(SeSkinGroupBox2, 3);
-    top->addLayout(buttons);
+    top->addWidget(SeSkinGroupBox3, 1);
+    top->addSpacing(12);
+    top->addWidget(SeSkinButton1, 0, Qt::AlignBottom);
+    top->addWidget(SeSkinButton2, 0, Qt::AlignBottom);
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 6, 8, 8);
+    layout->setSpacing(4);
     layout->addLayout(top);
+    layout->addWidget(SeSkinGroupBox2);
     layout->addWidget(Grid1, 1);
     layout->addWidget(DBChart1, 1);
     resize(627, 434);

@@ -5,6 +5,7 @@
 #include <QBarCategoryAxis>
 #include <QBarSet>
 #include <QChart>
+#include <QGraphicsLayout>
 #include <QGraphicsSimpleTextItem>
 #include <QHorizontalStackedBarSeries>
 #include <QValueAxis>
@@ -19,9 +20,19 @@ FrequencyBars::FrequencyBars(QWidget* parent)
     QChart* c = chart();
     c->legend()->hide();
     c->addSeries(m_series);
-    c->setMargins(QMargins(4, 4, 4, 4));
+    // The bars' own labels are drawn in the left margin: the axis would
+    // elide them once the bars get thin.
+    c->setMargins(QMargins(22, 0, 2, 0));
+    m_labels->setLabelsVisible(false);
+    c->layout()->setContentsMargins(0, 0, 0, 0);
+    c->setBackgroundRoundness(0);
     setRenderHint(QPainter::Antialiasing);
     m_values->setLabelFormat(QStringLiteral("%d"));
+    // Up to 28 rows share the height: small labels keep every one readable.
+    QFont small = m_labels->labelsFont();
+    small.setPixelSize(8);
+    m_labels->setLabelsFont(small);
+    m_values->setLabelsFont(small);
     c->addAxis(m_values, Qt::AlignBottom);
     c->addAxis(m_labels, Qt::AlignLeft);
     m_series->attachAxis(m_values);
@@ -43,9 +54,12 @@ void FrequencyBars::setTitle(const QString& title)
 void FrequencyBars::setBars(const std::vector<ValueCount>& rows)
 {
     m_series->clear();
-    for (QGraphicsSimpleTextItem* mark : m_marks)
-        delete mark;
+    for (QGraphicsSimpleTextItem* item : m_marks)
+        delete item;
+    for (QGraphicsSimpleTextItem* item : m_names)
+        delete item;
     m_marks.clear();
+    m_names.clear();
     m_counts.clear();
 
     // Stacked sets, one per bar with its value only in its own row: the one
@@ -69,15 +83,23 @@ void FrequencyBars::setBars(const std::vector<ValueCount>& rows)
         sets << set;
         m_counts.push_back(count);
         largest = std::max(largest, count);
-        auto* mark = new QGraphicsSimpleTextItem(set->label(), chart());
-        mark->setZValue(10);
-        m_marks.push_back(mark);
+        m_marks.push_back(textItem(set->label()));
+        m_names.push_back(textItem(categories.last()));
     }
     m_values->setRange(0, largest > 0 ? largest * 1.15 : 1); // room for the marks
+    m_values->applyNiceNumbers();
     m_labels->clear();
     m_labels->append(categories);
     m_series->append(sets);
     placeMarks();
+}
+
+QGraphicsSimpleTextItem* FrequencyBars::textItem(const QString& text)
+{
+    auto* item = new QGraphicsSimpleTextItem(text, chart());
+    item->setZValue(10);
+    item->setFont(m_labels->labelsFont());
+    return item;
 }
 
 QStringList FrequencyBars::marks() const
@@ -94,5 +116,7 @@ void FrequencyBars::placeMarks()
         const QPointF end = chart()->mapToPosition(QPointF(m_counts[i], i), m_series);
         const QRectF box = m_marks[i]->boundingRect();
         m_marks[i]->setPos(end.x() + 4, end.y() - box.height() / 2);
+        const QRectF name = m_names[i]->boundingRect();
+        m_names[i]->setPos(chart()->plotArea().left() - name.width() - 4, end.y() - name.height() / 2);
     }
 }

@@ -30,10 +30,12 @@ public:
 
 private:
     void placeMarks();
+    QGraphicsSimpleTextItem* textItem(const QString& text);
 
     QHorizontalStackedBarSeries* m_series;
     QValueAxis* m_values = nullptr;
     QBarCategoryAxis* m_labels = nullptr;
     std::vector<QGraphicsSimpleTextItem*> m_marks;
+    std::vector<QGraphicsSimpleTextItem*> m_names; // the value of each bar, left of it
     std::vector<double> m_counts;
 };

@@ -21,6 +21,7 @@ const QString TFrm_LanqiuYilou::kHitMark = QStringLiteral("中");
 
 namespace {
 
+constexpr int kColumnWidth = 40;
 const QColor kHitBackground(255, 0, 0);
 const QColor kOmissionColor(177, 173, 254);
 const QColor kCountColor(255, 0, 0);
@@ -88,7 +89,7 @@ TFrm_LanqiuYilou::TFrm_LanqiuYilou(DrawStore& store, Dialogs& dialogs, ShowCount
 
     m_grid->setTitles(gridTitles());
     m_grid->setEditable(true);
-    SeSkinStringGrid1 = textGridView(m_grid, "SeSkinStringGrid1", 40, 24, this);
+    SeSkinStringGrid1 = textGridView(m_grid, "SeSkinStringGrid1", kColumnWidth, 24, this);
     SeSkinStringGrid1->setItemDelegate(new OmissionDelegate(SeSkinStringGrid1));
     QFont font(QStringLiteral("宋体"));
     font.setPixelSize(13);
@@ -139,6 +140,8 @@ void TFrm_LanqiuYilou::SeSkinButton1Click()
         const int n = int(table->draws.size());
         Label3->setText(QString::number(n));
         // Draw rows, one empty row, then the largest omissions and the occurrences.
+        // The header takes its default width from the style once shown.
+        SeSkinStringGrid1->horizontalHeader()->setDefaultSectionSize(kColumnWidth);
         m_grid->setTable(n + 3, [table, n](int row, int column) -> QString {
             if (row < n) {
                 if (column == 0)

@@ -61,9 +61,22 @@ QVariant TextGridModel::data(const QModelIndex& index, int role) const
 
 QVariant TextGridModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 || section >= m_titles.size())
+    if (orientation != Qt::Horizontal || section < 0 || section >= m_titles.size())
         return {};
-    return m_titles[section];
+    const QString& title = m_titles[section];
+    // Leading blanks of a title push it onto the last line of the wrapped
+    // title row; it is shown that way, trimmed, so it never breaks mid-word.
+    const bool pushedDown = title.startsWith(QLatin1Char(' '));
+    switch (role) {
+    case Qt::DisplayRole:
+        return pushedDown ? title.trimmed() : title;
+    case Qt::EditRole:
+        return title;
+    case Qt::TextAlignmentRole:
+        return int(pushedDown ? Qt::AlignHCenter | Qt::AlignBottom : Qt::AlignCenter | Qt::TextWordWrap);
+    default:
+        return {};
+    }
 }
 
 Qt::ItemFlags TextGridModel::flags(const QModelIndex& index) const
@@ -111,7 +124,9 @@ QTableView* textGridView(TextGridModel* model, const char* name, int columnWidth
     view->horizontalHeader()->setDefaultSectionSize(columnWidth);
     view->horizontalHeader()->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
     view->horizontalHeader()->setHighlightSections(false);
+    view->horizontalHeader()->setMinimumSectionSize(8);
     view->setWordWrap(true);
+    view->setTextElideMode(Qt::ElideNone);
     return view;
 }
 

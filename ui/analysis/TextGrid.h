@@ -26,7 +26,9 @@ public:
 
     explicit TextGridModel(QObject* parent = nullptr);
 
-    // Titles of the header row; their number is the column count.
+    // Titles of the header row; their number is the column count. The
+    // header shows a title with leading blanks trimmed on its last line;
+    // the edit role gives every title exactly as set.
     void setTitles(const QStringList& titles);
     const QStringList& titles() const { return m_titles; }
     // A new table of `rows` rows; edits of the previous one are dropped.

@@ -80,7 +80,7 @@ protected:
         QStringList list;
         const QAbstractItemModel* model = child<QTableView>(window, grid)->model();
         for (int c = 0; c < model->columnCount(); ++c)
-            list << model->headerData(c, Qt::Horizontal).toString();
+            list << model->headerData(c, Qt::Horizontal, Qt::EditRole).toString();
         return list;
     }
 

@@ -2,6 +2,7 @@
 
 #include "tests/ui/analysis/AnalysisFixture.h"
 
+#include <QApplication>
 #include <QHeaderView>
 
 namespace {
@@ -36,6 +37,9 @@ TEST_F(DataAnalyseTest, TitlesKeepTheirLeadingBlanks)
     EXPECT_EQ(t[22], "         均值");
     EXPECT_EQ(child<QTableView>(*window, "StringGrid1")->horizontalHeader()->height(), 40);
     EXPECT_EQ(child<QTableView>(*window, "StringGrid1")->columnWidth(0), 50);
+    EXPECT_EQ(child<QTableView>(*window, "StringGrid1")->columnWidth(5), 30);
+    // Shown on the title row's last line, without the blanks.
+    EXPECT_EQ(child<QTableView>(*window, "StringGrid1")->model()->headerData(0, Qt::Horizontal).toString(), "期数");
 }
 
 TEST_F(DataAnalyseTest, RowsRelateEachDrawToThePreviousOneOfTheRange)
@@ -50,6 +54,10 @@ TEST_F(DataAnalyseTest, RowsRelateEachDrawToThePreviousOneOfTheRange)
     EXPECT_EQ(rows[2].mid(7),
               QStringList({"2", "1", "110", "2", "0", "0", "1", "2", "1", "10", "0", "10", "0", "2", "10", "3"}));
     EXPECT_EQ(run("03", "03").size(), 1);
+    QApplication::processEvents();
+    // The run keeps the designed column widths.
+    EXPECT_EQ(child<QTableView>(*window, "StringGrid1")->columnWidth(0), 50);
+    EXPECT_EQ(child<QTableView>(*window, "StringGrid1")->columnWidth(5), 30);
     EXPECT_TRUE(run("04", "02").isEmpty());
 }
 
