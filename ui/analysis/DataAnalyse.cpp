@@ -10,7 +10,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QShowEvent>
 #include <QStyle>
 #include <QTableView>
 #include <QToolButton>
@@ -51,8 +50,7 @@ const QStringList& TFrm_DataAnalyse::titles()
 }
 
 TFrm_DataAnalyse::TFrm_DataAnalyse(DrawStore& store, Dialogs& dialogs, ShowCountSource showCount, QWidget* parent)
-    : QDialog(parent), m_store(store), m_dialogs(dialogs), m_showCount(std::move(showCount)),
-      m_grid(new TextGridModel(this))
+    : AnalysisDialog(store, dialogs, parent), m_showCount(std::move(showCount)), m_grid(new TextGridModel(this))
 {
     setObjectName("Frm_DataAnalyse");
     setWindowTitle(QStringLiteral("3D历史期数数据分析"));
@@ -106,13 +104,6 @@ TFrm_DataAnalyse::TFrm_DataAnalyse(DrawStore& store, Dialogs& dialogs, ShowCount
     layout->addLayout(bar);
     layout->addWidget(StringGrid1, 1);
     resize(696, 480);
-}
-
-void TFrm_DataAnalyse::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        runGuarded(m_dialogs, this, [this] { FormShow(); });
 }
 
 void TFrm_DataAnalyse::AddTitle()

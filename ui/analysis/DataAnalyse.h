@@ -1,11 +1,8 @@
 #pragma once
 
+#include "ui/analysis/AnalysisDialog.h"
 #include "ui/analysis/TextGrid.h"
 
-#include <QDialog>
-
-class Dialogs;
-class DrawStore;
 class QComboBox;
 class QLabel;
 class QTableView;
@@ -14,25 +11,20 @@ class QToolButton;
 // The history analysis window: one row per draw of an issue range with its
 // relation to the draw before and the classes of its digits. Created once at
 // start; the last table stays between openings.
-class TFrm_DataAnalyse : public QDialog
+class TFrm_DataAnalyse : public AnalysisDialog
 {
     Q_OBJECT
 public:
     TFrm_DataAnalyse(DrawStore& store, Dialogs& dialogs, ShowCountSource showCount, QWidget* parent = nullptr);
 
-    void FormShow();
+    void FormShow() override;
     void AddTitle();
     void SpeedButton1Click(); // runs the analysis
     void SpeedButton2Click(); // close
 
     static const QStringList& titles();
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
-    DrawStore& m_store;
-    Dialogs& m_dialogs;
     ShowCountSource m_showCount;
 
     QLabel *Label1, *Label2;

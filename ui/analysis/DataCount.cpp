@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShowEvent>
 #include <QTableView>
 #include <array>
 #include <memory>
@@ -27,7 +26,7 @@ constexpr int kWideColumn = 100;
 } // namespace
 
 TFrm_DataCount::TFrm_DataCount(DrawStore& store, Dialogs& dialogs, QWidget* parent)
-    : QDialog(parent), m_store(store), m_dialogs(dialogs), m_grid(new TextGridModel(this))
+    : AnalysisDialog(store, dialogs, parent), m_grid(new TextGridModel(this))
 {
     setObjectName("Frm_DataCount");
     setWindowTitle(QStringLiteral("历史数据统计"));
@@ -93,13 +92,6 @@ TFrm_DataCount::TFrm_DataCount(DrawStore& store, Dialogs& dialogs, QWidget* pare
     layout->addWidget(Grid1, 1);
     layout->addWidget(DBChart1, 1);
     resize(627, 434);
-}
-
-void TFrm_DataCount::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        runGuarded(m_dialogs, this, [this] { FormShow(); });
 }
 
 void TFrm_DataCount::FormShow()

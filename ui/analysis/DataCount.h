@@ -1,11 +1,10 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/analysis/AnalysisDialog.h"
+
 #include <QStringList>
 #include <functional>
 
-class Dialogs;
-class DrawStore;
 class FrequencyBars;
 class QComboBox;
 class QGroupBox;
@@ -17,20 +16,17 @@ class TextGridModel;
 
 // The history statistics window: six statistics over an issue range, shown
 // in the grid or as a bar chart. Created once at start.
-class TFrm_DataCount : public QDialog
+class TFrm_DataCount : public AnalysisDialog
 {
     Q_OBJECT
 public:
     TFrm_DataCount(DrawStore& store, Dialogs& dialogs, QWidget* parent = nullptr);
 
-    void FormShow();
+    void FormShow() override;
     void SeSkinButton1Click(); // runs the selected statistic
     void SeSkinButton2Click(); // close
 
     static const QString kPleaseWait;
-
-protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
     void runStatistic(const QString& first, const QString& last);
@@ -42,9 +38,6 @@ private:
     void showGrid(const QStringList& titles, int rows, std::function<QString(int, int)> cell,
                   std::initializer_list<std::pair<int, int>> widths = {});
     void showChart(const QString& title);
-
-    DrawStore& m_store;
-    Dialogs& m_dialogs;
 
     QGroupBox *SeSkinGroupBox3, *SeSkinGroupBox2;
     QComboBox *SeSkinComboBox1, *SeSkinComboBox2;

@@ -33,7 +33,7 @@ QString drawnNumber(const DrawStore& store, const QString& issue)
 } // namespace
 
 TFrm_IsPrize::TFrm_IsPrize(DrawStore& store, Dialogs& dialogs, ShowCountSource showCount, QWidget* parent)
-    : QDialog(parent), m_store(store), m_dialogs(dialogs), m_showCount(std::move(showCount))
+    : AnalysisDialog(store, dialogs, parent), m_showCount(std::move(showCount))
 {
     setObjectName("Frm_IsPrize");
     setWindowTitle(QStringLiteral("查询中奖情况"));
@@ -111,13 +111,6 @@ QWidget* TFrm_IsPrize::buildBatchTab()
     layout->addLayout(left, 1);
     layout->addLayout(buttons);
     return page;
-}
-
-void TFrm_IsPrize::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        runGuarded(m_dialogs, this, [this] { FormShow(); });
 }
 
 void TFrm_IsPrize::FormShow()

@@ -1,11 +1,8 @@
 #pragma once
 
+#include "ui/analysis/AnalysisDialog.h"
 #include "ui/analysis/TextGrid.h"
 
-#include <QDialog>
-
-class Dialogs;
-class DrawStore;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -16,13 +13,13 @@ class QTabWidget;
 
 // The prize-check window: one bet or a list of bets against the number drawn
 // in a stored issue. Created anew at every opening.
-class TFrm_IsPrize : public QDialog
+class TFrm_IsPrize : public AnalysisDialog
 {
     Q_OBJECT
 public:
     TFrm_IsPrize(DrawStore& store, Dialogs& dialogs, ShowCountSource showCount, QWidget* parent = nullptr);
 
-    void FormShow();
+    void FormShow() override;
     void BitBtn10Click();      // single query
     void SeSkinButton1Click(); // batch query
     void BitBtn24Click();      // close
@@ -30,15 +27,12 @@ public:
     static bool Edit4KeyPress(const QString& key);
 
 protected:
-    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QWidget* buildSingleTab();
     QWidget* buildBatchTab();
 
-    DrawStore& m_store;
-    Dialogs& m_dialogs;
     ShowCountSource m_showCount;
 
     QTabWidget* SeSkinPageControl1;

@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <memory>
@@ -66,8 +65,7 @@ public:
 } // namespace
 
 TFrm_LanqiuYilou::TFrm_LanqiuYilou(DrawStore& store, Dialogs& dialogs, ShowCountSource showCount, QWidget* parent)
-    : QDialog(parent), m_store(store), m_dialogs(dialogs), m_showCount(std::move(showCount)),
-      m_grid(new TextGridModel(this))
+    : AnalysisDialog(store, dialogs, parent), m_showCount(std::move(showCount)), m_grid(new TextGridModel(this))
 {
     setObjectName("Frm_LanqiuYilou");
     setWindowTitle(QStringLiteral("常规遗漏统计"));
@@ -113,13 +111,6 @@ TFrm_LanqiuYilou::TFrm_LanqiuYilou(DrawStore& store, Dialogs& dialogs, ShowCount
     layout->addLayout(bar);
     layout->addWidget(SeSkinStringGrid1, 1);
     resize(785, 514);
-}
-
-void TFrm_LanqiuYilou::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        runGuarded(m_dialogs, this, [this] { FormShow(); });
 }
 
 void TFrm_LanqiuYilou::FormShow()

@@ -1,12 +1,10 @@
 #pragma once
 
+#include "ui/analysis/AnalysisDialog.h"
 #include "ui/analysis/TextGrid.h"
 
 #include <QColor>
-#include <QDialog>
 
-class Dialogs;
-class DrawStore;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -15,13 +13,13 @@ class QTableView;
 // The omission window: per draw of an issue range and per digit, the hit
 // mark or the digit's omission, then each digit's largest omission and
 // occurrences. Created once at start; the table stays between openings.
-class TFrm_LanqiuYilou : public QDialog
+class TFrm_LanqiuYilou : public AnalysisDialog
 {
     Q_OBJECT
 public:
     TFrm_LanqiuYilou(DrawStore& store, Dialogs& dialogs, ShowCountSource showCount, QWidget* parent = nullptr);
 
-    void FormShow();
+    void FormShow() override;
     void SeSkinButton1Click(); // builds the table
     void SeSkinButton2Click(); // close
 
@@ -39,12 +37,7 @@ public:
     static CellLook SeSkinStringGrid1DrawCell(const QString& text, const QString& columnTitle, int column, int row,
                                               int rows);
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
-    DrawStore& m_store;
-    Dialogs& m_dialogs;
     ShowCountSource m_showCount;
 
     QLabel *SeSkinLabel1, *SeSkinLabel2, *Label1, *Label2, *Label3;

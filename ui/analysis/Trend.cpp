@@ -14,7 +14,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
-#include <QShowEvent>
 
 const QString TFrm_Trend::kPrimeLegend = QStringLiteral("1代表质数12357，0代表和数04689");
 const QString TFrm_Trend::kRouteLegend = QStringLiteral("0代表0369，1代表147，2代表258");
@@ -25,8 +24,7 @@ constexpr int kSpanChartHeight = 300;
 constexpr int kPositionChartHeight = 150;
 } // namespace
 
-TFrm_Trend::TFrm_Trend(DrawStore& store, Dialogs& dialogs, QWidget* parent)
-    : QDialog(parent), m_store(store), m_dialogs(dialogs)
+TFrm_Trend::TFrm_Trend(DrawStore& store, Dialogs& dialogs, QWidget* parent) : AnalysisDialog(store, dialogs, parent)
 {
     setObjectName("Frm_Trend");
     setWindowTitle(QStringLiteral("走势图分析"));
@@ -123,13 +121,6 @@ QWidget* TFrm_Trend::buildParameters()
     auto* outer = new QVBoxLayout(SeSkinPanel1);
     outer->addWidget(content);
     return SeSkinPanel1;
-}
-
-void TFrm_Trend::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        runGuarded(m_dialogs, this, [this] { FormShow(); });
 }
 
 void TFrm_Trend::FormShow()

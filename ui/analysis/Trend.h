@@ -1,9 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/analysis/AnalysisDialog.h"
 
-class Dialogs;
-class DrawStore;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -14,13 +12,13 @@ class TrendChart;
 // The trend window: line charts of each position's prime/composite class or
 // 0/1/2 route, or of the span, over an issue range. Created once at start;
 // the charts keep their points between openings.
-class TFrm_Trend : public QDialog
+class TFrm_Trend : public AnalysisDialog
 {
     Q_OBJECT
 public:
     TFrm_Trend(DrawStore& store, Dialogs& dialogs, QWidget* parent = nullptr);
 
-    void FormShow();
+    void FormShow() override;
     void SeSkinRadioButton1Click();
     void SeSkinRadioButton2Click();
     void SeSkinRadioButton6Click();
@@ -30,17 +28,11 @@ public:
     static const QString kPrimeLegend;
     static const QString kRouteLegend;
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     QWidget* buildParameters();
     void showPositionCharts(bool positions);
     void drawPositions(bool primes, const QString& first, const QString& last);
     void drawSpans(const QString& first, const QString& last);
-
-    DrawStore& m_store;
-    Dialogs& m_dialogs;
 
     QGroupBox *SeSkinPanel1, *SeSkinGroupBox1, *SeSkinGroupBox3;
     QRadioButton *SeSkinRadioButton1, *SeSkinRadioButton2, *SeSkinRadioButton6;
