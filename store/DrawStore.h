@@ -109,6 +109,17 @@ public:
     std::vector<RepeatedDraw> repeatedNumbersPerCandidate(const QString& first, const QString& last) const;
 
     void append(const DrawRecord& record); // one transaction
+
+    // Every row in issue order.
+    std::vector<DrawRecord> allRecords() const;
+    // Derives every row again from its issue, its number and the previous
+    // issue's number, in one transaction; returns how many rows changed.
+    // Rows whose number is not three digits are left as they are.
+    int rederiveAll();
+    // Gives `issue` a new number: that row and the next issue's row are
+    // derived again, in one transaction. Throws ConversionError for a number
+    // that is not three digits.
+    void changeNumber(const QString& issue, const QString& number);
     void deleteAll();                      // delete from T
     int deleteIssue(const QString& issue); // every row of that issue; returns rows deleted
 
@@ -123,6 +134,9 @@ public:
 
 private:
     void connect();
+    void updateDerived(const DrawRecord& record);
+    bool coversMostOfTable(const QString& table, const QString& issueColumn, const QString& start,
+                           const QString& end) const;
     // The connection; throws when a failed restore could not reconnect.
     Database& db() const;
 

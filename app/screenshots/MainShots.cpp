@@ -1,6 +1,8 @@
 // The main window: the grid in its states and both chart tabs.
 #include "app/screenshots/Shots.h"
-
+#include "store/DrawEntry.h"
+#include "store/DrawStore.h"
+#include "ui/main/HistoryCheckWindow.h"
 #include "ui/main/Main.h"
 #include "ui/widgets/DataGrid.h"
 #include "ui/widgets/TrendChartView.h"
@@ -75,4 +77,20 @@ void mainWindowShots(const ShotContext& context)
     click(&window, "CheckBox12");
     click(&window, "CheckBox11");
     saveShot(context, &window, QStringLiteral("main-sum-bars-3d"));
+
+    // The sample history is complete; a gap and a stale row give the check
+    // something to list.
+    context.store.deleteIssue(QStringLiteral("2025030"));
+    const QString n40 = context.store.numberOfIssue(QStringLiteral("2025040"));
+    const QString n41 = context.store.numberOfIssue(QStringLiteral("2025041"));
+    context.store.deleteIssue(QStringLiteral("2025040"));
+    context.store.deleteIssue(QStringLiteral("2025041"));
+    enterDraw(context.store, QStringLiteral("2025041"), n41); // before its predecessor
+    enterDraw(context.store, QStringLiteral("2025040"), n40);
+    context.dialogs.onExec = [&context](QDialog* dialog) {
+        saveShot(context, dialog, QStringLiteral("history-check"));
+        return 0;
+    };
+    window.checkHistory();
+    context.dialogs.onExec = nullptr;
 }

@@ -1,7 +1,6 @@
 // quorvane-screenshots OUTDIR: writes a PNG of every window and notable
 // state, from a sample history of 60 draws in a temporary folder.
 #include "app/screenshots/Shots.h"
-
 #include "exchange/OptionsFile.h"
 #include "store/DrawEntry.h"
 #include "store/DrawStore.h"

@@ -8,7 +8,7 @@
 struct HistoryColumn
 {
     const char* title;
-    int width; // 0: the digit columns, whose width is an option
+    int width;         // 0: the digit columns, whose width is an option
     QColor background; // invalid: the grid's own
     QColor foreground;
     bool bold;

@@ -11,13 +11,13 @@
 #include "ui/main/HistoryModel.h"
 #include "ui/main/IssueListModel.h"
 #include "ui/main/splash.h"
-#include "ui/widgets/DataGrid.h"
 #include "ui/widgets/CommandGuard.h"
+#include "ui/widgets/DataGrid.h"
 #include "ui/widgets/Dialogs.h"
 
 #include <QCloseEvent>
-#include <QFontMetrics>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>

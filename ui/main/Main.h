@@ -110,6 +110,8 @@ public:
     void N5Click();
     void N6Click();
     void N25Click();
+    // Commands of our own beyond the original menu.
+    void checkHistory();
 
     // Menu items.
     QAction *N13, *N1, *N12, *N48, *N35, *N36, *N28, *N17, *N23, *N24, *N8, *N27, *N7, *N2, *N10, *N11, *N41, *N5, *N6,
@@ -181,8 +183,8 @@ private:
     Dialogs& m_dialogs;
     QString m_appDir;
     HistoryModel* m_history;
-    IssueListModel* m_startIssues; // shared by the three start selectors
-    IssueListModel* m_endIssues;   // the chart tabs' end selectors
+    IssueListModel* m_startIssues;   // shared by the three start selectors
+    IssueListModel* m_endIssues;     // the chart tabs' end selectors
     IssueListModel* m_gridEndIssues; // the grid's end selector, which grows with entries
     QLabel* m_panels[4];
     TFrm_Splash* m_splash = nullptr;

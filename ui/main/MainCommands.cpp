@@ -9,6 +9,7 @@
 #include "ui/analysis/Trend.h"
 #include "ui/main/About.h"
 #include "ui/main/ExternalPrograms.h"
+#include "ui/main/HistoryCheckWindow.h"
 #include "ui/main/HistoryModel.h"
 #include "ui/main/Itemset.h"
 #include "ui/main/Main.h"
@@ -126,6 +127,16 @@ void TFrmMain::N6Click()
     const QString help = QDir(m_appDir).filePath(QStringLiteral("help.chm"));
     if (QFileInfo::exists(help))
         QDesktopServices::openUrl(QUrl::fromLocalFile(help));
+}
+
+void TFrmMain::checkHistory()
+{
+    HistoryCheckWindow window(m_store, m_dialogs, this);
+    connect(&window, &HistoryCheckWindow::historyChanged, this, [this] {
+        reloadGrid();
+        DBGridEh1->setFrozenCols(2);
+    });
+    m_dialogs.exec(&window);
 }
 
 void TFrmMain::N25Click()

@@ -205,6 +205,8 @@ void TFrmMain::buildMenu()
     data->addSeparator();
     N28 = item(data, QStringLiteral("数据导出..."), "N28", &TFrmMain::N28Click);
     N17 = item(data, QStringLiteral("数据导入..."), "N17", &TFrmMain::N17Click);
+    data->addSeparator();
+    item(data, QStringLiteral("数据检查..."), "checkHistoryAction", &TFrmMain::checkHistory);
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("辅助工具"));
     N23 = item(tools, QStringLiteral("计算器..."), "N23", &TFrmMain::N23Click);
@@ -301,10 +303,10 @@ void TFrmMain::buildGrid()
             [this](Qt::MouseButton button, Qt::KeyboardModifiers shift, const QPoint& at) {
                 DBGridEh1MouseUp(button, shift, at.x(), at.y());
             });
-    DBGridEh1->setCellHook([this](QPainter& painter, const QRect& rect, const QModelIndex& index,
-                                  const QStyleOptionViewItem& state) {
-        DBGridEh1DrawColumnCell(painter, rect, index, state);
-    });
+    DBGridEh1->setCellHook(
+        [this](QPainter& painter, const QRect& rect, const QModelIndex& index, const QStyleOptionViewItem& state) {
+            DBGridEh1DrawColumnCell(painter, rect, index, state);
+        });
 }
 
 QWidget* TFrmMain::buildPositionChartTab()
@@ -329,8 +331,9 @@ QWidget* TFrmMain::buildPositionChartTab()
     connect(CheckBox8, &QCheckBox::clicked, this, &TFrmMain::CheckBox8Click);
     connect(ScrollBar5, &QScrollBar::valueChanged, this, &TFrmMain::ScrollBar5Change);
     connect(SpeedButton33, &QToolButton::clicked, this, &TFrmMain::SpeedButton33Click);
-    connect(Chart5, &TrendChartView::pressed, this,
-            [this](Qt::MouseButton b, Qt::KeyboardModifiers m, const QPoint& p) { Chart5MouseDown(b, m, p.x(), p.y()); });
+    connect(
+        Chart5, &TrendChartView::pressed, this,
+        [this](Qt::MouseButton b, Qt::KeyboardModifiers m, const QPoint& p) { Chart5MouseDown(b, m, p.x(), p.y()); });
     return tab;
 }
 
@@ -354,8 +357,9 @@ QWidget* TFrmMain::buildSumChartTab()
     connect(CheckBox12, &QCheckBox::clicked, this, &TFrmMain::CheckBox12Click);
     connect(ScrollBar8, &QScrollBar::valueChanged, this, &TFrmMain::ScrollBar8Change);
     connect(SpeedButton32, &QToolButton::clicked, this, &TFrmMain::SpeedButton32Click);
-    connect(Chart8, &TrendChartView::pressed, this,
-            [this](Qt::MouseButton b, Qt::KeyboardModifiers m, const QPoint& p) { Chart8MouseDown(b, m, p.x(), p.y()); });
+    connect(
+        Chart8, &TrendChartView::pressed, this,
+        [this](Qt::MouseButton b, Qt::KeyboardModifiers m, const QPoint& p) { Chart8MouseDown(b, m, p.x(), p.y()); });
     return tab;
 }
 

@@ -183,8 +183,8 @@ private:
         }
         const auto found = m_grid->m_footers.find(column);
         const bool own = found != m_grid->m_footers.end();
-        drawRaisedCell(painter, cell, own && found->second.background.isValid() ? found->second.background
-                                                                               : m_grid->m_footerColor);
+        drawRaisedCell(painter, cell,
+                       own && found->second.background.isValid() ? found->second.background : m_grid->m_footerColor);
         if (!own)
             return;
         painter.setPen(found->second.foreground.isValid() ? found->second.foreground
@@ -200,10 +200,7 @@ private:
 class DataGrid::Canvas : public QWidget
 {
 public:
-    explicit Canvas(DataGrid* grid) : QWidget(grid), m_grid(grid)
-    {
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-    }
+    explicit Canvas(DataGrid* grid) : QWidget(grid), m_grid(grid) { setAttribute(Qt::WA_TransparentForMouseEvents); }
 
 protected:
     void paintEvent(QPaintEvent*) override
@@ -413,8 +410,7 @@ void DataGrid::layoutOverlays()
 
 bool DataGrid::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseButtonRelease &&
-        (watched == viewport() || watched == m_frozen->viewport())) {
+    if (event->type() == QEvent::MouseButtonRelease && (watched == viewport() || watched == m_frozen->viewport())) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         const QPoint at = static_cast<QWidget*>(watched)->mapTo(this, mouse->position().toPoint());
         emit mouseReleased(mouse->button(), mouse->modifiers(), at);

@@ -46,8 +46,9 @@ void TrendChartView::clearGuideLines()
 
 void TrendChartView::mousePressEvent(QMouseEvent* event)
 {
+    // Nothing on the chart itself takes clicks: a press only draws.
     emit pressed(event->button(), event->modifiers(), event->position().toPoint());
-    QChartView::mousePressEvent(event);
+    event->accept();
 }
 
 void TrendChartView::drawForeground(QPainter* painter, const QRectF& rect)

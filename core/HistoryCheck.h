@@ -1,0 +1,50 @@
+#pragma once
+
+#include "core/DrawRecord.h"
+
+#include <QStringList>
+#include <vector>
+
+// Checks of a stored history: issues missing from a year's sequence, issues
+// of an unusual width, and rows whose derived columns are not what their
+// number derives today.
+//
+// An issue is a year and a three-digit sequence number: seven characters
+// (2025217) or five (08123). Within a year the sequence runs from 001 (from
+// the lowest stored sequence in the history's first year, which may start
+// mid-year) to the highest stored one; a year's end is never a gap.
+
+// Absent issues inside each year's run, in order. `issues` in text order;
+// issues of an unusual width are left out.
+QStringList missingIssues(const QStringList& issues);
+
+// Issues neither five nor seven characters long or not all digits, and
+// issues whose width differs from the one most of the history has.
+QStringList unusualWidthIssues(const QStringList& issues);
+
+// The record `stored` should be, derived from its issue and number and the
+// previous issue's stored number (`numberOf` answers a stored number by issue,
+// empty when not stored). Throws ConversionError for a number that is not
+// three digits.
+template <typename Lookup> DrawRecord rederived(const DrawRecord& stored, const Lookup& numberOf);
+
+// Issues of the records (in issue order) whose stored derived columns differ
+// from a fresh derivation, a number that is not three digits included.
+QStringList staleRecords(const std::vector<DrawRecord>& records);
+
+struct HistoryProblems
+{
+    QStringList missing;
+    QStringList oddWidth;
+    QStringList stale;
+    bool none() const { return missing.isEmpty() && oddWidth.isEmpty() && stale.isEmpty(); }
+};
+HistoryProblems checkHistory(const std::vector<DrawRecord>& records);
+
+#include "core/IssueArithmetic.h"
+
+template <typename Lookup> DrawRecord rederived(const DrawRecord& stored, const Lookup& numberOf)
+{
+    const QString previous = previousIssue(stored.qs);
+    return deriveDrawRecord(stored.qs, stored.allNumber, previous.isEmpty() ? QString() : numberOf(previous));
+}

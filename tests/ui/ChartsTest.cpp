@@ -1,0 +1,160 @@
+#include "tests/ui/MainWindowFixture.h"
+#include "ui/widgets/TrendChartView.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QCheckBox>
+#include <QLineSeries>
+#include <QScrollBar>
+
+namespace {
+
+class ChartsTest : public MainWindowTest
+{
+protected:
+    QList<qreal> lineValues(const char* name) const
+    {
+        QList<qreal> values;
+        for (const QPointF& p : series<QLineSeries>(name)->points())
+            values << p.y();
+        return values;
+    }
+    QList<qreal> barValues(const char* name) const
+    {
+        QBarSet* set = series<QBarSeries>(name)->barSets().constFirst();
+        QList<qreal> values;
+        for (int i = 0; i < set->count(); ++i)
+            values << set->at(i);
+        return values;
+    }
+    template <typename T> T* series(const char* name) const
+    {
+        for (const char* chart : {"Chart5", "Chart8"})
+            if (auto* found = child<TrendChartView>(chart)->chart()->findChild<T*>(QString::fromLatin1(name)))
+                return found;
+        ADD_FAILURE() << name;
+        return nullptr;
+    }
+    QStringList labels(const char* name) const
+    {
+        for (QAbstractAxis* axis : series<QLineSeries>(name)->attachedAxes())
+            if (auto* issues = qobject_cast<QBarCategoryAxis*>(axis))
+                return issues->categories();
+        return {};
+    }
+};
+
+TEST_F(ChartsTest, StartUpDrawsBothChartsForTheDefaultRange)
+{
+    const QStringList issues = seed(50);
+    show();
+    EXPECT_EQ(labels("LineSeries1"), issues.mid(8));
+    EXPECT_EQ(lineValues("LineSeries1").size(), 42);
+    EXPECT_EQ(barValues("BarSeries1").size(), 42);
+    EXPECT_EQ(lineValues("LineSeries2").size(), 42);
+    EXPECT_TRUE(series<QLineSeries>("LineSeries1")->isVisible());
+    EXPECT_FALSE(series<QBarSeries>("BarSeries1")->isVisible());
+    EXPECT_TRUE(series<QLineSeries>("LineSeries2")->isVisible());
+    EXPECT_FALSE(series<QBarSeries>("BarSeries2")->isVisible());
+    EXPECT_TRUE(dialogs.messages().isEmpty());
+}
+
+TEST_F(ChartsTest, PositionChartTakesTheChosenDigitOfEachDraw)
+{
+    ASSERT_TRUE(enterDraw(*store, "2025001", "305").stored());
+    ASSERT_TRUE(enterDraw(*store, "2025002", "917").stored());
+    show();
+    child<QComboBox>("ComboBox16")->setCurrentIndex(1); // position "2"
+    click("SpeedButton24");
+    EXPECT_EQ(lineValues("LineSeries1"), (QList<qreal>{0, 1}));
+    EXPECT_EQ(barValues("BarSeries1"), (QList<qreal>{0, 1}));
+    EXPECT_EQ(labels("LineSeries1"), (QStringList{"2025001", "2025002"}));
+    click("SpeedButton27");
+    EXPECT_EQ(lineValues("LineSeries2"), (QList<qreal>{8, 17}));
+    EXPECT_EQ(barValues("BarSeries2"), (QList<qreal>{8, 17}));
+}
+
+TEST_F(ChartsTest, FewerThanTwoDrawsAreRefusedAndEmptyTheChart)
+{
+    const QStringList issues = seed(6);
+    show();
+    for (auto [start, end, button, line, bars] :
+         {std::tuple{"ComboBox17", "ComboBox18", "SpeedButton24", "LineSeries1", "BarSeries1"},
+          std::tuple{"ComboBox25", "ComboBox26", "SpeedButton27", "LineSeries2", "BarSeries2"}}) {
+        dialogs.clear();
+        child<QComboBox>(start)->setCurrentIndex(3); // issues[3] .. issues[3]
+        child<QComboBox>(end)->setCurrentIndex(2);
+        click(button);
+        EXPECT_EQ(dialogs.messages(), QStringList{TFrmMain::kTooFewIssues}) << button;
+        EXPECT_TRUE(lineValues(line).isEmpty());
+        EXPECT_TRUE(barValues(bars).isEmpty());
+
+        dialogs.clear();
+        child<QComboBox>(start)->setCurrentIndex(4); // start after the end
+        click(button);
+        EXPECT_EQ(dialogs.messages(), QStringList{TFrmMain::kTooFewIssues}) << button;
+
+        dialogs.clear();
+        child<QComboBox>(start)->setCurrentIndex(2); // exactly two draws
+        click(button);
+        EXPECT_TRUE(dialogs.messages().isEmpty());
+        EXPECT_EQ(lineValues(line).size(), 2);
+    }
+}
+
+TEST_F(ChartsTest, LineOrBarFollowsTheBox)
+{
+    seed(6);
+    show();
+    // The sum chart keeps its bars through a new drawing.
+    click("CheckBox12");
+    EXPECT_TRUE(series<QBarSeries>("BarSeries2")->isVisible());
+    EXPECT_FALSE(series<QLineSeries>("LineSeries2")->isVisible());
+    click("SpeedButton27");
+    EXPECT_TRUE(series<QBarSeries>("BarSeries2")->isVisible());
+    EXPECT_FALSE(series<QLineSeries>("LineSeries2")->isVisible());
+
+    // The position chart applies the box again when it draws.
+    child<QCheckBox>("CheckBox8")->setChecked(false);
+    EXPECT_TRUE(series<QLineSeries>("LineSeries1")->isVisible());
+    click("SpeedButton24");
+    EXPECT_TRUE(series<QBarSeries>("BarSeries1")->isVisible());
+    EXPECT_FALSE(series<QLineSeries>("LineSeries1")->isVisible());
+}
+
+TEST_F(ChartsTest, GuideLinesAndDepth)
+{
+    seed(6);
+    show();
+    auto* chart = child<TrendChartView>("Chart5");
+    auto* remover = child<QAbstractButton>("SpeedButton33");
+    EXPECT_TRUE(remover->isHidden());
+    // The chart lays its items out from the event loop, as it does for a user.
+    QCoreApplication::processEvents();
+    for (int y : {40, 120, 200}) {
+        QTest::mouseMove(chart->viewport(), QPoint(100, y));
+        QTest::mousePress(chart->viewport(), Qt::LeftButton, {}, QPoint(100, y));
+        QTest::mouseRelease(chart->viewport(), Qt::LeftButton, {}, QPoint(100, y));
+    }
+    EXPECT_EQ(chart->guideLineCount(), 3);
+    EXPECT_FALSE(remover->isHidden());
+    click("SpeedButton33");
+    EXPECT_EQ(chart->guideLineCount(), 0);
+    EXPECT_TRUE(remover->isHidden());
+
+    auto* depth = child<QScrollBar>("ScrollBar5");
+    EXPECT_TRUE(depth->isHidden());
+    click("CheckBox7");
+    EXPECT_TRUE(chart->view3D());
+    EXPECT_FALSE(depth->isHidden());
+    depth->setValue(100);
+    EXPECT_EQ(chart->depthPercent(), 100);
+    depth->setValue(0);
+    EXPECT_EQ(chart->depthPercent(), 1);
+    click("CheckBox7");
+    EXPECT_FALSE(chart->view3D());
+    EXPECT_TRUE(depth->isHidden());
+}
+
+} // namespace

@@ -1,0 +1,189 @@
+#include "tests/ui/MainWindowFixture.h"
+#include "ui/widgets/DataGrid.h"
+
+#include <QAbstractItemModelTester>
+#include <QImage>
+#include <set>
+
+namespace {
+
+class GridTest : public MainWindowTest
+{
+protected:
+    DataGrid* grid() const { return child<DataGrid>("DBGridEh1"); }
+    QComboBox* box(const char* name) const { return child<QComboBox>(name); }
+
+    // Footer counts of the thirty digit columns, per position.
+    std::array<int, 3> footerSums() const
+    {
+        std::array<int, 3> sums{};
+        for (int column = 1; column <= 30; ++column)
+            sums[size_t((column - 1) / 10)] += grid()->footer(column).text.toInt();
+        return sums;
+    }
+
+    // Columns of `row` whose cells are painted in the highlight colour.
+    std::set<int> greenColumns(int row) const
+    {
+        const QImage picture = grid()->grab().toImage();
+        std::set<int> green;
+        for (int column = 0; column < grid()->model()->columnCount(); ++column) {
+            const QRect cell = grid()->cellRect(grid()->model()->index(row, column));
+            EXPECT_FALSE(cell.isEmpty()) << column;
+            if (QColor(picture.pixel(cell.left() + 1, cell.top() + 1)) == TFrmMain::kHighlight)
+                green.insert(column);
+        }
+        return green;
+    }
+};
+
+TEST_F(GridTest, RowShowsEachDrawnDigitInItsOwnColumnOnly)
+{
+    show();
+    enter("2025001", "305");
+    auto* model = grid()->model();
+    ASSERT_EQ(model->rowCount(), 1);
+    ASSERT_EQ(model->columnCount(), 41);
+    QStringList filled;
+    for (int column = 1; column <= 30; ++column)
+        if (!model->index(0, column).data().toString().isEmpty())
+            filled << model->headerData(column, Qt::Horizontal).toString() + "=" +
+                          model->index(0, column).data().toString();
+    EXPECT_EQ(filled, (QStringList{"第一位|3=3", "第二位|0=0", "第三位|5=5"}));
+    EXPECT_EQ(model->index(0, 38).data().toString(), "305");
+}
+
+TEST_F(GridTest, FrequencyFootersCountTheSelectedRange)
+{
+    const QStringList issues = seed(12);
+    show();
+    click("SpeedButton19");
+    // Start-up selects the whole history of 12 draws.
+    EXPECT_EQ(footerSums(), (std::array<int, 3>{12, 12, 12}));
+    EXPECT_EQ(grid()->footer(0).text, "频  率");
+    EXPECT_EQ(grid()->footer(1).background, QColor(187, 226, 255));
+    EXPECT_EQ(grid()->footer(11).background, QColor(236, 247, 255));
+    EXPECT_EQ(grid()->footer(21).background, QColor(187, 226, 255));
+    EXPECT_FALSE(grid()->hasFooter(31));
+
+    box("ComboBox14")->setCurrentIndex(1); // issues[1] .. issues[10]
+    box("ComboBox15")->setCurrentIndex(9);
+    click("SpeedButton19");
+    EXPECT_EQ(footerSums(), (std::array<int, 3>{10, 10, 10}));
+
+    box("ComboBox14")->setCurrentIndex(8); // start after the end
+    box("ComboBox15")->setCurrentIndex(2);
+    click("SpeedButton19");
+    EXPECT_EQ(footerSums(), (std::array<int, 3>{0, 0, 0}));
+    for (int column = 1; column <= 30; ++column)
+        EXPECT_EQ(grid()->footer(column).text, "0") << column;
+
+    // An empty start counts the whole table, whatever the end says.
+    box("ComboBox14")->setCurrentIndex(-1);
+    click("SpeedButton19");
+    EXPECT_EQ(footerSums(), (std::array<int, 3>{12, 12, 12}));
+    EXPECT_EQ(grid()->frozenCols(), 2);
+    EXPECT_TRUE(dialogs.messages().isEmpty());
+}
+
+TEST_F(GridTest, StartIgnoresDescendingOrderAndKeepsGridLinesHidden)
+{
+    const QStringList issues = seed(5);
+    show();
+    click("SpeedButton21");
+    QStringList reversed(issues.rbegin(), issues.rend());
+    EXPECT_EQ(gridIssues(), reversed);
+
+    click("SpeedButton22");
+    EXPECT_FALSE(grid()->gridLines());
+    click("SpeedButton18");
+    EXPECT_EQ(gridIssues(), issues);
+    EXPECT_TRUE(child<QAbstractButton>("SpeedButton21")->isChecked());
+    EXPECT_FALSE(grid()->gridLines());
+
+    click("SpeedButton21"); // released: ascending again
+    EXPECT_EQ(gridIssues(), issues);
+    click("SpeedButton22");
+    EXPECT_TRUE(grid()->gridLines());
+}
+
+TEST_F(GridTest, TitleClickHighlightsTheFilledCellsOfItsGroup)
+{
+    show();
+    enter("2025001", "305");
+    const int sum = 31, scale = 32, large = 33, ac = 34, same = 35, span = 36, primes = 37, number = 38, oddEven = 39,
+              bigSmall = 40;
+    const struct
+    {
+        int clicked;
+        std::set<int> green;
+    } cases[] = {
+        {1, {4}},
+        {8, {4}},
+        {11, {11}},
+        {14, {11}},
+        {30, {26}},
+        {21, {26}},
+        {0, {0, primes}},
+        {primes, {0, primes}},
+        {scale, {scale, oddEven}},
+        {oddEven, {scale, oddEven}},
+        {large, {large, bigSmall}},
+        {bigSmall, {large, bigSmall}},
+        {sum, {sum}},
+        {ac, {ac}},
+        {same, {same}},
+        {span, {span}},
+        {number, {number}},
+    };
+    EXPECT_TRUE(greenColumns(0).empty());
+    for (const auto& c : cases) {
+        // Clicked where the user would: on whatever shows that title.
+        const QPoint at = grid()->titleRect(c.clicked).center();
+        QWidget* target = grid()->childAt(at);
+        ASSERT_NE(target, nullptr);
+        QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(grid(), at));
+        EXPECT_EQ(greenColumns(0), c.green) << "clicked column " << c.clicked;
+    }
+}
+
+TEST_F(GridTest, LineModeDrawsAPolylineUntilLeft)
+{
+    seed(5);
+    show();
+    auto* cells = grid()->viewport();
+    click("SpeedButton30");
+    EXPECT_FALSE(grid()->defaultDrawing());
+    QTest::mouseRelease(cells, Qt::LeftButton, {}, QPoint(60, 10));
+    EXPECT_EQ(grid()->canvasLineCount(), 0); // only the start point
+    QTest::mouseRelease(cells, Qt::RightButton, {}, QPoint(90, 40));
+    QTest::mouseRelease(cells, Qt::LeftButton, {}, QPoint(120, 30));
+    EXPECT_EQ(grid()->canvasLineCount(), 2);
+
+    click("SpeedButton30");
+    EXPECT_EQ(grid()->canvasLineCount(), 0);
+    EXPECT_TRUE(grid()->defaultDrawing());
+    QTest::mouseRelease(cells, Qt::LeftButton, {}, QPoint(60, 10));
+    QTest::mouseRelease(cells, Qt::LeftButton, {}, QPoint(90, 10));
+    EXPECT_EQ(grid()->canvasLineCount(), 0); // nothing is drawn outside line mode
+}
+
+// The grid reads a page at a time: rows far down a long range still come
+// back right, in both orders.
+TEST_F(GridTest, LongRangesArePagedFaithfully)
+{
+    const QStringList issues = seed(600);
+    show();
+    auto* model = grid()->model();
+    QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::Warning);
+    box("ComboBox14")->setCurrentIndex(0);
+    click("SpeedButton18");
+    ASSERT_EQ(model->rowCount(), 600);
+    for (int row : {0, 255, 256, 511, 599, 3})
+        EXPECT_EQ(model->index(row, 0).data().toString(), issues[row]) << row;
+    click("SpeedButton21");
+    for (int row : {0, 300, 599})
+        EXPECT_EQ(model->index(row, 0).data().toString(), issues[599 - row]) << row;
+}
+
+} // namespace

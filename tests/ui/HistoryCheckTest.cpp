@@ -1,0 +1,88 @@
+#include "tests/ui/MainWindowFixture.h"
+#include "ui/main/HistoryCheckWindow.h"
+
+#include <QLabel>
+#include <QTableWidget>
+
+namespace {
+
+class HistoryCheckTest : public MainWindowTest
+{
+protected:
+    // Opens the window from the menu and runs `script` on it while it shows.
+    void openCheck(std::function<void(HistoryCheckWindow&)> script)
+    {
+        dialogs.modalHandlers.push_back([script](QDialog* dialog) {
+            script(*static_cast<HistoryCheckWindow*>(dialog));
+            return int(QDialog::Accepted);
+        });
+        action("checkHistoryAction")->trigger();
+        EXPECT_TRUE(dialogs.modalHandlers.empty());
+    }
+    static QStringList rows(HistoryCheckWindow& window)
+    {
+        auto* table = window.findChild<QTableWidget*>("problemTable");
+        QStringList rows;
+        for (int row = 0; row < table->rowCount(); ++row)
+            rows << table->item(row, 0)->text() + " " + table->item(row, 1)->text();
+        return rows;
+    }
+    static void clickIn(HistoryCheckWindow& window, const char* name)
+    {
+        QTest::mouseClick(window.findChild<QAbstractButton*>(name), Qt::LeftButton);
+    }
+};
+
+TEST_F(HistoryCheckTest, RowEnteredBeforeItsPredecessorIsFlaggedAndRepaired)
+{
+    ASSERT_TRUE(enterDraw(*store, "2025001", "123").stored());
+    ASSERT_TRUE(enterDraw(*store, "2025003", "124").stored()); // before 2025002 was known
+    ASSERT_TRUE(enterDraw(*store, "2025002", "125").stored());
+    ASSERT_TRUE(enterDraw(*store, "2025005", "125").stored());
+    show();
+    EXPECT_EQ(store->oneIssue("2025003")->sameToLast, 0);
+    openCheck([this](HistoryCheckWindow& window) {
+        EXPECT_EQ(rows(window), (QStringList{"缺失期号 2025004", "派生数据不符 2025003"}));
+        dialogs.answers.push_back(true);
+        clickIn(window, "rederiveButton");
+        EXPECT_EQ(dialogs.messages().last(), "重新计算完成，共更新 1 条记录。");
+        EXPECT_EQ(rows(window), QStringList{"缺失期号 2025004"});
+    });
+    EXPECT_EQ(store->oneIssue("2025003")->sameToLast, 2);
+}
+
+TEST_F(HistoryCheckTest, ChangingANumberRederivesItAndTheNextDraw)
+{
+    ASSERT_TRUE(enterDraw(*store, "2025001", "123").stored());
+    ASSERT_TRUE(enterDraw(*store, "2025002", "123").stored());
+    show();
+    const DrawRecord before = *store->oneIssue("2025001");
+    openCheck([this](HistoryCheckWindow& window) {
+        window.findChild<QLineEdit*>("issueEdit")->setText("2025001");
+        auto* number = window.findChild<QLineEdit*>("numberEdit");
+        for (const char* bad : {"12", "", "1a3"}) {
+            number->setText(bad);
+            clickIn(window, "changeNumberButton");
+        }
+        EXPECT_EQ(dialogs.messages(), QStringList(3, "开奖号码必须是3位数字！"));
+        window.findChild<QLineEdit*>("issueEdit")->setText("2025009");
+        number->setText("456");
+        clickIn(window, "changeNumberButton");
+        EXPECT_EQ(dialogs.messages().last(), "第 2025009 期不存在，请确认期号！");
+
+        window.findChild<QLineEdit*>("issueEdit")->setText("2025001");
+        dialogs.answers.push_back(false); // cancelled: nothing changes
+        clickIn(window, "changeNumberButton");
+        dialogs.answers.push_back(true);
+        clickIn(window, "changeNumberButton");
+        EXPECT_EQ(dialogs.messages().last(), "修改成功，第 2025001 期的开奖号码已改为 456。");
+    });
+    const DrawRecord changed = *store->oneIssue("2025001");
+    EXPECT_EQ(changed, deriveDrawRecord("2025001", "456", QString()));
+    EXPECT_NE(changed, before);
+    EXPECT_EQ(store->oneIssue("2025002")->sameToLast, 0); // 123 against 456
+    EXPECT_EQ(gridIssues(), (QStringList{"2025001", "2025002"}));
+    EXPECT_EQ(child<QTableView>("DBGridEh1")->model()->index(0, 38).data().toString(), "456");
+}
+
+} // namespace

@@ -1,0 +1,154 @@
+#include "ui/main/HistoryCheckWindow.h"
+
+#include "core/DrawRecord.h"
+#include "core/HistoryCheck.h"
+#include "store/DrawStore.h"
+#include "ui/widgets/CommandGuard.h"
+#include "ui/widgets/Dialogs.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+const QString HistoryCheckWindow::kCaption = QStringLiteral("数据检查");
+
+namespace {
+
+const QString kAskTitle = QStringLiteral("提示");
+
+template <typename T> T* named(T* widget, const char* name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+} // namespace
+
+HistoryCheckWindow::HistoryCheckWindow(DrawStore& store, Dialogs& dialogs, QWidget* parent)
+    : QDialog(parent), m_store(store), m_dialogs(dialogs)
+{
+    setObjectName("HistoryCheckWindow");
+    setWindowTitle(kCaption);
+    resize(640, 480);
+
+    m_summary = named(new QLabel(this), "summaryLabel");
+    m_summary->setWordWrap(true);
+    m_problems = named(new QTableWidget(0, 3, this), "problemTable");
+    m_problems->setHorizontalHeaderLabels({QStringLiteral("类别"), QStringLiteral("期号"), QStringLiteral("说明")});
+    m_problems->horizontalHeader()->setStretchLastSection(true);
+    m_problems->setColumnWidth(0, 110);
+    m_problems->setColumnWidth(1, 90);
+    m_problems->verticalHeader()->hide();
+    m_problems->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_problems->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_problems->setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(m_problems, &QTableWidget::itemSelectionChanged, this, &HistoryCheckWindow::pickRow);
+
+    m_issue = named(new QLineEdit(this), "issueEdit");
+    m_issue->setFixedWidth(110);
+    m_number = named(new QLineEdit(this), "numberEdit");
+    m_number->setFixedWidth(50);
+    m_number->setMaxLength(3);
+    m_number->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), this));
+    m_change = named(new QPushButton(QStringLiteral("修改号码"), this), "changeNumberButton");
+    m_rederive = named(new QPushButton(QStringLiteral("重新计算"), this), "rederiveButton");
+    auto* close = named(new QPushButton(QStringLiteral("关闭"), this), "closeButton");
+    connect(m_change, &QPushButton::clicked, this, &HistoryCheckWindow::changeNumber);
+    connect(m_rederive, &QPushButton::clicked, this, &HistoryCheckWindow::rederiveAll);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* edit = new QHBoxLayout;
+    edit->addWidget(new QLabel(QStringLiteral("期号："), this));
+    edit->addWidget(m_issue);
+    edit->addWidget(new QLabel(QStringLiteral("新号码："), this));
+    edit->addWidget(m_number);
+    edit->addWidget(m_change);
+    edit->addStretch();
+    edit->addWidget(m_rederive);
+    edit->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_summary);
+    layout->addWidget(m_problems, 1);
+    layout->addLayout(edit);
+
+    refresh();
+}
+
+void HistoryCheckWindow::refresh()
+{
+    runGuarded(m_dialogs, this, [this] {
+        const std::vector<DrawRecord> records = m_store.allRecords();
+        const HistoryProblems problems = checkHistory(records);
+        m_problems->setRowCount(0);
+        auto add = [this](const QString& kind, const QStringList& issues, const QString& note) {
+            for (const QString& issue : issues) {
+                const int row = m_problems->rowCount();
+                m_problems->insertRow(row);
+                m_problems->setItem(row, 0, new QTableWidgetItem(kind));
+                m_problems->setItem(row, 1, new QTableWidgetItem(issue));
+                m_problems->setItem(row, 2, new QTableWidgetItem(note));
+            }
+        };
+        add(QStringLiteral("缺失期号"), problems.missing, QStringLiteral("本年期号序列中缺少这一期"));
+        add(QStringLiteral("期号位数异常"), problems.oddWidth,
+            QStringLiteral("期号应为5位（如08123）或7位（如2025217），且与其余期号位数相同"));
+        add(QStringLiteral("派生数据不符"), problems.stale,
+            QStringLiteral("和值、比例、同号数等与开奖号码不符，可用“重新计算”修复"));
+        m_summary->setText(
+            problems.none() ? QStringLiteral("共检查 %1 期，数据完整，未发现问题。").arg(records.size())
+                            : QStringLiteral("共检查 %1 期：缺失期号 %2 个，期号位数异常 %3 个，派生数据不符 %4 期。")
+                                  .arg(records.size())
+                                  .arg(problems.missing.size())
+                                  .arg(problems.oddWidth.size())
+                                  .arg(problems.stale.size()));
+    });
+}
+
+void HistoryCheckWindow::pickRow()
+{
+    const QList<QTableWidgetItem*> selected = m_problems->selectedItems();
+    for (QTableWidgetItem* item : selected)
+        if (item->column() == 1)
+            m_issue->setText(item->text());
+}
+
+void HistoryCheckWindow::rederiveAll()
+{
+    if (!m_dialogs.askOkCancel(this, kAskTitle,
+                               QStringLiteral("将按期号和开奖号码重新计算全部记录的派生数据，是否继续！")))
+        return;
+    runGuarded(m_dialogs, this, [this] {
+        const int changed = m_store.rederiveAll();
+        emit historyChanged();
+        refresh();
+        m_dialogs.message(this, QStringLiteral("重新计算完成，共更新 %1 条记录。").arg(changed));
+    });
+}
+
+void HistoryCheckWindow::changeNumber()
+{
+    const QString issue = m_issue->text().trimmed();
+    const QString number = m_number->text();
+    runGuarded(m_dialogs, this, [&] {
+        if (issue.isEmpty())
+            return m_dialogs.message(this, QStringLiteral("请先选择或输入要修改的期号！"));
+        const std::optional<DrawRecord> stored = m_store.oneIssue(issue);
+        if (!stored)
+            return m_dialogs.message(this, QStringLiteral("第 %1 期不存在，请确认期号！").arg(issue));
+        if (!isDrawNumber(number))
+            return m_dialogs.message(this, QStringLiteral("开奖号码必须是3位数字！"));
+        if (!m_dialogs.askOkCancel(this, kAskTitle,
+                                   QStringLiteral("准备将第 %1 期的开奖号码由 %2 改为 %3，是否继续！")
+                                       .arg(issue, stored->allNumber, number)))
+            return;
+        m_store.changeNumber(issue, number);
+        emit historyChanged();
+        refresh();
+        m_dialogs.message(this, QStringLiteral("修改成功，第 %1 期的开奖号码已改为 %2。").arg(issue, number));
+    });
+}
