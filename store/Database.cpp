@@ -162,6 +162,12 @@ QString Statement::text(int column) const
     return data ? QString::fromUtf8(data, size) : QString(QLatin1String(""));
 }
 
+QByteArrayView Statement::utf8(int column) const
+{
+    const auto* data = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, column));
+    return data ? QByteArrayView(data, sqlite3_column_bytes(m_stmt, column)) : QByteArrayView();
+}
+
 int Statement::integer(int column) const
 {
     return sqlite3_column_int(m_stmt, column);

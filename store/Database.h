@@ -4,6 +4,7 @@
 // statements with bound values, and transactions that roll back unless
 // committed. Every failure throws DatabaseError with the engine's own text.
 
+#include <QByteArrayView>
 #include <QString>
 #include <stdexcept>
 
@@ -63,6 +64,9 @@ public:
     void reset();
 
     QString text(int column) const; // NULL reads as a null QString
+    // The column's text as UTF-8 bytes, valid until the next step: for long
+    // reads that need no string per row.
+    QByteArrayView utf8(int column) const;
     int integer(int column) const;
     bool isNull(int column) const;
 

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <fcntl.h>
+#include <numeric>
 #include <sqlite3.h>
 #include <unistd.h>
 
@@ -335,6 +336,55 @@ std::array<int, kHitColumnCount> DrawStore::hitCounts(const QString& start, cons
         for (int i = 0; i < positions * 10; ++i)
             counts[i] = query.integer(i);
     return counts;
+}
+
+std::vector<short> DrawStore::rangeNumberValues(const QString& start, const QString& end) const
+{
+    const QString from = start.isNull() ? QString(QLatin1String("")) : start;
+    // Across most of the table the rows are read straight through (in the
+    // order they were stored) and put in issue order here, if they are not.
+    const bool scan = coversMostOfTable(table(), QStringLiteral("qs"), from, end);
+    Statement query(db(), QStringLiteral("select qs, AllNumber from %1%2 where qs>=? and qs<=?%3")
+                              .arg(table(), scan ? QStringLiteral(" not indexed") : QString(),
+                                   scan ? QString() : QStringLiteral(" order by qs")));
+    query.bind(1, from).bind(2, end);
+    std::vector<short> values;
+    QByteArray issues; // the issues back to back, kept only while reading straight through
+    std::vector<quint32> ends;
+    bool ordered = true;
+    while (query.step()) {
+        if (scan) {
+            const QByteArrayView issue = query.utf8(0);
+            const qsizetype begin = issues.size();
+            issues.append(issue.data(), issue.size());
+            if (!ends.empty()) {
+                const quint32 previous = ends.size() > 1 ? ends[ends.size() - 2] : 0;
+                ordered = ordered && QByteArrayView(issues.constData() + previous, begin - previous) <=
+                                         QByteArrayView(issues.constData() + begin, issue.size());
+            }
+            ends.push_back(quint32(issues.size()));
+        }
+        const QByteArrayView number = query.utf8(1);
+        const bool digits = number.size() == 3 && std::all_of(number.begin(), number.end(), [](char c) {
+                                return c >= '0' && c <= '9';
+                            });
+        values.push_back(digits ? short((number[0] - '0') * 100 + (number[1] - '0') * 10 + (number[2] - '0'))
+                                : short(-1));
+    }
+    if (ordered)
+        return values;
+    auto issueAt = [&](size_t i) {
+        const quint32 begin = i == 0 ? 0 : ends[i - 1];
+        return QByteArrayView(issues.constData() + begin, qsizetype(ends[i] - begin));
+    };
+    std::vector<size_t> order(values.size());
+    std::iota(order.begin(), order.end(), size_t(0));
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return issueAt(a) < issueAt(b); });
+    std::vector<short> sorted;
+    sorted.reserve(values.size());
+    for (size_t i : order)
+        sorted.push_back(values[i]);
+    return sorted;
 }
 
 // Rows are appended in issue order, so the row numbers of the range's first

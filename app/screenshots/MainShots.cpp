@@ -92,5 +92,10 @@ void mainWindowShots(const ShotContext& context)
         return 0;
     };
     window.checkHistory();
+    context.dialogs.onExec = [&context](QDialog* dialog) {
+        saveShot(context, dialog, QStringLiteral("position-omission"));
+        return 0;
+    };
+    window.showPositionOmission();
     context.dialogs.onExec = nullptr;
 }

@@ -104,4 +104,21 @@ TEST_F(DrawStoreWindowTest, PagesOfARangeMatchTheWholeRange)
     EXPECT_EQ(store->latestIssue(), issues[39]);
 }
 
+// Read straight through when the range covers most of the table, yet always
+// in issue order, even for draws stored out of order.
+TEST_F(DrawStoreWindowTest, NumberValuesComeInIssueOrder)
+{
+    const QStringList numbers{"305", "917", "000", "999", "12x"};
+    const QStringList issues{"2025004", "2025002", "2025001", "2025005", "2025003"};
+    for (int i = 0; i < issues.size(); ++i) {
+        DrawRecord record = i == 4 ? DrawRecord{} : deriveDrawRecord(issues[i], numbers[i], QString());
+        record.qs = issues[i];
+        record.allNumber = numbers[i];
+        store->append(record);
+    }
+    EXPECT_EQ(store->rangeNumberValues("", "9"), (std::vector<short>{0, 917, -1, 305, 999}));
+    EXPECT_EQ(store->rangeNumberValues("2025002", "2025003"), (std::vector<short>{917, -1}));
+    EXPECT_TRUE(store->rangeNumberValues("2025004", "2025002").empty());
+}
+
 } // namespace

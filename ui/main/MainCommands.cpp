@@ -11,6 +11,7 @@
 #include "ui/main/ExternalPrograms.h"
 #include "ui/main/HistoryCheckWindow.h"
 #include "ui/main/HistoryModel.h"
+#include "ui/main/PositionOmissionWindow.h"
 #include "ui/main/Itemset.h"
 #include "ui/main/Main.h"
 #include "ui/widgets/CommandGuard.h"
@@ -136,6 +137,13 @@ void TFrmMain::checkHistory()
         reloadGrid();
         DBGridEh1->setFrozenCols(2);
     });
+    m_dialogs.exec(&window);
+}
+
+void TFrmMain::showPositionOmission()
+{
+    PositionOmissionWindow window(m_store, m_dialogs, this);
+    window.run();
     m_dialogs.exec(&window);
 }
 

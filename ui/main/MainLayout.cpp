@@ -218,6 +218,7 @@ void TFrmMain::buildMenu()
     N2 = item(tools, QStringLiteral("数据分析..."), "N2", &TFrmMain::N2Click);
     N10 = item(tools, QStringLiteral("走势分析..."), "N10", &TFrmMain::N10Click);
     N11 = item(tools, QStringLiteral("遗漏分析..."), "N11", &TFrmMain::N11Click);
+    item(tools, QStringLiteral("分位遗漏..."), "positionOmissionAction", &TFrmMain::showPositionOmission);
 
     QMenu* update = menuBar()->addMenu(QStringLiteral("自动更新"));
     N41 = item(update, QStringLiteral("开奖号码下载"), "N41", &TFrmMain::N41Click);

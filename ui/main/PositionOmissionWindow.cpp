@@ -1,0 +1,200 @@
+#include "ui/main/PositionOmissionWindow.h"
+
+#include "exchange/CsvFile.h"
+#include "store/DrawStore.h"
+#include "ui/main/IssueListModel.h"
+#include "ui/widgets/CommandGuard.h"
+#include "ui/widgets/Dialogs.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListView>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+const QString PositionOmissionWindow::kCaption = QStringLiteral("分位遗漏统计");
+
+namespace {
+
+template <typename T> T* named(T* widget, const char* name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+// Sorts by the number it shows, or last when it shows none.
+class NumberItem : public QTableWidgetItem
+{
+public:
+    NumberItem(const QString& text, double key) : QTableWidgetItem(text), m_key(key)
+    {
+        setTextAlignment(Qt::AlignCenter);
+    }
+    bool operator<(const QTableWidgetItem& other) const override
+    {
+        const auto* number = dynamic_cast<const NumberItem*>(&other);
+        return number ? m_key < number->m_key : QTableWidgetItem::operator<(other);
+    }
+
+private:
+    double m_key;
+};
+
+struct HeatBand
+{
+    const char* label;
+    QColor colour;
+};
+const HeatBand kBands[] = {{"未出现", QColor(215, 215, 215)},
+                           {"低于平均", QColor(222, 242, 222)},
+                           {"1-2倍", QColor(255, 243, 190)},
+                           {"2-3倍", QColor(255, 208, 150)},
+                           {"3倍以上", QColor(250, 150, 140)}};
+
+} // namespace
+
+const QStringList& PositionOmissionWindow::columnTitles()
+{
+    static const QStringList titles{QStringLiteral("类别"),     QStringLiteral("项目"),     QStringLiteral("当前遗漏"),
+                                    QStringLiteral("最大遗漏"), QStringLiteral("平均遗漏"), QStringLiteral("出现次数"),
+                                    QStringLiteral("当前/平均")};
+    return titles;
+}
+
+QColor PositionOmissionWindow::heatColour(const OmissionFigures& f)
+{
+    if (!f.hasAverage)
+        return kBands[0].colour;
+    const double ratio = f.average > 0 ? f.ratio : 0;
+    return kBands[ratio < 1 ? 1 : ratio < 2 ? 2 : ratio < 3 ? 3 : 4].colour;
+}
+
+PositionOmissionWindow::PositionOmissionWindow(DrawStore& store, Dialogs& dialogs, QWidget* parent)
+    : QDialog(parent), m_store(store), m_dialogs(dialogs)
+{
+    setObjectName("PositionOmissionWindow");
+    setWindowTitle(kCaption);
+    resize(660, 640);
+
+    m_start = named(new QComboBox(this), "startIssueBox");
+    m_end = named(new QComboBox(this), "endIssueBox");
+    auto* issues = new IssueListModel(this);
+    try {
+        auto list = std::make_shared<const IssueList>(store.packedIssueList());
+        issues->setSlice(list, 0, list->size());
+    } catch (const std::exception& error) {
+        dialogs.critical(this, QString::fromUtf8(error.what()));
+    }
+    for (QComboBox* box : {m_start, m_end}) {
+        box->setModel(issues);
+        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        box->setMinimumContentsLength(9);
+        if (auto* list = qobject_cast<QListView*>(box->view()))
+            list->setUniformItemSizes(true);
+    }
+    m_start->setCurrentIndex(issues->rowCount() > 0 ? 0 : -1);
+    m_end->setCurrentIndex(issues->rowCount() - 1);
+    auto* run = named(new QPushButton(QStringLiteral("统计"), this), "runButton");
+    auto* exportButton = named(new QPushButton(QStringLiteral("导出CSV"), this), "exportButton");
+    auto* close = named(new QPushButton(QStringLiteral("关闭"), this), "closeButton");
+    connect(run, &QPushButton::clicked, this, &PositionOmissionWindow::run);
+    connect(exportButton, &QPushButton::clicked, this, &PositionOmissionWindow::exportCsv);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+
+    m_table = named(new QTableWidget(0, int(columnTitles().size()), this), "omissionTable");
+    m_table->setHorizontalHeaderLabels(columnTitles());
+    m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setDefaultSectionSize(20);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // Shown in the table's own order until the user sorts by a column.
+    m_table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+
+    auto* range = new QHBoxLayout;
+    range->addWidget(new QLabel(QStringLiteral("统计期数选择："), this));
+    range->addWidget(m_start);
+    range->addWidget(new QLabel(QStringLiteral("至"), this));
+    range->addWidget(m_end);
+    range->addWidget(run);
+    range->addStretch();
+    auto* legend = new QHBoxLayout;
+    legend->addWidget(new QLabel(QStringLiteral("当前遗漏为平均遗漏的："), this));
+    for (const HeatBand& band : kBands) {
+        auto* swatch = new QLabel(QString::fromUtf8(band.label), this);
+        swatch->setAlignment(Qt::AlignCenter);
+        swatch->setMinimumWidth(64);
+        swatch->setStyleSheet(
+            QStringLiteral("background: %1; border: 1px solid #999; padding: 2px;").arg(band.colour.name()));
+        legend->addWidget(swatch);
+    }
+    legend->addStretch();
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(new QLabel(QStringLiteral("点击列标题可排序。"), this));
+    buttons->addStretch();
+    buttons->addWidget(exportButton);
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(range);
+    layout->addLayout(legend);
+    layout->addWidget(m_table, 1);
+    layout->addLayout(buttons);
+}
+
+void PositionOmissionWindow::run()
+{
+    runGuarded(m_dialogs, this, [this] {
+        showFigures(positionOmission(m_store.rangeNumberValues(m_start->currentText(), m_end->currentText())));
+    });
+}
+
+void PositionOmissionWindow::showFigures(const std::vector<OmissionFigures>& rows)
+{
+    m_table->setSortingEnabled(false);
+    m_table->setRowCount(int(rows.size()));
+    for (int row = 0; row < int(rows.size()); ++row) {
+        const OmissionFigures& f = rows[size_t(row)];
+        const QColor heat = heatColour(f);
+        auto* group = new NumberItem(f.group, row / 1000.0); // keeps the table's own order
+        auto* item = new NumberItem(f.item, row);
+        auto* current = new NumberItem(QString::number(f.current), f.current);
+        auto* largest = new NumberItem(QString::number(f.largest), f.largest);
+        auto* average = new NumberItem(f.hasAverage ? QString::number(f.average, 'f', 2) : QStringLiteral("—"),
+                                       f.hasAverage ? f.average : 1e18);
+        auto* appearances = new NumberItem(QString::number(f.appearances), f.appearances);
+        auto* ratio = new NumberItem(f.hasAverage ? QString::number(f.ratio, 'f', 2) : QStringLiteral("—"),
+                                     f.hasAverage ? f.ratio : 1e18);
+        current->setBackground(heat);
+        ratio->setBackground(heat);
+        const QList<QTableWidgetItem*> cells{group, item, current, largest, average, appearances, ratio};
+        for (int column = 0; column < cells.size(); ++column)
+            m_table->setItem(row, column, cells[column]);
+    }
+    m_table->setSortingEnabled(true);
+}
+
+void PositionOmissionWindow::exportCsv()
+{
+    if (m_table->rowCount() == 0)
+        return m_dialogs.message(this, QStringLiteral("请先统计，再导出！"));
+    const QString chosen =
+        m_dialogs.saveFileName(this, QStringLiteral("导出CSV"), QDir::homePath(), QStringLiteral("CSV 文件 (*.csv)"));
+    if (chosen.isEmpty())
+        return;
+    runGuarded(m_dialogs, this, [&] {
+        QList<QStringList> rows;
+        for (int row = 0; row < m_table->rowCount(); ++row) {
+            QStringList fields;
+            for (int column = 0; column < m_table->columnCount(); ++column)
+                fields << m_table->item(row, column)->text();
+            rows << fields;
+        }
+        const QString path = withCsvSuffix(chosen);
+        writeCsv(path, columnTitles(), rows);
+        m_dialogs.message(this, QStringLiteral("已导出至 %1").arg(QDir::toNativeSeparators(path)));
+    });
+}
