@@ -5,6 +5,8 @@
 #include "store/Database.h"
 #include "store/DrawStore.h"
 
+#include <cctype>
+
 namespace {
 
 const QString kInRange = QStringLiteral("qs>=? and qs<=?");
@@ -19,14 +21,12 @@ Statement& bindRange(Statement& query, const QString& first, const QString& last
 
 // A stored number shares the text of its candidate: a million rows then hold
 // a thousand strings.
-QString sharedNumber(const QString& text)
+QString sharedNumber(QByteArrayView bytes)
 {
-    if (text.size() == 3 && text[0].isDigit() && text[1].isDigit() && text[2].isDigit()) {
-        const int value = text.toInt();
-        if (AllNumbers()[value] == text)
-            return AllNumbers()[value];
-    }
-    return text;
+    if (bytes.size() == 3 && std::isdigit(uchar(bytes[0])) && std::isdigit(uchar(bytes[1])) &&
+        std::isdigit(uchar(bytes[2])))
+        return AllNumbers()[(bytes[0] - '0') * 100 + (bytes[1] - '0') * 10 + (bytes[2] - '0')];
+    return QString::fromUtf8(bytes);
 }
 
 // The like pattern of the numbers holding `digit`: "%3%".
@@ -61,7 +61,7 @@ std::vector<IssueNumber> DrawStore::issueNumbers(const QString& first, const QSt
     bindRange(query, first, last);
     std::vector<IssueNumber> rows;
     while (query.step())
-        rows.push_back({query.text(0), sharedNumber(query.text(1))});
+        rows.push_back({query.text(0), sharedNumber(query.utf8(1))});
     return rows;
 }
 
@@ -83,7 +83,7 @@ QStringList DrawStore::drawnNumbers(const QString& first, const QString& last) c
     bindRange(query, first, last);
     QStringList numbers;
     while (query.step())
-        numbers << sharedNumber(query.text(0));
+        numbers << sharedNumber(query.utf8(0));
     numbers.removeDuplicates();
     return numbers;
 }
@@ -119,7 +119,7 @@ std::array<int, 10> DrawStore::digitDrawCounts(const QString& first, const QStri
     bindRange(query, first, last);
     std::array<int, 10> counts{};
     while (query.step())
-        AddDigitDraw(counts, query.text(0));
+        AddDigitDraw(counts, sharedNumber(query.utf8(0)));
     return counts;
 }
 
