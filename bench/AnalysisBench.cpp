@@ -1,7 +1,7 @@
 // The analysis windows from the button to the filled model (no painting),
 // on the synthetic history over its whole range. Targets: 30 ms each at
 // 10,000 draws, 1.5 s at 1,000,000. Measured (Release, a shared 2-core
-// machine): at most 10 ms at 10,000 and 1.1 s at 1,000,000.
+// machine): at most 6 ms at 10,000 and 0.6 s at 1,000,000.
 // The per-candidate benchmarks run the statements the statistics replaced,
 // for the ratio: they win on a long range where every candidate turns up
 // early (each stops at its first match) and lose by two orders of magnitude
