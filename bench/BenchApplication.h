@@ -2,8 +2,8 @@
 
 #include <QApplication>
 
-// The one application object of the benchmark program, made on first use
-// (windows need it); headless unless a display is set.
+// The one application object of the benchmark executable, made on first use
+// (offscreen when no display is set).
 inline QApplication& benchApplication()
 {
     static int argc = 1;

@@ -36,11 +36,13 @@ int showCountItemIndex(int count)
 
 namespace {
 
-// Placeholders only: the user puts the real result pages here.
-const QByteArray kDownloadListDefault = QByteArrayLiteral("http://127.0.0.1/3d/results1.html\r\n"
-                                                          "http://127.0.0.1/3d/results2.html\r\n"
-                                                          "http://127.0.0.1/3d/results3.html\r\n"
-                                                          "http://127.0.0.1/3d/results4.html\r\n");
+// Local example addresses, in the order the download reads them (latest 3D,
+// latest Pailie 3, history 3D, history Pailie 3). They load nothing until the
+// user puts the addresses of real result pages in their place.
+const QByteArray kDownloadListDefault = QByteArrayLiteral("http://127.0.0.1/quorvane/3d-latest.html\r\n"
+                                                          "http://127.0.0.1/quorvane/pl3-latest.html\r\n"
+                                                          "http://127.0.0.1/quorvane/3d-history.html\r\n"
+                                                          "http://127.0.0.1/quorvane/pl3-history.html\r\n");
 
 bool writeDefaultOptions(const QString& path)
 {

@@ -4,6 +4,7 @@
 #include "core/HistoryCheck.h"
 #include "core/IssueArithmetic.h"
 #include "store/Database.h"
+#include "store/DrawRow.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -451,17 +452,25 @@ QString DrawStore::numberOfIssue(const QString& issue) const
     return query.step() ? query.text(0) : QString();
 }
 
-void DrawStore::append(const DrawRecord& record)
+QString drawInsertSql(const QString& table)
 {
     QStringList marks;
     for (int i = 0; i < ColumnCount; ++i)
         marks << QStringLiteral("?");
-    Transaction transaction(db());
-    Statement insert(
-        db(),
-        QStringLiteral("insert into %1 (%2) values (%3)").arg(table(), columnList(), marks.join(QStringLiteral(", "))));
+    return QStringLiteral("insert into %1 (%2) values (%3)").arg(table, columnList(), marks.join(QStringLiteral(", ")));
+}
+
+void bindDrawRecord(Statement& insert, const DrawRecord& record)
+{
     for (int column = 0; column < ColumnCount; ++column)
         bindColumn(insert, 1 + column, record, column);
+}
+
+void DrawStore::append(const DrawRecord& record)
+{
+    Transaction transaction(db());
+    Statement insert(db(), drawInsertSql(table()));
+    bindDrawRecord(insert, record);
     insert.step();
     transaction.commit();
 }

@@ -6,6 +6,7 @@
 
 #include "core/DrawLookup.h"
 #include "core/DrawRecord.h"
+#include "core/HistoryFilter.h"
 #include "core/IssueList.h"
 #include "core/IssueRows.h"
 #include "core/Statistics.h"
@@ -13,6 +14,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -85,6 +87,11 @@ public:
     bool issueExists(const QString& issue) const;
     int count() const;
 
+    // Bet selection (DrawStoreSelection.cpp).
+    // select allNumber,qs from T where qs >= ? and qs <= ? order by qs: the
+    // numbers of a range, the earliest issue first.
+    std::vector<DrawnNumber> numbersInRange(const QString& from, const QString& to) const;
+
     QString latestNumber() const override;
     QString numberOfIssue(const QString& issue) const override;
 
@@ -125,6 +132,39 @@ public:
     void changeNumber(const QString& issue, const QString& number);
     void deleteAll();                      // delete from T
     int deleteIssue(const QString& issue); // every row of that issue; returns rows deleted
+
+    // Import of many draws at once (DrawStoreImport.cpp). Each draw is derived
+    // as the entry derives it, in the order given, its same-to-last count from
+    // the previous issue's draw (stored before or earlier in the list); issues
+    // already stored are skipped. One transaction: `progress(done)` is asked
+    // every kImportProgressStep draws, and a false answer rolls it all back.
+    struct NewDraw
+    {
+        QString issue;
+        QString number;
+    };
+    struct ImportCounts
+    {
+        int added = 0;
+        int skipped = 0; // already stored
+        bool cancelled = false;
+    };
+    static constexpr int kImportProgressStep = 1000;
+    ImportCounts appendDraws(const std::vector<NewDraw>& draws, const std::function<bool(int)>& progress = {});
+    // While one lives, each write still commits on its own but is not synced
+    // to disk until the scope ends: a downloaded page of many draws pays for
+    // one sync, not one per draw.
+    class DeferredSync
+    {
+    public:
+        explicit DeferredSync(DrawStore& store);
+        ~DeferredSync(); // syncs; never throws
+        DeferredSync(const DeferredSync&) = delete;
+        DeferredSync& operator=(const DeferredSync&) = delete;
+
+    private:
+        DrawStore& m_store;
+    };
 
     // Consistent copy of the live file, even while connected: online backup
     // into a temporary file that then replaces `target`.

@@ -32,6 +32,8 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The download window's web engine shares its contexts; set before the application exists.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     prepareApplication(app);
     if (argc != 2) {
@@ -58,6 +60,8 @@ int main(int argc, char** argv)
     const ShotContext context{outDir, sample.path(), store, dialogs};
 
     mainWindowShots(context);
+    selectShots(context);
+    exchangeShots(context);
     analysisWindowShots(context);
     return 0;
 }

@@ -37,12 +37,10 @@ TEST_F(MenuTest, PlainMessagesAndWindows)
     TFrm_itemset options(Options::optionsPath(dir.path()), dialogs, window.get());
     window->setOptionsWindow(&options);
     dialogs.clear();
-    action("N17")->trigger();
     action("N25")->trigger();
     action("N5")->trigger();
     action("N13")->trigger();
-    EXPECT_EQ(dialogs.messages(),
-              QStringList({"该功能正在准备！", "升级时仅需要将新版本执行文件拷贝旧版本执行文件即可！"}));
+    EXPECT_EQ(dialogs.messages(), QStringList({"升级时仅需要将新版本执行文件拷贝旧版本执行文件即可！"}));
     EXPECT_EQ(dialogs.texts(FakeDialogs::Kind::Modal), QStringList({"关于Quorvane", "选项设置"}));
 }
 

@@ -188,7 +188,10 @@ void TFrmMain::SpeedButton13Click()
         setStatusPanel(0, EntryText::status(issue));
         // Show the range from the chosen start through the new draw.
         ComboBox15->setCurrentIndex(ComboBox15->count() - 1);
-        SpeedButton18Click();
+        if (m_entryBatchDepth > 0)
+            m_gridReloadDeferred = true;
+        else
+            SpeedButton18Click();
     });
 }
 

@@ -26,6 +26,9 @@ class QTabWidget;
 class QTableView;
 class QTimer;
 class QToolButton;
+class TFrm_Print;
+class TFrm_SelectHistory;
+class TFrm_DataUpdate;
 class TFrm_DataAnalyse;
 class TFrm_DataCount;
 class TFrm_LanqiuYilou;
@@ -46,6 +49,24 @@ public:
 
     void setSplash(TFrm_Splash* splash) { m_splash = splash; }
     void setOptionsWindow(TFrm_itemset* window) { m_optionsWindow = window; }
+    void setPrintWindow(TFrm_Print* window) { m_printWindow = window; }
+    void setSelectHistoryWindow(TFrm_SelectHistory* window) { m_selectHistoryWindow = window; }
+    void setDownloadWindow(TFrm_DataUpdate* window) { m_downloadWindow = window; }
+
+    // While an EntryBatch lives, the entry command leaves the grid alone and
+    // the batch reloads it once at its end: a downloaded page of many draws
+    // ends in the state the same entries one by one would leave.
+    class EntryBatch
+    {
+    public:
+        explicit EntryBatch(TFrmMain& window) : m_window(window) { ++m_window.m_entryBatchDepth; }
+        ~EntryBatch() { m_window.endEntryBatch(); }
+        EntryBatch(const EntryBatch&) = delete;
+        EntryBatch& operator=(const EntryBatch&) = delete;
+
+    private:
+        TFrmMain& m_window;
+    };
     // Analysis windows created at start, shown by their menu items.
     void setDataAnalyseWindow(TFrm_DataAnalyse* window) { m_dataAnalyseWindow = window; }
     void setDataCountWindow(TFrm_DataCount* window) { m_dataCountWindow = window; }
@@ -179,6 +200,8 @@ private:
     void setStatusPanel(int panel, const QString& text);
     void closeSplash();
     void startTool(const QStringList& candidates, const QString& missingText);
+    void endEntryBatch();
+    void showImportedHistory();
 
     DrawStore& m_store;
     Dialogs& m_dialogs;
@@ -190,6 +213,11 @@ private:
     QLabel* m_panels[4];
     TFrm_Splash* m_splash = nullptr;
     TFrm_itemset* m_optionsWindow = nullptr;
+    TFrm_Print* m_printWindow = nullptr;
+    TFrm_SelectHistory* m_selectHistoryWindow = nullptr;
+    TFrm_DataUpdate* m_downloadWindow = nullptr;
+    int m_entryBatchDepth = 0;
+    bool m_gridReloadDeferred = false;
     TFrm_DataAnalyse* m_dataAnalyseWindow = nullptr;
     TFrm_DataCount* m_dataCountWindow = nullptr;
     TFrm_Trend* m_trendWindow = nullptr;

@@ -8,12 +8,15 @@
 #include "ui/analysis/LanqiuYilou.h"
 #include "ui/analysis/Trend.h"
 #include "ui/main/About.h"
+#include "ui/main/DataUpdate.h"
 #include "ui/main/ExternalPrograms.h"
 #include "ui/main/HistoryCheckWindow.h"
 #include "ui/main/HistoryModel.h"
 #include "ui/main/PositionOmissionWindow.h"
 #include "ui/main/Itemset.h"
 #include "ui/main/Main.h"
+#include "ui/select/select.h"
+#include "ui/main/MyOut.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/DataGrid.h"
 #include "ui/widgets/Dialogs.h"
@@ -92,9 +95,11 @@ void TFrmMain::N12Click()
     });
 }
 
-void TFrmMain::N17Click()
+void TFrmMain::N8Click()
 {
-    m_dialogs.message(this, QStringLiteral("该功能正在准备！"));
+    // A fresh window every time: it always opens at its defaults.
+    TFrm_Select window(m_store, m_dialogs, m_printWindow, m_selectHistoryWindow, this);
+    m_dialogs.exec(&window);
 }
 
 void TFrmMain::N23Click()
@@ -152,10 +157,19 @@ void TFrmMain::N25Click()
     m_dialogs.message(this, QStringLiteral("升级时仅需要将新版本执行文件拷贝旧版本执行文件即可！"));
 }
 
-// Windows still to come open nothing yet.
-void TFrmMain::N28Click() {}
-void TFrmMain::N8Click() {}
-void TFrmMain::N41Click() {}
+void TFrmMain::N28Click()
+{
+    TFrm_Out window(m_store, m_dialogs, this);
+    m_dialogs.exec(&window);
+}
+
+void TFrmMain::N41Click()
+{
+    if (!m_downloadWindow)
+        return;
+    m_downloadWindow->setWindowTitle(QStringLiteral("最新开奖号码下载"));
+    m_dialogs.exec(m_downloadWindow);
+}
 
 // Prize check: a new window at every opening, so it starts empty.
 void TFrmMain::N27Click()

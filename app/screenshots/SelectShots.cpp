@@ -1,0 +1,75 @@
+// Bet selection: the selection window in its states, the print window with
+// bets and the history filter.
+#include "app/screenshots/Shots.h"
+#include "ui/select/Print.h"
+#include "ui/select/SelectHistory.h"
+#include "ui/select/select.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTabWidget>
+
+namespace {
+
+template <typename T> T* child(QWidget* window, const char* name)
+{
+    return window->findChild<T*>(QString::fromLatin1(name));
+}
+
+void click(QWidget* window, const char* name)
+{
+    child<QAbstractButton>(window, name)->click();
+}
+
+void clickPanel(QWidget* window, const char* name)
+{
+    // Panels answer mouse releases only; a synthetic click is enough here.
+    QMetaObject::invokeMethod(child<QWidget>(window, name), "clicked");
+}
+
+} // namespace
+
+void selectShots(const ShotContext& context)
+{
+    TFrm_Print print(context.dialogs);
+    TFrm_SelectHistory history(context.store, context.dialogs);
+    TFrm_Select window(context.store, context.dialogs, &print, &history);
+    window.setSeedSource([] { return 20250101u; });
+    window.show();
+    saveShot(context, &window, QStringLiteral("select-empty"));
+
+    for (const char* panel : {"Panel8", "Panel5", "Panel4", "Panel7"}) // 5 2 1 4
+        clickPanel(&window, panel);
+    click(&window, "SpeedButton21");
+    for (const char* panel : {"Panel29", "Panel32", "Panel24"}) // 3 6 8
+        clickPanel(&window, panel);
+    click(&window, "CheckBox1");
+    click(&window, "CheckBox8");
+    click(&window, "SpeedButton2");
+    saveShot(context, &window, QStringLiteral("select-direct-conditions"));
+
+    child<QTabWidget>(&window, "SeSkinPageControl1")->setCurrentIndex(1);
+    click(&window, "SeSkinCheckBox6");
+    child<QComboBox>(&window, "ComboBox30")->setCurrentText(QStringLiteral("6"));
+    saveShot(context, &window, QStringLiteral("select-advanced-conditions"));
+
+    child<QTabWidget>(&window, "PageControl1")->setCurrentIndex(1);
+    child<QLineEdit>(&window, "Edit8")->setText(QStringLiteral("30"));
+    click(&window, "CheckBox2");
+    child<QComboBox>(&window, "ComboBox11")->setCurrentText(QStringLiteral("10"));
+    child<QComboBox>(&window, "ComboBox12")->setCurrentText(QStringLiteral("18"));
+    click(&window, "SpeedButton3");
+    saveShot(context, &window, QStringLiteral("select-random"));
+
+    context.dialogs.onExec = [&](QDialog* dialog) {
+        saveShot(context, dialog, dialog == &print ? QStringLiteral("print-bets") : QStringLiteral("select-history"));
+        dialog->hide();
+        return 0;
+    };
+    click(&window, "SpeedButton13");
+    child<QTabWidget>(&window, "PageControl1")->setCurrentIndex(0);
+    click(&window, "SeSkinButton1");
+    context.dialogs.onExec = nullptr;
+}

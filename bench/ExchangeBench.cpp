@@ -1,0 +1,144 @@
+// Data exchange at the sizes users meet. Targets: a downloaded history page
+// of 2,000 new draws from its text to the refreshed grid within 1 s;
+// importing 10,000 draws into an empty table within 1 s and 1,000,000 within
+// 60 s; exporting 10,000 draws to the written workbook within 1 s.
+
+#include "bench/BenchApplication.h"
+#include "bench/SyntheticHistory.h"
+#include "exchange/HistoryImport.h"
+#include "exchange/HistoryWorkbook.h"
+#include "exchange/OptionsFile.h"
+#include "store/DrawStore.h"
+#include "ui/main/DataUpdate.h"
+#include "ui/main/Main.h"
+#include "ui/widgets/Dialogs.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+namespace {
+
+// Answers nothing and shows nothing: the benchmarks run unattended.
+class SilentDialogs : public Dialogs
+{
+public:
+    void message(QWidget*, const QString&) override {}
+    void critical(QWidget*, const QString&) override {}
+    bool askOkCancel(QWidget*, const QString&, const QString&) override { return true; }
+    bool askYesNo(QWidget*, const QString&) override { return true; }
+    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    QString openFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    int exec(QDialog*) override { return 0; }
+};
+
+QString numberOf(int n)
+{
+    return QStringLiteral("%1").arg((n * 7919) % 1000, 3, 10, QLatin1Char('0'));
+}
+
+// A folder beside the executable with an empty database and the user files.
+struct EmptyFolder
+{
+    EmptyFolder()
+    {
+        if (!dir.isValid() || !DrawStore::createEmpty(db()) || !createDefaultUserFiles(dir.path()))
+            throw std::runtime_error("cannot prepare the folder");
+    }
+    QString db() const { return QDir(dir.path()).filePath(DrawStore::kFileName); }
+    QTemporaryDir dir;
+};
+
+// Arg 1: the page as the download reads it, one grid reload at its end.
+// Arg 0: the same draws entered one by one, the grid reloaded after each.
+void BM_DownloadHistoryPage(benchmark::State& state)
+{
+    benchApplication();
+    constexpr int kDraws = 2000;
+    const bool batched = state.range(0) == 1;
+    QString page = QStringLiteral("3D号码：");
+    for (int i = 0; i < kDraws; ++i)
+        page += QStringLiteral("%1期%2 ").arg(10001 + i, 5, 10, QLatin1Char('0')).arg(numberOf(i));
+    EmptyFolder folder;
+    SilentDialogs dialogs;
+    DrawStore store(folder.db());
+    TFrmMain window(store, dialogs, folder.dir.path());
+    window.show();
+    TFrm_DataUpdate download(window, store, dialogs, Options::downloadListPath(folder.dir.path()), &window);
+    for (auto _ : state) {
+        state.PauseTiming();
+        store.deleteAll();
+        window.FormShow();
+        state.ResumeTiming();
+        if (batched) {
+            download.processPageText(page);
+        } else {
+            window.AnnounceEntry = false;
+            for (int i = 0; i < kDraws; ++i) {
+                window.Edit3->setText(QStringLiteral("%1").arg(10001 + i, 5, 10, QLatin1Char('0')));
+                window.Edit4->setText(numberOf(i));
+                window.SpeedButton13Click();
+            }
+        }
+    }
+    if (store.count() != kDraws)
+        state.SkipWithError("not every draw was entered");
+}
+BENCHMARK(BM_DownloadHistoryPage)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The import file of `draws` lines, made once per build folder.
+QString importFile(int draws)
+{
+    const QString folder = QStringLiteral(QUORVANE_BENCH_DATA_DIR);
+    const QString path = QDir(folder).filePath(QStringLiteral("import-%1.csv").arg(draws));
+    if (QFileInfo::exists(path))
+        return path;
+    QDir().mkpath(folder);
+    QFile file(path + QStringLiteral(".part"));
+    if (!file.open(QIODevice::WriteOnly))
+        throw std::runtime_error("cannot write the import file");
+    file.write("期号,日期,号码\n");
+    for (int i = 0; i < draws; ++i)
+        file.write(QStringLiteral("%1,2020-01-01,%2\n").arg(syntheticIssue(i), numberOf(i)).toUtf8());
+    file.close();
+    QFile::rename(file.fileName(), path);
+    return path;
+}
+
+void BM_ImportFile(benchmark::State& state)
+{
+    const int draws = int(state.range(0));
+    const QString path = importFile(draws);
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto folder = std::make_unique<EmptyFolder>();
+        DrawStore store(folder->db());
+        state.ResumeTiming();
+        const ImportSummary summary = runImport(store, planImport(readImportFile(path)), [](int) { return true; });
+        if (summary.added != draws)
+            state.SkipWithError("not every draw was imported");
+        state.PauseTiming();
+        folder.reset();
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(state.iterations() * draws);
+}
+BENCHMARK(BM_ImportFile)->Arg(10'000)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_ImportFile)->Arg(1'000'000)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+void BM_ExportWorkbook(benchmark::State& state)
+{
+    DrawStore store(cachedSyntheticHistory(int(state.range(0))));
+    QTemporaryDir dir;
+    const QString path = QDir(dir.path()).filePath(QStringLiteral("out.xlsx"));
+    for (auto _ : state)
+        writeHistoryWorkbook(path, store.range(QString(), QStringLiteral("9")));
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_ExportWorkbook)->Arg(10'000)->Unit(benchmark::kMillisecond);
+
+} // namespace

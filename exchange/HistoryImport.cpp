@@ -1,0 +1,76 @@
+#include "exchange/HistoryImport.h"
+
+#include <algorithm>
+
+ImportPlan planImport(const ImportFile& file)
+{
+    ImportPlan plan;
+    plan.read = int(file.draws.size());
+    plan.bad = file.bad;
+    std::vector<const ImportLine*> sorted;
+    sorted.reserve(file.draws.size());
+    for (const ImportLine& line : file.draws)
+        sorted.push_back(&line);
+    // Stable: of two lines with one issue, the earlier line comes first.
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [](const ImportLine* a, const ImportLine* b) { return a->issue < b->issue; });
+    plan.draws.reserve(sorted.size());
+    for (const ImportLine* line : sorted) {
+        if (!plan.draws.empty() && plan.draws.back().issue == line->issue) {
+            if (plan.draws.back().number == line->number)
+                ++plan.repeats;
+            else
+                plan.bad.push_back({line->line, line->issue + QLatin1Char(' ') + line->number});
+            continue;
+        }
+        plan.draws.push_back({line->issue, line->number});
+    }
+    std::sort(plan.bad.begin(), plan.bad.end(), [](const BadLine& a, const BadLine& b) { return a.line < b.line; });
+    return plan;
+}
+
+ImportSummary runImport(DrawStore& store, const ImportPlan& plan, const std::function<bool(int)>& progress)
+{
+    const DrawStore::ImportCounts counts = store.appendDraws(plan.draws, progress);
+    ImportSummary summary;
+    summary.read = plan.read;
+    summary.bad = int(plan.bad.size());
+    summary.cancelled = counts.cancelled;
+    if (!counts.cancelled) {
+        summary.added = counts.added;
+        summary.skipped = counts.skipped + plan.repeats;
+    }
+    return summary;
+}
+
+QString ImportText::badLines(const std::vector<BadLine>& bad, int limit)
+{
+    QStringList lines;
+    for (const BadLine& line : bad) {
+        if (lines.size() == limit) {
+            lines << QStringLiteral("……另有%1行").arg(bad.size() - limit);
+            break;
+        }
+        lines << QStringLiteral("第%1行：%2").arg(line.line).arg(line.text);
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+QString ImportText::askSkipBad(const ImportPlan& plan)
+{
+    return QStringLiteral("以下%1行不是有效的开奖数据：\n%2\n\n是否忽略这些行，导入其余%3期数据？")
+        .arg(plan.bad.size())
+        .arg(badLines(plan.bad, 10))
+        .arg(plan.draws.size());
+}
+
+QString ImportText::summary(const ImportSummary& s)
+{
+    if (s.cancelled)
+        return kCancelled;
+    return QStringLiteral("数据导入完成：读取%1期，新增%2期，已存在跳过%3期，忽略格式有误的%4行。")
+        .arg(s.read)
+        .arg(s.added)
+        .arg(s.skipped)
+        .arg(s.bad);
+}

@@ -1,0 +1,88 @@
+#include "exchange/HistoryWorkbook.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <xlsxwriter.h>
+
+ExportError::ExportError(const QString& message) : std::runtime_error(message.toStdString()) {}
+
+const QStringList& HistoryWorkbook::titles()
+{
+    static const QStringList list{QStringLiteral("期数"), QStringLiteral("第一位"), QStringLiteral("第二位"),
+                                  QStringLiteral("第三位"), QStringLiteral("总和")};
+    return list;
+}
+
+QString HistoryWorkbook::exportPath(const QString& first, const QString& last)
+{
+    // Issues are digits; anything else is kept out of the file name.
+    static const QRegularExpression unsafe(QStringLiteral("[^0-9A-Za-z]"));
+    const QString name = QStringLiteral("历史数据_%1_%2.xlsx")
+                             .arg(QString(first).replace(unsafe, QStringLiteral("_")),
+                                  QString(last).replace(unsafe, QStringLiteral("_")));
+    return QDir(QDir::tempPath()).filePath(name);
+}
+
+QStringList HistoryWorkbook::rowCells(const DrawRecord& draw)
+{
+    return {draw.qs, draw.allNumber.mid(0, 1), draw.allNumber.mid(1, 1), draw.allNumber.mid(2, 1),
+            QString::number(draw.asum)};
+}
+
+namespace {
+
+class Workbook
+{
+public:
+    explicit Workbook(const QString& path)
+    {
+        lxw_workbook_options options{};
+        // Rows go out in order, so they can be streamed instead of held.
+        options.constant_memory = LXW_TRUE;
+        m_book = workbook_new_opt(QFile::encodeName(path).constData(), &options);
+        if (!m_book)
+            throw ExportError(QStringLiteral("无法创建文件 %1").arg(path));
+        m_sheet = workbook_add_worksheet(m_book, nullptr);
+    }
+    ~Workbook()
+    {
+        if (m_book)
+            workbook_close(m_book);
+    }
+    Workbook(const Workbook&) = delete;
+    Workbook& operator=(const Workbook&) = delete;
+
+    void writeRow(lxw_row_t row, const QStringList& cells)
+    {
+        for (int column = 0; column < cells.size(); ++column) {
+            const lxw_error error =
+                worksheet_write_string(m_sheet, row, lxw_col_t(column), cells[column].toUtf8().constData(), nullptr);
+            if (error != LXW_NO_ERROR)
+                throw ExportError(QString::fromUtf8(lxw_strerror(error)));
+        }
+    }
+
+    void close(const QString& path)
+    {
+        const lxw_error error = workbook_close(std::exchange(m_book, nullptr));
+        if (error != LXW_NO_ERROR)
+            throw ExportError(QStringLiteral("无法写入文件 %1：%2").arg(path, QString::fromUtf8(lxw_strerror(error))));
+    }
+
+private:
+    lxw_workbook* m_book = nullptr;
+    lxw_worksheet* m_sheet = nullptr;
+};
+
+} // namespace
+
+void writeHistoryWorkbook(const QString& path, const std::vector<DrawRecord>& draws)
+{
+    Workbook book(path);
+    book.writeRow(0, HistoryWorkbook::titles());
+    lxw_row_t row = 1;
+    for (const DrawRecord& draw : draws)
+        book.writeRow(row++, HistoryWorkbook::rowCells(draw));
+    book.close(path);
+}

@@ -1,0 +1,16 @@
+// The draw store's queries for bet selection.
+#include "store/Database.h"
+#include "store/DrawStore.h"
+
+std::vector<DrawnNumber> DrawStore::numbersInRange(const QString& from, const QString& to) const
+{
+    Statement query(db(),
+                    QStringLiteral("select allNumber,qs from %1 where qs >= ? and qs <= ? order by qs").arg(table()));
+    // Bounds are compared as text: an empty bound binds '' rather than NULL.
+    const auto text = [](const QString& s) { return s.isNull() ? QString(QLatin1String("")) : s; };
+    query.bind(1, text(from)).bind(2, text(to));
+    std::vector<DrawnNumber> numbers;
+    while (query.step())
+        numbers.push_back({query.text(1), query.text(0)});
+    return numbers;
+}

@@ -1,0 +1,142 @@
+#include "exchange/ImportFile.h"
+
+#include "exchange/HistoryImport.h"
+#include "exchange/ResultPage.h"
+#include "store/DrawEntry.h"
+#include "tests/support/TestDir.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(ImportLine, AcceptsTheUsualLayouts)
+{
+    struct Case
+    {
+        const char* line;
+        const char* issue; // empty: no draw
+        const char* number;
+    };
+    const Case cases[] = {
+        {"2002001,2002-01-01,073", "2002001", "073"},
+        {"2002001,0,7,3", "2002001", "073"},
+        {"2011078 2011-03-26 2 4 6", "2011078", "246"},
+        {"2011078\t246", "2011078", "246"},
+        {"08123, 507", "08123", "507"},
+        {"\"2002001\",\"2002/01/01\",\"073\"", "2002001", "073"},
+        {"2002001 073 20020101", "2002001", "073"},
+        {"2002001 2002.1.1 0 7 3", "2002001", "073"},
+        {"2002001,73", "", ""},
+        {"2002001,0737", "", ""},
+        {"2002001,07,3", "", ""},
+        {"2002001,0,7,3,5", "", ""},
+        {"2002001", "", ""},
+        {"20020a1,073", "", ""},
+        {"2002001,07a", "", ""},
+        {"2002001,2002-01-01,2002-01-02,073", "", ""},
+        {"1234567890123456789,073", "", ""},
+    };
+    for (const Case& c : cases) {
+        QString issue, number;
+        const bool parsed = parseImportLine(QString::fromUtf8(c.line), issue, number);
+        EXPECT_EQ(parsed, *c.issue != 0) << c.line;
+        if (parsed) {
+            EXPECT_EQ(issue, c.issue) << c.line;
+            EXPECT_EQ(number, c.number) << c.line;
+        }
+    }
+}
+
+TEST(ImportFile, HeaderAndBlankLinesAreIgnoredBadLinesListed)
+{
+    const ImportFile file = parseImportText("\xEF\xBB\xBF期号,日期,号码\r\n"
+                                            "2002001,2002-01-01,073\r\n"
+                                            "\r\n"
+                                            "2002002,2002-01-02,7 3\r\n"
+                                            "issue,number\r\n"
+                                            "2002003,2002-01-03,456\n");
+    EXPECT_TRUE(file.hasHeader);
+    ASSERT_EQ(file.draws.size(), 2u);
+    EXPECT_EQ(file.draws[0].line, 2);
+    EXPECT_EQ(file.draws[1].issue, "2002003");
+    EXPECT_EQ(file.bad, (std::vector<BadLine>{{4, "2002002,2002-01-02,7 3"}, {5, "issue,number"}}));
+}
+
+TEST(ImportFile, GbkHeaderIsRecognised)
+{
+    const ImportFile file = parseImportText(toGbk("期号 号码\n2011078 246\n"));
+    EXPECT_TRUE(file.hasHeader);
+    EXPECT_TRUE(file.bad.empty());
+    EXPECT_EQ(file.draws.size(), 1u);
+}
+
+TEST(ImportFile, MissingFileIsAnError)
+{
+    TestDir dir;
+    EXPECT_THROW(readImportFile(dir.file("none.csv")), ImportFileError);
+}
+
+TEST(ImportPlan, SortsByIssueAndFoldsRepeats)
+{
+    const ImportPlan plan = planImport(parseImportText("08125,111\n"
+                                                       "08123,507\n"
+                                                       "08124,527\n"
+                                                       "08123,507\n"
+                                                       "08124,999\n"));
+    ASSERT_EQ(plan.draws.size(), 3u);
+    EXPECT_EQ(plan.draws[0].issue, "08123");
+    EXPECT_EQ(plan.draws[1].number, "527"); // the earlier line of an issue wins
+    EXPECT_EQ(plan.draws[2].issue, "08125");
+    EXPECT_EQ(plan.read, 5);
+    EXPECT_EQ(plan.repeats, 1);
+    EXPECT_EQ(plan.bad, (std::vector<BadLine>{{5, "08124 999"}})); // same issue, another number
+}
+
+class ImportIntoStore : public ::testing::Test
+{
+protected:
+    ImportIntoStore()
+    {
+        EXPECT_TRUE(DrawStore::createEmpty(dir.file("db1.mdb")));
+        store = std::make_unique<DrawStore>(dir.file("db1.mdb"));
+    }
+    TestDir dir;
+    std::unique_ptr<DrawStore> store;
+};
+
+TEST_F(ImportIntoStore, SkipsStoredIssuesAndCounts)
+{
+    ASSERT_TRUE(enterDraw(*store, "08123", "507").stored());
+    const ImportPlan plan = planImport(parseImportText("期号,号码\n08124,527\n08123,000\n08124,527\n0812x,1\n"));
+    const ImportSummary summary = runImport(*store, plan);
+    EXPECT_EQ(summary.read, 3);
+    EXPECT_EQ(summary.added, 1);
+    EXPECT_EQ(summary.skipped, 2);
+    EXPECT_EQ(summary.bad, 1);
+    EXPECT_EQ(store->numberOfIssue("08123"), "507"); // the stored draw is kept
+    EXPECT_EQ(store->oneIssue("08124")->sameToLast, 2);
+    EXPECT_EQ(ImportText::summary(summary), "数据导入完成：读取3期，新增1期，已存在跳过2期，忽略格式有误的1行。");
+}
+
+TEST_F(ImportIntoStore, CancelStoresNothing)
+{
+    QByteArray text;
+    for (int i = 0; i < 2500; ++i)
+        text += QByteArray::number(2025000 + i) + ",123\n";
+    int asked = 0;
+    const ImportSummary summary =
+        runImport(*store, planImport(parseImportText(text)), [&](int done) { return ++asked < 2 || done == 0; });
+    EXPECT_TRUE(summary.cancelled);
+    EXPECT_EQ(summary.added, 0);
+    EXPECT_EQ(store->count(), 0);
+    EXPECT_EQ(ImportText::summary(summary), ImportText::kCancelled);
+}
+
+TEST(ImportText, BadLinesAreCutAtTheLimit)
+{
+    const std::vector<BadLine> bad = {{2, "a"}, {3, "b"}, {7, "c"}};
+    EXPECT_EQ(ImportText::badLines(bad, 2), "第2行：a\n第3行：b\n……另有1行");
+    EXPECT_EQ(ImportText::badLines(bad, 5), "第2行：a\n第3行：b\n第7行：c");
+}
+
+} // namespace

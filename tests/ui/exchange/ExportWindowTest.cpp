@@ -1,0 +1,112 @@
+#include "exchange/HistoryWorkbook.h"
+#include "tests/exchange/XlsxSheet.h"
+#include "tests/ui/MainWindowFixture.h"
+#include "ui/main/MyOut.h"
+
+#include <QPushButton>
+
+namespace {
+
+class ExportWindowTest : public MainWindowTest
+{
+protected:
+    ExportWindowTest()
+    {
+        show();
+        out = std::make_unique<TFrm_Out>(*store, dialogs, window.get());
+        out->setFileOpener([this](const QString& path) {
+            opened << path;
+            return openerWorks;
+        });
+    }
+    ~ExportWindowTest() override
+    {
+        for (const QString& path : opened)
+            QFile::remove(path);
+    }
+
+    QComboBox* box(const char* name) const { return out->findChild<QComboBox*>(name); }
+    void press(const char* name) { QTest::mouseClick(out->findChild<QPushButton*>(name), Qt::LeftButton); }
+
+    std::unique_ptr<TFrm_Out> out;
+    QStringList opened;
+    bool openerWorks = true;
+};
+
+TEST_F(ExportWindowTest, OkAtOnceExportsTheOldestDrawAlone)
+{
+    ASSERT_TRUE(enterDraw(*store, "08123", "012").stored());
+    seed(3, "08124");
+    out->show();
+    EXPECT_EQ(box("ComboBox1")->count(), 4);
+    EXPECT_EQ(box("ComboBox2")->currentText(), "08123");
+    press("BitBtn1");
+
+    EXPECT_EQ(out->result(), QDialog::Accepted);
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_EQ(opened[0], HistoryWorkbook::exportPath("08123", "08123"));
+    const auto cells = readFirstSheet(opened[0]);
+    EXPECT_EQ(cells.size(), 10);
+    const QStringList row2 = {"08123", "0", "1", "2", "3"};
+    for (int column = 1; column <= 5; ++column) {
+        EXPECT_EQ(cells.value(cellRef(1, column)).text, HistoryWorkbook::titles()[column - 1]);
+        EXPECT_EQ(cells.value(cellRef(2, column)).text, row2[column - 1]);
+    }
+    EXPECT_TRUE(dialogs.messages().isEmpty());
+}
+
+TEST_F(ExportWindowTest, RangeOfNDrawsFillsNPlusOneRows)
+{
+    const QStringList issues = seed(6, "2025001");
+    out->show();
+    box("ComboBox1")->setCurrentIndex(1);
+    box("ComboBox2")->setCurrentIndex(4);
+    press("BitBtn1");
+    ASSERT_EQ(opened.size(), 1);
+    const auto cells = readFirstSheet(opened[0]);
+    EXPECT_EQ(cells.size(), 5 * 5);
+    for (int i = 0; i < 4; ++i) {
+        const DrawRecord draw = *store->oneIssue(issues[1 + i]);
+        EXPECT_EQ(cells.value(cellRef(2 + i, 1)).text, draw.qs);
+        EXPECT_EQ(cells.value(cellRef(2 + i, 4)).text, draw.allNumber.right(1));
+        EXPECT_EQ(cells.value(cellRef(2 + i, 5)).text, QString::number(draw.asum));
+    }
+}
+
+TEST_F(ExportWindowTest, EmptyRangeOrCancelWritesNothing)
+{
+    seed(3);
+    out->show();
+    box("ComboBox1")->setCurrentIndex(2);
+    box("ComboBox2")->setCurrentIndex(0); // start after end
+    press("BitBtn1");
+    EXPECT_EQ(dialogs.messages(), QStringList{TFrm_Out::kEmptyRange});
+    EXPECT_TRUE(opened.isEmpty());
+
+    TFrm_Out second(*store, dialogs, window.get());
+    second.show();
+    QTest::mouseClick(second.findChild<QPushButton*>("BitBtn2"), Qt::LeftButton);
+    EXPECT_EQ(second.result(), QDialog::Rejected);
+    EXPECT_EQ(dialogs.messages().size(), 1);
+}
+
+TEST_F(ExportWindowTest, SaysWhereTheFileIsWhenNothingOpensIt)
+{
+    seed(2, "08001");
+    openerWorks = false;
+    out->show();
+    press("BitBtn1");
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_EQ(dialogs.texts(FakeDialogs::Kind::Critical), QStringList{TFrm_Out::kCannotOpen});
+    EXPECT_EQ(dialogs.texts(FakeDialogs::Kind::Message), QStringList{TFrm_Out::writtenTo(opened[0])});
+    EXPECT_TRUE(QFile::exists(opened[0]));
+}
+
+TEST_F(ExportWindowTest, MenuOpensANewWindowEachTime)
+{
+    action("N28")->trigger();
+    action("N28")->trigger();
+    EXPECT_EQ(dialogs.texts(FakeDialogs::Kind::Modal), QStringList({"历史数据导出", "历史数据导出"}));
+}
+
+} // namespace

@@ -1,0 +1,186 @@
+#include "core/SelectionText.h"
+#include "tests/ui/select/SelectFixture.h"
+#include "ui/select/SelectControls.h"
+
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTabWidget>
+
+namespace {
+
+struct RangeCase
+{
+    const char *box, *caption, *low, *to, *high;
+    int max, defaultLow, defaultHigh;
+};
+
+const RangeCase kRanges[] = {
+    {"CheckBox4", "大数限制", "ComboBox3", "Label17", "ComboBox4", 7, 1, 2},
+    {"CheckBox3", "奇数限制", "ComboBox1", "Label16", "ComboBox2", 7, 1, 2},
+    {"CheckBox1", "和值范围", "ComboBox9", "Label10", "ComboBox10", 63, 12, 13},
+    {"CheckBox8", "同号个数", "ComboBox15", "Label11", "ComboBox16", 7, 0, 0},
+    {"CheckBox7", "AC值范围", "ComboBox13", "Label9", "ComboBox14", 12, 8, 8},
+    {"SeSkinCheckBox1", "质数限制", "ComboBox23", "Label26", "ComboBox24", 7, 1, 1},
+    {"SeSkinCheckBox3", "0 路限制", "ComboBox25", "Label27", "ComboBox26", 7, 1, 1},
+    {"SeSkinCheckBox4", "1 路限制", "ComboBox27", "Label28", "ComboBox28", 7, 1, 1},
+    {"SeSkinCheckBox6", "跨度限制", "ComboBox29", "Label29", "ComboBox30", 9, 1, 1},
+    {"CheckBox2", "和数限制", "ComboBox11", "Label12", "ComboBox12", 63, 25, 35},
+    {"CheckBox5", "奇数个数", "ComboBox5", "Label18", "ComboBox6", 7, 4, 4},
+    {"CheckBox6", "大数个数", "ComboBox7", "Label19", "ComboBox8", 7, 4, 4},
+    {"CheckBox9", "AC值范围", "ComboBox18", "Label14", "ComboBox19", 12, 8, 8},
+    {"CheckBox10", "同号个数", "ComboBox17", "Label20", "ComboBox20", 7, 0, 0},
+};
+
+TEST_F(SelectTest, OpensWithItsDefaults)
+{
+    EXPECT_EQ(window->windowTitle(), "辅助选择号码");
+    EXPECT_EQ(window->size(), QSize(624, 426));
+    const QPoint offCentre = window->frameGeometry().center() - window->screen()->availableGeometry().center();
+    EXPECT_LE(offCentre.manhattanLength(), 2);
+    auto* pages = child<QTabWidget>("PageControl1");
+    EXPECT_EQ(pages->currentIndex(), 0);
+    EXPECT_EQ(pages->tabText(0), "手动选号");
+    EXPECT_EQ(pages->tabText(1), "随机选号");
+    auto* filters = child<QTabWidget>("SeSkinPageControl1");
+    EXPECT_EQ(filters->tabText(filters->currentIndex()), "常规过滤");
+    EXPECT_EQ(filters->tabText(1), "高级过滤");
+
+    for (const RangeCase& r : kRanges) {
+        SCOPED_TRACE(r.box);
+        EXPECT_EQ(child<QCheckBox>(r.box)->text(), QString::fromUtf8(r.caption));
+        EXPECT_FALSE(child<QCheckBox>(r.box)->isChecked());
+        for (const char* list : {r.low, r.high}) {
+            auto* combo = child<QComboBox>(list);
+            EXPECT_FALSE(combo->isEnabled());
+            ASSERT_EQ(combo->count(), r.max + 1);
+            EXPECT_EQ(combo->itemText(0), "0");
+            EXPECT_EQ(combo->itemText(r.max), QString::number(r.max));
+        }
+        EXPECT_EQ(child<QComboBox>(r.low)->currentText(), QString::number(r.defaultLow));
+        EXPECT_EQ(child<QComboBox>(r.high)->currentText(), QString::number(r.defaultHigh));
+        EXPECT_EQ(child<QLabel>(r.to)->text(), "至");
+        EXPECT_FALSE(enabled(r.to));
+    }
+    EXPECT_FALSE(enabled("Edit9"));
+    EXPECT_FALSE(enabled("Edit11"));
+    EXPECT_EQ(text("Edit8"), "5");
+    EXPECT_TRUE(child<QRadioButton>("RadioButton1")->isChecked());
+    for (const char* label : {"Label23", "Label25", "Edit1", "Edit2", "Edit3"})
+        EXPECT_TRUE(text(label).isEmpty()) << label;
+    EXPECT_EQ(child<QLabel>("Label25")->palette().color(QPalette::WindowText), QColor(Qt::red));
+    EXPECT_EQ(child<QLabel>("SeSkinLabel1")->text(), "\"单个和值\"供用户输入不连续和值，和值之间用\"，\" 间隔");
+
+    const std::pair<const char*, bool> buttons[] = {
+        {"SpeedButton2", true}, {"SpeedButton12", false}, {"SeSkinButton1", false}, {"SpeedButton1", true},
+        {"SpeedButton3", true}, {"SpeedButton13", false}, {"SpeedButton11", true}};
+    for (auto [name, on] : buttons)
+        EXPECT_EQ(enabled(name), on) << name;
+
+    for (const char* grid : {"StringGrid1", "StringGrid2"}) {
+        auto* view = child<QTableView>(grid);
+        const QAbstractItemModel* model = view->model();
+        EXPECT_EQ(model->headerData(0, Qt::Horizontal).toString(), "注号");
+        EXPECT_EQ(model->headerData(1, Qt::Horizontal).toString(), "投注号码");
+        EXPECT_EQ(model->headerData(2, Qt::Horizontal).toString(), "和值");
+        EXPECT_EQ(view->columnWidth(0), 40);
+        EXPECT_EQ(view->columnWidth(1), 65);
+        EXPECT_EQ(view->columnWidth(2), 40);
+        EXPECT_EQ(view->verticalHeader()->defaultSectionSize(), 18);
+        EXPECT_EQ(model->rowCount(), 9); // ten rows with the header
+    }
+}
+
+TEST_F(SelectTest, PanelsKeepTheSelectionOrderAndTheirColour)
+{
+    auto* five = child<DigitPanel>("Panel8");
+    pick(0, "52");
+    EXPECT_EQ(text("Edit1"), "52");
+    EXPECT_EQ(five->palette().color(QPalette::Window), QColor(0, 255, 255));
+    pick(0, "5");
+    EXPECT_EQ(text("Edit1"), "2");
+    EXPECT_FALSE(five->isSelectedColour());
+
+    pick(1, "7");
+    click("SpeedButton21");
+    EXPECT_EQ(text("Edit2"), "0123456789");
+    for (const char* panel : {"Panel16", "Panel22", "Panel13", "Panel15"})
+        EXPECT_TRUE(child<DigitPanel>(panel)->isSelectedColour()) << panel;
+    pick(1, "3");
+    EXPECT_EQ(text("Edit2"), "012456789");
+
+    click("SpeedButton6"); // 清 on an empty row
+    EXPECT_EQ(text("Edit3"), "");
+    pick(2, "90");
+    click("SpeedButton6");
+    EXPECT_EQ(text("Edit3"), "");
+    EXPECT_FALSE(child<DigitPanel>("Panel25")->isSelectedColour());
+    EXPECT_FALSE(child<DigitPanel>("Panel26")->isSelectedColour());
+    EXPECT_EQ(text("Edit1"), "2"); // other rows untouched
+}
+
+TEST_F(SelectTest, TickingEnablesARangeAndUntickingKeepsItsValues)
+{
+    tick("CheckBox4");
+    EXPECT_TRUE(enabled("ComboBox3") && enabled("ComboBox4") && enabled("Label17"));
+    setRange("ComboBox3", 3, "ComboBox4", 5);
+    tick("CheckBox4");
+    EXPECT_FALSE(enabled("ComboBox3") || enabled("ComboBox4") || enabled("Label17"));
+    tick("CheckBox4");
+    EXPECT_EQ(child<QComboBox>("ComboBox3")->currentText(), "3");
+    EXPECT_EQ(child<QComboBox>("ComboBox4")->currentText(), "5");
+
+    tick("CheckBox11");
+    EXPECT_TRUE(enabled("Edit9"));
+    tick("CheckBox11");
+    EXPECT_FALSE(enabled("Edit9"));
+}
+
+TEST_F(SelectTest, SumRangeAndSingleSumsExcludeEachOther)
+{
+    tick("CheckBox1");
+    tick("CheckBox12");
+    EXPECT_EQ(dialogs.messages(), QStringList({SelectText::kSumExclusion}));
+    EXPECT_FALSE(child<QCheckBox>("CheckBox12")->isChecked());
+    EXPECT_FALSE(enabled("Edit11"));
+    EXPECT_TRUE(child<QCheckBox>("CheckBox1")->isChecked());
+
+    tick("CheckBox1"); // off
+    tick("CheckBox12");
+    EXPECT_TRUE(enabled("Edit11"));
+    tick("CheckBox1");
+    EXPECT_EQ(dialogs.messages().size(), 2);
+    EXPECT_FALSE(child<QCheckBox>("CheckBox1")->isChecked());
+    EXPECT_FALSE(enabled("ComboBox9"));
+    EXPECT_TRUE(child<QCheckBox>("CheckBox12")->isChecked());
+}
+
+TEST_F(SelectTest, KeyFiltersAcceptOnlyTheirCharacters)
+{
+    tick("CheckBox11");
+    auto* limit = child<QLineEdit>("Edit9");
+    QTest::keyClicks(limit, "12a3,4567");
+    EXPECT_EQ(limit->text(), "1234567");
+    QTest::keyClicks(limit, "8");
+    EXPECT_EQ(limit->text(), "1234567");
+    QTest::keyClick(limit, Qt::Key_Backspace);
+    EXPECT_EQ(limit->text(), "123456");
+    QTest::keyClicks(limit, "7");
+    limit->selectAll();
+    QTest::keyClicks(limit, "9");
+    EXPECT_EQ(limit->text(), "9");
+
+    auto* count = child<QLineEdit>("Edit8");
+    count->clear();
+    QTest::keyClicks(count, "-1x2 ");
+    EXPECT_EQ(count->text(), "12");
+
+    tick("CheckBox12");
+    auto* sums = child<QLineEdit>("Edit11");
+    QTest::keyClicks(sums, "3a,15;");
+    EXPECT_EQ(sums->text(), "3,15");
+}
+
+} // namespace

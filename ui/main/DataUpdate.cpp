@@ -1,0 +1,229 @@
+#include "ui/main/DataUpdate.h"
+
+#include "exchange/DownloadList.h"
+#include "exchange/ResultPage.h"
+#include "store/DrawStore.h"
+#include "ui/main/Main.h"
+#include "ui/widgets/CommandGuard.h"
+#include "ui/widgets/Dialogs.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QUrl>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+
+const QString TFrm_DataUpdate::kAskHistory = QStringLiteral("2003-2008年历史数据较多，更新耗时将会较长，继续更新吗？");
+const QString TFrm_DataUpdate::kDownloading = QStringLiteral("正在下载最新数据，请稍等...");
+const QString TFrm_DataUpdate::kAnalysing = QStringLiteral("最新数据下载完毕，正在分析，请稍等...");
+const QString TFrm_DataUpdate::kUpdated = QStringLiteral("最新数据更新完毕！");
+const QString TFrm_DataUpdate::kNothingNew = QStringLiteral("未发现更新开奖号码，请稍后再试！");
+const QString TFrm_DataUpdate::kNoAddress =
+    QStringLiteral("下载地址为空，请在 user/DownUpdate.txt 中填写开奖结果网页的地址！");
+
+namespace {
+
+template <typename T> T* named(T* widget, const char* name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QString issueLabel(Game game)
+{
+    return game == Game::Fucai ? QStringLiteral("3D期数:") : QStringLiteral("排列3期数:");
+}
+
+} // namespace
+
+TFrm_DataUpdate::TFrm_DataUpdate(TFrmMain& main, DrawStore& store, Dialogs& dialogs, QString listPath, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint),
+      m_main(main), m_store(store), m_dialogs(dialogs), m_listPath(std::move(listPath))
+{
+    setObjectName("Frm_DataUpdate");
+    setWindowTitle(QStringLiteral("最新开奖号码下载"));
+
+    SeSkinGroupBox1 = named(new QGroupBox(QStringLiteral("更新种类"), this), "SeSkinGroupBox1");
+    SeSkinRadioButton2 =
+        named(new QRadioButton(QStringLiteral("最新开奖数据更新"), SeSkinGroupBox1), "SeSkinRadioButton2");
+    SeSkinRadioButton2->setChecked(true);
+    SeSkinLabel1 = named(new QLabel(QStringLiteral("仅更新最新15天内开奖数据"), SeSkinGroupBox1), "SeSkinLabel1");
+    SeSkinRadioButton1 = named(new QRadioButton(QStringLiteral("历史数据更新"), SeSkinGroupBox1), "SeSkinRadioButton1");
+    SeSkinLabel2 =
+        named(new QLabel(QStringLiteral("将更新所有历史期数，耗时将会很长"), SeSkinGroupBox1), "SeSkinLabel2");
+    for (QLabel* label : {SeSkinLabel1, SeSkinLabel2}) {
+        label->setWordWrap(true);
+        label->setIndent(20);
+        label->setStyleSheet(QStringLiteral("color: gray;"));
+    }
+    auto* kinds = new QVBoxLayout(SeSkinGroupBox1);
+    kinds->addWidget(SeSkinRadioButton2);
+    kinds->addWidget(SeSkinLabel1);
+    kinds->addSpacing(12);
+    kinds->addWidget(SeSkinRadioButton1);
+    kinds->addWidget(SeSkinLabel2);
+    kinds->addStretch();
+
+    ListBox1 = named(new QListWidget(this), "ListBox1");
+    // A history page logs thousands of lines: one height for all keeps each addition cheap.
+    ListBox1->setUniformItemSizes(true);
+    SeSkinButton1 = named(new QPushButton(QStringLiteral("下载地址设置"), this), "SeSkinButton1");
+    SpeedButton1 = named(new QPushButton(QStringLiteral("开始下载"), this), "SpeedButton1");
+    SpeedButton2 = named(new QPushButton(QStringLiteral("退出"), this), "SpeedButton2");
+    // The address list is edited outside the program; this button does nothing.
+    SeSkinButton1->setAutoDefault(false);
+    SpeedButton1->setAutoDefault(false);
+    SpeedButton2->setAutoDefault(false);
+    connect(SpeedButton1, &QPushButton::clicked, this, &TFrm_DataUpdate::SpeedButton1Click);
+    connect(SpeedButton2, &QPushButton::clicked, this, &TFrm_DataUpdate::SpeedButton2Click);
+
+    Memo1 = named(new QPlainTextEdit(this), "Memo1");
+    Memo1->hide();
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(SeSkinButton1);
+    buttons->addStretch();
+    buttons->addWidget(SpeedButton1);
+    buttons->addWidget(SpeedButton2);
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(SeSkinGroupBox1, 0, 0);
+    layout->addWidget(ListBox1, 0, 1);
+    layout->setColumnStretch(0, 4);
+    layout->setColumnStretch(1, 5);
+    layout->addLayout(buttons, 1, 0, 1, 2);
+    setFixedSize(482, 301);
+}
+
+// The page must go before its profile.
+TFrm_DataUpdate::~TFrm_DataUpdate()
+{
+    delete WebBrowser1;
+}
+
+void TFrm_DataUpdate::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TFrm_DataUpdate::FormShow()
+{
+    m_found = false;
+    m_waiting = true;
+}
+
+void TFrm_DataUpdate::SpeedButton1Click()
+{
+    QStringList lines;
+    try {
+        lines = readDownloadList(m_listPath);
+    } catch (const DownloadListError& error) {
+        m_dialogs.critical(this, error.text());
+        return;
+    }
+    Memo1->setPlainText(lines.join(QLatin1Char('\n')));
+    const bool history = SeSkinRadioButton1->isChecked();
+    if (history && !m_dialogs.askOkCancel(this, QStringLiteral("提示"), kAskHistory))
+        return;
+    const QString address = downloadAddress(lines, m_store.game(), history);
+    if (address.isEmpty()) {
+        m_dialogs.message(this, kNoAddress);
+        return;
+    }
+    log(kDownloading);
+    loadPage(address);
+    SpeedButton1->setEnabled(false);
+}
+
+void TFrm_DataUpdate::loadPage(const QString& address)
+{
+    if (!WebBrowser1) {
+        // Off the record, without a cache: every download sees the page as it is now.
+        auto* profile = new QWebEngineProfile(this);
+        profile->setHttpCacheType(QWebEngineProfile::NoCache);
+        WebBrowser1 = new QWebEnginePage(profile, this);
+        WebBrowser1->setObjectName("WebBrowser1");
+        connect(WebBrowser1, &QWebEnginePage::loadStarted, this, &TFrm_DataUpdate::WebBrowser1NavigateComplete2);
+        connect(WebBrowser1, &QWebEnginePage::loadFinished, this, &TFrm_DataUpdate::WebBrowser1DownloadComplete);
+    }
+    WebBrowser1->load(QUrl::fromUserInput(address));
+}
+
+void TFrm_DataUpdate::SpeedButton2Click()
+{
+    close();
+}
+
+void TFrm_DataUpdate::WebBrowser1NavigateComplete2()
+{
+    m_waiting = false;
+}
+
+void TFrm_DataUpdate::WebBrowser1DownloadComplete()
+{
+    if (m_waiting || !WebBrowser1)
+        return;
+    log(kAnalysing);
+    // Later events of this page are ignored; a failed reading clears it again.
+    m_waiting = true;
+    WebBrowser1->runJavaScript(QStringLiteral("document.documentElement.innerText"),
+                               [this](const QVariant& text) { pageTextRead(text); });
+}
+
+void TFrm_DataUpdate::pageTextRead(const QVariant& text)
+{
+    if (text.typeId() != QMetaType::QString) {
+        m_waiting = false; // no document yet: the next event of this page reads it
+        SpeedButton1->setEnabled(true);
+        return;
+    }
+    processPageText(text.toString());
+}
+
+void TFrm_DataUpdate::processPageText(const QString& text)
+{
+    const Game game = m_store.game();
+    runGuarded(m_dialogs, this, [&] {
+        {
+            const std::vector<PageDraw> draws = readResultPage(toGbk(text), game);
+            // The grid is reloaded and the file synced once, when the last draw of the page is in.
+            TFrmMain::EntryBatch batch(m_main);
+            DrawStore::DeferredSync sync(m_store);
+            for (const PageDraw& draw : draws) {
+                if (m_store.issueExists(draw.issue))
+                    continue;
+                m_main.Edit3->setText(draw.issue);
+                m_main.Edit4->setText(draw.number);
+                m_main.AnnounceEntry = false;
+                m_main.SpeedButton13Click();
+                m_main.AnnounceEntry = true;
+                log(issueLabel(game) + draw.issue);
+                log(QStringLiteral("开奖号码:") + draw.number);
+                m_found = true;
+            }
+        }
+        if (m_found) {
+            log(kUpdated);
+            m_dialogs.message(this, kUpdated);
+        } else {
+            m_dialogs.message(this, kNothingNew);
+        }
+    });
+    ListBox1->scrollToBottom();
+    SpeedButton1->setEnabled(true);
+    emit pageProcessed();
+}
+
+void TFrm_DataUpdate::log(const QString& line)
+{
+    ListBox1->addItem(line);
+}

@@ -1,0 +1,154 @@
+#include "ui/select/SelectControls.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QScreen>
+#include <algorithm>
+
+void prepareFixedDialog(QDialog* dialog, const char* name, const QString& caption, const QString& family, int pixelSize)
+{
+    dialog->setObjectName(QString::fromLatin1(name));
+    dialog->setWindowTitle(caption);
+    dialog->setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    QFont font = dialog->font();
+    if (!family.isNull())
+        font.setFamily(family);
+    font.setPixelSize(pixelSize);
+    dialog->setFont(font);
+}
+
+void centreOnScreen(QWidget* window)
+{
+    if (const QScreen* screen = window->screen()) {
+        QRect frame = window->frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window->move(frame.topLeft());
+    }
+}
+
+const QColor DigitPanel::kSelected(0, 255, 255);
+
+DigitPanel::DigitPanel(const char* name, int digit, QWidget* parent) : QLabel(QString::number(digit), parent)
+{
+    setObjectName(QString::fromLatin1(name));
+    setAlignment(Qt::AlignCenter);
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setAutoFillBackground(true);
+    setCursor(Qt::PointingHandCursor);
+    setSelectedColour(false);
+}
+
+bool DigitPanel::isSelectedColour() const
+{
+    return palette().color(QPalette::Window) == kSelected;
+}
+
+void DigitPanel::setSelectedColour(bool selected)
+{
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, selected ? kSelected : QPalette().color(QPalette::Button));
+    setPalette(colours);
+}
+
+void DigitPanel::mouseReleaseEvent(QMouseEvent* event)
+{
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+RangeCondition RangeControls::value() const
+{
+    return {box->isChecked(), low->currentText().toInt(), high->currentText().toInt()};
+}
+
+void RangeControls::applyTick() const
+{
+    const bool on = box->isChecked();
+    low->setEnabled(on);
+    high->setEnabled(on);
+    to->setEnabled(on);
+}
+
+RangeControls makeRange(QWidget* parent, const char* boxName, const QString& caption, const char* lowName,
+                        const char* toName, const char* highName, int max, int defaultLow, int defaultHigh)
+{
+    RangeControls range;
+    range.box = new QCheckBox(caption, parent);
+    range.box->setObjectName(QString::fromLatin1(boxName));
+    range.to = new QLabel(QStringLiteral("至"), parent);
+    range.to->setObjectName(QString::fromLatin1(toName));
+    range.to->setAlignment(Qt::AlignCenter);
+    QStringList values;
+    for (int i = 0; i <= max; ++i)
+        values << QString::number(i);
+    const std::pair<QComboBox**, const char*> lists[] = {{&range.low, lowName}, {&range.high, highName}};
+    for (const auto& [list, name] : lists) {
+        *list = new QComboBox(parent);
+        (*list)->setObjectName(QString::fromLatin1(name));
+        (*list)->addItems(values);
+        (*list)->setMaxVisibleItems(12);
+    }
+    range.low->setCurrentIndex(defaultLow);
+    range.high->setCurrentIndex(defaultHigh);
+    range.applyTick();
+    return range;
+}
+
+void placeRange(const RangeControls& range, int x, int y, int boxWidth)
+{
+    range.box->setGeometry(x, y, boxWidth, 20);
+    range.low->setGeometry(x + boxWidth, y, 46, 20);
+    range.to->setGeometry(x + boxWidth + 46, y, 20, 20);
+    range.high->setGeometry(x + boxWidth + 66, y, 46, 20);
+}
+
+namespace {
+
+class KeyFilter : public QObject
+{
+public:
+    KeyFilter(KeyFilterKind kind, QObject* parent) : QObject(parent), m_kind(kind) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        auto* edit = static_cast<QLineEdit*>(watched);
+        return !accepts(*key, *edit);
+    }
+
+private:
+    bool accepts(const QKeyEvent& key, const QLineEdit& edit) const
+    {
+        const QString text = key.text();
+        // Keys without a character (arrows, Home, Delete), focus moves and
+        // shortcuts such as pasting are no typing.
+        static const int passing[] = {Qt::Key_Backspace, Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Escape};
+        if (text.isEmpty() || key.modifiers().testFlag(Qt::ControlModifier) ||
+            std::find(std::begin(passing), std::end(passing), key.key()) != std::end(passing))
+            return true;
+        if (text.size() != 1)
+            return false;
+        const QChar c = text[0];
+        if (c.unicode() >= '0' && c.unicode() <= '9')
+            return m_kind == KeyFilterKind::SumList || edit.text().size() <= 6 || edit.hasSelectedText();
+        return m_kind == KeyFilterKind::SumList && c == QLatin1Char(',');
+    }
+
+    KeyFilterKind m_kind;
+};
+
+} // namespace
+
+void installKeyFilter(QLineEdit* edit, KeyFilterKind kind)
+{
+    edit->installEventFilter(new KeyFilter(kind, edit));
+}

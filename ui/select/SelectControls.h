@@ -1,0 +1,70 @@
+#pragma once
+
+// Small controls of the selection window: the clickable digit panels, the
+// range conditions and the key filters of the count and sum boxes.
+
+#include "core/Bet.h"
+
+#include <QLabel>
+
+class QCheckBox;
+class QDialog;
+class QComboBox;
+class QLineEdit;
+
+// Name, caption, a fixed border with the system menu only, and the font at
+// this pixel height (null family: the application's).
+void prepareFixedDialog(QDialog* dialog, const char* name, const QString& caption, const QString& family,
+                        int pixelSize);
+
+// Moves a window to the middle of its screen (called as it is shown).
+void centreOnScreen(QWidget* window);
+
+// A digit panel; its colour is its state (aqua selected, button face not).
+class DigitPanel : public QLabel
+{
+    Q_OBJECT
+public:
+    DigitPanel(const char* name, int digit, QWidget* parent);
+
+    static const QColor kSelected;
+    bool isSelectedColour() const;
+    void setSelectedColour(bool selected);
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// A range condition: tick box, low list, "至", high list.
+struct RangeControls
+{
+    QCheckBox* box = nullptr;
+    QComboBox* low = nullptr;
+    QLabel* to = nullptr;
+    QComboBox* high = nullptr;
+
+    RangeCondition value() const;
+    // Ticking enables the lists and "至"; unticking disables them and keeps the values.
+    void applyTick() const;
+};
+
+// Builds the four controls with their names, the list 0 .. max and the
+// default bounds; the lists start disabled.
+RangeControls makeRange(QWidget* parent, const char* boxName, const QString& caption, const char* lowName,
+                        const char* toName, const char* highName, int max, int defaultLow, int defaultHigh);
+
+// Places a range on one line at (x, y): box, low, "至", high.
+void placeRange(const RangeControls& range, int x, int y, int boxWidth);
+
+// Typing filter of a box: digits and backspace only (and the comma where
+// allowed). A counting box stops at 7 digits unless text is selected, which
+// the digit then replaces. Navigation keys and pasting are left alone.
+enum class KeyFilterKind
+{
+    Count,  // Edit8, Edit9
+    SumList // Edit11
+};
+void installKeyFilter(QLineEdit* edit, KeyFilterKind kind);

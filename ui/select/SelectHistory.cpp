@@ -1,0 +1,105 @@
+#include "ui/select/SelectHistory.h"
+
+#include "core/HistoryFilter.h"
+#include "core/SelectionText.h"
+#include "store/DrawStore.h"
+#include "ui/select/SelectControls.h"
+#include "ui/select/select.h"
+#include "ui/widgets/CommandGuard.h"
+#include "ui/widgets/Dialogs.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+TFrm_SelectHistory::TFrm_SelectHistory(DrawStore& store, Dialogs& dialogs, QWidget* parent)
+    : QDialog(parent), m_store(store), m_dialogs(dialogs)
+{
+    prepareFixedDialog(this, "Frm_SelectHistory", QStringLiteral("历史期数选择"), QString(), 12);
+
+    SeSkinGroupBox1 = new QGroupBox(QStringLiteral("请选择需要过滤的历史期数"), this);
+    SeSkinGroupBox1->setObjectName("SeSkinGroupBox1");
+    ComboBox1 = new QComboBox(SeSkinGroupBox1);
+    ComboBox1->setObjectName("ComboBox1");
+    SeSkinLabel1 = new QLabel(QStringLiteral("至"), SeSkinGroupBox1);
+    SeSkinLabel1->setObjectName("SeSkinLabel1");
+    ComboBox2 = new QComboBox(SeSkinGroupBox1);
+    ComboBox2->setObjectName("ComboBox2");
+    for (QComboBox* list : {ComboBox1, ComboBox2}) {
+        list->setMinimumWidth(90);
+        list->setMaxVisibleItems(15);
+    }
+    auto* range = new QHBoxLayout(SeSkinGroupBox1);
+    range->addWidget(ComboBox1, 1);
+    range->addWidget(SeSkinLabel1);
+    range->addWidget(ComboBox2, 1);
+
+    SeSkinButton1 = new QPushButton(QStringLiteral("确定"), this);
+    SeSkinButton1->setObjectName("SeSkinButton1");
+    SeSkinButton2 = new QPushButton(QStringLiteral("退出"), this);
+    SeSkinButton2->setObjectName("SeSkinButton2");
+    for (QPushButton* button : {SeSkinButton1, SeSkinButton2}) {
+        button->setAutoDefault(false);
+        button->setFixedSize(76, 26);
+    }
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(SeSkinButton1);
+    buttons->addWidget(SeSkinButton2);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(SeSkinGroupBox1);
+    layout->addStretch();
+    layout->addLayout(buttons);
+    setFixedSize(281, 150);
+
+    connect(SeSkinButton1, &QPushButton::clicked, this, &TFrm_SelectHistory::SeSkinButton1Click);
+    connect(SeSkinButton2, &QPushButton::clicked, this, &TFrm_SelectHistory::SeSkinButton2Click);
+}
+
+void TFrm_SelectHistory::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    centreOnScreen(this);
+    runGuarded(m_dialogs, this, [this] { FormShow(); });
+}
+
+void TFrm_SelectHistory::FormShow()
+{
+    const QStringList issues = m_store.issueList();
+    for (QComboBox* list : {ComboBox1, ComboBox2}) {
+        list->clear();
+        list->addItems(issues);
+    }
+    ComboBox1->setCurrentIndex(issues.isEmpty() ? -1 : 0);
+    ComboBox2->setCurrentIndex(int(issues.size()) - 1);
+}
+
+void TFrm_SelectHistory::SeSkinButton1Click()
+{
+    if (!m_select)
+        return;
+    runGuarded(m_dialogs, this, [this] {
+        const DrawnIssues drawn(m_store.numbersInRange(ComboBox1->currentText(), ComboBox2->currentText()));
+        BetList bets = m_select->manualBets();
+        const int removed = filterDrawnBets(bets, drawn, [&](const QString& bet, const QString& issue) {
+            // The list as thinned so far stays on show while the user decides.
+            m_select->showManualBets(bets);
+            return m_dialogs.askOkCancel(this, SelectText::kAskTitle, SelectText::askDrawn(bet, issue));
+        });
+        m_select->showManualBets(bets);
+        m_dialogs.message(this, SelectText::filtered(removed));
+        m_select->lowerFilteredCount(removed);
+        close();
+    });
+}
+
+void TFrm_SelectHistory::SeSkinButton2Click()
+{
+    close();
+}
