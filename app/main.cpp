@@ -2,6 +2,10 @@
 
 #include "exchange/OptionsFile.h"
 #include "store/DrawStore.h"
+#include "ui/analysis/DataAnalyse.h"
+#include "ui/analysis/DataCount.h"
+#include "ui/analysis/LanqiuYilou.h"
+#include "ui/analysis/Trend.h"
 #include "ui/main/DataUpdate.h"
 #include "ui/main/Itemset.h"
 #include "ui/main/StartUp.h"
@@ -35,15 +39,25 @@ int main(int argc, char** argv)
 
     // Windows that live for the whole run, created once in this order: bet
     // print, result download, history analysis, history filter, history
-    // statistics, trend analysis, options, omission statistics.
+    // statistics, trend analysis, options, omission statistics. The analysis
+    // windows read the default issue count the main window holds once shown.
+    const ShowCountSource showCount = [&mainWindow] { return mainWindow.DefaultShowCount; };
     TFrm_Print print(dialogs, &mainWindow);
     mainWindow.setPrintWindow(&print);
     TFrm_DataUpdate download(mainWindow, *store, dialogs, Options::downloadListPath(appDir), &mainWindow);
     mainWindow.setDownloadWindow(&download);
+    TFrm_DataAnalyse dataAnalyse(*store, dialogs, showCount, &mainWindow);
+    mainWindow.setDataAnalyseWindow(&dataAnalyse);
     TFrm_SelectHistory selectHistory(*store, dialogs, &mainWindow);
     mainWindow.setSelectHistoryWindow(&selectHistory);
+    TFrm_DataCount dataCount(*store, dialogs, &mainWindow);
+    mainWindow.setDataCountWindow(&dataCount);
+    TFrm_Trend trend(*store, dialogs, &mainWindow);
+    mainWindow.setTrendWindow(&trend);
     TFrm_itemset options(Options::optionsPath(appDir), dialogs, &mainWindow);
     mainWindow.setOptionsWindow(&options);
+    TFrm_LanqiuYilou omission(*store, dialogs, showCount, &mainWindow);
+    mainWindow.setOmissionWindow(&omission);
 
     mainWindow.show();
     return QApplication::exec();

@@ -8,6 +8,8 @@
 #include "core/DrawRecord.h"
 #include "core/HistoryFilter.h"
 #include "core/IssueList.h"
+#include "core/IssueRows.h"
+#include "core/Statistics.h"
 
 #include <QString>
 #include <QStringList>
@@ -94,6 +96,29 @@ public:
 
     QString latestNumber() const override;
     QString numberOfIssue(const QString& issue) const override;
+
+    // Analysis reads over the issue range qs>=first and qs<=last (text
+    // bounds; an empty first is met by every issue). Each is one statement
+    // (store/DrawStoreAnalysis.cpp).
+    // select qs,allnumber ... order by qs
+    std::vector<IssueNumber> issueNumbers(const QString& first, const QString& last) const;
+    // select kuadu,qs ... order by qs
+    std::vector<IssueValue> issueSpans(const QString& first, const QString& last) const;
+    // The distinct numbers and sums drawn in the range.
+    QStringList drawnNumbers(const QString& first, const QString& last) const;
+    std::vector<int> drawnSums(const QString& first, const QString& last) const;
+    // Draws per sum / per span, ascending, only values that occur.
+    std::vector<ValueCount> sumFrequency(const QString& first, const QString& last) const;
+    std::vector<ValueCount> spanFrequency(const QString& first, const QString& last) const;
+    // Per digit 0..9, the draws holding it in any position.
+    std::array<int, 10> digitDrawCounts(const QString& first, const QString& last) const;
+    // Reference answers with one statement per candidate (sum, number,
+    // digit, repeated number), the way these statistics were first written.
+    // Only the comparison test and the benchmark use them.
+    std::vector<int> sumsNeverDrawnPerCandidate(const QString& first, const QString& last) const;
+    QStringList numbersNeverDrawnPerCandidate(const QString& first, const QString& last) const;
+    std::array<int, 10> digitDrawCountsPerCandidate(const QString& first, const QString& last) const;
+    std::vector<RepeatedDraw> repeatedNumbersPerCandidate(const QString& first, const QString& last) const;
 
     void append(const DrawRecord& record); // one transaction
 

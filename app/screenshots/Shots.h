@@ -53,3 +53,4 @@ void mainWindowShots(const ShotContext& context);
 void selectShots(const ShotContext& context);
 // The result download before and after a run, the export window.
 void exchangeShots(const ShotContext& context);
+void analysisWindowShots(const ShotContext& context);

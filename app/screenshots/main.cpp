@@ -62,5 +62,6 @@ int main(int argc, char** argv)
     mainWindowShots(context);
     selectShots(context);
     exchangeShots(context);
+    analysisWindowShots(context);
     return 0;
 }

@@ -29,7 +29,11 @@ class QToolButton;
 class TFrm_Print;
 class TFrm_SelectHistory;
 class TFrm_DataUpdate;
+class TFrm_DataAnalyse;
+class TFrm_DataCount;
+class TFrm_LanqiuYilou;
 class TFrm_Splash;
+class TFrm_Trend;
 class TFrm_itemset;
 class TrendChartView;
 
@@ -63,6 +67,11 @@ public:
     private:
         TFrmMain& m_window;
     };
+    // Analysis windows created at start, shown by their menu items.
+    void setDataAnalyseWindow(TFrm_DataAnalyse* window) { m_dataAnalyseWindow = window; }
+    void setDataCountWindow(TFrm_DataCount* window) { m_dataCountWindow = window; }
+    void setTrendWindow(TFrm_Trend* window) { m_trendWindow = window; }
+    void setOmissionWindow(TFrm_LanqiuYilou* window) { m_omissionWindow = window; }
 
     // Process-wide values, set when the window is shown.
     QString ActiveTable() const;
@@ -209,6 +218,10 @@ private:
     TFrm_DataUpdate* m_downloadWindow = nullptr;
     int m_entryBatchDepth = 0;
     bool m_gridReloadDeferred = false;
+    TFrm_DataAnalyse* m_dataAnalyseWindow = nullptr;
+    TFrm_DataCount* m_dataCountWindow = nullptr;
+    TFrm_Trend* m_trendWindow = nullptr;
+    TFrm_LanqiuYilou* m_omissionWindow = nullptr;
     int m_digitColumnWidth = 13;
     // The grid's view state.
     bool m_highlightOn = false;

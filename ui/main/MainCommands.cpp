@@ -2,6 +2,11 @@
 // tools and help.
 #include "store/Database.h"
 #include "store/DrawStore.h"
+#include "ui/analysis/DataAnalyse.h"
+#include "ui/analysis/DataCount.h"
+#include "ui/analysis/IsPrize.h"
+#include "ui/analysis/LanqiuYilou.h"
+#include "ui/analysis/Trend.h"
 #include "ui/main/About.h"
 #include "ui/main/DataUpdate.h"
 #include "ui/main/ExternalPrograms.h"
@@ -166,9 +171,34 @@ void TFrmMain::N41Click()
     m_dialogs.exec(m_downloadWindow);
 }
 
-// Windows still to come open nothing yet.
-void TFrmMain::N27Click() {}
-void TFrmMain::N7Click() {}
-void TFrmMain::N2Click() {}
-void TFrmMain::N10Click() {}
-void TFrmMain::N11Click() {}
+// Prize check: a new window at every opening, so it starts empty.
+void TFrmMain::N27Click()
+{
+    TFrm_IsPrize window(
+        m_store, m_dialogs, [this] { return DefaultShowCount; }, this);
+    m_dialogs.exec(&window);
+}
+
+void TFrmMain::N7Click()
+{
+    if (m_dataCountWindow)
+        m_dialogs.exec(m_dataCountWindow);
+}
+
+void TFrmMain::N2Click()
+{
+    if (m_dataAnalyseWindow)
+        m_dialogs.exec(m_dataAnalyseWindow);
+}
+
+void TFrmMain::N10Click()
+{
+    if (m_trendWindow)
+        m_dialogs.exec(m_trendWindow);
+}
+
+void TFrmMain::N11Click()
+{
+    if (m_omissionWindow)
+        m_dialogs.exec(m_omissionWindow);
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+// Checking bets against the number drawn in one issue: a bet wins when its
+// three characters equal the drawn number position by position.
+
+#include <QStringList>
+
+namespace PrizeText {
+extern const QString kAskIssue;     // "请输入彩票期数！"
+extern const QString kNoNumber;     // single query, empty number box
+extern const QString kBadNumber;    // single query, not three characters
+extern const QString kNoBets;       // batch query, empty list
+extern const QString kWon;          // single query, a win
+extern const QString kNoWin;        // either query, nothing won
+extern const QString kIssueMissing; // the issue is not stored
+QString badLine(int line);          // batch line `line` (from 1) is no bet
+QString batchWon(int wins);         // batch query, `wins` first prizes
+} // namespace PrizeText
+
+// The message of a single query of `bet` against `drawn`, the number of the
+// chosen issue (empty when the issue is not stored).
+QString SinglePrizeMessage(const QString& bet, const QString& drawn);
+
+// The messages of a batch query, in the order shown: one per line that
+// cannot be checked against a missing issue, then the summary. A line that
+// is not three characters or not an integer ends the query at once with its
+// line message and no summary.
+QStringList BatchPrizeMessages(const QStringList& lines, const QString& drawn);
+
+// The lines of a list as the user typed them; a final line break does not
+// start another line.
+QStringList BetLines(const QString& text);

@@ -1,0 +1,135 @@
+#include "core/Omission.h"
+#include "core/PrizeCheck.h"
+#include "core/Statistics.h"
+#include "core/TrendAnalysis.h"
+#include "tests/support/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(Statistics, RepeatedNumbersListEveryIssueByAscendingCount)
+{
+    const std::vector<IssueNumber> draws{{"1", "777"}, {"2", "123"}, {"3", "777"}, {"4", "456"},
+                                         {"5", "123"}, {"6", "777"}, {"7", "456"}, {"8", "999"}};
+    const std::vector<RepeatedDraw> expected{{"2", "123", 2}, {"5", "123", 2}, {"4", "456", 2}, {"7", "456", 2},
+                                             {"1", "777", 3}, {"3", "777", 3}, {"6", "777", 3}};
+    EXPECT_EQ(RepeatedNumbers(draws), expected);
+    EXPECT_TRUE(RepeatedNumbers({{"1", "123"}, {"2", "456"}}).empty());
+}
+
+TEST(Statistics, NeverDrawnListsCompareWithTheFullSet)
+{
+    EXPECT_EQ(SumsNeverDrawn({27, 0, 5, 5}).size(), 25u);
+    EXPECT_EQ(SumsNeverDrawn({}).front(), 0);
+    EXPECT_EQ(SumsNeverDrawn({}).back(), 27);
+    std::vector<int> every;
+    for (int s = 0; s <= 27; ++s)
+        every.push_back(s);
+    EXPECT_TRUE(SumsNeverDrawn(every).empty());
+
+    const QStringList missing = NumbersNeverDrawn({"007"});
+    EXPECT_EQ(missing.size(), 999);
+    EXPECT_EQ(missing.first(), "000");
+    EXPECT_FALSE(missing.contains("007"));
+    EXPECT_EQ(NumbersNeverDrawn({}).size(), 1000);
+    // A stored text that is no candidate takes none away.
+    EXPECT_EQ(NumbersNeverDrawn({"7", "0007", "abc"}).size(), 1000);
+}
+
+TEST(Statistics, PercentMarks)
+{
+    EXPECT_EQ(PercentOfTotal(1, 8), "12.5 %");
+    EXPECT_EQ(PercentOfTotal(1, 3), "33.33 %");
+    EXPECT_EQ(PercentOfTotal(2, 2), "100 %");
+    EXPECT_EQ(PercentOfTotal(0, 0), "0 %");
+}
+
+TEST(Omission, CountsRunsFromTheFirstDrawOfTheRange)
+{
+    const OmissionTable t = OmissionOf({{"1", "123"}, {"2", "456"}, {"3", "123"}});
+    ASSERT_EQ(t.omissions.size(), 3u);
+    auto column = [&](int digit) {
+        return std::vector{t.omissions[0][digit], t.omissions[1][digit], t.omissions[2][digit]};
+    };
+    EXPECT_EQ(column(0), (std::vector{1, 2, 3}));
+    EXPECT_EQ(column(1), (std::vector{0, 1, 0}));
+    EXPECT_EQ(column(4), (std::vector{1, 0, 1}));
+    EXPECT_EQ((std::array{t.largest[0], t.largest[1], t.largest[4]}), (std::array{3, 1, 1}));
+    EXPECT_EQ((std::array{t.occurrences[0], t.occurrences[1], t.occurrences[4]}), (std::array{0, 2, 1}));
+}
+
+TEST(Omission, RepeatedDigitsHitOnceAndCountPerPosition)
+{
+    const OmissionTable t = OmissionOf({{"1", "777"}});
+    EXPECT_EQ(t.occurrences[7], 3);
+    EXPECT_EQ(t.largest[7], 0);
+    for (int digit : {0, 1, 2, 3, 4, 5, 6, 8, 9}) {
+        EXPECT_EQ(t.omissions[0][digit], 1);
+        EXPECT_EQ(t.largest[digit], 1);
+    }
+    const OmissionTable empty = OmissionOf({});
+    EXPECT_TRUE(empty.omissions.empty());
+    EXPECT_EQ(empty.largest, DigitCounts{});
+}
+
+TEST(Trend, PrimeAndRouteClassesWithTheirTitles)
+{
+    const std::vector<IssueNumber> draws{{"1", "123"}, {"2", "480"}};
+    const PositionTrends primes = PrimeTrend(draws);
+    for (int p = 0; p < 3; ++p)
+        EXPECT_EQ(primes.values[p], (std::vector{1, 0})) << p;
+    EXPECT_EQ(primes.titles[0], "第一位走势图  （其中质数1个,和数1个）");
+    EXPECT_EQ(primes.titles[2], "第三位走势图  （其中质数1个,和数1个）");
+
+    const PositionTrends routes = RouteTrend(draws);
+    EXPECT_EQ(routes.values[0], (std::vector{1, 1}));
+    EXPECT_EQ(routes.values[1], (std::vector{2, 2}));
+    EXPECT_EQ(routes.values[2], (std::vector{0, 0}));
+    EXPECT_EQ(routes.titles[2], "第三位走势图  （其中0路2个,1路0个,2路0个）");
+    EXPECT_EQ(routes.titles[1], "第二位走势图  （其中0路0个,1路0个,2路2个）");
+
+    EXPECT_EQ(PrimeTrend({}).titles[1], "第二位走势图  （其中质数0个,和数0个）");
+    EXPECT_EQ(PrimeClassOf('9'), 0);
+    EXPECT_EQ(RouteOf('9'), 0);
+    EXPECT_EQ(PrimeClassOf('1'), 1);
+    EXPECT_EQ(RouteOf('1'), 1);
+}
+
+struct BatchCase
+{
+    QStringList lines;
+    QString drawn;
+    QStringList messages;
+};
+
+TEST(PrizeCheck, BatchMessagesInOrder)
+{
+    const QString missing = PrizeText::kIssueMissing;
+    const BatchCase cases[] = {
+        {{"123", "012", "999"}, "012", {PrizeText::batchWon(1)}},
+        {{"210"}, "012", {PrizeText::kNoWin}},
+        // A bad line stops the query with no summary, even after a win.
+        {{"012", "12", "012"}, "012", {PrizeText::badLine(2)}},
+        {{"123", "", "456"}, "012", {PrizeText::badLine(2)}},
+        {{"1a2"}, "012", {PrizeText::badLine(1)}},
+        // A missing issue is reported per line, and the summary still follows.
+        {{"123", "456"}, "", {missing, missing, PrizeText::kNoWin}},
+        {{"123", "45"}, "", {missing, PrizeText::badLine(2)}},
+    };
+    for (const BatchCase& c : cases)
+        EXPECT_EQ(BatchPrizeMessages(c.lines, c.drawn), c.messages) << c.lines.join(',').toStdString();
+    EXPECT_EQ(PrizeText::batchWon(1), "恭喜，您有1注号码中了一等奖，请尽快去兑奖！");
+    EXPECT_EQ(PrizeText::badLine(2), "您输入的第2行查询号码有误，请重新输入查询号码！");
+}
+
+TEST(PrizeCheck, SingleMessageAndBetLines)
+{
+    EXPECT_EQ(SinglePrizeMessage("012", "012"), PrizeText::kWon);
+    EXPECT_EQ(SinglePrizeMessage("210", "012"), PrizeText::kNoWin);
+    EXPECT_EQ(SinglePrizeMessage("012", ""), PrizeText::kIssueMissing);
+    EXPECT_EQ(BetLines("123\n456\n"), QStringList({"123", "456"}));
+    EXPECT_EQ(BetLines("123\n\n456"), QStringList({"123", "", "456"}));
+}
+
+} // namespace

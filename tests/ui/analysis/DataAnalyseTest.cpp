@@ -1,0 +1,75 @@
+#include "ui/analysis/DataAnalyse.h"
+
+#include "tests/ui/analysis/AnalysisFixture.h"
+
+#include <QApplication>
+#include <QHeaderView>
+
+namespace {
+
+class DataAnalyseTest : public AnalysisWindowTest
+{
+protected:
+    TFrm_DataAnalyse& open()
+    {
+        window = std::make_unique<TFrm_DataAnalyse>(*store, dialogs, showCountSource);
+        window->show();
+        return *window;
+    }
+    QList<QStringList> run(const QString& first, const QString& last)
+    {
+        setRange(*window, "ComboBox1", first, "ComboBox2", last);
+        click(*window, "SpeedButton1");
+        return cells(*window, "StringGrid1");
+    }
+    std::unique_ptr<TFrm_DataAnalyse> window;
+};
+
+TEST_F(DataAnalyseTest, TitlesKeepTheirLeadingBlanks)
+{
+    open();
+    const QStringList t = titles(*window, "StringGrid1");
+    ASSERT_EQ(t.size(), 23);
+    EXPECT_EQ(t[0], "               期数");
+    EXPECT_EQ(t[2], "           新码");
+    EXPECT_EQ(t[9], "奇偶形态");
+    EXPECT_EQ(t[14], "          大码");
+    EXPECT_EQ(t[22], "         均值");
+    EXPECT_EQ(child<QTableView>(*window, "StringGrid1")->horizontalHeader()->height(), 40);
+    EXPECT_EQ(child<QTableView>(*window, "StringGrid1")->columnWidth(0), 50);
+    EXPECT_EQ(child<QTableView>(*window, "StringGrid1")->columnWidth(5), 30);
+    // Shown on the title row's last line, without the blanks.
+    EXPECT_EQ(child<QTableView>(*window, "StringGrid1")->model()->headerData(0, Qt::Horizontal).toString(), "期数");
+}
+
+TEST_F(DataAnalyseTest, RowsRelateEachDrawToThePreviousOneOfTheRange)
+{
+    seed({"999", "123", "234", "550"});
+    open();
+    // The range starts at "123": its row has no previous draw, although "999" is stored.
+    const auto rows = run("02", "04");
+    ASSERT_EQ(rows.size(), 3);
+    EXPECT_EQ(rows[0].mid(0, 7), QStringList({"02", "123", "0", "0", "0", "0", "0"}));
+    EXPECT_EQ(rows[1].mid(0, 7), QStringList({"03", "234", "3", "2", "1", "3", "4"}));
+    EXPECT_EQ(rows[2].mid(7),
+              QStringList({"2", "1", "110", "2", "0", "0", "1", "2", "1", "10", "0", "10", "0", "2", "10", "3"}));
+    EXPECT_EQ(run("03", "03").size(), 1);
+    QApplication::processEvents();
+    // The run keeps the designed column widths.
+    EXPECT_EQ(child<QTableView>(*window, "StringGrid1")->columnWidth(0), 50);
+    EXPECT_EQ(child<QTableView>(*window, "StringGrid1")->columnWidth(5), 30);
+    EXPECT_TRUE(run("04", "02").isEmpty());
+}
+
+TEST_F(DataAnalyseTest, ShortHistoryStartsAtTheFirstIssue)
+{
+    seedCount(10);
+    open();
+    EXPECT_EQ(child<QComboBox>(*window, "ComboBox1")->currentIndex(), 0);
+    EXPECT_EQ(child<QComboBox>(*window, "ComboBox2")->currentIndex(), 9);
+    showCount = "5";
+    open();
+    EXPECT_EQ(child<QComboBox>(*window, "ComboBox1")->currentIndex(), 3);
+}
+
+} // namespace

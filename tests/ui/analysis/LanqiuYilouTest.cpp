@@ -1,0 +1,109 @@
+#include "ui/analysis/LanqiuYilou.h"
+
+#include "tests/ui/analysis/AnalysisFixture.h"
+
+#include <QLabel>
+
+namespace {
+
+class LanqiuYilouTest : public AnalysisWindowTest
+{
+protected:
+    TFrm_LanqiuYilou& open()
+    {
+        window = std::make_unique<TFrm_LanqiuYilou>(*store, dialogs, showCountSource);
+        window->show();
+        return *window;
+    }
+    QList<QStringList> run(const QString& first, const QString& last)
+    {
+        setRange(*window, "cmb1", first, "cmb2", last);
+        click(*window, "SeSkinButton1");
+        return cells(*window, "SeSkinStringGrid1");
+    }
+    QString count() const { return child<QLabel>(*window, "Label3")->text(); }
+    std::unique_ptr<TFrm_LanqiuYilou> window;
+};
+
+TEST_F(LanqiuYilouTest, TableMarksHitsCountsOmissionsAndSumsUp)
+{
+    seed({"999", "123", "456", "123"});
+    open();
+    EXPECT_EQ(titles(*window, "SeSkinStringGrid1"),
+              QStringList({"期数", "0", "1", "2", "3", "4", "5", "6", "7", "8", "9"}));
+    const auto rows = run("02", "04");
+    EXPECT_EQ(count(), "3");
+    // Three draws, the empty row, the largest omissions, the occurrences.
+    ASSERT_EQ(rows.size(), 6);
+    EXPECT_EQ(rows[0], QStringList({"02", "1", "中", "中", "中", "1", "1", "1", "1", "1", "1"}));
+    EXPECT_EQ(rows[1], QStringList({"03", "2", "1", "1", "1", "中", "中", "中", "2", "2", "2"}));
+    EXPECT_EQ(rows[2], QStringList({"04", "3", "中", "中", "中", "1", "1", "1", "3", "3", "3"}));
+    EXPECT_EQ(rows[3], QStringList(11, QString()));
+    EXPECT_EQ(rows[4], QStringList({"最大遗漏", "3", "1", "1", "1", "1", "1", "1", "3", "3", "3"}));
+    EXPECT_EQ(rows[5], QStringList({"出现次数", "0", "2", "2", "2", "1", "1", "1", "0", "0", "0"}));
+}
+
+TEST_F(LanqiuYilouTest, SingleDrawAndEmptyRange)
+{
+    seed({"777"});
+    open();
+    auto rows = run("01", "01");
+    EXPECT_EQ(rows[0], QStringList({"01", "1", "1", "1", "1", "1", "1", "1", "中", "1", "1"}));
+    EXPECT_EQ(rows[3][8], "3");
+    EXPECT_EQ(rows[2][8], "0");
+
+    rows = run("02", "09");
+    EXPECT_EQ(count(), "0");
+    ASSERT_EQ(rows.size(), 3); // with the title row, four rows
+    EXPECT_EQ(rows[1], QStringList({"最大遗漏", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0"}));
+    EXPECT_EQ(rows[2][0], "出现次数");
+}
+
+TEST_F(LanqiuYilouTest, CellsCanBeEditedUntilTheNextRun)
+{
+    seed({"123"});
+    open();
+    run("01", "01");
+    auto* model = child<QTableView>(*window, "SeSkinStringGrid1")->model();
+    EXPECT_TRUE(model->setData(model->index(0, 5), "x"));
+    EXPECT_EQ(model->index(0, 5).data().toString(), "x");
+    run("01", "01");
+    EXPECT_EQ(model->index(0, 5).data().toString(), "1");
+}
+
+TEST_F(LanqiuYilouTest, DefaultRangeHoldsTheNewestNPlusOneDraws)
+{
+    seedCount(6);
+    showCount = "5";
+    open();
+    EXPECT_EQ(child<QComboBox>(*window, "cmb1")->currentIndex(), 0);
+    EXPECT_EQ(child<QComboBox>(*window, "cmb2")->currentIndex(), 5);
+    showCount = "3";
+    open();
+    EXPECT_EQ(child<QComboBox>(*window, "cmb1")->currentIndex(), 2);
+    showCount = "40";
+    open();
+    EXPECT_EQ(child<QComboBox>(*window, "cmb1")->currentIndex(), 0);
+}
+
+TEST(LanqiuYilouCells, DrawingRules)
+{
+    // A grid of 1 draw: titles, the draw, the empty row, 最大遗漏, 出现次数.
+    const int rows = 5;
+    auto hit = TFrm_LanqiuYilou::SeSkinStringGrid1DrawCell("中", "7", 8, 1, rows);
+    EXPECT_EQ(hit.text, "7");
+    EXPECT_EQ(hit.background, QColor(255, 0, 0));
+    auto omission = TFrm_LanqiuYilou::SeSkinStringGrid1DrawCell("3", "2", 3, 1, rows);
+    EXPECT_EQ(omission.color, QColor(177, 173, 254));
+    EXPECT_FALSE(omission.background.isValid());
+    auto issue = TFrm_LanqiuYilou::SeSkinStringGrid1DrawCell("01", "期数", 0, 1, rows);
+    EXPECT_EQ(issue.color, QColor(Qt::black));
+    auto largest = TFrm_LanqiuYilou::SeSkinStringGrid1DrawCell("3", "2", 3, 3, rows);
+    EXPECT_EQ(largest.color, QColor(Qt::black));
+    EXPECT_FALSE(largest.bold);
+    auto counts = TFrm_LanqiuYilou::SeSkinStringGrid1DrawCell("2", "2", 3, 4, rows);
+    EXPECT_EQ(counts.color, QColor(255, 0, 0));
+    EXPECT_TRUE(counts.bold);
+}
+
+} // namespace

@@ -1,0 +1,192 @@
+#include "ui/analysis/DataCount.h"
+
+#include "core/Statistics.h"
+#include "store/DrawStore.h"
+#include "ui/analysis/FrequencyBars.h"
+#include "ui/analysis/TextGrid.h"
+#include "ui/widgets/CommandGuard.h"
+#include "ui/widgets/Dialogs.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <array>
+#include <memory>
+
+const QString TFrm_DataCount::kPleaseWait = QStringLiteral("该功能需要较多时间，请耐心等待！");
+
+namespace {
+constexpr int kColumnWidth = 80;
+constexpr int kWideColumn = 100;
+} // namespace
+
+TFrm_DataCount::TFrm_DataCount(DrawStore& store, Dialogs& dialogs, QWidget* parent)
+    : AnalysisDialog(store, dialogs, parent), m_grid(new TextGridModel(this))
+{
+    setObjectName("Frm_DataCount");
+    setWindowTitle(QStringLiteral("历史数据统计"));
+    setWindowFlags(Qt::Dialog | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+
+    SeSkinGroupBox3 = named(new QGroupBox(QStringLiteral("请选择统计期数"), this), "SeSkinGroupBox3");
+    SeSkinComboBox1 = named(new QComboBox(SeSkinGroupBox3), "SeSkinComboBox1");
+    SeSkinLabel1 = named(new QLabel(QStringLiteral("至"), SeSkinGroupBox3), "SeSkinLabel1");
+    SeSkinComboBox2 = named(new QComboBox(SeSkinGroupBox3), "SeSkinComboBox2");
+    auto* range = new QHBoxLayout(SeSkinGroupBox3);
+    range->setContentsMargins(8, 4, 8, 4);
+    for (QComboBox* box : {SeSkinComboBox1, SeSkinComboBox2})
+        prepareIssueBox(box, true);
+    range->addWidget(SeSkinComboBox1, 1);
+    range->addWidget(SeSkinLabel1);
+    range->addWidget(SeSkinComboBox2, 1);
+
+    SeSkinGroupBox2 = named(new QGroupBox(QStringLiteral("请选择要统计的类别"), this), "SeSkinGroupBox2");
+    SeSkinRadioButton5 =
+        named(new QRadioButton(QStringLiteral("出现过两次以上的开奖号码"), SeSkinGroupBox2), "SeSkinRadioButton5");
+    SeSkinRadioButton6 =
+        named(new QRadioButton(QStringLiteral("未出现过的和值"), SeSkinGroupBox2), "SeSkinRadioButton6");
+    SeSkinRadioButton7 = named(new QRadioButton(QStringLiteral("和值频率统计"), SeSkinGroupBox2), "SeSkinRadioButton7");
+    SeSkinRadioButton8 =
+        named(new QRadioButton(QStringLiteral("单个数出现期数统计"), SeSkinGroupBox2), "SeSkinRadioButton8");
+    SeSkinRadioButton4 =
+        named(new QRadioButton(QStringLiteral("历期未出现的号码"), SeSkinGroupBox2), "SeSkinRadioButton4");
+    SeSkinRadioButton9 = named(new QRadioButton(QStringLiteral("跨度频率统计"), SeSkinGroupBox2), "SeSkinRadioButton9");
+    SeSkinRadioButton5->setChecked(true);
+    auto* kinds = new QGridLayout(SeSkinGroupBox2);
+    kinds->setContentsMargins(8, 2, 8, 2);
+    kinds->setVerticalSpacing(2);
+    kinds->addWidget(SeSkinRadioButton5, 0, 0);
+    kinds->addWidget(SeSkinRadioButton6, 0, 1);
+    kinds->addWidget(SeSkinRadioButton7, 0, 2);
+    kinds->addWidget(SeSkinRadioButton8, 1, 0);
+    kinds->addWidget(SeSkinRadioButton4, 1, 1);
+    kinds->addWidget(SeSkinRadioButton9, 1, 2);
+
+    SeSkinButton1 = named(new QPushButton(QStringLiteral("开始统计"), this), "SeSkinButton1");
+    SeSkinButton2 = named(new QPushButton(QStringLiteral("退出"), this), "SeSkinButton2");
+    connect(SeSkinButton1, &QPushButton::clicked, this, &TFrm_DataCount::SeSkinButton1Click);
+    connect(SeSkinButton2, &QPushButton::clicked, this, &TFrm_DataCount::SeSkinButton2Click);
+
+    Grid1 = textGridView(m_grid, "Grid1", kColumnWidth, 22, this);
+    Grid1->setItemDelegate(new CentredTextDelegate(Qt::blue, Grid1));
+    Grid1->setStyleSheet(QStringLiteral("QTableView { color: blue; }"));
+    DBChart1 = named(new FrequencyBars(this), "DBChart1");
+    DBChart1->setTitle(QStringLiteral("和值频率统计"));
+    DBChart1->hide();
+
+    // Range and buttons on top, the six choices below, results filling the rest.
+    auto* top = new QHBoxLayout;
+    top->addWidget(SeSkinGroupBox3, 1);
+    top->addSpacing(12);
+    top->addWidget(SeSkinButton1, 0, Qt::AlignBottom);
+    top->addWidget(SeSkinButton2, 0, Qt::AlignBottom);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 6, 8, 8);
+    layout->setSpacing(4);
+    layout->addLayout(top);
+    layout->addWidget(SeSkinGroupBox2);
+    layout->addWidget(Grid1, 1);
+    layout->addWidget(DBChart1, 1);
+    resize(627, 434);
+}
+
+void TFrm_DataCount::FormShow()
+{
+    fillIssueBoxes(m_store.packedIssueList(), {SeSkinComboBox1, SeSkinComboBox2});
+    // The whole history by default.
+    SeSkinComboBox1->setCurrentIndex(SeSkinComboBox1->count() > 0 ? 0 : -1);
+    SeSkinComboBox2->setCurrentIndex(SeSkinComboBox2->count() - 1);
+}
+
+void TFrm_DataCount::SeSkinButton1Click()
+{
+    const QString first = SeSkinComboBox1->currentText();
+    const QString last = SeSkinComboBox2->currentText();
+    runGuarded(m_dialogs, this, [&] { runStatistic(first, last); });
+}
+
+void TFrm_DataCount::runStatistic(const QString& first, const QString& last)
+{
+    // Asum is stored as an integer column already: no conversion runs first.
+    if (SeSkinRadioButton5->isChecked()) {
+        showRepeatedNumbers(first, last);
+    } else if (SeSkinRadioButton6->isChecked()) {
+        showSumsNeverDrawn(first, last);
+    } else if (SeSkinRadioButton7->isChecked()) {
+        DBChart1->setBars(m_store.sumFrequency(first, last));
+        showChart(QStringLiteral("和值频率统计"));
+    } else if (SeSkinRadioButton8->isChecked()) {
+        showDigitCounts(first, last);
+    } else if (SeSkinRadioButton9->isChecked()) {
+        DBChart1->setBars(m_store.spanFrequency(first, last));
+        showChart(QStringLiteral("跨度频率统计"));
+    } else if (SeSkinRadioButton4->isChecked()) {
+        showNumbersNeverDrawn(first, last);
+    }
+}
+
+void TFrm_DataCount::showRepeatedNumbers(const QString& first, const QString& last)
+{
+    auto rows = std::make_shared<std::vector<RepeatedDraw>>(RepeatedNumbers(m_store.issueNumbers(first, last)));
+    const QStringList titles{QStringLiteral("期数"), QStringLiteral("开奖号码"), QStringLiteral("出现次数")};
+    // With nothing repeated the grid still shows one empty row.
+    showGrid(titles, std::max<int>(1, int(rows->size())),
+             [rows](int row, int column) {
+                 if (row >= int(rows->size()))
+                     return QString();
+                 const RepeatedDraw& r = (*rows)[row];
+                 return column == 0 ? r.qs : column == 1 ? r.number : QString::number(r.count);
+             },
+             {{1, kWideColumn}});
+}
+
+void TFrm_DataCount::showSumsNeverDrawn(const QString& first, const QString& last)
+{
+    const std::vector<int> sums = SumsNeverDrawn(m_store.drawnSums(first, last));
+    showGrid({QStringLiteral("未出现过的和值")}, int(sums.size()),
+             [sums](int row, int) { return QString::number(sums[row]); }, {{0, kWideColumn}});
+}
+
+void TFrm_DataCount::showDigitCounts(const QString& first, const QString& last)
+{
+    const std::array<int, 10> counts = m_store.digitDrawCounts(first, last);
+    showGrid({QStringLiteral("号码"), QStringLiteral("出现过期数")}, 10,
+             [counts](int row, int column) { return QString::number(column == 0 ? row : counts[row]); });
+}
+
+void TFrm_DataCount::showNumbersNeverDrawn(const QString& first, const QString& last)
+{
+    m_dialogs.message(this, kPleaseWait);
+    const QStringList numbers = NumbersNeverDrawn(m_store.drawnNumbers(first, last));
+    showGrid({QStringLiteral("未出现过开奖号码")}, int(numbers.size()),
+             [numbers](int row, int) { return numbers[row]; }, {{0, kWideColumn}});
+}
+
+void TFrm_DataCount::showGrid(const QStringList& titles, int rows, std::function<QString(int, int)> cell,
+                              std::initializer_list<std::pair<int, int>> widths)
+{
+    m_grid->setTitles(titles);
+    m_grid->setTable(rows, std::move(cell));
+    for (int column = 0; column < titles.size(); ++column)
+        Grid1->setColumnWidth(column, kColumnWidth);
+    for (auto [column, width] : widths)
+        Grid1->setColumnWidth(column, width);
+    DBChart1->hide();
+    Grid1->show();
+}
+
+void TFrm_DataCount::showChart(const QString& title)
+{
+    DBChart1->setTitle(title);
+    Grid1->hide();
+    DBChart1->show();
+}
+
+void TFrm_DataCount::SeSkinButton2Click()
+{
+    close();
+}

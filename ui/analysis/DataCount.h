@@ -1,0 +1,51 @@
+#pragma once
+
+#include "ui/analysis/AnalysisDialog.h"
+
+#include <QStringList>
+#include <functional>
+
+class FrequencyBars;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QTableView;
+class TextGridModel;
+
+// The history statistics window: six statistics over an issue range, shown
+// in the grid or as a bar chart. Created once at start.
+class TFrm_DataCount : public AnalysisDialog
+{
+    Q_OBJECT
+public:
+    TFrm_DataCount(DrawStore& store, Dialogs& dialogs, QWidget* parent = nullptr);
+
+    void FormShow() override;
+    void SeSkinButton1Click(); // runs the selected statistic
+    void SeSkinButton2Click(); // close
+
+    static const QString kPleaseWait;
+
+private:
+    void runStatistic(const QString& first, const QString& last);
+    void showRepeatedNumbers(const QString& first, const QString& last);
+    void showSumsNeverDrawn(const QString& first, const QString& last);
+    void showDigitCounts(const QString& first, const QString& last);
+    void showNumbersNeverDrawn(const QString& first, const QString& last);
+    // Fills the grid and shows it instead of the chart; widths by column.
+    void showGrid(const QStringList& titles, int rows, std::function<QString(int, int)> cell,
+                  std::initializer_list<std::pair<int, int>> widths = {});
+    void showChart(const QString& title);
+
+    QGroupBox *SeSkinGroupBox3, *SeSkinGroupBox2;
+    QComboBox *SeSkinComboBox1, *SeSkinComboBox2;
+    QLabel* SeSkinLabel1;
+    QRadioButton *SeSkinRadioButton5, *SeSkinRadioButton6, *SeSkinRadioButton7, *SeSkinRadioButton8,
+        *SeSkinRadioButton4, *SeSkinRadioButton9;
+    QPushButton *SeSkinButton1, *SeSkinButton2;
+    TextGridModel* m_grid;
+    QTableView* Grid1;
+    FrequencyBars* DBChart1;
+};

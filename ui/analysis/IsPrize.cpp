@@ -1,0 +1,178 @@
+#include "ui/analysis/IsPrize.h"
+
+#include "core/ConversionError.h"
+#include "core/PrizeCheck.h"
+#include "store/Database.h"
+#include "store/DrawStore.h"
+#include "ui/widgets/CommandGuard.h"
+#include "ui/widgets/Dialogs.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+// The number drawn in `issue`, empty when the issue cannot be read: the
+// queries then answer that the issue is missing.
+QString drawnNumber(const DrawStore& store, const QString& issue)
+{
+    try {
+        return store.numberOfIssue(issue);
+    } catch (const DatabaseError&) {
+        return {};
+    }
+}
+
+} // namespace
+
+TFrm_IsPrize::TFrm_IsPrize(DrawStore& store, Dialogs& dialogs, ShowCountSource showCount, QWidget* parent)
+    : AnalysisDialog(store, dialogs, parent), m_showCount(std::move(showCount))
+{
+    setObjectName("Frm_IsPrize");
+    setWindowTitle(QStringLiteral("查询中奖情况"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    SeSkinPageControl1 = named(new QTabWidget(this), "SeSkinPageControl1");
+    SeSkinPageControl1->addTab(buildSingleTab(), QStringLiteral("单注查询"));
+    SeSkinPageControl1->addTab(buildBatchTab(), QStringLiteral("批量查询"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(SeSkinPageControl1);
+    setFixedSize(314, 220);
+}
+
+QWidget* TFrm_IsPrize::buildSingleTab()
+{
+    auto* page = named(new QWidget, "SeCustomTabSheet1");
+    SeSkinGroupBox1 = named(new QGroupBox(QStringLiteral("请输入您的号码"), page), "SeSkinGroupBox1");
+    Label1 = named(new QLabel(QStringLiteral("期数："), SeSkinGroupBox1), "Label1");
+    ComboBox1 = named(new QComboBox(SeSkinGroupBox1), "ComboBox1");
+    Label2 = named(new QLabel(QStringLiteral("号码："), SeSkinGroupBox1), "Label2");
+    Edit4 = named(new QLineEdit(SeSkinGroupBox1), "Edit4");
+    prepareIssueBox(ComboBox1, false);
+    Edit4->setMaxLength(3);
+    Edit4->installEventFilter(this);
+    auto* inputs = new QGridLayout(SeSkinGroupBox1);
+    inputs->addWidget(Label1, 0, 0);
+    inputs->addWidget(ComboBox1, 0, 1);
+    inputs->addWidget(Label2, 1, 0);
+    inputs->addWidget(Edit4, 1, 1);
+    inputs->setColumnStretch(1, 1);
+
+    BitBtn10 = named(new QPushButton(QStringLiteral("查询"), page), "BitBtn10");
+    BitBtn24 = named(new QPushButton(QStringLiteral("退出"), page), "BitBtn24");
+    connect(BitBtn10, &QPushButton::clicked, this, &TFrm_IsPrize::BitBtn10Click);
+    connect(BitBtn24, &QPushButton::clicked, this, &TFrm_IsPrize::BitBtn24Click);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(BitBtn10);
+    buttons->addWidget(BitBtn24);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(SeSkinGroupBox1);
+    layout->addStretch();
+    layout->addLayout(buttons);
+    return page;
+}
+
+QWidget* TFrm_IsPrize::buildBatchTab()
+{
+    auto* page = named(new QWidget, "SeCustomTabSheet2");
+    page->setToolTip(QStringLiteral("一行输入一注号码"));
+    Label3 = named(new QLabel(QStringLiteral("期数："), page), "Label3");
+    ComboBox2 = named(new QComboBox(page), "ComboBox2");
+    prepareIssueBox(ComboBox2, false);
+    SeSkinLabel1 = named(new QLabel(QStringLiteral("请一行输入一注号码："), page), "SeSkinLabel1");
+    SeSkinLabel1->setStyleSheet(QStringLiteral("color: blue;"));
+    Memo1 = named(new QPlainTextEdit(page), "Memo1");
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    SeSkinButton1 = named(new QPushButton(QStringLiteral("查询"), page), "SeSkinButton1");
+    SeSkinButton2 = named(new QPushButton(QStringLiteral("退出"), page), "SeSkinButton2");
+    connect(SeSkinButton1, &QPushButton::clicked, this, &TFrm_IsPrize::SeSkinButton1Click);
+    connect(SeSkinButton2, &QPushButton::clicked, this, &TFrm_IsPrize::BitBtn24Click);
+
+    auto* issue = new QHBoxLayout;
+    issue->addWidget(Label3);
+    issue->addWidget(ComboBox2, 1);
+    auto* left = new QVBoxLayout;
+    left->addLayout(issue);
+    left->addWidget(SeSkinLabel1);
+    left->addWidget(Memo1, 1);
+    auto* buttons = new QVBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(SeSkinButton1);
+    buttons->addWidget(SeSkinButton2);
+    auto* layout = new QHBoxLayout(page);
+    layout->addLayout(left, 1);
+    layout->addLayout(buttons);
+    return page;
+}
+
+void TFrm_IsPrize::FormShow()
+{
+    fillIssueBoxes(m_store.packedIssueList(), {ComboBox1, ComboBox2});
+    ComboBox2->setCurrentIndex(ComboBox2->count() - 1);
+    // N + 1 issues before the newest; a shorter history starts at the first.
+    selectIssueAt(ComboBox1, ComboBox2->currentIndex() - toIntStrict(m_showCount()) - 1);
+    SeSkinPageControl1->setCurrentIndex(0);
+}
+
+bool TFrm_IsPrize::Edit4KeyPress(const QString& key)
+{
+    if (key.size() != 1)
+        return false;
+    const QChar c = key[0];
+    return c == QLatin1Char('.') || (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
+           (c >= QLatin1Char('a') && c <= QLatin1Char('z'));
+}
+
+bool TFrm_IsPrize::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Edit4 && event->type() == QEvent::KeyPress)
+        return Edit4KeyPress(static_cast<QKeyEvent*>(event)->text());
+    return QDialog::eventFilter(watched, event);
+}
+
+void TFrm_IsPrize::BitBtn10Click()
+{
+    if (ComboBox1->currentIndex() < 0) {
+        m_dialogs.message(this, PrizeText::kAskIssue);
+        ComboBox1->setFocus();
+        return;
+    }
+    const QString bet = Edit4->text();
+    if (bet.isEmpty() || bet.size() != 3) {
+        m_dialogs.message(this, bet.isEmpty() ? PrizeText::kNoNumber : PrizeText::kBadNumber);
+        Edit4->setFocus();
+        return;
+    }
+    m_dialogs.message(this, SinglePrizeMessage(bet, drawnNumber(m_store, ComboBox1->currentText())));
+}
+
+void TFrm_IsPrize::SeSkinButton1Click()
+{
+    if (ComboBox2->currentIndex() < 0) {
+        m_dialogs.message(this, PrizeText::kAskIssue);
+        ComboBox2->setFocus();
+        return;
+    }
+    if (Memo1->toPlainText().isEmpty()) {
+        m_dialogs.message(this, PrizeText::kNoBets);
+        Memo1->setFocus();
+        return;
+    }
+    // One read for the whole list: every line is checked against the same draw.
+    const QString drawn = drawnNumber(m_store, ComboBox2->currentText());
+    for (const QString& text : BatchPrizeMessages(BetLines(Memo1->toPlainText()), drawn))
+        m_dialogs.message(this, text);
+}
+
+void TFrm_IsPrize::BitBtn24Click()
+{
+    close();
+}
