@@ -35,14 +35,6 @@ QString containsDigit(int digit)
     return QLatin1Char('%') + QString::number(digit) + QLatin1Char('%');
 }
 
-// Every analysis reads the range through an index holding the columns it
-// needs, so a long range is read from a few megabytes of index instead of
-// the whole table. Made on first use, for files made before it existed.
-void ensureAnalysisIndex(Database& db, const QString& table)
-{
-    db.exec(QStringLiteral("create index if not exists %1_analysis on %1 (qs, AllNumber, Asum, kuadu)").arg(table));
-}
-
 // One integer column of the range, in no particular order.
 std::vector<int> readIntegers(Statement& query)
 {
@@ -56,7 +48,6 @@ std::vector<int> readIntegers(Statement& query)
 
 std::vector<IssueNumber> DrawStore::issueNumbers(const QString& first, const QString& last) const
 {
-    ensureAnalysisIndex(db(), table());
     Statement query(db(), QStringLiteral("select qs,allnumber from %1 where %2 order by qs").arg(table(), kInRange));
     bindRange(query, first, last);
     std::vector<IssueNumber> rows;
@@ -67,7 +58,6 @@ std::vector<IssueNumber> DrawStore::issueNumbers(const QString& first, const QSt
 
 std::vector<IssueValue> DrawStore::issueSpans(const QString& first, const QString& last) const
 {
-    ensureAnalysisIndex(db(), table());
     Statement query(db(), QStringLiteral("select kuadu,qs from %1 where %2 order by qs").arg(table(), kInRange));
     bindRange(query, first, last);
     std::vector<IssueValue> rows;
@@ -78,7 +68,6 @@ std::vector<IssueValue> DrawStore::issueSpans(const QString& first, const QStrin
 
 QStringList DrawStore::drawnNumbers(const QString& first, const QString& last) const
 {
-    ensureAnalysisIndex(db(), table());
     Statement query(db(), QStringLiteral("select allnumber from %1 where %2").arg(table(), kInRange));
     bindRange(query, first, last);
     QStringList numbers;
@@ -90,7 +79,6 @@ QStringList DrawStore::drawnNumbers(const QString& first, const QString& last) c
 
 std::vector<int> DrawStore::drawnSums(const QString& first, const QString& last) const
 {
-    ensureAnalysisIndex(db(), table());
     Statement query(db(), QStringLiteral("select distinct Asum from %1 where %2").arg(table(), kInRange));
     bindRange(query, first, last);
     return readIntegers(query);
@@ -98,7 +86,6 @@ std::vector<int> DrawStore::drawnSums(const QString& first, const QString& last)
 
 std::vector<ValueCount> DrawStore::sumFrequency(const QString& first, const QString& last) const
 {
-    ensureAnalysisIndex(db(), table());
     Statement query(db(), QStringLiteral("select Asum from %1 where %2").arg(table(), kInRange));
     bindRange(query, first, last);
     return CountValues(readIntegers(query));
@@ -106,7 +93,6 @@ std::vector<ValueCount> DrawStore::sumFrequency(const QString& first, const QStr
 
 std::vector<ValueCount> DrawStore::spanFrequency(const QString& first, const QString& last) const
 {
-    ensureAnalysisIndex(db(), table());
     Statement query(db(), QStringLiteral("select kuadu from %1 where %2").arg(table(), kInRange));
     bindRange(query, first, last);
     return CountValues(readIntegers(query));
@@ -114,7 +100,6 @@ std::vector<ValueCount> DrawStore::spanFrequency(const QString& first, const QSt
 
 std::array<int, 10> DrawStore::digitDrawCounts(const QString& first, const QString& last) const
 {
-    ensureAnalysisIndex(db(), table());
     Statement query(db(), QStringLiteral("select allnumber from %1 where %2").arg(table(), kInRange));
     bindRange(query, first, last);
     std::array<int, 10> counts{};
@@ -125,7 +110,6 @@ std::array<int, 10> DrawStore::digitDrawCounts(const QString& first, const QStri
 
 std::vector<int> DrawStore::sumsNeverDrawnPerCandidate(const QString& first, const QString& last) const
 {
-    ensureAnalysisIndex(db(), table());
     Statement query(db(), QStringLiteral("select asum from %1 where %2 and Asum=?").arg(table(), kInRange));
     std::vector<int> missing;
     for (int sum = 0; sum <= kLargestSum; ++sum) {
@@ -139,7 +123,6 @@ std::vector<int> DrawStore::sumsNeverDrawnPerCandidate(const QString& first, con
 
 QStringList DrawStore::numbersNeverDrawnPerCandidate(const QString& first, const QString& last) const
 {
-    ensureAnalysisIndex(db(), table());
     Statement query(db(), QStringLiteral("select allnumber from %1 where %2 and allnumber=?").arg(table(), kInRange));
     QStringList missing;
     for (const QString& number : AllNumbers()) {
@@ -153,7 +136,6 @@ QStringList DrawStore::numbersNeverDrawnPerCandidate(const QString& first, const
 
 std::array<int, 10> DrawStore::digitDrawCountsPerCandidate(const QString& first, const QString& last) const
 {
-    ensureAnalysisIndex(db(), table());
     Statement query(db(),
                     QStringLiteral("select allnumber from %1 where %2 and allnumber like ?").arg(table(), kInRange));
     std::array<int, 10> counts{};
@@ -168,7 +150,6 @@ std::array<int, 10> DrawStore::digitDrawCountsPerCandidate(const QString& first,
 
 std::vector<RepeatedDraw> DrawStore::repeatedNumbersPerCandidate(const QString& first, const QString& last) const
 {
-    ensureAnalysisIndex(db(), table());
     Statement repeated(db(),
                        QStringLiteral("select allnumber, count(allnumber) as 次数 from %1 where %2 group by "
                                       "allnumber having count(allnumber) > 1 order by count(allnumber), allnumber")
