@@ -61,7 +61,8 @@ int main(int argc, char** argv)
 
     mainWindowShots(context);
     selectShots(context);
-    exchangeShots(context);
     analysisWindowShots(context);
+    // Last: the download adds draws of its own to the sample history.
+    exchangeShots(context);
     return 0;
 }
