@@ -74,8 +74,3 @@ QList<QStringList> readCsv(const QString& path)
         rows << (row << current);
     return rows;
 }
-
-QString withCsvSuffix(const QString& path)
-{
-    return path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive) ? path : path + QLatin1String(".csv");
-}

@@ -21,6 +21,3 @@ void writeCsv(const QString& path, const QStringList& header, const QList<QStrin
 
 // Reads a file written by writeCsv (header included as the first row).
 QList<QStringList> readCsv(const QString& path);
-
-// ".csv" appended unless the name already ends in it (any case).
-QString withCsvSuffix(const QString& path);

@@ -4,10 +4,10 @@
 #include "store/DrawStore.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
+#include "ui/widgets/TableExport.h"
 
 #include <QChart>
 #include <QChartView>
-#include <QDir>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -201,20 +201,11 @@ void BacktestWindow::exportCsv()
 {
     if (m_table->rowCount() == 0)
         return m_dialogs.message(this, QStringLiteral("请先回测，再导出！"));
-    const QString chosen =
-        m_dialogs.saveFileName(this, QStringLiteral("导出CSV"), QDir::homePath(), QStringLiteral("CSV 文件 (*.csv)"));
-    if (chosen.isEmpty())
+    const QString path = askCsvPath(m_dialogs, this);
+    if (path.isEmpty())
         return;
     runGuarded(m_dialogs, this, [&] {
-        QList<QStringList> rows;
-        for (int row = 0; row < m_table->rowCount(); ++row) {
-            QStringList fields;
-            for (int column = 0; column < m_table->columnCount(); ++column)
-                fields << m_table->item(row, column)->text();
-            rows << fields;
-        }
-        const QString path = withCsvSuffix(chosen);
-        writeCsv(path, columnTitles(), rows);
-        m_dialogs.message(this, QStringLiteral("已导出至 %1").arg(QDir::toNativeSeparators(path)));
+        writeCsv(path, columnTitles(), tableTexts(*m_table));
+        m_dialogs.message(this, exportedText(path));
     });
 }
