@@ -16,6 +16,7 @@ packages=(
   qt6-base-dev qt6-charts-dev qt6-webengine-dev qt6-translations-l10n libgl-dev
   libsqlcipher-dev libxlsxwriter-dev libminizip-dev libjpeg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  clang-14 libclang-rt-14-dev
   fonts-noto-cjk
   cups printer-driver-cups-pdf libcups2-dev ghostscript
 )
