@@ -4,6 +4,7 @@
 #include "store/DrawStore.h"
 #include "tests/support/TestDir.h"
 
+#include <algorithm>
 #include <memory>
 #include <numeric>
 #include <random>
@@ -119,6 +120,31 @@ TEST_F(DrawStoreWindowTest, NumberValuesComeInIssueOrder)
     EXPECT_EQ(store->rangeNumberValues("", "9"), (std::vector<short>{0, 917, -1, 305, 999}));
     EXPECT_EQ(store->rangeNumberValues("2025002", "2025003"), (std::vector<short>{917, -1}));
     EXPECT_TRUE(store->rangeNumberValues("2025004", "2025002").empty());
+}
+
+// Range bounds are compared as text and bound, never spliced: quotes,
+// wildcards, statement separators and long or non-ASCII texts select by
+// their text order and change nothing.
+TEST_F(DrawStoreWindowTest, HostileBoundsAreOnlyText)
+{
+    const QStringList issues = fill(20, 11);
+    const std::vector<DrawRecord> before = store->allRecords();
+    const QString hostile[] = {"'",  "' or '1'='1",    "2025001'; delete from fucai; --", "%",
+                               "_",  "2025%",          QString(100000, QLatin1Char('9')), "二〇二五",
+                               "\\", QString(QChar(0))};
+    for (const QString& text : hostile) {
+        SCOPED_TRACE(text.left(30).toStdString());
+        const qsizetype expected =
+            std::count_if(issues.begin(), issues.end(), [&](const QString& i) { return i <= text; });
+        EXPECT_EQ(store->rangeCount("", text), expected);
+        EXPECT_EQ(store->rangePage(text, text, false, 0, 10).size(), 0u);
+        EXPECT_EQ(store->rangePoints(issues[0], text).size(), size_t(expected));
+        EXPECT_EQ(store->rangeNumberValues(text, "9").size(),
+                  size_t(std::count_if(issues.begin(), issues.end(), [&](const QString& i) { return i >= text; })));
+        const auto counts = store->hitCounts(text, issues[19], "qs", 3, "fucai");
+        EXPECT_GE(std::accumulate(counts.begin(), counts.end(), 0), 0);
+    }
+    EXPECT_EQ(store->allRecords(), before);
 }
 
 } // namespace
