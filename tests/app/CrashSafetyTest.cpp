@@ -1,0 +1,280 @@
+// Kills real processes with SIGKILL in the middle of long writes and checks
+// that the database left behind opens, is sound and holds either the state
+// before or the state after each transaction, never a part of one.
+#include "core/DrawRecord.h"
+#include "core/HistoryCheck.h"
+#include "store/Database.h"
+#include "store/DrawStore.h"
+#include "tests/support/TestDir.h"
+
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <random>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kKills = 100;
+
+QString issueOf(int n) // "YYNNN": 350 issues a year
+{
+    return QStringLiteral("%1%2").arg(n / 350, 2, 10, QLatin1Char('0')).arg(n % 350 + 1, 3, 10, QLatin1Char('0'));
+}
+
+// Two distinct histories, told apart by their size and numbers.
+QString numberOf(int n, int salt)
+{
+    return QStringLiteral("%1").arg((n * (7 + salt) + salt) % 1000, 3, 10, QLatin1Char('0'));
+}
+
+void fillHistory(const QString& path, int draws, int salt)
+{
+    ASSERT_TRUE(DrawStore::createEmpty(path));
+    DrawStore store(path);
+    std::vector<DrawStore::NewDraw> rows;
+    for (int n = 0; n < draws; ++n)
+        rows.push_back({issueOf(n), numberOf(n, salt)});
+    ASSERT_EQ(store.appendDraws(rows).added, draws);
+}
+
+void copyFolder(const QString& from, const QString& to)
+{
+    QDir(to).removeRecursively();
+    QDir().mkpath(to);
+    QDirIterator it(from, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString target = to + source.mid(from.size());
+        if (it.fileInfo().isDir())
+            QDir().mkpath(target);
+        else
+            ASSERT_TRUE(QFile::copy(source, target)) << source.toStdString();
+    }
+}
+
+// Runs the program and kills it after `delay` unless it has finished.
+// Returns true when it was killed, false when it ended on its own.
+bool runAndKill(const QStringList& command, std::chrono::microseconds delay)
+{
+    std::vector<QByteArray> bytes;
+    for (const QString& arg : command)
+        bytes.push_back(arg.toLocal8Bit());
+    std::vector<char*> argv;
+    for (QByteArray& b : bytes)
+        argv.push_back(b.data());
+    argv.push_back(nullptr);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        const int null = open("/dev/null", O_WRONLY);
+        dup2(null, 1);
+        dup2(null, 2);
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    std::this_thread::sleep_for(delay);
+    kill(pid, SIGKILL);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
+}
+
+std::chrono::microseconds timeOf(const QStringList& command)
+{
+    QElapsedTimer timer;
+    timer.start();
+    QProcess process;
+    process.start(command.first(), command.mid(1));
+    EXPECT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    return std::chrono::microseconds(timer.nsecsElapsed() / 1000);
+}
+
+// Opens with the key and passes the engine's own check.
+void expectSound(const QString& path)
+{
+    ASSERT_TRUE(QFile::exists(path)) << path.toStdString();
+    Database db(path, DrawStore::kKey);
+    Statement check(db, QStringLiteral("PRAGMA integrity_check"));
+    ASSERT_TRUE(check.step());
+    EXPECT_EQ(check.text(0), QStringLiteral("ok")) << path.toStdString();
+}
+
+// Which of the known histories (draw count, salt) the import left in the
+// file: every row is read and checked against a fresh derivation. -1 if none.
+int importedHistory(const QString& path, const std::vector<std::pair<int, int>>& known)
+{
+    std::vector<DrawRecord> records;
+    try {
+        expectSound(path);
+        records = DrawStore(path).allRecords();
+    } catch (const DatabaseError& error) {
+        ADD_FAILURE() << error.what();
+        return -1;
+    }
+    if (const QStringList torn = staleRecords(records); !torn.isEmpty()) {
+        ADD_FAILURE() << path.toStdString() << ": rows differ from their draw, first " << torn.first().toStdString();
+        return -1;
+    }
+    for (size_t k = 0; k < known.size(); ++k) {
+        const auto [draws, salt] = known[k];
+        if (int(records.size()) != draws)
+            continue;
+        bool same = true;
+        for (int n = 0; n < draws && same; ++n)
+            same = records[n].qs == issueOf(n) && records[n].allNumber == numberOf(n, salt);
+        if (same)
+            return int(k);
+    }
+    return -1;
+}
+
+// The same for a file copied whole (backup, restore): the engine's check
+// covers its pages, so the count and a few rows tell the histories apart.
+int copiedHistory(const QString& path, const std::vector<std::pair<int, int>>& known)
+{
+    try {
+        expectSound(path);
+        DrawStore store(path);
+        for (size_t k = 0; k < known.size(); ++k) {
+            const auto [draws, salt] = known[k];
+            bool same = store.count() == draws;
+            for (int n : {0, draws / 2, draws - 1}) {
+                const std::optional<DrawRecord> row = same ? store.oneIssue(issueOf(n)) : std::nullopt;
+                same = row &&
+                       *row == deriveDrawRecord(issueOf(n), numberOf(n, salt), n ? numberOf(n - 1, salt) : QString());
+            }
+            if (same)
+                return int(k);
+        }
+    } catch (const DatabaseError& error) {
+        ADD_FAILURE() << error.what();
+    }
+    return -1;
+}
+
+struct Tally
+{
+    int finished = 0, keptOld = 0, tookNew = 0, lost = 0;
+    void print(const char* operation) const
+    {
+        std::printf("[crash] %s: %d kills, %d ended before the kill, %d killed leaving the old state, "
+                    "%d killed leaving the new state, %d torn or lost\n",
+                    operation, kKills, finished, keptOld, tookNew, lost);
+        ::testing::Test::RecordProperty(std::string(operation) + "_torn_or_lost", lost);
+    }
+};
+
+// Kills `command` kKills times at seeded random moments within the measured
+// running time (plus a margin), each on a fresh copy of `prepared`, and asks
+// `outcome` which state the folder holds: 0 old, 1 new, -1 neither.
+Tally killRepeatedly(const QString& prepared, const QString& work, const QStringList& command, unsigned seed,
+                     const std::function<int()>& outcome)
+{
+    copyFolder(prepared, work);
+    const auto full = timeOf(command);
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<long> delay(0, full.count() * 5 / 4);
+    Tally tally;
+    for (int i = 0; i < kKills; ++i) {
+        copyFolder(prepared, work);
+        const bool killed = runAndKill(command, std::chrono::microseconds(delay(random)));
+        const int state = outcome();
+        if (state < 0)
+            ++tally.lost;
+        else if (!killed)
+            ++tally.finished;
+        else if (state == 0)
+            ++tally.keptOld;
+        else
+            ++tally.tookNew;
+        if (!killed) {
+            EXPECT_EQ(state, 1);
+        }
+    }
+    return tally;
+}
+
+class CrashSafety : public ::testing::Test
+{
+protected:
+    TestDir dir;
+};
+
+TEST_F(CrashSafety, KilledImportStoresAllOrNothing)
+{
+    constexpr int kDraws = 10000;
+    const QString prepared = dir.file("prepared");
+    QProcess initdb;
+    initdb.start(QStringLiteral(QUORVANE_INITDB), {prepared});
+    ASSERT_TRUE(initdb.waitForFinished(60000));
+    ASSERT_EQ(initdb.exitCode(), 0);
+    QByteArray lines;
+    for (int n = 0; n < kDraws; ++n)
+        lines += (issueOf(n) + QLatin1Char(' ') + numberOf(n, 0) + QLatin1Char('\n')).toLatin1();
+    dir.write("draws.txt", lines);
+
+    const QString work = dir.file("work");
+    const QString db = work + QLatin1Char('/') + DrawStore::kFileName;
+    const Tally tally = killRepeatedly(prepared, work,
+                                       {QStringLiteral(QUORVANE_IMPORT), QStringLiteral("--game"),
+                                        QStringLiteral("fucai"), dir.file("draws.txt"), work},
+                                       1001, [&] {
+                                           return importedHistory(db, {{0, 0}, {kDraws, 0}});
+                                       });
+    tally.print("import");
+    EXPECT_EQ(tally.lost, 0);
+}
+
+class CrashSafetyCopies : public CrashSafety
+{
+protected:
+    // The live file holds 8,000 draws, the earlier backup 6,000 others.
+    void SetUp() override
+    {
+        QDir().mkpath(dir.file("prepared"));
+        fillHistory(dir.file("prepared/") + DrawStore::kFileName, kLive, 0);
+        fillHistory(dir.file("prepared/") + DrawStore::kBackupName, kBackup, 3);
+    }
+    QString work() const { return dir.file("work"); }
+    QString live() const { return work() + QLatin1Char('/') + DrawStore::kFileName; }
+    QString backup() const { return work() + QLatin1Char('/') + DrawStore::kBackupName; }
+    static constexpr int kLive = 8000, kBackup = 6000;
+};
+
+TEST_F(CrashSafetyCopies, KilledBackupKeepsLiveFileAndAWholeBackup)
+{
+    const Tally tally =
+        killRepeatedly(dir.file("prepared"), work(),
+                       {QStringLiteral(QUORVANE_CRASH_WORKER), QStringLiteral("backup"), work()}, 2002, [&] {
+                           if (copiedHistory(live(), {{kLive, 0}}) != 0)
+                               return -1;
+                           const int state = copiedHistory(backup(), {{kBackup, 3}, {kLive, 0}});
+                           return state;
+                       });
+    tally.print("backup");
+    EXPECT_EQ(tally.lost, 0);
+}
+
+TEST_F(CrashSafetyCopies, KilledRestoreLeavesOldOrBackupHistory)
+{
+    const Tally tally =
+        killRepeatedly(dir.file("prepared"), work(),
+                       {QStringLiteral(QUORVANE_CRASH_WORKER), QStringLiteral("restore"), work()}, 3003, [&] {
+                           if (copiedHistory(backup(), {{kBackup, 3}}) != 0)
+                               return -1;
+                           return copiedHistory(live(), {{kLive, 0}, {kBackup, 3}});
+                       });
+    tally.print("restore");
+    EXPECT_EQ(tally.lost, 0);
+}
+
+} // namespace
