@@ -75,6 +75,10 @@ DrawRecord HistoryModel::recordAt(int row) const
 {
     if (row < 0 || row >= m_rows)
         return {};
+    // The row on screen is almost always in a kept page; the store is asked
+    // only when it is not (and then reports its own error).
+    if (const DrawRecord* kept = cached(row))
+        return *kept;
     const std::vector<DrawRecord> rows = m_store.rangePage(m_start, m_end, m_descending, row, 1);
     return rows.empty() ? DrawRecord{} : rows.front();
 }

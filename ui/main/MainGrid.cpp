@@ -38,10 +38,9 @@ void FillFrequencyFooters(const QString& start, const QString& end, const QStrin
     auto* history = qobject_cast<HistoryModel*>(grid->model());
     if (!history)
         return;
-    positions = std::min(positions, kHitColumnCount / 10);
     const auto counts = history->store().hitCounts(start, end, issueColumn, positions, table);
     int column = 1; // column 0 is the issue
-    for (int position = 1; position <= positions; ++position) {
+    for (int position = 1; position <= std::min(positions, kHitColumnCount / 10); ++position) {
         for (int digit = 0; digit <= 9; ++digit, ++column) {
             // The second position's ten columns take the paler blue.
             const QColor fill = (column - 1) / 10 % 2 == 1 ? QColor(236, 247, 255) : QColor(187, 226, 255);
