@@ -1,0 +1,172 @@
+// Hostile texts in every box of the main window and of the windows it opens
+// by itself: each is refused with its message or selects exactly what it
+// names, and the stored draws stay as they were.
+#include "core/DrawEntry.h"
+#include "tests/support/HostileTexts.h"
+#include "tests/support/Paste.h"
+#include "tests/ui/MainWindowFixture.h"
+#include "ui/main/HistoryCheckWindow.h"
+#include "ui/main/MyOut.h"
+#include "ui/main/PositionOmissionWindow.h"
+#include "ui/widgets/DataGrid.h"
+
+#include <QRegularExpression>
+#include <QTableWidget>
+
+namespace {
+
+class BadInputTest : public MainWindowTest, public ::testing::WithParamInterface<HostileText>
+{
+protected:
+    const QString& hostile() const { return GetParam().text; }
+
+    // The hostile text stored as an issue between two others, the way a
+    // database filled by another program may hold it. The bookends sort
+    // below and above every hostile text, so each selector can name it.
+    void storeHostileIssue()
+    {
+        for (const auto& [issue, number] : {std::pair{kLow, "123"}, {hostile(), "456"}, {kHigh, "789"}})
+            store->append(deriveDrawRecord(issue, number, QString()));
+        before = store->allRecords();
+    }
+    void expectStoreUnchanged() const { EXPECT_EQ(store->allRecords(), before); }
+    void expectNoError() const { EXPECT_TRUE(dialogs.texts(FakeDialogs::Kind::Critical).isEmpty()); }
+    void select(const char* box, const QString& issue)
+    {
+        QComboBox* combo = child<QComboBox>(box);
+        combo->setCurrentIndex(combo->findText(issue));
+        ASSERT_EQ(combo->currentText(), issue) << box;
+    }
+    DataGrid* grid() const { return child<DataGrid>("DBGridEh1"); }
+
+    const QString kLow = QStringLiteral(" ");
+    const QString kHigh = QString::fromUcs4(U"\U0010FFFD");
+    std::vector<DrawRecord> before;
+};
+
+TEST_P(BadInputTest, EntryRefusesTheTextAsIssueOrAsNumber)
+{
+    seed(2, "08121");
+    before = store->allRecords();
+    show();
+    window->AnnounceEntry = true;
+
+    dialogs.clear();
+    enter(hostile(), "123");
+    EXPECT_EQ(dialogs.messages(),
+              QStringList{hostile().isEmpty() ? EntryText::kNoIssue : EntryText::kIssueNotDecimal});
+    EXPECT_EQ(child<QLineEdit>("Edit3")->text(), hostile()); // kept for correcting
+
+    // Pasted into the number box, which holds three characters at most.
+    dialogs.clear();
+    child<QLineEdit>("Edit3")->setText("08123");
+    child<QLineEdit>("Edit4")->clear();
+    paste(child<QLineEdit>("Edit4"), hostile());
+    click("SpeedButton13");
+    const QString number = child<QLineEdit>("Edit4")->text();
+    EXPECT_EQ(number, hostile().left(3));
+    EXPECT_EQ(dialogs.messages(), QStringList{number.isEmpty()       ? EntryText::kNoNumber
+                                              : number.size() != 3 ? EntryText::kBadNumber
+                                                                   : EntryText::kNumberNotDigits});
+    expectStoreUnchanged();
+}
+
+TEST_P(BadInputTest, StoredIssueIsARangeBoundLikeAnyOther)
+{
+    if (hostile().isEmpty())
+        GTEST_SKIP() << "an empty start means the whole table";
+    storeHostileIssue();
+    show();
+    expectNoError();
+    EXPECT_EQ(child<QLineEdit>("Edit3")->text(), ""); // no next issue after a last issue that is no number
+
+    dialogs.clear();
+    select("ComboBox14", hostile());
+    select("ComboBox15", hostile());
+    click("SpeedButton18");
+    EXPECT_EQ(gridIssues(), QStringList{hostile()});
+    click("SpeedButton19");
+    int counted = 0;
+    for (int column = 1; column <= 30; ++column)
+        counted += grid()->footer(column).text.toInt();
+    EXPECT_EQ(counted, 3); // one draw, three positions
+
+    // One draw is too few for a chart.
+    for (auto [first, last, button] : {std::tuple{"ComboBox17", "ComboBox18", "SpeedButton24"},
+                                       std::tuple{"ComboBox25", "ComboBox26", "SpeedButton27"}}) {
+        select(first, hostile());
+        select(last, hostile());
+        click(button);
+    }
+    EXPECT_EQ(dialogs.messages(), QStringList(2, TFrmMain::kTooFewIssues));
+    expectNoError();
+    expectStoreUnchanged();
+
+    // Deleting the selected row deletes that draw and no other.
+    grid()->setCurrentIndex(grid()->model()->index(0, 0));
+    dialogs.answers = {true};
+    click("SpeedButton15");
+    expectNoError();
+    ASSERT_EQ(store->count(), 2);
+    EXPECT_FALSE(store->issueExists(hostile()));
+    EXPECT_TRUE(store->issueExists(kLow));
+    EXPECT_TRUE(store->issueExists(kHigh));
+}
+
+TEST_P(BadInputTest, HistoryCheckAsksForAStoredIssueAndADrawNumber)
+{
+    seed(2, "08121");
+    before = store->allRecords();
+    HistoryCheckWindow check(*store, dialogs);
+    auto* issue = check.findChild<QLineEdit*>("issueEdit");
+    auto* number = check.findChild<QLineEdit*>("numberEdit");
+
+    issue->setText(hostile());
+    number->setText("123");
+    QTest::mouseClick(check.findChild<QAbstractButton*>("changeNumberButton"), Qt::LeftButton);
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_TRUE(dialogs.messages().first().startsWith(hostile().trimmed().isEmpty() ? "请先选择" : "第 "));
+
+    // Pasted junk never reaches the number box.
+    number->clear();
+    paste(number, hostile());
+    EXPECT_TRUE(QRegularExpression("^[0-9]{0,3}$").match(number->text()).hasMatch()) << number->text().left(9).toStdString();
+    expectStoreUnchanged();
+    expectNoError();
+}
+
+TEST_P(BadInputTest, OmissionAndExportWindowsReadTheStoredIssueAsText)
+{
+    if (hostile().isEmpty())
+        GTEST_SKIP() << "an empty start means the whole table";
+    storeHostileIssue();
+
+    PositionOmissionWindow omission(*store, dialogs);
+    for (const char* box : {"startIssueBox", "endIssueBox"}) {
+        auto* combo = omission.findChild<QComboBox*>(box);
+        combo->setCurrentIndex(combo->findText(hostile()));
+    }
+    QTest::mouseClick(omission.findChild<QAbstractButton*>("runButton"), Qt::LeftButton);
+    EXPECT_GT(omission.findChild<QTableWidget*>("omissionTable")->rowCount(), 0);
+
+    QString opened;
+    TFrm_Out out(*store, dialogs);
+    out.setFileOpener([&](const QString& path) {
+        opened = path;
+        return true;
+    });
+    out.show();
+    for (const char* box : {"ComboBox1", "ComboBox2"}) {
+        auto* combo = out.findChild<QComboBox*>(box);
+        combo->setCurrentIndex(combo->findText(hostile()));
+    }
+    out.BitBtn1Click();
+    expectNoError();
+    EXPECT_TRUE(QFileInfo::exists(opened)) << opened.left(200).toStdString();
+    QFile::remove(opened);
+    expectStoreUnchanged();
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, BadInputTest, ::testing::ValuesIn(hostileTexts()), HostileTextName());
+
+} // namespace
