@@ -28,7 +28,7 @@ QString entryInputProblem(const QString& issue, const QString& number)
         return EntryText::kBadNumber;
     // Issues are compared as text everywhere and their neighbours are worked
     // out by arithmetic, so anything but digits (or too long to count) is refused.
-    if (!isIssueText(issue) || issue.size() > 18)
+    if (!isCountableIssue(issue))
         return EntryText::kIssueNotDecimal;
     if (!isDrawNumber(number))
         return EntryText::kNumberNotDigits;

@@ -45,6 +45,6 @@ HistoryProblems checkHistory(const std::vector<DrawRecord>& records);
 
 template <typename Lookup> DrawRecord rederived(const DrawRecord& stored, const Lookup& numberOf)
 {
-    const QString previous = previousIssue(stored.qs);
+    const QString previous = isCountableIssue(stored.qs) ? previousIssue(stored.qs) : QString();
     return deriveDrawRecord(stored.qs, stored.allNumber, previous.isEmpty() ? QString() : numberOf(previous));
 }

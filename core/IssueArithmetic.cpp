@@ -6,7 +6,7 @@ namespace {
 
 qlonglong issueValue(const QString& issue)
 {
-    if (!isIssueText(issue) || issue.size() > 18)
+    if (!isCountableIssue(issue))
         throw ConversionError(issue);
     return issue.toLongLong();
 }
@@ -26,6 +26,11 @@ bool isIssueText(const QString& issue)
         if (c < QLatin1Char('0') || c > QLatin1Char('9'))
             return false;
     return true;
+}
+
+bool isCountableIssue(const QString& issue)
+{
+    return isIssueText(issue) && issue.size() <= 18;
 }
 
 QString nextIssue(const QString& issue)

@@ -13,3 +13,6 @@ QString previousIssue(const QString& issue);
 QString issueValueText(const QString& issue);
 // True when the text is one or more decimal digits and nothing else.
 bool isIssueText(const QString& issue);
+// True when the issue has neighbours: digits, few enough to count with.
+// A stored text that is not one (from a file made elsewhere) has none.
+bool isCountableIssue(const QString& issue);

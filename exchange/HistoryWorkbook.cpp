@@ -16,11 +16,13 @@ const QStringList& HistoryWorkbook::titles()
 
 QString HistoryWorkbook::exportPath(const QString& first, const QString& last)
 {
-    // Issues are digits; anything else is kept out of the file name.
+    // Issues are digits; anything else is kept out of the file name, and so
+    // is the length of a text that is no issue: names have a limit.
     static const QRegularExpression unsafe(QStringLiteral("[^0-9A-Za-z]"));
+    constexpr qsizetype kLongestIssue = 20;
     const QString name = QStringLiteral("历史数据_%1_%2.xlsx")
-                             .arg(QString(first).replace(unsafe, QStringLiteral("_")),
-                                  QString(last).replace(unsafe, QStringLiteral("_")));
+                             .arg(first.left(kLongestIssue).replace(unsafe, QStringLiteral("_")),
+                                  last.left(kLongestIssue).replace(unsafe, QStringLiteral("_")));
     return QDir(QDir::tempPath()).filePath(name);
 }
 
@@ -31,6 +33,9 @@ QStringList HistoryWorkbook::rowCells(const DrawRecord& draw)
 }
 
 namespace {
+
+// What one cell of a spreadsheet holds at most.
+constexpr qsizetype kLongestCell = 32767;
 
 class Workbook
 {
@@ -56,6 +61,11 @@ public:
     void writeRow(lxw_row_t row, const QStringList& cells)
     {
         for (int column = 0; column < cells.size(); ++column) {
+            // The library refuses such a cell with an English text; say it our way.
+            if (cells[column].size() > kLongestCell && cells[column].toUcs4().size() > kLongestCell)
+                throw ExportError(QStringLiteral("第%1行第%2列的内容超过%3个字符，表格放不下，无法导出。")
+                                      .arg(QString::number(row + 1), QString::number(column + 1),
+                                           QString::number(kLongestCell)));
             const lxw_error error =
                 worksheet_write_string(m_sheet, row, lxw_col_t(column), cells[column].toUtf8().constData(), nullptr);
             if (error != LXW_NO_ERROR)
@@ -79,10 +89,15 @@ private:
 
 void writeHistoryWorkbook(const QString& path, const std::vector<DrawRecord>& draws)
 {
-    Workbook book(path);
-    book.writeRow(0, HistoryWorkbook::titles());
-    lxw_row_t row = 1;
-    for (const DrawRecord& draw : draws)
-        book.writeRow(row++, HistoryWorkbook::rowCells(draw));
-    book.close(path);
+    try {
+        Workbook book(path);
+        book.writeRow(0, HistoryWorkbook::titles());
+        lxw_row_t row = 1;
+        for (const DrawRecord& draw : draws)
+            book.writeRow(row++, HistoryWorkbook::rowCells(draw));
+        book.close(path);
+    } catch (const ExportError&) {
+        QFile::remove(path); // no half-written workbook is left for anyone to open
+        throw;
+    }
 }

@@ -523,10 +523,12 @@ void DrawStore::changeNumber(const QString& issue, const QString& number)
     if (!issueExists(issue))
         throw DatabaseError(QStringLiteral("期号 %1 不存在").arg(issue));
     Transaction transaction(db());
-    const QString previous = previousIssue(issue);
+    // An issue that is no number has no neighbours to compare with.
+    const bool countable = isCountableIssue(issue);
+    const QString previous = countable ? previousIssue(issue) : QString();
     updateDerived(deriveDrawRecord(issue, number, previous.isEmpty() ? QString() : numberOfIssue(previous)));
     // The next draw counted its same digits against the old number.
-    const QString next = nextIssue(issue);
+    const QString next = countable ? nextIssue(issue) : QString();
     if (const std::optional<DrawRecord> following = oneIssue(next); following && isDrawNumber(following->allNumber))
         updateDerived(deriveDrawRecord(next, following->allNumber, number));
     transaction.commit();

@@ -6,6 +6,7 @@
 // of every window, so each window meets the same list.
 
 #include <QString>
+#include <ostream>
 #include <vector>
 
 struct HostileText
@@ -32,6 +33,12 @@ inline const std::vector<HostileText>& hostileTexts()
         {"Blanks", QStringLiteral("   ")},
     };
     return texts;
+}
+
+// A failing case names itself; the texts are too long to print.
+inline void PrintTo(const HostileText& text, std::ostream* out)
+{
+    *out << text.name;
 }
 
 // For INSTANTIATE_TEST_SUITE_P: the case's own name.

@@ -126,7 +126,7 @@ void TFrmMain::FormShow()
     const IssueList issues = m_store.packedIssueList();
     fillRangeSelectors(issues);
     fitIssueColumn(issues.last());
-    Edit3->setText(issues.last().isEmpty() ? QString() : nextIssue(issues.last()));
+    Edit3->setText(isCountableIssue(issues.last()) ? nextIssue(issues.last()) : QString());
 
     PageControl3->setCurrentIndex(0);
     Edit4->setFocus();

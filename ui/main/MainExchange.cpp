@@ -85,7 +85,7 @@ void TFrmMain::showImportedHistory()
     const IssueList issues = m_store.packedIssueList();
     fillRangeSelectors(issues);
     fitIssueColumn(issues.last());
-    if (!issues.isEmpty())
+    if (isCountableIssue(issues.last()))
         Edit3->setText(nextIssue(issues.last()));
     preselectRanges(toIntStrict(DefaultShowCount.isEmpty() ? Options::kShowCountDefault : DefaultShowCount));
 }
