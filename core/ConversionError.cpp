@@ -1,9 +1,11 @@
 #include "core/ConversionError.h"
 
+#include "core/ShownText.h"
+
 #include <limits>
 
 ConversionError::ConversionError(const QString& offendingText)
-    : std::runtime_error(QStringLiteral("“%1”不是有效的整数值").arg(offendingText).toStdString())
+    : std::runtime_error(QStringLiteral("“%1”不是有效的整数值").arg(shownText(offendingText)).toStdString())
 {
 }
 

@@ -1,5 +1,7 @@
 #include "exchange/HistoryImport.h"
 
+#include "core/ShownText.h"
+
 #include <algorithm>
 
 ImportPlan planImport(const ImportFile& file)
@@ -51,17 +53,17 @@ QString ImportText::badLines(const std::vector<BadLine>& bad, int limit)
             lines << QStringLiteral("……另有%1行").arg(bad.size() - limit);
             break;
         }
-        lines << QStringLiteral("第%1行：%2").arg(line.line).arg(line.text);
+        lines << QStringLiteral("第%1行：").arg(line.line) + shownText(line.text);
     }
     return lines.join(QLatin1Char('\n'));
 }
 
 QString ImportText::askSkipBad(const ImportPlan& plan)
 {
+    // One pass over the placeholders: the listed lines are the file's own text
+    // and may hold "%1" themselves.
     return QStringLiteral("以下%1行不是有效的开奖数据：\n%2\n\n是否忽略这些行，导入其余%3期数据？")
-        .arg(plan.bad.size())
-        .arg(badLines(plan.bad, 10))
-        .arg(plan.draws.size());
+        .arg(QString::number(plan.bad.size()), badLines(plan.bad, 10), QString::number(plan.draws.size()));
 }
 
 QString ImportText::summary(const ImportSummary& s)

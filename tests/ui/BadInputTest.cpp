@@ -3,14 +3,18 @@
 // names, and the stored draws stay as they were.
 #include "core/DrawEntry.h"
 #include "core/DrawRecord.h"
+#include "exchange/ResultPage.h"
 #include "tests/support/HostileTexts.h"
 #include "tests/support/Paste.h"
 #include "tests/ui/MainWindowFixture.h"
 #include "ui/main/HistoryCheckWindow.h"
+#include "ui/main/Itemset.h"
 #include "ui/main/MyOut.h"
 #include "ui/main/PositionOmissionWindow.h"
 #include "ui/widgets/DataGrid.h"
+#include "ui/widgets/RadioGroup.h"
 
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QTableWidget>
 
@@ -218,5 +222,64 @@ TEST_P(BadInputTest, OmissionAndExportWindowsReadTheStoredIssueAsText)
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, BadInputTest, ::testing::ValuesIn(hostileTexts()), HostileTextName());
+
+// A damaged options file: the main window and the options window still open,
+// each option they cannot read is at its default, and only a value that is
+// not a number is reported (with its conversion error, naming the value). The
+// options window then selects no count, so a save keeps the stored one.
+TEST_F(MainWindowTest, MalformedOptionsFileFallsBackToDefaults)
+{
+    const QByteArray start = toGbk("[启动设置]\r\n默认显示期数=");
+    const QByteArray width = toGbk("[列宽]\r\n宽度=");
+    const QByteArray secondGame = toGbk("[彩票种类]\r\n种类=2\r\n");
+    struct Case
+    {
+        const char* name;
+        QByteArray bytes;
+        int rows;          // draws the grid shows of the 100 stored: the count + 2
+        int countItem;     // selected in the options window (20, 40, 60, 80, 100)
+        const char* value; // the value reported, by both windows unless only the main one reads it
+        bool onlyMain = false;
+        bool fucai = true;
+    };
+    const Case cases[] = {
+        {"empty file", "", 42, 1, nullptr},
+        {"binary junk", randomBytes(4096), 42, 1, nullptr},
+        {"no known section", toGbk("[其他]\r\n默认显示期数=60\r\n"), 42, 1, nullptr},
+        {"names in UTF-8, not GBK", "[启动设置]\r\n默认显示期数=60\r\n", 42, 1, nullptr},
+        {"invalid GBK in the value", start + "6\x80\r\n", 42, -1, "6"},
+        {"count not a number", start + "many\r\n", 42, -1, "many"},
+        // The other settings are still read: a save would not switch the game.
+        {"count not a number, second game", start + "many\r\n" + secondGame, 0, -1, "many", false, false},
+        {"count beyond any integer", start + "99999999999999999999\r\n", 42, -1, "99999999999999999999"},
+        {"width not a number", width + "wide\r\n", 42, 1, "wide", true},
+        {"lowest integer as count: the whole history", start + "-2147483648\r\n", 100, -1, nullptr},
+        {"highest integer as count: the whole history", start + "2147483647\r\n", 100, 4, nullptr},
+        {"5 MB of lines before the keys", QByteArray(5 << 20, 'x') + "\r\n" + start + "60\r\n", 62, 2, nullptr},
+        {"5 MB in one value", start + QByteArray(5 << 20, '7') + "\r\n", 42, -1, "7777"},
+    };
+    seed(100);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        dir.write("user/DefaultSet.ini", c.bytes);
+        dialogs.clear();
+        show();
+        TFrm_itemset options(Options::optionsPath(dir.path()), dialogs);
+        options.show();
+        const QStringList errors = dialogs.texts(FakeDialogs::Kind::Critical);
+        ASSERT_EQ(errors.size(), !c.value ? 0 : c.onlyMain ? 1 : 2) << errors.join('\n').left(200).toStdString();
+        for (const QString& error : errors) {
+            EXPECT_TRUE(error.contains(c.value));
+            EXPECT_LT(error.size(), 100); // the value quoted, not all of it
+        }
+        EXPECT_EQ(window->windowTitle(), TFrmMain::captionFor(c.fucai));
+        EXPECT_EQ(gridIssues().size(), c.rows);
+        EXPECT_EQ(child<DataGrid>("DBGridEh1")->columnWidth(1), 16);
+        EXPECT_EQ(child<QLineEdit>("Edit3")->text(), c.rows > 0 ? "2025101" : "");
+        EXPECT_EQ(options.RadioGroup1->itemIndex(), c.countItem);
+        EXPECT_EQ(options.SeSkinRadioButton1->isChecked(), c.fucai);
+        window.reset();
+    }
+}
 
 } // namespace

@@ -122,7 +122,7 @@ void TFrm_DataAnalyse::FormShow()
     fillIssueBoxes(m_store.packedIssueList(), {ComboBox1, ComboBox2});
     ComboBox2->setCurrentIndex(ComboBox2->count() - 1);
     // N + 1 issues before the newest; a shorter history starts at the first.
-    selectIssueAt(ComboBox1, ComboBox2->currentIndex() - toIntStrict(m_showCount()) - 1);
+    selectIssueAt(ComboBox1, qint64(ComboBox2->currentIndex()) - toIntStrict(m_showCount()) - 1);
 }
 
 void TFrm_DataAnalyse::SpeedButton1Click()

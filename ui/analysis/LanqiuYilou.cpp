@@ -117,7 +117,7 @@ void TFrm_LanqiuYilou::FormShow()
 {
     fillIssueBoxes(m_store.packedIssueList(), {cmb1, cmb2});
     // The newest N + 1 draws; a shorter history starts at the first.
-    selectIssueAt(cmb1, cmb1->count() - toIntStrict(m_showCount()) - 1);
+    selectIssueAt(cmb1, qint64(cmb1->count()) - toIntStrict(m_showCount()) - 1);
     cmb2->setCurrentIndex(cmb2->count() - 1);
     SeSkinStringGrid1->setColumnWidth(0, 60);
 }

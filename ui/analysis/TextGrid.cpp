@@ -184,11 +184,11 @@ void fillIssueBoxes(IssueList issues, std::initializer_list<QComboBox*> boxes)
         box->setCurrentIndex(-1);
 }
 
-void selectIssueAt(QComboBox* box, int position, bool keepAtMinusOne)
+void selectIssueAt(QComboBox* box, qint64 position, bool keepAtMinusOne)
 {
     if (position >= box->count())
         position = box->count() - 1;
     if (position < 0 && !(keepAtMinusOne && position == -1))
         position = box->count() > 0 ? 0 : -1;
-    box->setCurrentIndex(position);
+    box->setCurrentIndex(int(position));
 }

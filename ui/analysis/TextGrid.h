@@ -96,7 +96,7 @@ void fillIssueBoxes(IssueList issues, std::initializer_list<QComboBox*> boxes);
 // Selects the issue at `position`. A position before the first issue selects
 // the first one, except that with `keepAtMinusOne` a position of exactly -1
 // leaves the box without a selection.
-void selectIssueAt(QComboBox* box, int position, bool keepAtMinusOne = false);
+void selectIssueAt(QComboBox* box, qint64 position, bool keepAtMinusOne = false);
 
 // Gives a control its designer name.
 template <typename T> T* named(T* widget, const char* name)

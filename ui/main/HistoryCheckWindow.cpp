@@ -2,6 +2,7 @@
 
 #include "core/DrawRecord.h"
 #include "core/HistoryCheck.h"
+#include "core/ShownText.h"
 #include "store/DrawStore.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
@@ -139,7 +140,7 @@ void HistoryCheckWindow::changeNumber()
             return m_dialogs.message(this, QStringLiteral("请先选择或输入要修改的期号！"));
         const std::optional<DrawRecord> stored = m_store.oneIssue(issue);
         if (!stored)
-            return m_dialogs.message(this, QStringLiteral("第 %1 期不存在，请确认期号！").arg(issue));
+            return m_dialogs.message(this, QStringLiteral("第 %1 期不存在，请确认期号！").arg(shownText(issue)));
         if (!isDrawNumber(number))
             return m_dialogs.message(this, QStringLiteral("开奖号码必须是3位数字！"));
         if (!m_dialogs.askOkCancel(this, kAskTitle,

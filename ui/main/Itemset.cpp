@@ -89,12 +89,14 @@ void TFrm_itemset::showEvent(QShowEvent* event)
 void TFrm_itemset::FormShow()
 {
     const StartupOptions options = readStartupOptions(m_optionsPath);
-    // A stored count that is not a number ends the showing here, as the
-    // conversion error says; the controls keep what they had.
-    const int count = toIntStrict(options.defaultShowCount);
     setWidthText(options.columnWidth);
-    RadioGroup1->setItemIndex(showCountItemIndex(count));
     (options.isFucai() ? SeSkinRadioButton1 : SeSkinRadioButton2)->setChecked(true);
+    // A stored count that is not a number is reported by its conversion error
+    // and selects no item, so a save keeps it unless an item is chosen. It is
+    // read last: the width and the game shown are the stored ones, and a save
+    // never writes another game than the file holds.
+    RadioGroup1->setItemIndex(-1);
+    RadioGroup1->setItemIndex(showCountItemIndex(toIntStrict(options.defaultShowCount)));
 }
 
 void TFrm_itemset::SeSkinButton1Click()

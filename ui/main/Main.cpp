@@ -29,6 +29,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 const QString TFrmMain::kAskExit = QStringLiteral("是否退出系统？");
 const QString TFrmMain::kStoreMissing =
@@ -109,8 +110,8 @@ void TFrmMain::showEvent(QShowEvent* event)
 void TFrmMain::FormShow()
 {
     const StartupOptions options = readStartupOptions(Options::optionsPath(m_appDir));
-    DefaultShowCount = options.defaultShowCount;
-    m_digitColumnWidth = toIntStrict(options.columnWidth);
+    DefaultShowCount = numberOption(options.defaultShowCount, Options::kShowCountDefault);
+    m_digitColumnWidth = toIntStrict(numberOption(options.columnWidth, Options::kWidthDefault));
     applyDigitColumnWidth();
     m_store.setGame(options.isFucai() ? Game::Fucai : Game::Ticai);
 
@@ -132,6 +133,19 @@ void TFrmMain::FormShow()
     Edit4->setFocus();
     preselectRanges(toIntStrict(DefaultShowCount));
     DBGridEh1->setFrozenCols(2);
+}
+
+// An option that is not a number is reported with its conversion error and
+// its default used instead, so the window still shows the history.
+QString TFrmMain::numberOption(const QString& stored, const QString& fallback)
+{
+    try {
+        toIntStrict(stored);
+        return stored;
+    } catch (const ConversionError& error) {
+        m_dialogs.critical(this, error.text());
+        return fallback;
+    }
 }
 
 // A start list holds issues 1 to N-1 and an end list issues 2 to N, so no
@@ -161,8 +175,10 @@ void TFrmMain::preselectRanges(int showCount)
 {
     const std::pair<QComboBox*, QComboBox*> ranges[] = {
         {ComboBox14, ComboBox15}, {ComboBox17, ComboBox18}, {ComboBox25, ComboBox26}};
+    // Counted wide: a stored count may be any integer. An index past the
+    // list (a negative count) leaves no selection, as a negative one does.
     for (auto [start, end] : ranges)
-        start->setCurrentIndex(std::max(-1, end->currentIndex() - showCount));
+        start->setCurrentIndex(int(std::clamp<qint64>(qint64(end->currentIndex()) - showCount, -1, start->count())));
     SpeedButton18Click();
     // A new user's short history leaves the charts empty without a message.
     drawPositionChart(true);

@@ -188,6 +188,7 @@ private:
 
     void fillRangeSelectors(const IssueList& issues);
     void preselectRanges(int showCount);
+    QString numberOption(const QString& stored, const QString& fallback);
     void openGrid(bool descending);
     void reloadGrid();
     void applyDigitColumnWidth();
