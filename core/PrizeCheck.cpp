@@ -1,6 +1,6 @@
 #include "core/PrizeCheck.h"
 
-#include "core/ConversionError.h"
+#include <utility>
 
 namespace PrizeText {
 const QString kAskIssue = QStringLiteral("请输入彩票期数！");
@@ -29,37 +29,50 @@ QString SinglePrizeMessage(const QString& bet, const QString& drawn)
     return bet == drawn ? PrizeText::kWon : PrizeText::kNoWin;
 }
 
-QStringList BatchPrizeMessages(const QStringList& lines, const QString& drawn)
+namespace {
+
+// Three characters that read as a decimal integer: an optional sign, then digits.
+bool isThreeCharacterInteger(QStringView line)
+{
+    if (line.size() != 3)
+        return false;
+    const qsizetype digitsFrom = line[0] == u'+' || line[0] == u'-' ? 1 : 0;
+    for (qsizetype i = digitsFrom; i < line.size(); ++i)
+        if (line[i] < u'0' || line[i] > u'9')
+            return false;
+    return true;
+}
+
+} // namespace
+
+QStringList BatchPrizeMessages(QStringView text, const QString& drawn)
 {
     QStringList messages;
     int wins = 0;
-    for (int i = 0; i < lines.size(); ++i) {
-        const QString& line = lines[i];
-        bool isInteger = line.size() == 3;
-        if (isInteger) {
-            try {
-                toIntStrict(line);
-            } catch (const ConversionError&) {
-                isInteger = false;
-            }
-        }
-        if (!isInteger) {
-            messages << PrizeText::badLine(i + 1);
+    // The same issue for every line: once said is enough, where a long list
+    // would otherwise ask for a box per line.
+    bool missingSaid = false;
+    const qsizetype end = text.endsWith(u'\n') ? text.size() - 1 : text.size();
+    qsizetype start = 0;
+    for (int number = 1;; ++number) {
+        qsizetype stop = text.indexOf(u'\n', start);
+        if (stop < 0 || stop > end)
+            stop = end;
+        const QStringView line = text.mid(start, stop - start);
+        if (!isThreeCharacterInteger(line)) {
+            messages << PrizeText::badLine(number);
             return messages;
         }
-        if (drawn.isEmpty())
-            messages << PrizeText::kIssueMissing;
-        else if (line == drawn)
+        if (drawn.isEmpty()) {
+            if (!std::exchange(missingSaid, true))
+                messages << PrizeText::kIssueMissing;
+        } else if (line == drawn) {
             ++wins;
+        }
+        if (stop == end)
+            break;
+        start = stop + 1;
     }
     messages << (wins > 0 ? PrizeText::batchWon(wins) : PrizeText::kNoWin);
     return messages;
-}
-
-QStringList BetLines(const QString& text)
-{
-    QStringList lines = text.split(QLatin1Char('\n'));
-    if (lines.size() > 1 && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
 }

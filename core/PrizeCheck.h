@@ -21,12 +21,10 @@ QString batchWon(int wins);         // batch query, `wins` first prizes
 // chosen issue (empty when the issue is not stored).
 QString SinglePrizeMessage(const QString& bet, const QString& drawn);
 
-// The messages of a batch query, in the order shown: one per line that
-// cannot be checked against a missing issue, then the summary. A line that
-// is not three characters or not an integer ends the query at once with its
-// line message and no summary.
-QStringList BatchPrizeMessages(const QStringList& lines, const QString& drawn);
-
-// The lines of a list as the user typed them; a final line break does not
-// start another line.
-QStringList BetLines(const QString& text);
+// The messages of a batch query of `text`, one bet a line (a final line
+// break starts no line), in the order shown: the missing issue once, at the
+// first line checked against it, then the summary. A line that is not three
+// characters or not an integer ends the query at once with its line message
+// and no summary. The text is read in place: a list of megabytes costs no
+// more than itself.
+QStringList BatchPrizeMessages(QStringView text, const QString& drawn);

@@ -98,7 +98,7 @@ TEST(Trend, PrimeAndRouteClassesWithTheirTitles)
 
 struct BatchCase
 {
-    QStringList lines;
+    QString text;
     QString drawn;
     QStringList messages;
 };
@@ -107,29 +107,47 @@ TEST(PrizeCheck, BatchMessagesInOrder)
 {
     const QString missing = PrizeText::kIssueMissing;
     const BatchCase cases[] = {
-        {{"123", "012", "999"}, "012", {PrizeText::batchWon(1)}},
-        {{"210"}, "012", {PrizeText::kNoWin}},
+        {"123\n012\n999", "012", {PrizeText::batchWon(1)}},
+        {"210", "012", {PrizeText::kNoWin}},
+        {"012\n", "012", {PrizeText::batchWon(1)}}, // a final line break starts no line
         // A bad line stops the query with no summary, even after a win.
-        {{"012", "12", "012"}, "012", {PrizeText::badLine(2)}},
-        {{"123", "", "456"}, "012", {PrizeText::badLine(2)}},
-        {{"1a2"}, "012", {PrizeText::badLine(1)}},
-        // A missing issue is reported per line, and the summary still follows.
-        {{"123", "456"}, "", {missing, missing, PrizeText::kNoWin}},
-        {{"123", "45"}, "", {missing, PrizeText::badLine(2)}},
+        {"012\n12\n012", "012", {PrizeText::badLine(2)}},
+        {"123\n\n456", "012", {PrizeText::badLine(2)}},
+        {"012\n\n", "012", {PrizeText::badLine(2)}},
+        {"1a2", "012", {PrizeText::badLine(1)}},
+        {"-12\n+12", "012", {PrizeText::kNoWin}}, // integers, if no bets
+        {" 12\n", "012", {PrizeText::badLine(1)}},
+        // A missing issue is said once, and the summary still follows.
+        {"123\n456", "", {missing, PrizeText::kNoWin}},
+        {"123\n45", "", {missing, PrizeText::badLine(2)}},
+        {"45\n123", "", {PrizeText::badLine(1)}},
     };
     for (const BatchCase& c : cases)
-        EXPECT_EQ(BatchPrizeMessages(c.lines, c.drawn), c.messages) << c.lines.join(',').toStdString();
+        EXPECT_EQ(BatchPrizeMessages(c.text, c.drawn), c.messages) << c.text.toStdString();
     EXPECT_EQ(PrizeText::batchWon(1), "恭喜，您有1注号码中了一等奖，请尽快去兑奖！");
     EXPECT_EQ(PrizeText::badLine(2), "您输入的第2行查询号码有误，请重新输入查询号码！");
 }
 
-TEST(PrizeCheck, SingleMessageAndBetLines)
+// A pasted list of ten megabytes: every line checked, the bad one named by
+// its number however far down it is.
+TEST(PrizeCheck, TenMegabyteList)
+{
+    const int lines = (10 << 20) / 4;
+    QString text;
+    text.reserve(qsizetype(lines) * 4);
+    for (int i = 0; i < lines; ++i)
+        text += i % 1000 == 0 ? QStringLiteral("012\n") : QStringLiteral("123\n");
+    EXPECT_EQ(BatchPrizeMessages(text, "012"), QStringList{PrizeText::batchWon(lines / 1000 + 1)});
+    EXPECT_EQ(BatchPrizeMessages(text, ""), QStringList({PrizeText::kIssueMissing, PrizeText::kNoWin}));
+    text[text.size() - 3] = u'x';
+    EXPECT_EQ(BatchPrizeMessages(text, "012"), QStringList{PrizeText::badLine(lines)});
+}
+
+TEST(PrizeCheck, SingleMessage)
 {
     EXPECT_EQ(SinglePrizeMessage("012", "012"), PrizeText::kWon);
     EXPECT_EQ(SinglePrizeMessage("210", "012"), PrizeText::kNoWin);
     EXPECT_EQ(SinglePrizeMessage("012", ""), PrizeText::kIssueMissing);
-    EXPECT_EQ(BetLines("123\n456\n"), QStringList({"123", "456"}));
-    EXPECT_EQ(BetLines("123\n\n456"), QStringList({"123", "", "456"}));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "ui/analysis/IsPrize.h"
 
 #include "core/ConversionError.h"
+#include "core/DrawRecord.h"
 #include "core/PrizeCheck.h"
 #include "store/Database.h"
 #include "store/DrawStore.h"
@@ -146,7 +147,9 @@ void TFrm_IsPrize::BitBtn10Click()
         return;
     }
     const QString bet = Edit4->text();
-    if (bet.isEmpty() || bet.size() != 3) {
+    // The key filter lets other punctuation through and never sees a paste:
+    // anything but three digits is no bet and gets the wrong-number message.
+    if (!isDrawNumber(bet)) {
         m_dialogs.message(this, bet.isEmpty() ? PrizeText::kNoNumber : PrizeText::kBadNumber);
         Edit4->setFocus();
         return;
@@ -168,7 +171,7 @@ void TFrm_IsPrize::SeSkinButton1Click()
     }
     // One read for the whole list: every line is checked against the same draw.
     const QString drawn = drawnNumber(m_store, ComboBox2->currentText());
-    for (const QString& text : BatchPrizeMessages(BetLines(Memo1->toPlainText()), drawn))
+    for (const QString& text : BatchPrizeMessages(Memo1->toPlainText(), drawn))
         m_dialogs.message(this, text);
 }
 
