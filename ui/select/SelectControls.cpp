@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QRegularExpressionValidator>
 #include <QScreen>
 #include <algorithm>
 
@@ -151,4 +152,8 @@ private:
 void installKeyFilter(QLineEdit* edit, KeyFilterKind kind)
 {
     edit->installEventFilter(new KeyFilter(kind, edit));
+    // Text set by the program is not checked; the commands read it as they find it.
+    const QRegularExpression typable(kind == KeyFilterKind::Count ? QStringLiteral("[0-9]{0,7}")
+                                                                  : QStringLiteral("[0-9,]*"));
+    edit->setValidator(new QRegularExpressionValidator(typable, edit));
 }

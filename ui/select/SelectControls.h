@@ -61,7 +61,9 @@ void placeRange(const RangeControls& range, int x, int y, int boxWidth);
 
 // Typing filter of a box: digits and backspace only (and the comma where
 // allowed). A counting box stops at 7 digits unless text is selected, which
-// the digit then replaces. Navigation keys and pasting are left alone.
+// the digit then replaces. Navigation keys pass. A paste or a drop, which
+// the key filter never sees, is taken only when the box then holds nothing
+// it would refuse to type; otherwise the box stays as it was.
 enum class KeyFilterKind
 {
     Count,  // Edit8, Edit9

@@ -1,0 +1,137 @@
+// Hostile texts pasted into the selection window's number boxes, whose key
+// filters never see a paste, and stored as an issue the history filter and
+// the backtest read: each box keeps only what could be typed into it, each
+// command answers with its message, and the stored draws stay as they were.
+#include "core/SelectionText.h"
+#include "tests/support/HostileTexts.h"
+#include "tests/support/Paste.h"
+#include "tests/ui/select/SelectFixture.h"
+
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableWidget>
+
+namespace {
+
+class SelectBadInputTest : public SelectTest, public ::testing::WithParamInterface<HostileText>
+{
+protected:
+    const QString& hostile() const { return GetParam().text; }
+    QLineEdit* box(const char* name) const { return child<QLineEdit>(name); }
+    // Pasted into an emptied box; returns what the box then holds.
+    QString pasteInto(const char* name)
+    {
+        box(name)->clear();
+        paste(box(name), hostile());
+        return box(name)->text();
+    }
+};
+
+TEST_P(SelectBadInputTest, NumberBoxesTakeNoPastedJunk)
+{
+    const QRegularExpression count("^[0-9]{0,7}$");
+    const QRegularExpression sums("^[0-9,]*$");
+
+    child<QTabWidget>("PageControl1")->setCurrentIndex(1);
+    const QString randomCount = pasteInto("Edit8");
+    EXPECT_TRUE(count.match(randomCount).hasMatch());
+    dialogs.clear();
+    click("SpeedButton3");
+    if (randomCount.isEmpty()) {
+        EXPECT_EQ(dialogs.messages(), QStringList{SelectText::kNoRandomCount});
+    }
+
+    pickAll();
+    tick("CheckBox11");
+    const QString limit = pasteInto("Edit9");
+    EXPECT_TRUE(count.match(limit).hasMatch());
+    dialogs.clear();
+    click("SpeedButton2");
+    if (limit.isEmpty()) {
+        EXPECT_EQ(dialogs.messages(), QStringList{SelectText::kNoLimit});
+    }
+    tick("CheckBox11");
+
+    tick("CheckBox12");
+    const QString singleSums = pasteInto("Edit11");
+    EXPECT_TRUE(sums.match(singleSums).hasMatch());
+    dialogs.clear();
+    click("SpeedButton2");
+    if (singleSums.isEmpty()) {
+        EXPECT_EQ(dialogs.messages(), QStringList{SelectText::kNoSingleSums});
+    } else if (singleSums.size() > 2 && !singleSums.contains(',')) {
+        EXPECT_EQ(dialogs.messages(), QStringList{SelectText::kBadSingleSums});
+    }
+    EXPECT_TRUE(dialogs.texts(FakeDialogs::Kind::Critical).isEmpty());
+}
+
+// The history filter and the backtest read a stored issue that is no number
+// as the text it is: the filter names it, the backtest lists it.
+TEST_P(SelectBadInputTest, StoredIssueInTheHistoryFilterAndTheBacktest)
+{
+    if (hostile().isEmpty())
+        GTEST_SKIP() << "an empty start means the whole table";
+    addDraw(" ", "456"); // sorts below every hostile text
+    addDraw(hostile(), "123");
+    const std::vector<DrawRecord> before = store->allRecords();
+    pick(0, "1"), pick(1, "2"), pick(2, "3");
+    click("SpeedButton2");
+
+    dialogs.clear();
+    dialogs.answers = {false};
+    dialogs.modalHandlers.push_back([this](QDialog* window) {
+        window->show();
+        for (const char* name : {"ComboBox1", "ComboBox2"}) {
+            auto* range = window->findChild<QComboBox*>(name);
+            range->setCurrentIndex(range->findText(hostile()));
+        }
+        QTest::mouseClick(window->findChild<QPushButton*>("SeSkinButton1"), Qt::LeftButton);
+        return 0;
+    });
+    click("SeSkinButton1");
+    EXPECT_TRUE(dialogs.texts(FakeDialogs::Kind::OkCancel) == QStringList{SelectText::askDrawn("123", hostile())});
+    EXPECT_EQ(dialogs.messages(), QStringList{SelectText::filtered(0)});
+
+    dialogs.modalHandlers.push_back([this](QDialog* window) {
+        auto* count = window->findChild<QSpinBox*>("drawCountBox");
+        paste(count, hostile()); // a spin box takes no junk either
+        EXPECT_EQ(count->value(), 100);
+        auto* table = window->findChild<QTableWidget*>("resultTable");
+        EXPECT_EQ(table->rowCount(), 2);
+        EXPECT_TRUE(table->item(1, 0)->text() == hostile());
+        return 0;
+    });
+    click("backtestButton");
+    EXPECT_TRUE(dialogs.texts(FakeDialogs::Kind::Critical).isEmpty());
+    EXPECT_TRUE(store->allRecords() == before);
+}
+
+// The other side of the paste filter: what could be typed is taken.
+TEST_F(SelectTest, PastedDigitsAreTaken)
+{
+    struct Case
+    {
+        const char* box;
+        const char* pasted;
+        const char* holds;
+    };
+    const Case cases[] = {
+        {"Edit8", "12", "12"},           {"Edit8", "1234567", "1234567"}, {"Edit8", "12345678", ""},
+        {"Edit8", "１２", ""},           {"Edit8", " 12", ""},            {"Edit11", "3,15", "3,15"},
+        {"Edit11", "3，15", ""},         {"Edit11", "3, 15", ""},         {"Edit9", "0", "0"},
+    };
+    tick("CheckBox11");
+    tick("CheckBox12");
+    for (const Case& c : cases) {
+        auto* edit = child<QLineEdit>(c.box);
+        edit->clear();
+        paste(edit, QString::fromUtf8(c.pasted));
+        EXPECT_EQ(edit->text(), QString::fromUtf8(c.holds)) << c.box << " " << c.pasted;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, SelectBadInputTest, ::testing::ValuesIn(hostileTexts()), HostileTextName());
+
+} // namespace
