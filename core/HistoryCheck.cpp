@@ -17,6 +17,8 @@ int yearWidth(const QString& issue)
     return issue.size() == 7 ? 4 : issue.size() == 5 ? 2 : 0;
 }
 
+} // namespace
+
 int mostCommonWidth(const QStringList& issues)
 {
     std::map<qsizetype, int> widths;
@@ -29,8 +31,6 @@ int mostCommonWidth(const QStringList& issues)
             best = width, bestCount = count;
     return int(best);
 }
-
-} // namespace
 
 QStringList missingIssues(const QStringList& issues)
 {

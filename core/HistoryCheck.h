@@ -22,6 +22,9 @@ QStringList missingIssues(const QStringList& issues);
 // issues whose width differs from the one most of the history has.
 QStringList unusualWidthIssues(const QStringList& issues);
 
+// The width most of the issues have (the shorter of two as common); 0 for none.
+int mostCommonWidth(const QStringList& issues);
+
 // The record `stored` should be, derived from its issue and number and the
 // previous issue's stored number (`numberOf` answers a stored number by issue,
 // empty when not stored). Throws ConversionError for a number that is not

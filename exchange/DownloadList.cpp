@@ -11,7 +11,7 @@ QStringList readDownloadList(const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         throw DownloadListError(QStringLiteral("无法打开文件 %1：%2").arg(path, file.errorString()));
     QStringDecoder decoder("GBK");
-    const QString text = decoder(file.readAll());
+    const QString text = decoder(file.read(kDownloadListBytes));
     QStringList lines = text.split(QLatin1Char('\n'));
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast(); // the terminator of the last line starts no line
@@ -24,4 +24,22 @@ QString downloadAddress(const QStringList& lines, Game game, bool history)
 {
     const int index = (history ? 2 : 0) + (game == Game::Fucai ? 0 : 1);
     return lines.value(index);
+}
+
+QUrl downloadUrl(const QString& address)
+{
+    if (address.isEmpty() || address.size() > kLongestAddress)
+        return {};
+    const QUrl url = QUrl::fromUserInput(address);
+    if (!url.isValid())
+        return {};
+    if (url.scheme() == QLatin1String("file"))
+        return url;
+    if (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https"))
+        return {};
+    // A word alone would be taken for a host; a page's host has a dot in
+    // its name, or is this machine.
+    const QString host = url.host();
+    const bool namesAHost = host.contains(u'.') || host.contains(u':') || host == QLatin1String("localhost");
+    return namesAHost ? url : QUrl();
 }

@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 #include <stdexcept>
 
 class DownloadListError : public std::runtime_error
@@ -17,9 +18,19 @@ public:
     QString text() const { return QString::fromUtf8(what()); }
 };
 
-// Every line of the file, without line ends and surrounding blanks.
+// Every line of the file, without line ends and surrounding blanks. Only
+// the file's first kDownloadListBytes are read: four addresses fit many
+// times over, and a file of another kind costs no more than that.
 // Throws DownloadListError with the reason when the file cannot be read.
+constexpr qint64 kDownloadListBytes = 64 * 1024;
 QStringList readDownloadList(const QString& path);
 
 // The address for the game and the kind of page; empty when the list has no such line.
 QString downloadAddress(const QStringList& lines, Game game, bool history);
+
+// The page to load for an address: an http or https address whose host has
+// a dot in its name or is localhost (a bare host and path counts as http),
+// or a file address, of at most kLongestAddress characters. An invalid QUrl
+// for anything else, which is then not loaded.
+constexpr qsizetype kLongestAddress = 2048;
+QUrl downloadUrl(const QString& address);

@@ -1,5 +1,6 @@
 #include "exchange/HistoryImport.h"
 
+#include "core/HistoryCheck.h"
 #include "core/ShownText.h"
 
 #include <algorithm>
@@ -9,10 +10,22 @@ ImportPlan planImport(const ImportFile& file)
     ImportPlan plan;
     plan.read = int(file.draws.size());
     plan.bad = file.bad;
+    // One history has one issue width (08123 or 2025217): a line of another
+    // width than most of the file's is a slip, or a draw stored twice under
+    // two names, and is listed with the bad lines.
+    QStringList issues;
+    issues.reserve(qsizetype(file.draws.size()));
+    for (const ImportLine& line : file.draws)
+        issues << line.issue;
+    const int width = mostCommonWidth(issues);
     std::vector<const ImportLine*> sorted;
     sorted.reserve(file.draws.size());
-    for (const ImportLine& line : file.draws)
-        sorted.push_back(&line);
+    for (const ImportLine& line : file.draws) {
+        if (line.issue.size() == width)
+            sorted.push_back(&line);
+        else
+            plan.bad.push_back({line.line, line.issue + QLatin1Char(' ') + line.number});
+    }
     // Stable: of two lines with one issue, the earlier line comes first.
     std::stable_sort(sorted.begin(), sorted.end(),
                      [](const ImportLine* a, const ImportLine* b) { return a->issue < b->issue; });

@@ -15,7 +15,8 @@
 struct ImportPlan
 {
     std::vector<DrawStore::NewDraw> draws; // issue order, each issue once
-    std::vector<BadLine> bad;              // malformed lines, and repeats of an issue with another number
+    std::vector<BadLine> bad;              // malformed lines, repeats of an issue with another number and
+                                           // issues of another width than most of the file's
     int read = 0;                          // lines holding a draw
     int repeats = 0;                       // lines repeating an earlier line's draw
 };

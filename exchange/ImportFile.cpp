@@ -107,7 +107,13 @@ ImportFile parseImportText(const QByteArray& bytes)
     ImportFile file;
     bool firstContent = true;
     int lineNumber = 0;
-    for (QStringView line : QStringView(text).split(u'\n')) {
+    // Lines end in CR LF, LF or CR alone (as old Mac editors saved them).
+    for (qsizetype start = 0; start < text.size();) {
+        qsizetype end = start;
+        while (end < text.size() && text[end] != u'\n' && text[end] != u'\r')
+            ++end;
+        QStringView line = QStringView(text).mid(start, end - start);
+        start = end + (QStringView(text).mid(end, 2) == u"\r\n" ? 2 : 1);
         ++lineNumber;
         line = line.trimmed();
         if (line.isEmpty())

@@ -7,6 +7,8 @@
 #include "tests/support/HostileTexts.h"
 #include "tests/support/Paste.h"
 #include "tests/ui/MainWindowFixture.h"
+#include "exchange/DownloadList.h"
+#include "ui/main/DataUpdate.h"
 #include "ui/main/HistoryCheckWindow.h"
 #include "ui/main/Itemset.h"
 #include "ui/main/MyOut.h"
@@ -14,6 +16,7 @@
 #include "ui/widgets/DataGrid.h"
 #include "ui/widgets/RadioGroup.h"
 
+#include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTableWidget>
@@ -279,6 +282,79 @@ TEST_F(MainWindowTest, MalformedOptionsFileFallsBackToDefaults)
         EXPECT_EQ(options.RadioGroup1->itemIndex(), c.countItem);
         EXPECT_EQ(options.SeSkinRadioButton1->isChecked(), c.fucai);
         window.reset();
+    }
+}
+
+// A damaged address list: the download refuses to start with a message and
+// loads nothing, so "开始下载" stays enabled.
+TEST_F(MainWindowTest, MalformedAddressListLoadsNothing)
+{
+    struct Case
+    {
+        const char* name;
+        QByteArray bytes;
+        QString message;
+    };
+    const Case cases[] = {
+        {"empty file", "", TFrm_DataUpdate::kNoAddress},
+        {"blank lines", "\r\n  \r\n\r\n", TFrm_DataUpdate::kNoAddress},
+        {"no address", toGbk("最新开奖\r\n"), TFrm_DataUpdate::badAddress("最新开奖")},
+        {"words", "not an address\r\n", TFrm_DataUpdate::badAddress("not an address")},
+        {"another scheme", "javascript:alert(1)\r\n", TFrm_DataUpdate::badAddress("javascript:alert(1)")},
+        {"binary junk", QByteArray("\x01\x02\x03\r\n"), TFrm_DataUpdate::badAddress("\x01\x02\x03")},
+        {"5 MB on one line", "http://127.0.0.1/" + QByteArray(5 << 20, 'a'),
+         TFrm_DataUpdate::badAddress("http://127.0.0.1/" + QString(kDownloadListBytes - 17, u'a'))},
+    };
+    show();
+    TFrm_DataUpdate download(*window, *store, dialogs, Options::downloadListPath(dir.path()));
+    download.show();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        dir.write("user/DownUpdate.txt", c.bytes);
+        dialogs.clear();
+        download.SpeedButton1Click();
+        EXPECT_EQ(dialogs.messages(), QStringList{c.message});
+        EXPECT_EQ(download.page(), nullptr);
+        EXPECT_TRUE(download.findChild<QPushButton*>("SpeedButton1")->isEnabled());
+    }
+}
+
+// Entries of a results page that are not draws: each goes to the entry
+// command, which refuses it with its own message; the good ones are stored.
+TEST_F(MainWindowTest, ResultPageEntriesThatAreNoDraws)
+{
+    struct Case
+    {
+        const char* name;
+        QString page;
+        QStringList messages;
+        QStringList stored;
+    };
+    const QString updated = TFrm_DataUpdate::kUpdated;
+    const QString nothing = TFrm_DataUpdate::kNothingNew;
+    const Case cases[] = {
+        {"letter in an issue", "3D号码：0812a期456 08124期789 ", {EntryText::kIssueNotDecimal, updated}, {"08124"}},
+        {"letter in a number", "3D号码：08125期4b6 ", {EntryText::kNumberNotDigits, updated}, {}},
+        {"quote in an issue", "3D号码：0812'期456 ", {EntryText::kIssueNotDecimal, updated}, {}},
+        {"character GBK cannot hold", "3D号码：08126期4\uFFFD6 08127期789 ", {EntryText::kNumberNotDigits, updated},
+         {"08127"}},
+        {"truncated entry", "3D号码：08128期45", {nothing}, {}},
+        {"the other game's marker", "排列三号码：08129期456 ", {nothing}, {}},
+        {"empty page", "", {nothing}, {}},
+    };
+    show();
+    TFrm_DataUpdate download(*window, *store, dialogs, Options::downloadListPath(dir.path()));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const int before = store->count();
+        download.show(); // a showing starts with nothing found
+        dialogs.clear();
+        download.processPageText(c.page);
+        EXPECT_EQ(dialogs.messages(), c.messages);
+        EXPECT_EQ(store->count(), before + c.stored.size());
+        for (const QString& issue : c.stored)
+            EXPECT_TRUE(store->issueExists(issue)) << issue.toStdString();
+        download.hide();
     }
 }
 

@@ -1,5 +1,6 @@
 #include "ui/main/DataUpdate.h"
 
+#include "core/ShownText.h"
 #include "exchange/DownloadList.h"
 #include "exchange/ResultPage.h"
 #include "store/DrawStore.h"
@@ -27,6 +28,12 @@ const QString TFrm_DataUpdate::kUpdated = QStringLiteral("最新数据更新完�
 const QString TFrm_DataUpdate::kNothingNew = QStringLiteral("未发现更新开奖号码，请稍后再试！");
 const QString TFrm_DataUpdate::kNoAddress =
     QStringLiteral("下载地址为空，请在 user/DownUpdate.txt 中填写开奖结果网页的地址！");
+
+QString TFrm_DataUpdate::badAddress(const QString& address)
+{
+    return QStringLiteral("下载地址“") + shownText(address) +
+           QStringLiteral("”无效，请在 user/DownUpdate.txt 中填写开奖结果网页的地址！");
+}
 
 namespace {
 
@@ -139,12 +146,19 @@ void TFrm_DataUpdate::SpeedButton1Click()
         m_dialogs.message(this, kNoAddress);
         return;
     }
+    // A line that names no page is refused here: loading it would never
+    // finish, and "开始下载" would stay disabled.
+    const QUrl url = downloadUrl(address);
+    if (!url.isValid()) {
+        m_dialogs.message(this, badAddress(address));
+        return;
+    }
     log(kDownloading);
-    loadPage(address);
+    loadPage(url);
     SpeedButton1->setEnabled(false);
 }
 
-void TFrm_DataUpdate::loadPage(const QString& address)
+void TFrm_DataUpdate::loadPage(const QUrl& url)
 {
     if (!WebBrowser1) {
         // Off the record, without a cache: every download sees the page as it is now.
@@ -155,7 +169,7 @@ void TFrm_DataUpdate::loadPage(const QString& address)
         connect(WebBrowser1, &QWebEnginePage::loadStarted, this, &TFrm_DataUpdate::WebBrowser1NavigateComplete2);
         connect(WebBrowser1, &QWebEnginePage::loadFinished, this, &TFrm_DataUpdate::WebBrowser1DownloadComplete);
     }
-    WebBrowser1->load(QUrl::fromUserInput(address));
+    WebBrowser1->load(url);
 }
 
 void TFrm_DataUpdate::SpeedButton2Click()

@@ -10,6 +10,7 @@ class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+class QUrl;
 class QWebEnginePage;
 class TFrmMain;
 
@@ -43,6 +44,7 @@ public:
     static const QString kUpdated;
     static const QString kNothingNew;
     static const QString kNoAddress;
+    static QString badAddress(const QString& address); // a line that names no page
 
 signals:
     // After a read page has been processed (whatever its outcome).
@@ -52,7 +54,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void loadPage(const QString& address);
+    void loadPage(const QUrl& url);
     void pageTextRead(const QVariant& text);
     void log(const QString& line);
 
