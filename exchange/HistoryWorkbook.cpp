@@ -63,9 +63,9 @@ public:
         for (int column = 0; column < cells.size(); ++column) {
             // The library refuses such a cell with an English text; say it our way.
             if (cells[column].size() > kLongestCell && cells[column].toUcs4().size() > kLongestCell)
-                throw ExportError(QStringLiteral("第%1行第%2列的内容超过%3个字符，表格放不下，无法导出。")
-                                      .arg(QString::number(row + 1), QString::number(column + 1),
-                                           QString::number(kLongestCell)));
+                throw ExportError(
+                    QStringLiteral("第%1行第%2列的内容超过%3个字符，表格放不下，无法导出。")
+                        .arg(QString::number(row + 1), QString::number(column + 1), QString::number(kLongestCell)));
             const lxw_error error =
                 worksheet_write_string(m_sheet, row, lxw_col_t(column), cells[column].toUtf8().constData(), nullptr);
             if (error != LXW_NO_ERROR)

@@ -35,6 +35,20 @@ inline const std::vector<HostileText>& hostileTexts()
     return texts;
 }
 
+// The same texts as issues stored by another program: all but the empty
+// one, which as a range start means the whole table, not an issue.
+inline const std::vector<HostileText>& hostileIssues()
+{
+    static const std::vector<HostileText> issues = [] {
+        std::vector<HostileText> list;
+        for (const HostileText& text : hostileTexts())
+            if (!text.text.isEmpty())
+                list.push_back(text);
+        return list;
+    }();
+    return issues;
+}
+
 // A failing case names itself; the texts are too long to print.
 inline void PrintTo(const HostileText& text, std::ostream* out)
 {
