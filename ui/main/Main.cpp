@@ -9,7 +9,7 @@
 #include "ui/main/Clock.h"
 #include "ui/main/HistoryColumns.h"
 #include "ui/main/HistoryModel.h"
-#include "ui/main/IssueListModel.h"
+#include "ui/widgets/IssueListModel.h"
 #include "ui/main/splash.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/DataGrid.h"
