@@ -2,42 +2,17 @@
 
 #include "core/DrawRecord.h"
 #include "store/Database.h"
+#include "store/DrawRow.h"
 #include "store/DrawStore.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStringList>
 #include <random>
 
 namespace {
 
 constexpr int kDrawsPerYear = 350;
-
-QString insertSql(const QString& table)
-{
-    QStringList marks;
-    for (int i = 0; i < drawColumns().size(); ++i)
-        marks << QStringLiteral("?");
-    return QStringLiteral("insert into %1 (%2) values (%3)")
-        .arg(table, drawColumns().join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")));
-}
-
-void bindRecord(Statement& insert, const DrawRecord& r)
-{
-    int i = 0;
-    insert.bind(++i, r.qs);
-    for (const QString& hit : r.hits)
-        insert.bind(++i, hit);
-    for (int value : {r.asum})
-        insert.bind(++i, value);
-    for (const QString& text : {r.ascale, r.alarge})
-        insert.bind(++i, text);
-    for (int value : {r.acValue, r.sameToLast, r.kuadu, r.zhishu})
-        insert.bind(++i, value);
-    for (const QString& text : {r.allNumber, r.singleString, r.largeString})
-        insert.bind(++i, text);
-}
 
 } // namespace
 
@@ -56,11 +31,11 @@ void createSyntheticHistory(const QString& path, int draws)
     std::mt19937 random(20261210);
     Transaction transaction(db);
     for (Game game : {Game::Fucai, Game::Ticai}) {
-        Statement insert(db, insertSql(tableName(game)));
+        Statement insert(db, drawInsertSql(tableName(game)));
         QString previous;
         for (int n = 0; n < draws; ++n) {
             const QString number = QStringLiteral("%1").arg(random() % 1000, 3, 10, QLatin1Char('0'));
-            bindRecord(insert, deriveDrawRecord(syntheticIssue(n), number, previous));
+            bindDrawRecord(insert, deriveDrawRecord(syntheticIssue(n), number, previous));
             insert.step();
             insert.reset();
             previous = number;

@@ -1,6 +1,7 @@
 #include "store/Database.h"
 
 #include <QByteArray>
+#include <QFileInfo>
 #include <sqlite3.h>
 
 namespace {
@@ -44,7 +45,11 @@ DatabaseError::DatabaseError(const QString& message) : std::runtime_error(messag
 
 Database::Database(const QString& path, const QString& key, Mode mode) : m_path(path)
 {
-    // Without CREATE a missing file is an error, never a new empty database.
+    // Without CREATE a missing file is an error, never a new empty database;
+    // nor is an empty file, which the engine would take for one and write
+    // its header into.
+    if (mode == Mode::OpenExisting && QFileInfo(path).exists() && QFileInfo(path).size() == 0)
+        throw DatabaseError(QStringLiteral("文件是空的 (%1)").arg(path));
     const int flags = SQLITE_OPEN_READWRITE | (mode == Mode::CreateIfMissing ? SQLITE_OPEN_CREATE : 0);
     m_db = openKeyed(path, key, flags);
     try {

@@ -5,6 +5,7 @@
 #include "core/IssueArithmetic.h"
 #include "store/Database.h"
 #include "store/DrawRow.h"
+#include "store/RangeBinding.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -282,7 +283,7 @@ std::vector<DrawRecord> DrawStore::range(const QString& start, const QString& en
     Statement query(db(), selectRows(table(), QStringLiteral("qs>=? and qs<=? order by qs")) +
                               (descending ? QStringLiteral(" desc") : QString()));
     // An empty start binds '' rather than NULL: every issue is >= ''.
-    query.bind(1, start.isNull() ? QString(QLatin1String("")) : start).bind(2, end);
+    bindIssueRange(query, start, end);
     std::vector<DrawRecord> records;
     while (query.step())
         records.push_back(readRecord(query));
@@ -292,7 +293,7 @@ std::vector<DrawRecord> DrawStore::range(const QString& start, const QString& en
 int DrawStore::rangeCount(const QString& start, const QString& end) const
 {
     Statement query(db(), QStringLiteral("select count(*) from %1 where qs>=? and qs<=?").arg(table()));
-    query.bind(1, start.isNull() ? QString(QLatin1String("")) : start).bind(2, end);
+    bindIssueRange(query, start, end);
     return query.step() ? query.integer(0) : 0;
 }
 
@@ -301,7 +302,7 @@ std::vector<DrawRecord> DrawStore::rangePage(const QString& start, const QString
 {
     Statement query(db(), selectRows(table(), QStringLiteral("qs>=? and qs<=? order by qs%1 limit ? offset ?")
                                                   .arg(descending ? QStringLiteral(" desc") : QString())));
-    query.bind(1, start.isNull() ? QString(QLatin1String("")) : start).bind(2, end).bind(3, limit).bind(4, offset);
+    bindIssueRange(query, start, end).bind(3, limit).bind(4, offset);
     std::vector<DrawRecord> records;
     records.reserve(std::max(0, limit));
     while (query.step())
@@ -313,7 +314,7 @@ std::vector<DrawPoint> DrawStore::rangePoints(const QString& start, const QStrin
 {
     Statement query(
         db(), QStringLiteral("select qs, AllNumber, Asum from %1 where qs>=? and qs<=? order by qs").arg(table()));
-    query.bind(1, start.isNull() ? QString(QLatin1String("")) : start).bind(2, end);
+    bindIssueRange(query, start, end);
     std::vector<DrawPoint> points;
     while (query.step())
         points.push_back({query.text(0), query.text(1), query.integer(2)});
@@ -361,7 +362,7 @@ std::vector<short> DrawStore::rangeNumberValues(const QString& start, const QStr
     // Read from the read index, already in issue order.
     Statement query(db(),
                     QStringLiteral("select AllNumber from %1 where qs>=? and qs<=? order by qs").arg(table()));
-    query.bind(1, start.isNull() ? QString(QLatin1String("")) : start).bind(2, end);
+    bindIssueRange(query, start, end);
     std::vector<short> values;
     while (query.step()) {
         const QByteArrayView number = query.utf8(0);
@@ -405,12 +406,6 @@ std::vector<DrawPoint> DrawStore::latestPoints(int count) const
         points.push_back({query.text(0), query.text(1), query.integer(2)});
     std::reverse(points.begin(), points.end());
     return points;
-}
-
-QString DrawStore::latestIssue() const
-{
-    Statement query(db(), QStringLiteral("select qs from %1 order by qs desc limit 1").arg(table()));
-    return query.step() ? query.text(0) : QString();
 }
 
 std::optional<DrawRecord> DrawStore::oneIssue(const QString& issue) const

@@ -82,8 +82,6 @@ public:
     std::vector<short> rangeNumberValues(const QString& start, const QString& end) const;
     // The newest `count` draws, in issue order.
     std::vector<DrawPoint> latestPoints(int count) const;
-    // The newest stored issue (empty for an empty table).
-    QString latestIssue() const;
     // select * from T where qs=?
     std::optional<DrawRecord> oneIssue(const QString& issue) const;
     bool issueExists(const QString& issue) const;

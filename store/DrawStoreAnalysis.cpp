@@ -4,20 +4,13 @@
 // over a million rows that a plain read of the range delivers in a fraction.
 #include "store/Database.h"
 #include "store/DrawStore.h"
+#include "store/RangeBinding.h"
 
 #include <cctype>
 
 namespace {
 
 const QString kInRange = QStringLiteral("qs>=? and qs<=?");
-
-// Both bounds bind as text: an empty first is met by every issue, an empty
-// last by none.
-Statement& bindRange(Statement& query, const QString& first, const QString& last, int from = 1)
-{
-    const QString empty(QLatin1String(""));
-    return query.bind(from, first.isNull() ? empty : first).bind(from + 1, last.isNull() ? empty : last);
-}
 
 // A stored number shares the text of its candidate: a million rows then hold
 // a thousand strings.
@@ -49,7 +42,7 @@ std::vector<int> readIntegers(Statement& query)
 std::vector<IssueNumber> DrawStore::issueNumbers(const QString& first, const QString& last) const
 {
     Statement query(db(), QStringLiteral("select qs,allnumber from %1 where %2 order by qs").arg(table(), kInRange));
-    bindRange(query, first, last);
+    bindIssueRange(query, first, last);
     std::vector<IssueNumber> rows;
     while (query.step())
         rows.push_back({query.text(0), sharedNumber(query.utf8(1))});
@@ -59,7 +52,7 @@ std::vector<IssueNumber> DrawStore::issueNumbers(const QString& first, const QSt
 std::vector<IssueValue> DrawStore::issueSpans(const QString& first, const QString& last) const
 {
     Statement query(db(), QStringLiteral("select kuadu,qs from %1 where %2 order by qs").arg(table(), kInRange));
-    bindRange(query, first, last);
+    bindIssueRange(query, first, last);
     std::vector<IssueValue> rows;
     while (query.step())
         rows.push_back({query.text(1), query.integer(0)});
@@ -69,7 +62,7 @@ std::vector<IssueValue> DrawStore::issueSpans(const QString& first, const QStrin
 QStringList DrawStore::drawnNumbers(const QString& first, const QString& last) const
 {
     Statement query(db(), QStringLiteral("select allnumber from %1 where %2").arg(table(), kInRange));
-    bindRange(query, first, last);
+    bindIssueRange(query, first, last);
     QStringList numbers;
     while (query.step())
         numbers << sharedNumber(query.utf8(0));
@@ -80,28 +73,28 @@ QStringList DrawStore::drawnNumbers(const QString& first, const QString& last) c
 std::vector<int> DrawStore::drawnSums(const QString& first, const QString& last) const
 {
     Statement query(db(), QStringLiteral("select distinct Asum from %1 where %2").arg(table(), kInRange));
-    bindRange(query, first, last);
+    bindIssueRange(query, first, last);
     return readIntegers(query);
 }
 
 std::vector<ValueCount> DrawStore::sumFrequency(const QString& first, const QString& last) const
 {
     Statement query(db(), QStringLiteral("select Asum from %1 where %2").arg(table(), kInRange));
-    bindRange(query, first, last);
+    bindIssueRange(query, first, last);
     return CountValues(readIntegers(query));
 }
 
 std::vector<ValueCount> DrawStore::spanFrequency(const QString& first, const QString& last) const
 {
     Statement query(db(), QStringLiteral("select kuadu from %1 where %2").arg(table(), kInRange));
-    bindRange(query, first, last);
+    bindIssueRange(query, first, last);
     return CountValues(readIntegers(query));
 }
 
 std::array<int, 10> DrawStore::digitDrawCounts(const QString& first, const QString& last) const
 {
     Statement query(db(), QStringLiteral("select allnumber from %1 where %2").arg(table(), kInRange));
-    bindRange(query, first, last);
+    bindIssueRange(query, first, last);
     std::array<int, 10> counts{};
     while (query.step())
         AddDigitDraw(counts, sharedNumber(query.utf8(0)));
@@ -114,7 +107,7 @@ std::vector<int> DrawStore::sumsNeverDrawnPerCandidate(const QString& first, con
     std::vector<int> missing;
     for (int sum = 0; sum <= kLargestSum; ++sum) {
         query.reset();
-        bindRange(query, first, last).bind(3, sum);
+        bindIssueRange(query, first, last).bind(3, sum);
         if (!query.step())
             missing.push_back(sum);
     }
@@ -127,7 +120,7 @@ QStringList DrawStore::numbersNeverDrawnPerCandidate(const QString& first, const
     QStringList missing;
     for (const QString& number : AllNumbers()) {
         query.reset();
-        bindRange(query, first, last).bind(3, number);
+        bindIssueRange(query, first, last).bind(3, number);
         if (!query.step())
             missing << number;
     }
@@ -141,7 +134,7 @@ std::array<int, 10> DrawStore::digitDrawCountsPerCandidate(const QString& first,
     std::array<int, 10> counts{};
     for (int digit = 0; digit < 10; ++digit) {
         query.reset();
-        bindRange(query, first, last).bind(3, containsDigit(digit));
+        bindIssueRange(query, first, last).bind(3, containsDigit(digit));
         while (query.step())
             ++counts[digit];
     }
@@ -154,7 +147,7 @@ std::vector<RepeatedDraw> DrawStore::repeatedNumbersPerCandidate(const QString& 
                        QStringLiteral("select allnumber, count(allnumber) as 次数 from %1 where %2 group by "
                                       "allnumber having count(allnumber) > 1 order by count(allnumber), allnumber")
                            .arg(table(), kInRange));
-    bindRange(repeated, first, last);
+    bindIssueRange(repeated, first, last);
     Statement issues(db(),
                      QStringLiteral("select qs from %1 where allnumber=? and %2 order by qs").arg(table(), kInRange));
     std::vector<RepeatedDraw> rows;
@@ -162,7 +155,7 @@ std::vector<RepeatedDraw> DrawStore::repeatedNumbersPerCandidate(const QString& 
         const QString number = repeated.text(0);
         issues.reset();
         issues.bind(1, number);
-        bindRange(issues, first, last, 2);
+        bindIssueRange(issues, first, last, 2);
         while (issues.step())
             rows.push_back({issues.text(0), number, repeated.integer(1)});
     }

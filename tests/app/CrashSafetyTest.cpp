@@ -3,6 +3,7 @@
 // before or the state after each transaction, never a part of one.
 #include "core/DrawRecord.h"
 #include "core/HistoryCheck.h"
+#include "exchange/ResultPage.h"
 #include "store/Database.h"
 #include "store/DrawStore.h"
 #include "tests/support/TestDir.h"
@@ -161,21 +162,31 @@ int copiedHistory(const QString& path, const std::vector<std::pair<int, int>>& k
     return -1;
 }
 
+// What each kill left: `outcome` answers kOld, kNew, kPrefix (some of the
+// operation's transactions committed, in order, the rest not) or kLost.
+enum Outcome
+{
+    kLost = -1,
+    kOld = 0,
+    kNew = 1,
+    kPrefix = 2
+};
+
 struct Tally
 {
-    int finished = 0, keptOld = 0, tookNew = 0, lost = 0;
+    int finished = 0, keptOld = 0, tookNew = 0, prefix = 0, lost = 0;
     void print(const char* operation) const
     {
         std::printf("[crash] %s: %d kills, %d ended before the kill, %d killed leaving the old state, "
-                    "%d killed leaving the new state, %d torn or lost\n",
-                    operation, kKills, finished, keptOld, tookNew, lost);
+                    "%d killed leaving the new state, %d killed leaving a committed prefix, %d torn or lost\n",
+                    operation, kKills, finished, keptOld, tookNew, prefix, lost);
         ::testing::Test::RecordProperty(std::string(operation) + "_torn_or_lost", lost);
     }
 };
 
 // Kills `command` kKills times at seeded random moments within the measured
 // running time (plus a margin), each on a fresh copy of `prepared`, and asks
-// `outcome` which state the folder holds: 0 old, 1 new, -1 neither.
+// `outcome` which state the folder holds.
 Tally killRepeatedly(const QString& prepared, const QString& work, const QStringList& command, unsigned seed,
                      const std::function<int()>& outcome)
 {
@@ -188,16 +199,18 @@ Tally killRepeatedly(const QString& prepared, const QString& work, const QString
         copyFolder(prepared, work);
         const bool killed = runAndKill(command, std::chrono::microseconds(delay(random)));
         const int state = outcome();
-        if (state < 0)
+        if (state == kLost)
             ++tally.lost;
         else if (!killed)
             ++tally.finished;
-        else if (state == 0)
+        else if (state == kOld)
             ++tally.keptOld;
-        else
+        else if (state == kNew)
             ++tally.tookNew;
+        else
+            ++tally.prefix;
         if (!killed) {
-            EXPECT_EQ(state, 1);
+            EXPECT_EQ(state, kNew);
         }
     }
     return tally;
@@ -274,6 +287,36 @@ TEST_F(CrashSafetyCopies, KilledRestoreLeavesOldOrBackupHistory)
                            return copiedHistory(live(), {{kLive, 0}, {kBackup, 3}});
                        });
     tally.print("restore");
+    EXPECT_EQ(tally.lost, 0);
+}
+
+// A downloaded page enters its draws one by one, each in its own
+// transaction: a kill may leave any number of them, but only the first ones
+// of the page, each row whole and derived from the one before it.
+TEST_F(CrashSafety, KilledDownloadKeepsACommittedPrefixOfThePage)
+{
+    constexpr int kDraws = 2000;
+    const QString prepared = dir.file("prepared");
+    QProcess initdb;
+    initdb.start(QStringLiteral(QUORVANE_INITDB), {prepared});
+    ASSERT_TRUE(initdb.waitForFinished(60000));
+    ASSERT_EQ(initdb.exitCode(), 0);
+    QString text = QStringLiteral("<p>福彩3D 3D号码：");
+    for (int n = 0; n < kDraws; ++n)
+        text += issueOf(n) + QStringLiteral("期") + numberOf(n, 0) + QLatin1Char(' ');
+    dir.write("page.txt", toGbk(text + QStringLiteral("以上为开奖结果</p>")));
+
+    const QString work = dir.file("work");
+    const QString db = work + QLatin1Char('/') + DrawStore::kFileName;
+    std::vector<std::pair<int, int>> prefixes;
+    for (int k = 0; k <= kDraws; ++k)
+        prefixes.push_back({k, 0});
+    const Tally tally = killRepeatedly(
+        prepared, work, {QStringLiteral(QUORVANE_DOWNLOAD_WORKER), work, dir.file("page.txt")}, 4004, [&] {
+            const int k = importedHistory(db, prefixes);
+            return k < 0 ? kLost : k == 0 ? kOld : k == kDraws ? kNew : kPrefix;
+        });
+    tally.print("download");
     EXPECT_EQ(tally.lost, 0);
 }
 

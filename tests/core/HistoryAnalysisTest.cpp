@@ -14,6 +14,12 @@ struct Relation
     int rise, far, fall;
 };
 
+// Stable test names: the draw, not the bytes of the case.
+void PrintTo(const Relation& r, std::ostream* out)
+{
+    *out << r.previous << "->" << r.current;
+}
+
 class RelationTest : public ::testing::TestWithParam<Relation>
 {
 };
@@ -40,6 +46,11 @@ struct Classes
     int odd, even, big, small, bigOdd, smallOdd, bigEven, smallEven;
     int bigSum, smallSum, oddSum, evenSum, sum;
 };
+
+void PrintTo(const Classes& c, std::ostream* out)
+{
+    *out << c.number;
+}
 
 class ClassesTest : public ::testing::TestWithParam<Classes>
 {

@@ -22,6 +22,12 @@ struct Properties
     const char* bigSmallRatio;
 };
 
+// Stable test names: the number, not the bytes of the case.
+void PrintTo(const Properties& p, std::ostream* out)
+{
+    *out << p.number;
+}
+
 class PropertiesTest : public ::testing::TestWithParam<Properties>
 {
 };

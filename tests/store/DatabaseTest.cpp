@@ -56,6 +56,8 @@ TEST(DatabaseTest, OpenFailuresThrowAndCreateNothing)
          [](const TestDir&, const QString& path) { makeTable(path, QStringLiteral("other"), {}); }},
         {"random bytes", QStringLiteral("k"),
          [](const TestDir& dir, const QString&) { dir.write(QStringLiteral("a.db"), randomBytes(8192)); }},
+        {"empty file", QStringLiteral("k"),
+         [](const TestDir& dir, const QString&) { dir.write(QStringLiteral("a.db"), {}); }},
         {"no key on an encrypted file", QString(),
          [](const TestDir&, const QString& path) { makeTable(path, QStringLiteral("k"), {}); }},
     };

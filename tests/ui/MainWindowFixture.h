@@ -53,7 +53,7 @@ protected:
     // Creates and shows the main window, which runs its start-up preparation.
     TFrmMain& show(TFrm_Splash* splash = nullptr)
     {
-        window = std::make_unique<TFrmMain>(*store, dialogs, dir.path());
+        window = std::make_unique<TFrmMain>(*store, dialogs, folder);
         window->setSplash(splash);
         window->show();
         return *window;
@@ -85,6 +85,8 @@ protected:
     }
 
     TestDir dir;
+    // The folder beside the executable, by default the test's own folder.
+    QString folder = dir.path();
     FakeDialogs dialogs;
     std::unique_ptr<DrawStore> store;
     std::unique_ptr<TFrmMain> window;

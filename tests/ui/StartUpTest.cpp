@@ -137,6 +137,7 @@ TEST(StartUpStore, MissingWrongKeyOrDamagedFileGivesTheStartUpMessage)
 
     dir.write(DrawStore::kFileName, QByteArray(8192, 'x'));
     EXPECT_EQ(openDrawStore(dir.path(), dialogs), nullptr); // damaged
+    EXPECT_EQ(dir.read(DrawStore::kFileName), QByteArray(8192, 'x')); // left as it was
 
     EXPECT_EQ(dialogs.messages(), QStringList(3, TFrmMain::kStoreMissing));
     QFile::remove(dir.file(DrawStore::kFileName));

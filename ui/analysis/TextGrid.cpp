@@ -1,5 +1,7 @@
 #include "ui/analysis/TextGrid.h"
 
+#include "ui/widgets/IssueListModel.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
@@ -130,28 +132,6 @@ QTableView* textGridView(TextGridModel* model, const char* name, int columnWidth
     return view;
 }
 
-IssueBoxModel::IssueBoxModel(QObject* parent) : QAbstractListModel(parent) {}
-
-void IssueBoxModel::setIssues(IssueList issues)
-{
-    beginResetModel();
-    m_issues = std::move(issues);
-    m_issues.squeeze();
-    endResetModel();
-}
-
-int IssueBoxModel::rowCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : m_issues.size();
-}
-
-QVariant IssueBoxModel::data(const QModelIndex& index, int role) const
-{
-    if (!index.isValid() || index.row() >= m_issues.size() || (role != Qt::DisplayRole && role != Qt::EditRole))
-        return {};
-    return m_issues.at(index.row());
-}
-
 void prepareIssueBox(QComboBox* box, bool editable)
 {
     box->setEditable(editable);
@@ -167,9 +147,9 @@ void fillIssueBoxes(IssueList issues, std::initializer_list<QComboBox*> boxes)
     if (boxes.size() == 0)
         return;
     QComboBox* owner = *boxes.begin();
-    auto* model = qobject_cast<IssueBoxModel*>(owner->model());
+    auto* model = qobject_cast<IssueListModel*>(owner->model());
     if (!model) {
-        model = new IssueBoxModel(owner->parent());
+        model = new IssueListModel(owner->parent());
         for (QComboBox* box : boxes) {
             box->setModel(model);
             // Typed issues are range bounds, not new items.

@@ -7,7 +7,6 @@
 
 #include "core/IssueList.h"
 
-#include <QAbstractListModel>
 #include <QAbstractTableModel>
 #include <QColor>
 #include <QHash>
@@ -69,22 +68,6 @@ private:
 // A grid view over a TextGridModel: titles wrapped in the header, fixed row
 // height, text centred.
 QTableView* textGridView(TextGridModel* model, const char* name, int columnWidth, int rowHeight, QWidget* parent);
-
-// The issue boxes' items: the whole issue list, packed, shared by the boxes
-// of a window (a million issues take a few megabytes, not one item each).
-class IssueBoxModel : public QAbstractListModel
-{
-    Q_OBJECT
-public:
-    explicit IssueBoxModel(QObject* parent = nullptr);
-    void setIssues(IssueList issues);
-
-    int rowCount(const QModelIndex& parent = {}) const override;
-    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-
-private:
-    IssueList m_issues;
-};
 
 // Sets up an issue box: sized for an issue text, not for its longest item,
 // and quick to open on a long list.

@@ -9,7 +9,7 @@
 #include "ui/main/Clock.h"
 #include "ui/main/HistoryColumns.h"
 #include "ui/main/HistoryModel.h"
-#include "ui/main/IssueListModel.h"
+#include "ui/widgets/IssueListModel.h"
 #include "ui/main/splash.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/DataGrid.h"
@@ -34,6 +34,8 @@
 const QString TFrmMain::kAskExit = QStringLiteral("是否退出系统？");
 const QString TFrmMain::kStoreMissing =
     QStringLiteral("找不到数据文件或数据文件无法打开，请确认解压是否正确或者文件被删除！");
+const QString TFrmMain::kFolderReadOnly =
+    QStringLiteral("程序所在的文件夹 %1 不能写入，数据文件无法打开。请把程序文件夹放到可以写入的位置后再启动。");
 
 TFrmMain::TFrmMain(DrawStore& store, Dialogs& dialogs, QString appDir, QWidget* parent)
     : QMainWindow(parent), m_store(store), m_dialogs(dialogs), m_appDir(std::move(appDir)),

@@ -171,6 +171,8 @@ public:
 
     static const QString kAskExit;
     static const QString kStoreMissing;
+    // Added to the start-up failure when the folder cannot be written (%1: the folder).
+    static const QString kFolderReadOnly;
     static const QString kTooFewIssues;
     static const QColor kHighlight;
 

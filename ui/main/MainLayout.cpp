@@ -2,7 +2,7 @@
 // MainCommands.cpp; this file only makes and places widgets.
 #include "ui/main/HistoryColumns.h"
 #include "ui/main/HistoryModel.h"
-#include "ui/main/IssueListModel.h"
+#include "ui/widgets/IssueListModel.h"
 #include "ui/main/Main.h"
 #include "ui/widgets/DataGrid.h"
 #include "ui/widgets/TrendChartView.h"

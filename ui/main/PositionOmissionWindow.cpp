@@ -2,7 +2,7 @@
 
 #include "exchange/CsvFile.h"
 #include "store/DrawStore.h"
-#include "ui/main/IssueListModel.h"
+#include "ui/widgets/IssueListModel.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
 #include "ui/widgets/TableExport.h"

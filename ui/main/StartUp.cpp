@@ -7,16 +7,25 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFont>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <fcntl.h>
+#include <unistd.h>
 
 std::unique_ptr<DrawStore> openDrawStore(const QString& appDir, Dialogs& dialogs)
 {
     try {
         return std::make_unique<DrawStore>(QDir(appDir).filePath(DrawStore::kFileName));
     } catch (const DatabaseError&) {
-        dialogs.message(nullptr, TFrmMain::kStoreMissing);
+        // The log beside the file must be written even to read it, so a
+        // folder that cannot be written keeps a sound file from opening: say so.
+        const QString reason =
+            faccessat(AT_FDCWD, QFile::encodeName(appDir).constData(), W_OK, AT_EACCESS) == 0
+                ? QString()
+                : TFrmMain::kFolderReadOnly.arg(appDir);
+        dialogs.message(nullptr, reason.isEmpty() ? TFrmMain::kStoreMissing : TFrmMain::kStoreMissing + "\n\n" + reason);
     }
     return nullptr;
 }

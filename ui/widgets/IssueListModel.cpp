@@ -1,4 +1,4 @@
-#include "ui/main/IssueListModel.h"
+#include "ui/widgets/IssueListModel.h"
 
 IssueListModel::IssueListModel(QObject* parent) : QAbstractListModel(parent) {}
 
@@ -10,6 +10,13 @@ void IssueListModel::setSlice(std::shared_ptr<const IssueList> list, int first, 
     m_count = m_list ? std::max(0, std::min(count, m_list->size() - first)) : 0;
     m_added.clear();
     endResetModel();
+}
+
+void IssueListModel::setIssues(IssueList list)
+{
+    list.squeeze();
+    const int count = list.size();
+    setSlice(std::make_shared<const IssueList>(std::move(list)), 0, count);
 }
 
 void IssueListModel::append(const QString& issue)

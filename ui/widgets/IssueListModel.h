@@ -7,8 +7,9 @@
 #include <memory>
 #include <vector>
 
-// A range selector's items: a slice of the issue list shared by all selectors, plus issues added later
-// (the end selector of the grid grows with every entry).
+// A range selector's items: a slice of an issue list that several selectors
+// share, plus issues added later (the main grid's end selector grows with
+// every entry). Only the list's packed text is held, however long it is.
 class IssueListModel : public QAbstractListModel
 {
     Q_OBJECT
@@ -17,6 +18,8 @@ public:
 
     // Shows items first .. first + count - 1 of `list` and drops added ones.
     void setSlice(std::shared_ptr<const IssueList> list, int first, int count);
+    // Shows the whole list.
+    void setIssues(IssueList list);
     void append(const QString& issue);
 
     int rowCount(const QModelIndex& parent = {}) const override;
