@@ -69,7 +69,12 @@ void print(FILE* stream, const QString& text)
 
 int run(const Arguments& args)
 {
-    const ImportPlan plan = planImport(readImportFile(args.file));
+    DrawStore store(QDir(args.folder).filePath(DrawStore::kFileName));
+    const bool fucai =
+        args.game ? *args.game == Game::Fucai : readStartupOptions(Options::optionsPath(args.folder)).isFucai();
+    store.setGame(fucai ? Game::Fucai : Game::Ticai);
+    const ImportPlan plan = planImport(readImportFile(args.file, store.game()), store.issueWidth());
+
     if (!plan.bad.empty()) {
         print(stderr, ImportText::badLines(plan.bad, int(plan.bad.size())));
         if (!args.skipBad) {
@@ -82,10 +87,6 @@ int run(const Arguments& args)
         print(stderr, ImportText::kNoDraws);
         return kFailed;
     }
-    DrawStore store(QDir(args.folder).filePath(DrawStore::kFileName));
-    const bool fucai =
-        args.game ? *args.game == Game::Fucai : readStartupOptions(Options::optionsPath(args.folder)).isFucai();
-    store.setGame(fucai ? Game::Fucai : Game::Ticai);
     print(stdout, ImportText::summary(runImport(store, plan)));
     return 0;
 }

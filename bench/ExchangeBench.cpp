@@ -118,7 +118,8 @@ void BM_ImportFile(benchmark::State& state)
         auto folder = std::make_unique<EmptyFolder>();
         DrawStore store(folder->db());
         state.ResumeTiming();
-        const ImportSummary summary = runImport(store, planImport(readImportFile(path)), [](int) { return true; });
+        const ImportSummary summary = runImport(
+            store, planImport(readImportFile(path, store.game()), store.issueWidth()), [](int) { return true; });
         if (summary.added != draws)
             state.SkipWithError("not every draw was imported");
         state.PauseTiming();

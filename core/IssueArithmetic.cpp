@@ -48,3 +48,15 @@ QString issueValueText(const QString& issue)
 {
     return QString::number(issueValue(issue));
 }
+
+QString issueAtWidth(const QString& issue, int width)
+{
+    if (!isIssueText(issue))
+        return issue;
+    // Both games began after 2000: a two-digit year is 20yy.
+    if (issue.size() == 5 && width == 7)
+        return QStringLiteral("20") + issue;
+    if (issue.size() == 7 && width == 5)
+        return issue.mid(2);
+    return issue;
+}

@@ -16,3 +16,9 @@ bool isIssueText(const QString& issue);
 // True when the issue has neighbours: digits, few enough to count with.
 // A stored text that is not one (from a file made elsewhere) has none.
 bool isCountableIssue(const QString& issue);
+
+// The issue at a history's width: a five-digit issue (yynnn) gains the
+// century (25217 -> 2025217) for a seven-digit history, a seven-digit one
+// loses it (2025217 -> 25217) for a five-digit history. Any other issue or
+// width is returned as it is.
+QString issueAtWidth(const QString& issue, int width);

@@ -1,31 +1,42 @@
 #include "exchange/HistoryImport.h"
 
 #include "core/HistoryCheck.h"
+#include "core/IssueArithmetic.h"
 #include "core/ShownText.h"
 
 #include <algorithm>
 
-ImportPlan planImport(const ImportFile& file)
+ImportPlan planImport(const ImportFile& file, int historyWidth)
 {
     ImportPlan plan;
     plan.read = int(file.draws.size());
     plan.bad = file.bad;
-    // One history has one issue width (08123 or 2025217): a line of another
-    // width than most of the file's is a slip, or a draw stored twice under
-    // two names, and is listed with the bad lines.
-    QStringList issues;
-    issues.reserve(qsizetype(file.draws.size()));
-    for (const ImportLine& line : file.draws)
-        issues << line.issue;
-    const int width = mostCommonWidth(issues);
-    std::vector<const ImportLine*> sorted;
-    sorted.reserve(file.draws.size());
+    // One history has one issue width (08123 or 2025217). A five-digit issue
+    // and its seven-digit form name one draw: every line is brought to the
+    // history's width, so the draw is stored once and its 同号数 is counted
+    // against the previous issue of the same width. A line whose issue cannot
+    // be brought there is a slip and is listed with the bad lines.
+    int width = historyWidth;
+    if (width == 0) {
+        QStringList issues;
+        issues.reserve(qsizetype(file.draws.size()));
+        for (const ImportLine& line : file.draws)
+            issues << line.issue;
+        width = mostCommonWidth(issues);
+    }
+    std::vector<ImportLine> atWidth;
+    atWidth.reserve(file.draws.size());
     for (const ImportLine& line : file.draws) {
-        if (line.issue.size() == width)
-            sorted.push_back(&line);
+        const QString issue = issueAtWidth(line.issue, width);
+        if (issue.size() == width)
+            atWidth.push_back({line.line, issue, line.number});
         else
             plan.bad.push_back({line.line, line.issue + QLatin1Char(' ') + line.number});
     }
+    std::vector<const ImportLine*> sorted;
+    sorted.reserve(atWidth.size());
+    for (const ImportLine& line : atWidth)
+        sorted.push_back(&line);
     // Stable: of two lines with one issue, the earlier line comes first.
     std::stable_sort(sorted.begin(), sorted.end(),
                      [](const ImportLine* a, const ImportLine* b) { return a->issue < b->issue; });

@@ -16,7 +16,7 @@ struct ImportPlan
 {
     std::vector<DrawStore::NewDraw> draws; // issue order, each issue once
     std::vector<BadLine> bad;              // malformed lines, repeats of an issue with another number and
-                                           // issues of another width than most of the file's
+                                           // issues that cannot be brought to the history's width
     int read = 0;                          // lines holding a draw
     int repeats = 0;                       // lines repeating an earlier line's draw
 };
@@ -30,7 +30,9 @@ struct ImportSummary
     bool cancelled = false;
 };
 
-ImportPlan planImport(const ImportFile& file);
+// Every issue is brought to `historyWidth`, the stored history's issue width
+// (issueAtWidth); for an empty history (0) to the width most of the file has.
+ImportPlan planImport(const ImportFile& file, int historyWidth);
 // Stores the plan's draws (the bad lines are left out); on cancel nothing is stored.
 ImportSummary runImport(DrawStore& store, const ImportPlan& plan, const std::function<bool(int)>& progress = {});
 

@@ -1,5 +1,7 @@
 #include "exchange/ImportFile.h"
 
+#include "exchange/DrawText.h"
+
 #include <QFile>
 #include <QStringDecoder>
 
@@ -58,7 +60,9 @@ int splitFields(QStringView line, QStringView* fields, int capacity)
     return count;
 }
 
-QString decode(const QByteArray& bytes)
+} // namespace
+
+QString decodeText(const QByteArray& bytes)
 {
     QByteArray data = bytes;
     if (data.startsWith("\xEF\xBB\xBF"))
@@ -70,8 +74,6 @@ QString decode(const QByteArray& bytes)
     QStringDecoder gbk("GBK");
     return gbk(data);
 }
-
-} // namespace
 
 bool parseImportLine(QStringView line, QString& issue, QString& number)
 {
@@ -103,7 +105,7 @@ bool parseImportLine(QStringView line, QString& issue, QString& number)
 
 ImportFile parseImportText(const QByteArray& bytes)
 {
-    const QString text = decode(bytes);
+    const QString text = decodeText(bytes);
     ImportFile file;
     bool firstContent = true;
     int lineNumber = 0;
@@ -131,10 +133,10 @@ ImportFile parseImportText(const QByteArray& bytes)
     return file;
 }
 
-ImportFile readImportFile(const QString& path)
+ImportFile readImportFile(const QString& path, Game game)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw ImportFileError(QStringLiteral("无法打开文件 %1：%2").arg(path, file.errorString()));
-    return parseImportText(file.readAll());
+    return readDrawText(decodeText(file.readAll()), game);
 }

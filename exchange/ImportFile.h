@@ -9,6 +9,8 @@
 //   2011078 2011-03-26 2 4 6
 // The file may be UTF-8 or GBK.
 
+#include "store/DrawStore.h"
+
 #include <QByteArray>
 #include <QString>
 #include <stdexcept>
@@ -45,5 +47,8 @@ struct ImportFile
 // One line's issue and number; false when the line holds no draw.
 bool parseImportLine(QStringView line, QString& issue, QString& number);
 ImportFile parseImportText(const QByteArray& bytes);
-// Throws ImportFileError when the file cannot be read.
-ImportFile readImportFile(const QString& path);
+// The text of a file's bytes: UTF-8 (with or without its mark), else GBK.
+QString decodeText(const QByteArray& bytes);
+// The draws of a history file of the game, read by readDrawText. Throws
+// ImportFileError when the file cannot be read.
+ImportFile readImportFile(const QString& path, Game game);

@@ -268,6 +268,14 @@ QStringList DrawStore::issueList() const
     return issues;
 }
 
+int DrawStore::issueWidth() const
+{
+    Statement query(db(), QStringLiteral("select length(qs), count(*) from %1 group by length(qs) "
+                                         "order by count(*) desc, length(qs) limit 1")
+                              .arg(table()));
+    return query.step() ? query.integer(0) : 0;
+}
+
 IssueList DrawStore::packedIssueList() const
 {
     IssueList issues;
@@ -360,15 +368,13 @@ std::array<int, kHitColumnCount> DrawStore::hitCounts(const QString& start, cons
 std::vector<short> DrawStore::rangeNumberValues(const QString& start, const QString& end) const
 {
     // Read from the read index, already in issue order.
-    Statement query(db(),
-                    QStringLiteral("select AllNumber from %1 where qs>=? and qs<=? order by qs").arg(table()));
+    Statement query(db(), QStringLiteral("select AllNumber from %1 where qs>=? and qs<=? order by qs").arg(table()));
     bindIssueRange(query, start, end);
     std::vector<short> values;
     while (query.step()) {
         const QByteArrayView number = query.utf8(0);
-        const bool digits = number.size() == 3 && std::all_of(number.begin(), number.end(), [](char c) {
-                                return c >= '0' && c <= '9';
-                            });
+        const bool digits = number.size() == 3 &&
+                            std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; });
         values.push_back(digits ? short((number[0] - '0') * 100 + (number[1] - '0') * 10 + (number[2] - '0'))
                                 : short(-1));
     }

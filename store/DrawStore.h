@@ -86,6 +86,9 @@ public:
     std::optional<DrawRecord> oneIssue(const QString& issue) const;
     bool issueExists(const QString& issue) const;
     int count() const;
+    // The issue width most stored draws have (5 for 08123, 7 for 2025217; of
+    // two widths equally common the shorter); 0 for an empty history.
+    int issueWidth() const;
 
     // Bet selection (DrawStoreSelection.cpp).
     // select allNumber,qs from T where qs >= ? and qs <= ? order by qs: the

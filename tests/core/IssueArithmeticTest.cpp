@@ -1,7 +1,6 @@
 #include "core/IssueArithmetic.h"
 
 #include "core/ConversionError.h"
-
 #include "tests/support/QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -46,6 +45,25 @@ TEST(IssueArithmetic, NonDecimalIssueIsAConversionError)
         EXPECT_THROW(previousIssue(bad), ConversionError) << bad;
         EXPECT_FALSE(isIssueText(bad) && QString(bad).size() < 19) << bad;
     }
+}
+
+TEST(IssueArithmetic, IssueAtWidthAddsOrDropsTheCentury)
+{
+    struct Case
+    {
+        const char* issue;
+        int width;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"25217", 7, "2025217"}, {"2025217", 5, "25217"},
+        {"08123", 7, "2008123"}, {"2008123", 5, "08123"},
+        {"25217", 5, "25217"},   {"2025217", 7, "2025217"},
+        {"25217", 0, "25217"},   {"123456", 7, "123456"},
+        {"2a217", 7, "2a217"},   {"", 7, ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(issueAtWidth(c.issue, c.width), c.expected) << c.issue << " at " << c.width;
 }
 
 } // namespace

@@ -53,22 +53,30 @@ TEST(BadImportFile, DamagedLinesAreListedTheRestImported)
          {}},
         {"a line of a megabyte", "2025001,123\n" + QByteArray(1 << 20, '9') + ",456\n", {"2025001"}, {2}},
         {"a UTF-8 title over GBK lines", "期号,号码\n" + toGbk("2025001,123,第一期\n2025002,456\n"), {"2025002"}, {2}},
+        // Five and seven digits name the same draws: brought to the file's width.
         {"a five-digit issue among seven-digit ones",
          "2025001,123\n08123,456\n2025002,789\n",
+         {"2008123", "2025001", "2025002"},
+         {}},
+        {"a seven-digit issue among five-digit ones",
+         "08123,123\n08124,456\n2008125,789\n",
+         {"08123", "08124", "08125"},
+         {}},
+        {"a six-digit issue among seven-digit ones",
+         "2025001,123\n202502,456\n2025002,789\n",
          {"2025001", "2025002"},
          {2}},
-        {"a seven-digit issue among five-digit ones", "08123,123\n08124,456\n2008125,789\n", {"08123", "08124"}, {3}},
         {"letters in numbers", "2025001,12a\n2025002,1 2 b\n2025003,456\n", {"2025003"}, {1, 2}},
         {"full-width digits", toGbk("2025001,１２３\n2025002,456\n"), {"2025002"}, {1}},
         {"SQL in a line", "2025001,123\n2025002';delete from fucai;--,456\n", {"2025001"}, {2}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const ImportPlan plan = planImport(parseImportText(c.bytes));
+        const ImportPlan plan = planImport(parseImportText(c.bytes), 0);
         EXPECT_EQ(issuesOf(plan), c.issues);
         EXPECT_EQ(badLineNumbers(plan), c.bad);
     }
-    EXPECT_TRUE(planImport(parseImportText(randomBytes(4096))).draws.empty());
+    EXPECT_TRUE(planImport(parseImportText(randomBytes(4096)), 0).draws.empty());
 }
 
 // The question before an import quotes the bad lines: a line of the file
@@ -76,7 +84,7 @@ TEST(BadImportFile, DamagedLinesAreListedTheRestImported)
 TEST(BadImportFile, QuestionQuotesBadLinesAsTheyAre)
 {
     const ImportPlan plan =
-        planImport(parseImportText("2025001,123\n%1%2%3 ,x\n" + QByteArray(1 << 20, 'x') + "\n2025002,456\n"));
+        planImport(parseImportText("2025001,123\n%1%2%3 ,x\n" + QByteArray(1 << 20, 'x') + "\n2025002,456\n"), 0);
     const QString question = ImportText::askSkipBad(plan);
     EXPECT_TRUE(question.startsWith("以下2行不是有效的开奖数据：\n第2行：%1%2%3 ,x\n第3行：xxxx"));
     EXPECT_TRUE(question.endsWith("是否忽略这些行，导入其余2期数据？"));

@@ -73,7 +73,7 @@ TEST(ImportFile, GbkHeaderIsRecognised)
 TEST(ImportFile, MissingFileIsAnError)
 {
     TestDir dir;
-    EXPECT_THROW(readImportFile(dir.file("none.csv")), ImportFileError);
+    EXPECT_THROW(readImportFile(dir.file("none.csv"), Game::Fucai), ImportFileError);
 }
 
 TEST(ImportPlan, SortsByIssueAndFoldsRepeats)
@@ -82,7 +82,7 @@ TEST(ImportPlan, SortsByIssueAndFoldsRepeats)
                                                        "08123,507\n"
                                                        "08124,527\n"
                                                        "08123,507\n"
-                                                       "08124,999\n"));
+                                                       "08124,999\n"), 0);
     ASSERT_EQ(plan.draws.size(), 3u);
     EXPECT_EQ(plan.draws[0].issue, "08123");
     EXPECT_EQ(plan.draws[1].number, "527"); // the earlier line of an issue wins
@@ -107,7 +107,7 @@ protected:
 TEST_F(ImportIntoStore, SkipsStoredIssuesAndCounts)
 {
     ASSERT_TRUE(enterDraw(*store, "08123", "507").stored());
-    const ImportPlan plan = planImport(parseImportText("期号,号码\n08124,527\n08123,000\n08124,527\n0812x,1\n"));
+    const ImportPlan plan = planImport(parseImportText("期号,号码\n08124,527\n08123,000\n08124,527\n0812x,1\n"), 0);
     const ImportSummary summary = runImport(*store, plan);
     EXPECT_EQ(summary.read, 3);
     EXPECT_EQ(summary.added, 1);
@@ -125,7 +125,7 @@ TEST_F(ImportIntoStore, CancelStoresNothing)
         text += QByteArray::number(2025000 + i) + ",123\n";
     int asked = 0;
     const ImportSummary summary =
-        runImport(*store, planImport(parseImportText(text)), [&](int done) { return ++asked < 2 || done == 0; });
+        runImport(*store, planImport(parseImportText(text), 0), [&](int done) { return ++asked < 2 || done == 0; });
     EXPECT_TRUE(summary.cancelled);
     EXPECT_EQ(summary.added, 0);
     EXPECT_EQ(store->count(), 0);

@@ -214,6 +214,19 @@ TEST_F(DrawStoreTest, NumberLookupsFollowIssueOrderNotEntryOrder)
     EXPECT_TRUE(store->issueExists(QStringLiteral("08001")));
 }
 
+TEST_F(DrawStoreTest, IssueWidthIsTheWidthMostDrawsHave)
+{
+    EXPECT_EQ(store->issueWidth(), 0);
+    add(QStringLiteral("2025001"), QStringLiteral("111"));
+    EXPECT_EQ(store->issueWidth(), 7);
+    add(QStringLiteral("25002"), QStringLiteral("222"));
+    EXPECT_EQ(store->issueWidth(), 5); // as common: the shorter
+    add(QStringLiteral("2025003"), QStringLiteral("333"));
+    EXPECT_EQ(store->issueWidth(), 7);
+    store->setGame(Game::Ticai);
+    EXPECT_EQ(store->issueWidth(), 0);
+}
+
 TEST_F(DrawStoreTest, DeleteIssueRemovesEveryRowOfThatIssueOnly)
 {
     add(QStringLiteral("08123"), QStringLiteral("507"));

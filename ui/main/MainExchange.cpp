@@ -45,11 +45,11 @@ private:
 };
 
 // Reading a long file takes a moment before there is anything to count.
-ImportPlan readPlan(const QString& path)
+ImportPlan readPlan(const QString& path, const DrawStore& store)
 {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const auto restore = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
-    return planImport(readImportFile(path));
+    return planImport(readImportFile(path, store.game()), store.issueWidth());
 }
 
 } // namespace
@@ -60,7 +60,7 @@ void TFrmMain::N17Click()
     if (path.isEmpty())
         return;
     runGuarded(m_dialogs, this, [&] {
-        const ImportPlan plan = readPlan(path);
+        const ImportPlan plan = readPlan(path, m_store);
         if (plan.draws.empty()) {
             const QString bad = ImportText::badLines(plan.bad, 10);
             m_dialogs.message(this, bad.isEmpty() ? ImportText::kNoDraws : ImportText::kNoDraws + u'\n' + bad);
