@@ -4,6 +4,7 @@
 #include "core/IssueArithmetic.h"
 
 #include <QHash>
+#include <QSet>
 #include <map>
 #include <set>
 
@@ -63,6 +64,25 @@ QStringList unusualWidthIssues(const QStringList& issues)
         if (yearWidth(issue) == 0 || issue.size() != width)
             odd << issue;
     return odd;
+}
+
+WidthRepair planWidthRepair(const QStringList& issues, int width)
+{
+    WidthRepair repair;
+    QSet<QString> taken(issues.begin(), issues.end());
+    for (const QString& issue : issues) {
+        if (issue.size() == width)
+            continue;
+        const QString renamed = issueAtWidth(issue, width);
+        if (renamed.size() != width)
+            continue;
+        if (taken.contains(renamed))
+            repair.conflicts << renamed;
+        else
+            repair.renames.push_back({issue, renamed});
+        taken.insert(renamed);
+    }
+    return repair;
 }
 
 QStringList staleRecords(const std::vector<DrawRecord>& records)

@@ -35,6 +35,23 @@ template <typename Lookup> DrawRecord rederived(const DrawRecord& stored, const 
 // from a fresh derivation, a number that is not three digits included.
 QStringList staleRecords(const std::vector<DrawRecord>& records);
 
+// "统一期号": the issues of the other width (five digits in a seven-digit
+// history or the reverse) renamed to `width` by issueAtWidth. Issues that
+// cannot be brought there (another width, not digits) are left alone; a new
+// name already stored, or given to two issues, is a conflict.
+struct IssueRename
+{
+    QString from;
+    QString to;
+    bool operator==(const IssueRename&) const = default;
+};
+struct WidthRepair
+{
+    std::vector<IssueRename> renames; // in the order of `issues`
+    QStringList conflicts;            // the new names that are taken
+};
+WidthRepair planWidthRepair(const QStringList& issues, int width);
+
 struct HistoryProblems
 {
     QStringList missing;

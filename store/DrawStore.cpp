@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QRandomGenerator>
+#include <QSet>
 #include <algorithm>
 #include <cstdio>
 #include <fcntl.h>
@@ -533,6 +534,39 @@ void DrawStore::changeNumber(const QString& issue, const QString& number)
     if (const std::optional<DrawRecord> following = oneIssue(next); following && isDrawNumber(following->allNumber))
         updateDerived(deriveDrawRecord(next, following->allNumber, number));
     transaction.commit();
+}
+
+WidthRepair DrawStore::unifyIssueWidth()
+{
+    Transaction transaction(db());
+    const WidthRepair repair = planWidthRepair(issueList(), issueWidth());
+    if (!repair.conflicts.isEmpty() || repair.renames.empty())
+        return repair;
+    Statement rename(db(), QStringLiteral("update %1 set qs=? where qs=?").arg(table()));
+    QSet<QString> touched;
+    for (const IssueRename& issue : repair.renames) {
+        rename.reset();
+        rename.bind(1, issue.to).bind(2, issue.from);
+        rename.step();
+        touched.insert(issue.to);
+        // The next draw counted its same digits against nothing while its
+        // predecessor had the other width.
+        if (isCountableIssue(issue.to))
+            touched.insert(nextIssue(issue.to));
+    }
+    const std::vector<DrawRecord> records = allRecords();
+    QHash<QString, QString> numbers;
+    for (const DrawRecord& record : records)
+        numbers.insert(record.qs, record.allNumber);
+    const auto numberOf = [&numbers](const QString& issue) { return numbers.value(issue); };
+    for (const DrawRecord& record : records) {
+        if (!touched.contains(record.qs) || !isDrawNumber(record.allNumber))
+            continue;
+        if (const DrawRecord fresh = rederived(record, numberOf); fresh != record)
+            updateDerived(fresh);
+    }
+    transaction.commit();
+    return repair;
 }
 
 void DrawStore::deleteAll()

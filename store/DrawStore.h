@@ -6,6 +6,7 @@
 
 #include "core/DrawLookup.h"
 #include "core/DrawRecord.h"
+#include "core/HistoryCheck.h"
 #include "core/HistoryFilter.h"
 #include "core/IssueList.h"
 #include "core/IssueRows.h"
@@ -133,6 +134,11 @@ public:
     // derived again, in one transaction. Throws ConversionError for a number
     // that is not three digits.
     void changeNumber(const QString& issue, const QString& number);
+    // "统一期号": renames the issues of the other width to the history's width
+    // (planWidthRepair) and derives the renamed rows and the rows after them
+    // again, in one transaction. When a new name is taken nothing changes and
+    // the returned repair lists the conflicts.
+    WidthRepair unifyIssueWidth();
     void deleteAll();                      // delete from T
     int deleteIssue(const QString& issue); // every row of that issue; returns rows deleted
 

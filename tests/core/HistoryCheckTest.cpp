@@ -43,6 +43,21 @@ TEST(HistoryCheck, UnusualWidthsAreListed)
     EXPECT_EQ(missingIssues({"2025001", "2025003", "25009"}), QStringList{"2025002"});
 }
 
+TEST(HistoryCheck, WidthRepairRenamesTheOtherWidthUnlessTheNameIsTaken)
+{
+    const WidthRepair repair =
+        planWidthRepair({"2025001", "2025002", "25003", "25002", "2025004", "250050", "2a005", "25006", "2025006"}, 7);
+    EXPECT_EQ(repair.renames, (std::vector<IssueRename>{{"25003", "2025003"}}));
+    EXPECT_EQ(repair.conflicts, (QStringList{"2025002", "2025006"}));
+
+    const WidthRepair toFive = planWidthRepair({"08123", "2008124", "08125"}, 5);
+    EXPECT_EQ(toFive.renames, (std::vector<IssueRename>{{"2008124", "08124"}}));
+    EXPECT_TRUE(toFive.conflicts.isEmpty());
+    // The same issue given twice in the other width renames once and conflicts once.
+    EXPECT_EQ(planWidthRepair({"2025001", "25002", "25002"}, 7).conflicts, QStringList{"2025002"});
+    EXPECT_TRUE(planWidthRepair({}, 0).renames.empty());
+}
+
 TEST(HistoryCheck, StaleRowsAreThoseTheirNumberNoLongerDerives)
 {
     std::vector<DrawRecord> records = derive({"2025001", "2025002", "2025003"}, {"123", "124", "555"});

@@ -85,4 +85,50 @@ TEST_F(HistoryCheckTest, ChangingANumberRederivesItAndTheNextDraw)
     EXPECT_EQ(child<QTableView>("DBGridEh1")->model()->index(0, 38).data().toString(), "456");
 }
 
+// A download of five-digit issues into a seven-digit history, as older
+// versions stored it: two widths side by side, 同号数 counted against nothing.
+TEST_F(HistoryCheckTest, UnifyingIssuesRenamesTheOtherWidthAndRederives)
+{
+    ASSERT_TRUE(enterDraw(*store, "2025060", "123").stored());
+    ASSERT_TRUE(enterDraw(*store, "2025061", "124").stored());
+    ASSERT_TRUE(enterDraw(*store, "25062", "124").stored());
+    ASSERT_TRUE(enterDraw(*store, "2025063", "456").stored());
+    ASSERT_TRUE(enterDraw(*store, "2025064", "457").stored());
+    show();
+    EXPECT_EQ(store->oneIssue("25062")->sameToLast, 0);
+    openCheck([this](HistoryCheckWindow& window) {
+        EXPECT_TRUE(rows(window).contains("期号位数异常 25062"));
+        dialogs.answers.push_back(false); // cancelled: nothing changes
+        clickIn(window, "unifyWidthButton");
+        EXPECT_TRUE(store->issueExists("25062"));
+        dialogs.answers.push_back(true);
+        clickIn(window, "unifyWidthButton");
+        EXPECT_EQ(dialogs.messages().last(), "统一期号完成，共修改 1 个期号。");
+        EXPECT_EQ(rows(window), QStringList{});
+        clickIn(window, "unifyWidthButton");
+        EXPECT_EQ(dialogs.messages().last(), "没有可以统一位数的期号。");
+    });
+    EXPECT_EQ(store->issueList(), (QStringList{"2025060", "2025061", "2025062", "2025063", "2025064"}));
+    EXPECT_EQ(*store->oneIssue("2025062"), deriveDrawRecord("2025062", "124", "124"));
+    EXPECT_EQ(*store->oneIssue("2025063"), deriveDrawRecord("2025063", "456", "124"));
+    EXPECT_EQ(gridIssues().size(), 5);
+}
+
+TEST_F(HistoryCheckTest, UnifyingRefusesWhenARenamedIssueIsAlreadyStored)
+{
+    ASSERT_TRUE(enterDraw(*store, "2025060", "123").stored());
+    ASSERT_TRUE(enterDraw(*store, "2025061", "124").stored());
+    ASSERT_TRUE(enterDraw(*store, "2025062", "125").stored());
+    ASSERT_TRUE(enterDraw(*store, "25061", "999").stored());
+    ASSERT_TRUE(enterDraw(*store, "25063", "126").stored());
+    show();
+    const std::vector<DrawRecord> before = store->allRecords();
+    openCheck([this](HistoryCheckWindow& window) {
+        clickIn(window, "unifyWidthButton");
+        EXPECT_TRUE(dialogs.messages().last().startsWith("统一期号失败，没有做任何修改"));
+        EXPECT_TRUE(dialogs.messages().last().endsWith("\n2025061"));
+    });
+    EXPECT_EQ(store->allRecords(), before);
+}
+
 } // namespace

@@ -58,9 +58,11 @@ HistoryCheckWindow::HistoryCheckWindow(DrawStore& store, Dialogs& dialogs, QWidg
     m_number->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), this));
     m_change = named(new QPushButton(QStringLiteral("修改号码"), this), "changeNumberButton");
     m_rederive = named(new QPushButton(QStringLiteral("重新计算"), this), "rederiveButton");
+    m_unify = named(new QPushButton(QStringLiteral("统一期号"), this), "unifyWidthButton");
     auto* close = named(new QPushButton(QStringLiteral("关闭"), this), "closeButton");
     connect(m_change, &QPushButton::clicked, this, &HistoryCheckWindow::changeNumber);
     connect(m_rederive, &QPushButton::clicked, this, &HistoryCheckWindow::rederiveAll);
+    connect(m_unify, &QPushButton::clicked, this, &HistoryCheckWindow::unifyWidth);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* edit = new QHBoxLayout;
@@ -70,6 +72,7 @@ HistoryCheckWindow::HistoryCheckWindow(DrawStore& store, Dialogs& dialogs, QWidg
     edit->addWidget(m_number);
     edit->addWidget(m_change);
     edit->addStretch();
+    edit->addWidget(m_unify);
     edit->addWidget(m_rederive);
     edit->addWidget(close);
     auto* layout = new QVBoxLayout(this);
@@ -97,7 +100,7 @@ void HistoryCheckWindow::refresh()
         };
         add(QStringLiteral("缺失期号"), problems.missing, QStringLiteral("本年期号序列中缺少这一期"));
         add(QStringLiteral("期号位数异常"), problems.oddWidth,
-            QStringLiteral("期号应为5位（如08123）或7位（如2025217），且与其余期号位数相同"));
+            QStringLiteral("期号应为5位（如08123）或7位（如2025217），且与其余期号位数相同，可用“统一期号”修复"));
         add(QStringLiteral("派生数据不符"), problems.stale,
             QStringLiteral("和值、比例、同号数等与开奖号码不符，可用“重新计算”修复"));
         m_summary->setText(
@@ -151,5 +154,38 @@ void HistoryCheckWindow::changeNumber()
         emit historyChanged();
         refresh();
         m_dialogs.message(this, QStringLiteral("修改成功，第 %1 期的开奖号码已改为 %2。").arg(issue, number));
+    });
+}
+
+void HistoryCheckWindow::unifyWidth()
+{
+    runGuarded(m_dialogs, this, [this] {
+        const int width = m_store.issueWidth();
+        const WidthRepair plan = planWidthRepair(m_store.issueList(), width);
+        if (plan.renames.empty() && plan.conflicts.isEmpty())
+            return m_dialogs.message(this, QStringLiteral("没有可以统一位数的期号。"));
+        if (plan.conflicts.isEmpty() &&
+            !m_dialogs.askOkCancel(
+                this, kAskTitle,
+                QStringLiteral("将把 %1 个期号统一为 %2 位（如 %3 改为 %4），并重新计算相关记录，是否继续！")
+                    .arg(plan.renames.size())
+                    .arg(width)
+                    .arg(plan.renames.front().from, plan.renames.front().to)))
+            return;
+        const WidthRepair done = m_store.unifyIssueWidth();
+        if (!done.conflicts.isEmpty()) {
+            QStringList shown;
+            for (const QString& issue : done.conflicts.mid(0, 10))
+                shown << shownText(issue);
+            if (done.conflicts.size() > shown.size())
+                shown << QStringLiteral("……另有%1个").arg(done.conflicts.size() - shown.size());
+            return m_dialogs.message(
+                this,
+                QStringLiteral("统一期号失败，没有做任何修改：以下期号统一后与已有期号重复，请先删除其中一期。\n") +
+                    shown.join(QLatin1Char('\n')));
+        }
+        emit historyChanged();
+        refresh();
+        m_dialogs.message(this, QStringLiteral("统一期号完成，共修改 %1 个期号。").arg(done.renames.size()));
     });
 }

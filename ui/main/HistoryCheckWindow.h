@@ -12,7 +12,8 @@ class QTableWidget;
 // "数据检查": lists what is wrong with the stored history (issues missing
 // from a year's sequence, issues of an unusual width, rows whose derived
 // columns are stale) and repairs it: "重新计算" derives every row again,
-// "修改号码" corrects one draw's number.
+// "修改号码" corrects one draw's number, "统一期号" brings the issues of the
+// other width to the history's.
 class HistoryCheckWindow : public QDialog
 {
     Q_OBJECT
@@ -29,6 +30,7 @@ private:
     void refresh();
     void rederiveAll();
     void changeNumber();
+    void unifyWidth();
     void pickRow();
 
     DrawStore& m_store;
@@ -39,4 +41,5 @@ private:
     QLineEdit* m_number;
     QPushButton* m_change;
     QPushButton* m_rederive;
+    QPushButton* m_unify;
 };
