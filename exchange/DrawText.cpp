@@ -1,5 +1,7 @@
 #include "exchange/DrawText.h"
 
+#include "exchange/DrawRows.h"
+#include "exchange/ResultJson.h"
 #include "exchange/ResultPage.h"
 
 ImportFile readDrawText(const QString& text, Game game)
@@ -7,9 +9,12 @@ ImportFile readDrawText(const QString& text, Game game)
     const std::vector<PageDraw> page = readResultPage(toGbk(text), game);
     if (!page.empty()) {
         ImportFile file;
+        int line = 0;
         for (const PageDraw& draw : page)
-            file.draws.push_back({1, draw.issue, draw.number});
+            file.draws.push_back({++line, draw.issue, draw.number});
         return file;
     }
-    return parseImportText(text.toUtf8());
+    if (std::optional<ImportFile> json = readResultJson(text))
+        return std::move(*json);
+    return readDrawLines(text);
 }

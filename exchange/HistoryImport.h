@@ -38,7 +38,7 @@ ImportSummary runImport(DrawStore& store, const ImportPlan& plan, const std::fun
 
 namespace ImportText {
 inline const QString kCaption = QStringLiteral("数据导入");
-inline const QString kFilter = QStringLiteral("开奖数据文件 (*.csv *.txt);;所有文件 (*)");
+inline const QString kFilter = QStringLiteral("开奖数据文件 (*.csv *.txt *.xlsx);;所有文件 (*)");
 inline const QString kNoDraws = QStringLiteral("文件中没有找到开奖数据！");
 inline const QString kCancelled = QStringLiteral("数据导入已取消，没有保存任何数据。");
 // 第<n>行：<text>, one a line, at most `limit` lines and a count of the rest.

@@ -1,10 +1,14 @@
 // Damaged files the program reads: history imports, result pages and the
 // download address list. Each case names what is read from it; nothing
 // damaged becomes a draw.
+#include "core/DrawRecord.h"
 #include "exchange/DownloadList.h"
+#include "exchange/DrawText.h"
 #include "exchange/HistoryImport.h"
+#include "exchange/HistoryWorkbook.h"
 #include "exchange/ImportFile.h"
 #include "exchange/ResultPage.h"
+#include "tests/exchange/ZipFixture.h"
 #include "tests/support/TestDir.h"
 
 #include <gtest/gtest.h>
@@ -25,6 +29,11 @@ std::vector<int> badLineNumbers(const ImportPlan& plan)
     for (const BadLine& line : plan.bad)
         numbers.push_back(line.line);
     return numbers;
+}
+
+ImportFile parseImportText(const QByteArray& bytes)
+{
+    return readDrawText(decodeText(bytes), Game::Fucai);
 }
 
 // The bytes with every '#' a NUL byte.
@@ -52,7 +61,10 @@ TEST(BadImportFile, DamagedLinesAreListedTheRestImported)
          {"2025001", "2025002", "2025003", "2025004"},
          {}},
         {"a line of a megabyte", "2025001,123\n" + QByteArray(1 << 20, '9') + ",456\n", {"2025001"}, {2}},
-        {"a UTF-8 title over GBK lines", "期号,号码\n" + toGbk("2025001,123,第一期\n2025002,456\n"), {"2025002"}, {2}},
+        {"a UTF-8 title over GBK lines",
+         "期号,号码\n" + toGbk("2025001,123,第一期\n2025002,456\n"),
+         {"2025001", "2025002"},
+         {}},
         // Five and seven digits name the same draws: brought to the file's width.
         {"a five-digit issue among seven-digit ones",
          "2025001,123\n08123,456\n2025002,789\n",
@@ -89,6 +101,101 @@ TEST(BadImportFile, QuestionQuotesBadLinesAsTheyAre)
     EXPECT_TRUE(question.startsWith("以下2行不是有效的开奖数据：\n第2行：%1%2%3 ,x\n第3行：xxxx"));
     EXPECT_TRUE(question.endsWith("是否忽略这些行，导入其余2期数据？"));
     EXPECT_LT(question.size(), 200);
+}
+
+TEST(BadResultJson, DamagedAnswersGiveNoDraws)
+{
+    const QByteArray answer =
+        R"({"state":0,"result":[{"code":"2026154","red":"3,7,7"},{"code":"2026153","red":"0,0,9"}]})";
+    struct Case
+    {
+        const char* name;
+        QByteArray text;
+        QStringList draws; // "issue number"
+    };
+    const Case cases[] = {
+        {"cut short", answer.left(answer.size() - 20), {}},
+        {"nested ten thousand deep", "{\"result\":" + QByteArray(10000, '[') + QByteArray(10000, ']') + "}", {}},
+        {"NUL bytes in a value", withNul(R"({"result":[{"code":"2026#54","red":"3,#,7"}]})"), {}},
+        {"numbers where texts belong", R"({"result":[{"code":2026154,"red":1e300},{"code":-1,"red":377}]})", {}},
+        {"a second answer after the first", answer + answer, {}},
+        {"a megabyte of blanks around it",
+         QByteArray(200, ' ') + answer + QByteArray(1 << 20, ' '),
+         {"2026154 377", "2026153 009"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QStringList draws;
+        for (const ImportLine& line : readDrawText(decodeText(c.text), Game::Fucai).draws)
+            draws << line.issue + ' ' + line.number;
+        EXPECT_EQ(draws, c.draws);
+    }
+}
+
+TEST(BadWorkbook, DamagedWorkbooksAreRefusedWithTheReason)
+{
+    TestDir dir;
+    std::vector<DrawRecord> draws;
+    for (int i = 0; i < 2000; ++i)
+        draws.push_back(deriveDrawRecord(QString::number(2025001 + i), "123", ""));
+    writeHistoryWorkbook(dir.file("export.xlsx"), draws);
+    const QByteArray exported = dir.read("export.xlsx");
+    // A shared-strings part that inflates far beyond any history: a zip bomb.
+    const QByteArray bomb = "<si><t>" + QByteArray(130 << 20, ' ') + "</t></si>";
+    struct Case
+    {
+        const char* name;
+        std::vector<ZipPart> parts; // written as a zip archive unless `bytes` are given
+        QByteArray bytes;
+        const char* reason; // in the message
+    };
+    const Case cases[] = {
+        {"random bytes", {}, randomBytes(4096), "已损坏"},
+        {"the export cut in half", {}, exported.left(exported.size() / 2), "已损坏"},
+        {"the export with its middle overwritten",
+         {},
+         exported.left(exported.size() / 3) + QByteArray(4096, 'x') + exported.mid(exported.size() / 3 + 4096),
+         "已损坏"},
+        {"an encrypted workbook", {}, QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1") + randomBytes(4096), "已加密"},
+        {"a sheet behind a password", {{"xl/worksheets/sheet1.xml", "<worksheet/>", "secret"}}, {}, "已加密"},
+        {"a zip archive without a sheet", {{"word/document.xml", "<document/>"}}, {}, "没有工作表"},
+        {"a sheet cut short",
+         workbookParts("<row r=\"1\"><c r=\"A1\"><v>2025001</v></c><c r=\"B1\"><v>1"),
+         {},
+         "已损坏"},
+        {"a sheet that is no XML", {{"xl/worksheets/sheet1.xml", "<<<>>>"}}, {}, "已损坏"},
+        {"shared strings of 130 MB", workbookParts("", bomb), {}, "超过 128 MB"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.parts.empty())
+            dir.write("book.xlsx", c.bytes);
+        else
+            ASSERT_TRUE(writeZip(dir.file("book.xlsx"), c.parts));
+        try {
+            readImportFile(dir.file("book.xlsx"), Game::Fucai);
+            ADD_FAILURE() << "read";
+        } catch (const ImportFileError& error) {
+            EXPECT_TRUE(error.text().startsWith("无法读取工作簿 " + dir.file("book.xlsx") + "："))
+                << error.text().toStdString();
+            EXPECT_TRUE(error.text().contains(QString::fromUtf8(c.reason))) << error.text().toStdString();
+        }
+    }
+}
+
+// Odd but readable sheets: what they hold that is no draw is listed, never more.
+TEST(BadWorkbook, OddCellsAreNoDraws)
+{
+    const QByteArray rows =
+        "<row r=\"1048576\"><c r=\"XFD1048576\"><v>1</v></c><c r=\"A1048576\" t=\"s\"><v>99999</v></c></row>"
+        "<row><c r=\"ZZZZZZZZZZ1\"><v>2025001</v></c><c r=\"1A\"><v>1</v></c></row>"
+        "<row r=\"-5\"><c t=\"n\"><v>NaN</v></c><c t=\"n\"><v>1e999</v></c><c t=\"b\"><v>1</v></c></row>"
+        "<row r=\"7\"><c r=\"A7\"><v>2025002</v></c><c r=\"B7\" t=\"inlineStr\"><is><t>4\t5\n6</t></is></c></row>";
+    TestDir dir;
+    ASSERT_TRUE(writeZip(dir.file("book.xlsx"), workbookParts(rows)));
+    const ImportFile file = readImportFile(dir.file("book.xlsx"), Game::Fucai);
+    ASSERT_EQ(file.draws.size(), 1u);
+    EXPECT_EQ(file.draws[0].issue + ' ' + file.draws[0].number, "2025002 456");
 }
 
 TEST(BadResultPage, DamagedEntriesAreCutAsLaidOut)

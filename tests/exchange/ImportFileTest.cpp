@@ -1,5 +1,6 @@
 #include "exchange/ImportFile.h"
 
+#include "exchange/DrawText.h"
 #include "exchange/HistoryImport.h"
 #include "exchange/ResultPage.h"
 #include "store/DrawEntry.h"
@@ -9,42 +10,10 @@
 
 namespace {
 
-TEST(ImportLine, AcceptsTheUsualLayouts)
+// A text file's bytes as the import reads them.
+ImportFile parseImportText(const QByteArray& bytes)
 {
-    struct Case
-    {
-        const char* line;
-        const char* issue; // empty: no draw
-        const char* number;
-    };
-    const Case cases[] = {
-        {"2002001,2002-01-01,073", "2002001", "073"},
-        {"2002001,0,7,3", "2002001", "073"},
-        {"2011078 2011-03-26 2 4 6", "2011078", "246"},
-        {"2011078\t246", "2011078", "246"},
-        {"08123, 507", "08123", "507"},
-        {"\"2002001\",\"2002/01/01\",\"073\"", "2002001", "073"},
-        {"2002001 073 20020101", "2002001", "073"},
-        {"2002001 2002.1.1 0 7 3", "2002001", "073"},
-        {"2002001,73", "", ""},
-        {"2002001,0737", "", ""},
-        {"2002001,07,3", "", ""},
-        {"2002001,0,7,3,5", "", ""},
-        {"2002001", "", ""},
-        {"20020a1,073", "", ""},
-        {"2002001,07a", "", ""},
-        {"2002001,2002-01-01,2002-01-02,073", "", ""},
-        {"1234567890123456789,073", "", ""},
-    };
-    for (const Case& c : cases) {
-        QString issue, number;
-        const bool parsed = parseImportLine(QString::fromUtf8(c.line), issue, number);
-        EXPECT_EQ(parsed, *c.issue != 0) << c.line;
-        if (parsed) {
-            EXPECT_EQ(issue, c.issue) << c.line;
-            EXPECT_EQ(number, c.number) << c.line;
-        }
-    }
+    return readDrawText(decodeText(bytes), Game::Fucai);
 }
 
 TEST(ImportFile, HeaderAndBlankLinesAreIgnoredBadLinesListed)
@@ -82,7 +51,8 @@ TEST(ImportPlan, SortsByIssueAndFoldsRepeats)
                                                        "08123,507\n"
                                                        "08124,527\n"
                                                        "08123,507\n"
-                                                       "08124,999\n"), 0);
+                                                       "08124,999\n"),
+                                       0);
     ASSERT_EQ(plan.draws.size(), 3u);
     EXPECT_EQ(plan.draws[0].issue, "08123");
     EXPECT_EQ(plan.draws[1].number, "527"); // the earlier line of an issue wins
