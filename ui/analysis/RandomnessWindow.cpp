@@ -60,7 +60,6 @@ RandomnessWindow::RandomnessWindow(DrawStore& store, Dialogs& dialogs, QWidget* 
     resultTable->verticalHeader()->setDefaultSectionSize(20);
     resultTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     resultTable->setSelectionBehavior(QAbstractItemView::SelectRows);
-    resultTable->setTextElideMode(Qt::ElideMiddle);
     QHeaderView* header = resultTable->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::ResizeToContents);
     header->setSectionResizeMode(Observed, QHeaderView::Stretch);
