@@ -16,6 +16,8 @@ double longestRunChance(std::int64_t trials, std::int64_t length, double miss)
     //   F(k) = F(k-1) + (1 - miss) · miss^length · (1 - F(k-length-1)).
     // Summing positive terms keeps small chances exact to the last digits.
     const double runAlone = std::pow(miss, double(length));
+    if (length == trials)
+        return runAlone;
     const double endsHere = (1 - miss) * runAlone;
     // ring[k mod (length + 1)] holds F(k); F(k) = 0 below `length`.
     std::vector<double> ring(size_t(length) + 1, 0.0);
