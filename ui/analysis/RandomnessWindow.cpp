@@ -103,7 +103,7 @@ RandomnessWindow::RandomnessWindow(DrawStore& store, Dialogs& dialogs, QWidget* 
     layout->addLayout(range);
     layout->addWidget(resultTabs, 1);
     layout->addLayout(buttons);
-    resize(900, 680);
+    resize(980, 700);
 }
 
 void RandomnessWindow::FormShow()
