@@ -1,5 +1,8 @@
 #include "core/PrizeCheck.h"
 
+#include "core/ExpectedReturn.h"
+
+#include <bitset>
 #include <utility>
 
 namespace PrizeText {
@@ -19,6 +22,10 @@ QString badLine(int line)
 QString batchWon(int wins)
 {
     return QStringLiteral("恭喜，您有%1注号码中了一等奖，请尽快去兑奖！").arg(wins);
+}
+QString theoreticalReturn(const BetReturn& checked)
+{
+    return QStringLiteral("按直选计，所查 %1 注的理论值：").arg(checked.bets) + ReturnText::summary(checked);
 }
 } // namespace PrizeText
 
@@ -52,6 +59,9 @@ QStringList BatchPrizeMessages(QStringView text, const QString& drawn)
     // The same issue for every line: once said is enough, where a long list
     // would otherwise ask for a box per line.
     bool missingSaid = false;
+    // Signed lines ("-12") pass the check but are no number one can bet on.
+    qint64 bets = 0;
+    std::bitset<1000> different;
     const qsizetype end = text.endsWith(u'\n') ? text.size() - 1 : text.size();
     qsizetype start = 0;
     for (int number = 1;; ++number) {
@@ -63,6 +73,11 @@ QStringList BatchPrizeMessages(QStringView text, const QString& drawn)
             messages << PrizeText::badLine(number);
             return messages;
         }
+        if (line[0] != u'+' && line[0] != u'-') {
+            ++bets;
+            different.set(size_t((line[0].unicode() - u'0') * 100 + (line[1].unicode() - u'0') * 10 +
+                                 (line[2].unicode() - u'0')));
+        }
         if (drawn.isEmpty()) {
             if (!std::exchange(missingSaid, true))
                 messages << PrizeText::kIssueMissing;
@@ -73,6 +88,8 @@ QStringList BatchPrizeMessages(QStringView text, const QString& drawn)
             break;
         start = stop + 1;
     }
-    messages << (wins > 0 ? PrizeText::batchWon(wins) : PrizeText::kNoWin);
+    const BetReturn checked = expectedReturn(BetKind::Direct, bets, qint64(different.count()));
+    messages << (wins > 0 ? PrizeText::batchWon(wins) : PrizeText::kNoWin) + QLatin1Char('\n') +
+                    PrizeText::theoreticalReturn(checked);
     return messages;
 }

@@ -5,6 +5,8 @@
 
 #include <QStringList>
 
+struct BetReturn;
+
 namespace PrizeText {
 extern const QString kAskIssue;     // "请输入彩票期数！"
 extern const QString kNoNumber;     // single query, empty number box
@@ -15,6 +17,8 @@ extern const QString kNoWin;        // either query, nothing won
 extern const QString kIssueMissing; // the issue is not stored
 QString badLine(int line);          // batch line `line` (from 1) is no bet
 QString batchWon(int wins);         // batch query, `wins` first prizes
+// The line ending a batch summary: what the checked bets return in theory.
+QString theoreticalReturn(const BetReturn& checked);
 } // namespace PrizeText
 
 // The message of a single query of `bet` against `drawn`, the number of the
@@ -25,6 +29,7 @@ QString SinglePrizeMessage(const QString& bet, const QString& drawn);
 // break starts no line), in the order shown: the missing issue once, at the
 // first line checked against it, then the summary. A line that is not three
 // characters or not an integer ends the query at once with its line message
-// and no summary. The text is read in place: a list of megabytes costs no
+// and no summary. The summary ends with the theoretical return of the lines
+// checked, as 直选 bets. The text is read in place: a list of megabytes costs no
 // more than itself.
 QStringList BatchPrizeMessages(QStringView text, const QString& drawn);

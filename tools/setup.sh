@@ -14,7 +14,7 @@ build="$top/build"
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-charts-dev qt6-webengine-dev qt6-translations-l10n libgl-dev
-  libsqlcipher-dev libxlsxwriter-dev libminizip-dev libjpeg-dev
+  libsqlcipher-dev libxlsxwriter-dev libminizip-dev libjpeg-dev libboost-math-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev
   fonts-noto-cjk

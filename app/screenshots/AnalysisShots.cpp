@@ -5,15 +5,18 @@
 #include "ui/analysis/DataCount.h"
 #include "ui/analysis/IsPrize.h"
 #include "ui/analysis/LanqiuYilou.h"
+#include "ui/analysis/RandomnessWindow.h"
 #include "ui/analysis/Trend.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -91,6 +94,36 @@ void omissionShots(const ShotContext& context)
     saveShot(context, &window, QStringLiteral("omission-summary"));
 }
 
+void randomnessShots(const ShotContext& context, DrawStore& store, const QString& name)
+{
+    RandomnessWindow window(store, context.dialogs);
+    window.show();
+    saveShot(context, &window, name);
+    child<QTabWidget>(&window, "resultTabs")->setCurrentIndex(1);
+    saveShot(context, &window, name + QStringLiteral("-charts"));
+}
+
+// A loaded history: 600 draws in which 7 is never the hundreds digit.
+void loadedRandomnessShots(const ShotContext& context)
+{
+    QTemporaryDir folder;
+    const QString path = QDir(folder.path()).filePath(DrawStore::kFileName);
+    if (!folder.isValid() || !DrawStore::createEmpty(path))
+        return;
+    DrawStore store(path);
+    std::vector<DrawStore::NewDraw> draws;
+    quint32 seed = 20250707;
+    while (draws.size() < 600) {
+        seed = seed * 1103515245u + 12345u;
+        const int number = int((seed >> 8) % 1000);
+        if (number / 100 != 7)
+            draws.push_back({QString::number(2023001 + int(draws.size())),
+                             QStringLiteral("%1").arg(number, 3, 10, QLatin1Char('0'))});
+    }
+    store.appendDraws(draws);
+    randomnessShots(context, store, QStringLiteral("randomness-loaded"));
+}
+
 } // namespace
 
 void analysisWindowShots(const ShotContext& context)
@@ -100,4 +133,6 @@ void analysisWindowShots(const ShotContext& context)
     analysisShots(context);
     trendShots(context);
     omissionShots(context);
+    randomnessShots(context, context.store, QStringLiteral("randomness"));
+    loadedRandomnessShots(context);
 }

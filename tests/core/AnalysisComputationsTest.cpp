@@ -1,3 +1,4 @@
+#include "core/ExpectedReturn.h"
 #include "core/Omission.h"
 #include "core/PrizeCheck.h"
 #include "core/Statistics.h"
@@ -103,28 +104,38 @@ struct BatchCase
     QStringList messages;
 };
 
+// A batch summary: its verdict, then the theoretical return of `bets` 直选
+// bets, `different` of them different.
+QString summary(const QString& verdict, int bets, int different)
+{
+    return verdict + '\n' + PrizeText::theoreticalReturn(expectedReturn(BetKind::Direct, bets, different));
+}
+
 TEST(PrizeCheck, BatchMessagesInOrder)
 {
     const QString missing = PrizeText::kIssueMissing;
     const BatchCase cases[] = {
-        {"123\n012\n999", "012", {PrizeText::batchWon(1)}},
-        {"210", "012", {PrizeText::kNoWin}},
-        {"012\n", "012", {PrizeText::batchWon(1)}}, // a final line break starts no line
+        {"123\n012\n999", "012", {summary(PrizeText::batchWon(1), 3, 3)}},
+        {"210", "012", {summary(PrizeText::kNoWin, 1, 1)}},
+        {"012\n", "012", {summary(PrizeText::batchWon(1), 1, 1)}}, // a final line break starts no line
         // A bad line stops the query with no summary, even after a win.
         {"012\n12\n012", "012", {PrizeText::badLine(2)}},
         {"123\n\n456", "012", {PrizeText::badLine(2)}},
         {"012\n\n", "012", {PrizeText::badLine(2)}},
         {"1a2", "012", {PrizeText::badLine(1)}},
-        {"-12\n+12", "012", {PrizeText::kNoWin}}, // integers, if no bets
+        {"-12\n+12\n012", "012", {summary(PrizeText::batchWon(1), 1, 1)}}, // integers, if no bets
         {" 12\n", "012", {PrizeText::badLine(1)}},
         // A missing issue is said once, and the summary still follows.
-        {"123\n456", "", {missing, PrizeText::kNoWin}},
+        {"123\n456\n123", "", {missing, summary(PrizeText::kNoWin, 3, 2)}},
         {"123\n45", "", {missing, PrizeText::badLine(2)}},
         {"45\n123", "", {PrizeText::badLine(1)}},
     };
     for (const BatchCase& c : cases)
         EXPECT_EQ(BatchPrizeMessages(c.text, c.drawn), c.messages) << c.text.toStdString();
     EXPECT_EQ(PrizeText::batchWon(1), "恭喜，您有1注号码中了一等奖，请尽快去兑奖！");
+    EXPECT_EQ(BatchPrizeMessages(u"123\n012\n123\n999", "012"),
+              QStringList{"恭喜，您有1注号码中了一等奖，请尽快去兑奖！\n按直选计，所查 4 注的理论值："
+                          "成本 8 元，下期中奖机会 0.3%，理论返还 4.16 元，理论返还率 52.0%"});
     EXPECT_EQ(PrizeText::badLine(2), "您输入的第2行查询号码有误，请重新输入查询号码！");
 }
 
@@ -137,8 +148,9 @@ TEST(PrizeCheck, TenMegabyteList)
     text.reserve(qsizetype(lines) * 4);
     for (int i = 0; i < lines; ++i)
         text += i % 1000 == 0 ? QStringLiteral("012\n") : QStringLiteral("123\n");
-    EXPECT_EQ(BatchPrizeMessages(text, "012"), QStringList{PrizeText::batchWon(lines / 1000 + 1)});
-    EXPECT_EQ(BatchPrizeMessages(text, ""), QStringList({PrizeText::kIssueMissing, PrizeText::kNoWin}));
+    EXPECT_EQ(BatchPrizeMessages(text, "012"), QStringList{summary(PrizeText::batchWon(lines / 1000 + 1), lines, 2)});
+    EXPECT_EQ(BatchPrizeMessages(text, ""),
+              QStringList({PrizeText::kIssueMissing, summary(PrizeText::kNoWin, lines, 2)}));
     text[text.size() - 3] = u'x';
     EXPECT_EQ(BatchPrizeMessages(text, "012"), QStringList{PrizeText::badLine(lines)});
 }

@@ -134,6 +134,7 @@ public:
     // Commands of our own beyond the original menu.
     void checkHistory();
     void showPositionOmission();
+    void showRandomness();
 
     // Menu items.
     QAction *N13, *N1, *N12, *N48, *N35, *N36, *N28, *N17, *N23, *N24, *N8, *N27, *N7, *N2, *N10, *N11, *N41, *N5, *N6,

@@ -6,6 +6,7 @@
 #include "ui/analysis/DataCount.h"
 #include "ui/analysis/IsPrize.h"
 #include "ui/analysis/LanqiuYilou.h"
+#include "ui/analysis/RandomnessWindow.h"
 #include "ui/analysis/Trend.h"
 #include "ui/main/About.h"
 #include "ui/main/DataUpdate.h"
@@ -149,6 +150,13 @@ void TFrmMain::showPositionOmission()
 {
     PositionOmissionWindow window(m_store, m_dialogs, this);
     window.run();
+    m_dialogs.exec(&window);
+}
+
+void TFrmMain::showRandomness()
+{
+    // Tests the whole history as it opens.
+    RandomnessWindow window(m_store, m_dialogs, this);
     m_dialogs.exec(&window);
 }
 

@@ -219,6 +219,7 @@ void TFrmMain::buildMenu()
     N10 = item(tools, QStringLiteral("走势分析..."), "N10", &TFrmMain::N10Click);
     N11 = item(tools, QStringLiteral("遗漏分析..."), "N11", &TFrmMain::N11Click);
     item(tools, QStringLiteral("分位遗漏..."), "positionOmissionAction", &TFrmMain::showPositionOmission);
+    item(tools, QStringLiteral("随机性检验..."), "randomnessAction", &TFrmMain::showRandomness);
 
     QMenu* update = menuBar()->addMenu(QStringLiteral("自动更新"));
     N41 = item(update, QStringLiteral("开奖号码下载"), "N41", &TFrmMain::N41Click);

@@ -2,6 +2,7 @@
 // editable box, a bound is only text to compare with, so a range of a hostile
 // text shows exactly what a range of an issue not stored shows; stored as an
 // issue, it is selected like any other. Nothing is written, nothing fails.
+#include "core/ExpectedReturn.h"
 #include "core/PrizeCheck.h"
 #include "tests/support/HostileTexts.h"
 #include "tests/support/Paste.h"
@@ -11,6 +12,8 @@
 #include "ui/analysis/FrequencyBars.h"
 #include "ui/analysis/IsPrize.h"
 #include "ui/analysis/LanqiuYilou.h"
+#include "ui/analysis/ObservedExpectedChart.h"
+#include "ui/analysis/RandomnessWindow.h"
 #include "ui/analysis/Trend.h"
 #include "ui/analysis/TrendChart.h"
 
@@ -118,6 +121,24 @@ TEST_P(BadRangeTest, OmissionOfATypedRange)
     });
 }
 
+TEST_P(BadRangeTest, RandomnessOfATypedRange)
+{
+    seed({"123", "456", "123", "789"});
+    RandomnessWindow window(*store, dialogs);
+    window.show();
+    expectLikeAnUnstoredIssue([&](const QString& first, const QString& last) {
+        setRange(window, "startIssueBox", first, "endIssueBox", last);
+        click(window, "runButton");
+        QStringList shown = flat(cells(window, "resultTable")) << child<QLabel>(window, "drawsLabel")->text();
+        for (const char* chart : {"hundredsChart", "tensChart", "unitsChart", "sumChart"})
+            for (const QBarSet* set : {child<ObservedExpectedChart>(window, chart)->observed(),
+                                       child<ObservedExpectedChart>(window, chart)->expected()})
+                for (int i = 0; i < set->count(); ++i)
+                    shown << QString::number(set->at(i));
+        return shown;
+    });
+}
+
 // Lists that offer only stored issues can still offer a hostile one, from a
 // database filled elsewhere: it selects its own draw and nothing else.
 TEST_P(StoredBadRangeTest, StoredIssueInTheAnalysisAndPrizeCheckLists)
@@ -144,7 +165,9 @@ TEST_P(StoredBadRangeTest, StoredIssueInTheAnalysisAndPrizeCheckLists)
     click(prize, "BitBtn10");
     child<QPlainTextEdit>(prize, "Memo1")->setPlainText("789\n123");
     click(prize, "SeSkinButton1");
-    EXPECT_EQ(dialogs.messages(), QStringList({PrizeText::kWon, PrizeText::batchWon(1)}));
+    EXPECT_EQ(dialogs.messages(),
+              QStringList({PrizeText::kWon, PrizeText::batchWon(1) + '\n' +
+                                                PrizeText::theoreticalReturn(expectedReturn(BetKind::Direct, 2))}));
     EXPECT_TRUE(dialogs.texts(FakeDialogs::Kind::Critical).isEmpty());
     EXPECT_TRUE(store->allRecords() == before);
 }

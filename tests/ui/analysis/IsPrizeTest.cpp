@@ -1,5 +1,6 @@
 #include "ui/analysis/IsPrize.h"
 
+#include "core/ExpectedReturn.h"
 #include "core/PrizeCheck.h"
 #include "tests/ui/analysis/AnalysisFixture.h"
 
@@ -72,12 +73,16 @@ TEST_F(IsPrizeTest, BatchQueryCountsWinsAndStopsAtABadLine)
     seed({"012"});
     open();
     EXPECT_EQ(batch(""), QStringList{"您还未输入查询号码，请输入v号码！"});
-    EXPECT_EQ(batch("123\n012\n999"), QStringList{"恭喜，您有1注号码中了一等奖，请尽快去兑奖！"});
-    EXPECT_EQ(batch("012\n012\n"), QStringList{PrizeText::batchWon(2)});
+    EXPECT_EQ(batch("123\n012\n999"),
+              QStringList{"恭喜，您有1注号码中了一等奖，请尽快去兑奖！\n按直选计，所查 3 注的理论值："
+                          "成本 6 元，下期中奖机会 0.3%，理论返还 3.12 元，理论返还率 52.0%"});
+    EXPECT_EQ(batch("012\n012\n"), QStringList{PrizeText::batchWon(2) + '\n' +
+                                               PrizeText::theoreticalReturn(expectedReturn(BetKind::Direct, 2, 1))});
     EXPECT_EQ(batch("012\n12\n012"), QStringList{"您输入的第2行查询号码有误，请重新输入查询号码！"});
     EXPECT_EQ(batch("123\n\n456"), QStringList{PrizeText::badLine(2)});
     EXPECT_EQ(batch("1a2"), QStringList{PrizeText::badLine(1)});
-    EXPECT_EQ(batch("210"), QStringList{PrizeText::kNoWin});
+    EXPECT_EQ(batch("210"),
+              QStringList{PrizeText::kNoWin + '\n' + PrizeText::theoreticalReturn(expectedReturn(BetKind::Direct, 1))});
 }
 
 TEST_F(IsPrizeTest, EmptyHistoryAsksForTheIssueInBothTabs)

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QChartView>
+#include <vector>
+
+class QBarCategoryAxis;
+class QBarSet;
+class QValueAxis;
+
+// Counts of a distribution beside what a fair draw gives on average: two
+// bars per category, "实际" and "理论".
+class ObservedExpectedChart : public QChartView
+{
+    Q_OBJECT
+public:
+    explicit ObservedExpectedChart(const QString& title, QWidget* parent = nullptr);
+
+    void setCounts(const QStringList& categories, const std::vector<double>& observed,
+                   const std::vector<double>& expected);
+
+    QBarSet* observed() const { return m_observed; }
+    QBarSet* expected() const { return m_expected; }
+
+private:
+    QBarSet* m_observed;
+    QBarSet* m_expected;
+    QBarCategoryAxis* m_categories;
+    QValueAxis* m_values;
+};
