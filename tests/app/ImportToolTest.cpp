@@ -36,7 +36,7 @@ protected:
         EXPECT_TRUE(DrawStore::createEmpty(dir.file("db1.mdb")));
         EXPECT_TRUE(createDefaultUserFiles(dir.path()));
         dir.write("good.csv", "期号,日期,号码\n08123,2008-05-01,507\n08124,2008-05-02,527\n");
-        dir.write("bad.txt", "08123 507\n08124 52\n08125 1 2 3\n");
+        dir.write("bad.txt", "08123 507\n08124 5x2\n08125 1 2 3\n");
     }
     int stored(Game game) const
     {
@@ -75,7 +75,7 @@ TEST_F(ImportToolTest, MalformedLinesStoreNothingUnlessSkipped)
 {
     ToolRun run = runImport({dir.file("bad.txt"), dir.path()});
     EXPECT_NE(run.status, 0);
-    EXPECT_TRUE(run.err.contains("第2行：08124 52")) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("第2行：08124 5x2")) << run.err.toStdString();
     EXPECT_EQ(stored(Game::Fucai), 0);
 
     run = runImport({"--skip-bad", dir.file("bad.txt"), dir.path()});
