@@ -3,9 +3,9 @@
 #include "app/screenshots/Shots.h"
 #include "exchange/OptionsFile.h"
 #include "exchange/ResultPage.h"
-#include "ui/main/DataUpdate.h"
+#include "ui/exchange/DataUpdate.h"
 #include "ui/main/Main.h"
-#include "ui/main/MyOut.h"
+#include "ui/exchange/MyOut.h"
 
 #include <QAbstractButton>
 #include <QDir>

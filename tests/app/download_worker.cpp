@@ -3,7 +3,7 @@
 // itself is left out: what can be torn is what happens after the page text).
 //   download_worker FOLDER PAGE   PAGE holds the page text as GBK bytes
 #include "store/DrawStore.h"
-#include "ui/main/DataUpdate.h"
+#include "ui/exchange/DataUpdate.h"
 #include "ui/main/Main.h"
 #include "exchange/OptionsFile.h"
 #include "ui/widgets/Dialogs.h"

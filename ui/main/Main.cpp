@@ -135,6 +135,7 @@ void TFrmMain::FormShow()
     Edit4->setFocus();
     preselectRanges(toIntStrict(DefaultShowCount));
     DBGridEh1->setFrozenCols(2);
+    updateFirstStartHint();
 }
 
 // An option that is not a number is reported with its conversion error and

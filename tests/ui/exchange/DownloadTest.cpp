@@ -1,7 +1,7 @@
 #include "exchange/ResultPage.h"
 #include "tests/ui/MainWindowFixture.h"
 #include "tests/ui/exchange/PageServer.h"
-#include "ui/main/DataUpdate.h"
+#include "ui/exchange/DataUpdate.h"
 
 #include <QListWidget>
 #include <QPushButton>

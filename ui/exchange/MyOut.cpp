@@ -1,4 +1,4 @@
-#include "ui/main/MyOut.h"
+#include "ui/exchange/MyOut.h"
 
 #include "exchange/HistoryWorkbook.h"
 #include "store/DrawStore.h"
