@@ -6,6 +6,7 @@
 //
 //   quorvane-import [--game fucai|ticai] [--skip-bad] SOURCE [FOLDER]
 //
+// QUORVANE_PAGE_WAITS=READ,DRAWS,LOAD (milliseconds) changes the waits for pages.
 // FOLDER defaults to the folder of this program; the game defaults to the one
 // chosen in FOLDER/user/DefaultSet.ini. Malformed lines of a file are listed
 // on stderr and then nothing is stored, unless --skip-bad is given. Exits 1 on
@@ -128,6 +129,21 @@ struct Failure
     QString message;
 };
 
+// The waits of the download window, unless QUORVANE_PAGE_WAITS gives them
+// as "READ,DRAWS,LOAD" in milliseconds (a slow site's longer waits, the
+// tests' short ones).
+PageWaits pageWaits()
+{
+    PageWaits waits;
+    const QStringList given = qEnvironmentVariable("QUORVANE_PAGE_WAITS").split(u',');
+    if (given.size() != 3)
+        return waits;
+    bool ok[3];
+    const PageWaits asked{given[0].toInt(&ok[0]), given[1].toInt(&ok[1]), given[2].toInt(&ok[2])};
+    const bool positive = asked.readAgainMs > 0 && asked.drawsWithinMs > 0 && asked.loadWithinMs > 0;
+    return ok[0] && ok[1] && ok[2] && positive ? asked : waits;
+}
+
 // The last page's text, loaded as the download window loads it.
 QString loadPages(const QString& source, Game game)
 {
@@ -138,7 +154,7 @@ QString loadPages(const QString& source, Game game)
             throw Failure{QStringLiteral("网址无效：") + address};
         pages << url;
     }
-    PageLoader loader;
+    PageLoader loader(nullptr, pageWaits());
     QEventLoop loop;
     QString text;
     QString failure;

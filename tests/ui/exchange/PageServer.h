@@ -16,10 +16,10 @@ class PageServer : public QObject
 public:
     struct Page
     {
-        QByteArray body;
+        QByteArray body = {};
         QByteArray type = "text/html; charset=gbk";
-        QByteArray setCookie;   // sent with the page, e.g. "visited=1; Path=/"
-        QByteArray needsCookie; // without it in the request: 403 and an empty body
+        QByteArray setCookie = {};   // sent with the page, e.g. "visited=1; Path=/"
+        QByteArray needsCookie = {}; // without it in the request: 403 and an empty body
     };
 
     PageServer()
