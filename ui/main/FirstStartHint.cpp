@@ -5,10 +5,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+// Broken by hand: a wrapped label in a stacked page is not given the height it needs.
 const QString FirstStartHint::kText =
     QStringLiteral("还没有开奖数据。\n\n"
-                   "可以从网上下载当前彩种的全部历史开奖号码，或者导入已有的开奖数据文件"
-                   "（文本、CSV 或 Excel 文件）。\n以后每期开奖后，在下面的输入框录入，或用“最新开奖号码下载”更新。");
+                   "可以从网上下载当前彩种的全部历史开奖号码，\n"
+                   "或者导入已有的开奖数据文件（文本、CSV 或 Excel 文件）。\n"
+                   "以后每期开奖后，在下面录入新的开奖号码，或用“开奖号码下载”更新。");
 
 FirstStartHint::FirstStartHint(QWidget* parent)
     : QWidget(parent), m_text(new QLabel(kText, this)),
@@ -19,9 +21,7 @@ FirstStartHint::FirstStartHint(QWidget* parent)
     m_text->setObjectName("FirstStartText");
     m_download->setObjectName("FirstStartDownload");
     m_import->setObjectName("FirstStartImport");
-    m_text->setWordWrap(true);
     m_text->setAlignment(Qt::AlignCenter);
-    m_text->setMaximumWidth(520);
     m_download->setDefault(true);
     for (QPushButton* button : {m_download, m_import})
         button->setMinimumWidth(140);
@@ -35,7 +35,7 @@ FirstStartHint::FirstStartHint(QWidget* parent)
     buttons->addWidget(m_import);
     buttons->addStretch();
     auto* layout = new QVBoxLayout(this);
-    layout->addStretch();
+    layout->addStretch(1);
     layout->addWidget(m_text, 0, Qt::AlignHCenter);
     layout->addSpacing(16);
     layout->addLayout(buttons);
