@@ -6,8 +6,8 @@
 #include "exchange/ResultPage.h"
 #include "store/DrawStore.h"
 #include "ui/exchange/DataUpdate.h"
-#include "ui/main/Main.h"
 #include "ui/exchange/MyOut.h"
+#include "ui/main/Main.h"
 
 #include <QAbstractButton>
 #include <QDir>

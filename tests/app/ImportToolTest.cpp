@@ -135,7 +135,8 @@ TEST_F(ImportToolTest, HelpPrintsTheUsage)
     const ToolRun run = runImport({"--help"});
     EXPECT_EQ(run.status, 0);
     EXPECT_TRUE(run.err.isEmpty());
-    for (const char* part : {"用法：quorvane-import", "--game fucai|ticai", "--skip-bad", "SOURCE", "FOLDER", "https://"})
+    for (const char* part :
+         {"用法：quorvane-import", "--game fucai|ticai", "--skip-bad", "SOURCE", "FOLDER", "https://"})
         EXPECT_TRUE(run.out.contains(part)) << part;
 }
 
@@ -160,7 +161,8 @@ protected:
             const QString game = tableName(source.game);
             const ToolRun run = runImport({"--game", game, source.addresses, dir.path()}, "100,3000,20000");
             EXPECT_EQ(run.status, 0) << run.err.toStdString();
-            EXPECT_TRUE(run.out.contains(QStringLiteral("新增%1期").arg(source.issues.size()))) << run.out.toStdString();
+            EXPECT_TRUE(run.out.contains(QStringLiteral("新增%1期").arg(source.issues.size())))
+                << run.out.toStdString();
             DrawStore store(dir.file("db1.mdb"));
             store.setGame(source.game);
             EXPECT_EQ(store.issueList(), source.issues);

@@ -80,7 +80,8 @@ TEST(OptionsFileTest, CreatesDefaultsOnceAndNeverOverwrites)
     ASSERT_EQ(latest3d.size(), 2);
     EXPECT_EQ(downloadUrl(latest3d[0]).host(), downloadUrl(latest3d[1]).host());
     EXPECT_TRUE(latest3d[1].contains("name=3d"));
-    EXPECT_EQ(splitAddresses(downloadAddress(lines, Game::Ticai, true)), QStringList{"http://data.17500.cn/pl3_asc.txt"});
+    EXPECT_EQ(splitAddresses(downloadAddress(lines, Game::Ticai, true)),
+              QStringList{"http://data.17500.cn/pl3_asc.txt"});
 
     ini.writeString(Options::kKindSection, Options::kKindKey, "2");
     dir.write("user/DownUpdate.txt", "http://example.invalid/mine\r\n");

@@ -55,7 +55,8 @@ TFrm_DataUpdate::TFrm_DataUpdate(EntryCommand& entry, DrawStore& store, Dialogs&
                                  QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
-      m_loader(new PageLoader(this)), m_entry(entry), m_store(store), m_dialogs(dialogs), m_listPath(std::move(listPath))
+      m_loader(new PageLoader(this)), m_entry(entry), m_store(store), m_dialogs(dialogs),
+      m_listPath(std::move(listPath))
 {
     setObjectName("Frm_DataUpdate");
     setWindowTitle(QStringLiteral("最新开奖号码下载"));
@@ -197,8 +198,8 @@ QString TFrm_DataUpdate::newDraws(int count)
 QString TFrm_DataUpdate::missing(const QStringList& issues)
 {
     constexpr int kShown = 20;
-    QString line = QStringLiteral("期号不连续，缺少%1期：").arg(issues.size()) +
-                   issues.mid(0, kShown).join(QStringLiteral("、"));
+    QString line =
+        QStringLiteral("期号不连续，缺少%1期：").arg(issues.size()) + issues.mid(0, kShown).join(QStringLiteral("、"));
     if (issues.size() > kShown)
         line += QStringLiteral(" 等");
     return line;

@@ -2,9 +2,9 @@
 
 #include "exchange/HistoryWorkbook.h"
 #include "store/DrawStore.h"
-#include "ui/widgets/IssueListModel.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
+#include "ui/widgets/IssueListModel.h"
 
 #include <QComboBox>
 #include <QDesktopServices>

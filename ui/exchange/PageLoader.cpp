@@ -107,12 +107,11 @@ void PageLoader::readText()
     QPointer<PageLoader> self(this);
     // The rendered text, as a person sees it: a table's cells come apart by
     // tabs, its rows by line ends; a JSON or text answer is its text.
-    m_page->runJavaScript(
-        QStringLiteral("(document.body || document.documentElement || {innerText: ''}).innerText"),
-        [self, run](const QVariant& text) {
-            if (self && run == self->m_run)
-                self->textRead(text.toString());
-        });
+    m_page->runJavaScript(QStringLiteral("(document.body || document.documentElement || {innerText: ''}).innerText"),
+                          [self, run](const QVariant& text) {
+                              if (self && run == self->m_run)
+                                  self->textRead(text.toString());
+                          });
 }
 
 void PageLoader::textRead(const QString& text)

@@ -49,7 +49,12 @@ signals:
     void failed(const QString& message);
 
 private:
-    enum class State { Idle, Loading, Reading };
+    enum class State
+    {
+        Idle,
+        Loading,
+        Reading
+    };
 
     void loadNext();
     void loadFinished(bool ok);

@@ -3,9 +3,9 @@
 #include "ui/main/FirstStartHint.h"
 #include "ui/main/HistoryColumns.h"
 #include "ui/main/HistoryModel.h"
-#include "ui/widgets/IssueListModel.h"
 #include "ui/main/Main.h"
 #include "ui/widgets/DataGrid.h"
+#include "ui/widgets/IssueListModel.h"
 #include "ui/widgets/TrendChartView.h"
 
 #include <QBarCategoryAxis>

@@ -140,9 +140,9 @@ TEST_F(DownloadTest, DownloadsFromTheLocalServer)
 
     // The two-entry page: both entered in issue order, silently, then the count of new draws.
     ASSERT_TRUE(downloadAndWait());
-    EXPECT_EQ(log(), QStringList({TFrm_DataUpdate::kDownloading, TFrm_DataUpdate::kAnalysing, "3D期数:08123",
-                                  "开奖号码:456", "3D期数:08124", "开奖号码:789", TFrm_DataUpdate::newDraws(2),
-                                  TFrm_DataUpdate::kUpdated}));
+    EXPECT_EQ(log(),
+              QStringList({TFrm_DataUpdate::kDownloading, TFrm_DataUpdate::kAnalysing, "3D期数:08123", "开奖号码:456",
+                           "3D期数:08124", "开奖号码:789", TFrm_DataUpdate::newDraws(2), TFrm_DataUpdate::kUpdated}));
     EXPECT_EQ(dialogs.messages(), QStringList{TFrm_DataUpdate::kUpdated});
     EXPECT_EQ(store->issueList(), QStringList({"08123", "08124"}));
     EXPECT_EQ(store->oneIssue("08124")->allNumber, "789");
@@ -157,8 +157,8 @@ TEST_F(DownloadTest, DownloadsFromTheLocalServer)
     reshow();
     addresses({server.url("/3d-more")});
     ASSERT_TRUE(downloadAndWait());
-    EXPECT_EQ(log().mid(before.size() + 2), QStringList({"3D期数:08125", "开奖号码:111", TFrm_DataUpdate::newDraws(1),
-                                                         TFrm_DataUpdate::kUpdated}));
+    EXPECT_EQ(log().mid(before.size() + 2),
+              QStringList({"3D期数:08125", "开奖号码:111", TFrm_DataUpdate::newDraws(1), TFrm_DataUpdate::kUpdated}));
     EXPECT_EQ(store->count(), 3);
 
     // Two-byte separators: the first entry only.
@@ -252,8 +252,8 @@ TEST_F(DownloadTest, EntersAtTheHistoryWidthAndNamesGaps)
     download->processPageText("3D号码：25064期111 25063期222 25060期333 ");
     EXPECT_EQ(store->issueList(), QStringList({"2025058", "2025059", "2025060", "2025063", "2025064"}));
     EXPECT_EQ(store->oneIssue("2025060")->sameToLast, deriveDrawRecord("2025060", "333", "037").sameToLast);
-    EXPECT_EQ(log(), QStringList({"3D期数:2025060", "开奖号码:333", "3D期数:2025063", "开奖号码:222",
-                                  "3D期数:2025064", "开奖号码:111", TFrm_DataUpdate::newDraws(3),
+    EXPECT_EQ(log(), QStringList({"3D期数:2025060", "开奖号码:333", "3D期数:2025063", "开奖号码:222", "3D期数:2025064",
+                                  "开奖号码:111", TFrm_DataUpdate::newDraws(3),
                                   TFrm_DataUpdate::missing({"2025061", "2025062"}), TFrm_DataUpdate::kUpdated}));
 }
 
@@ -265,8 +265,8 @@ TEST_F(DownloadTest, PageOfTheOtherGameEntersNothing)
     EXPECT_EQ(dialogs.messages(), QStringList{TFrm_DataUpdate::kNothingNew});
 
     download->processPageText("排列三号码：08123期456 ");
-    EXPECT_EQ(log(), QStringList({"排列3期数:08123", "开奖号码:456", TFrm_DataUpdate::newDraws(1),
-                                  TFrm_DataUpdate::kUpdated}));
+    EXPECT_EQ(log(), QStringList(
+                         {"排列3期数:08123", "开奖号码:456", TFrm_DataUpdate::newDraws(1), TFrm_DataUpdate::kUpdated}));
 }
 
 TEST_F(DownloadTest, ReloadsTheGridOnceForAPage)

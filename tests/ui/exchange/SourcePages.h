@@ -16,10 +16,10 @@ struct SourcePage
     const char* name;
     QString addresses; // one line of the address list
     Game game;
-    QStringList issues;          // stored afterwards, in issue order
-    QString lastNumber;          // the number of the last issue
-    QStringList missing;         // named in the download's log
-    bool readsTablesAndJson;     // needs the reader of tables, JSON and long lines
+    QStringList issues;      // stored afterwards, in issue order
+    QString lastNumber;      // the number of the last issue
+    QStringList missing;     // named in the download's log
+    bool readsTablesAndJson; // needs the reader of tables, JSON and long lines
 };
 
 inline QByteArray gbkHtml(const QString& body)
@@ -47,23 +47,23 @@ setTimeout(function() {
 </script>)")));
     server.page("/fc3d-query",
                 {.body = QByteArray(R"J({"state":0,"message":"查询成功","result":[)J"
-                                   R"J({"name":"3d","code":"2026154","date":"2026-06-13(六)","red":"3,7,7"},)J"
-                                   R"J({"name":"3d","code":"2026153","date":"2026-06-12(五)","red":"0,1,2"}]})J"),
+                                    R"J({"name":"3d","code":"2026154","date":"2026-06-13(六)","red":"3,7,7"},)J"
+                                    R"J({"name":"3d","code":"2026153","date":"2026-06-12(五)","red":"0,1,2"}]})J"),
                  .type = "application/json;charset=UTF-8"});
     server.page("/pl3-query",
-                {.body = QByteArray(R"J({"success":true,"errorCode":"0","value":{"list":[)J"
-                                   R"J({"lotteryDrawNum":"26154","lotteryDrawResult":"3 7 7","lotteryDrawTime":"2026-06-13"},)J"
-                                   R"J({"lotteryDrawNum":"26153","lotteryDrawResult":"0 1 2","lotteryDrawTime":"2026-06-12"}]}})J"),
+                {.body = QByteArray(
+                     R"J({"success":true,"errorCode":"0","value":{"list":[)J"
+                     R"J({"lotteryDrawNum":"26154","lotteryDrawResult":"3 7 7","lotteryDrawTime":"2026-06-13"},)J"
+                     R"J({"lotteryDrawNum":"26153","lotteryDrawResult":"0 1 2","lotteryDrawTime":"2026-06-12"}]}})J"),
                  .type = "application/json;charset=UTF-8"});
     server.page("/3d_asc.txt", {.body = "2026001 2026-01-01 0 7 3 1 4 5 280834912 1040 173 34616\n"
-                                "2026002 2026-01-02 4 4 1 2 9 0 279120534 2210 0 41297\n"
-                                "2026003 2026-01-03 9 6 2 3 3 7 281553098 998 204 36870\n",
+                                        "2026002 2026-01-02 4 4 1 2 9 0 279120534 2210 0 41297\n"
+                                        "2026003 2026-01-03 9 6 2 3 3 7 281553098 998 204 36870\n",
                                 .type = "text/plain; charset=utf-8"});
     // A query that answers only a session which has opened the site's page.
     server.page("/site", {.body = gbkHtml(QStringLiteral("<p>欢迎访问</p>")), .setCookie = "visited=yes; Path=/"});
-    server.page("/site-query",
-                {.body = gbkHtml(QStringLiteral("<p>3D号码：26101期123 26102期456 以上为最新开奖</p>")),
-                 .needsCookie = "visited=yes"});
+    server.page("/site-query", {.body = gbkHtml(QStringLiteral("<p>3D号码：26101期123 26102期456 以上为最新开奖</p>")),
+                                .needsCookie = "visited=yes"});
     server.hangingPage("/never");
 
     auto at = [&](const QString& paths) {
@@ -73,8 +73,13 @@ setTimeout(function() {
         return urls.join(u' ');
     };
     return {
-        {"script-filled table", at("/fc3d-table"), Game::Fucai, {"2026150", "2026151", "2026153", "2026154"},
-         "377", {"2026152"}, false},
+        {"script-filled table",
+         at("/fc3d-table"),
+         Game::Fucai,
+         {"2026150", "2026151", "2026153", "2026154"},
+         "377",
+         {"2026152"},
+         false},
         {"cookie of the site's page", at("/site /site-query"), Game::Fucai, {"26101", "26102"}, "456", {}, false},
         {"welfare query JSON", at("/fc3d-query"), Game::Fucai, {"2026153", "2026154"}, "377", {}, true},
         {"sports query JSON", at("/pl3-query"), Game::Ticai, {"26153", "26154"}, "377", {}, true},
