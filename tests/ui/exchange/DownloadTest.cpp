@@ -80,7 +80,8 @@ protected:
         QSignalSpy processed(download.get(), &TFrm_DataUpdate::pageProcessed);
         QSignalSpy failed(download.get(), &TFrm_DataUpdate::downloadFailed);
         QTest::mouseClick(part<QPushButton>("SpeedButton1"), Qt::LeftButton);
-        QTest::qWaitFor([&] { return !processed.isEmpty() || !failed.isEmpty(); }, timeoutMs);
+        if (!QTest::qWaitFor([&] { return !processed.isEmpty() || !failed.isEmpty(); }, timeoutMs))
+            return ::testing::AssertionFailure() << "neither processed nor failed in time";
         if (processed.isEmpty())
             return ::testing::AssertionFailure() << dialogs.messages().join('\n').toStdString();
         return ::testing::AssertionSuccess();
