@@ -24,12 +24,8 @@ QString PageLoader::timedOut(const QString& address, int seconds)
 }
 
 PageLoader::PageLoader(QObject* parent, PageWaits waits)
-    : QObject(parent), m_waits(waits),
-      // No storage name: off the record, cookies held in memory for this
-      // loader's life, nothing cached, so every run sees the page as it is now.
-      m_profile(new QWebEngineProfile(this)), m_loadTimer(new QTimer(this)), m_readTimer(new QTimer(this))
+    : QObject(parent), m_waits(waits), m_loadTimer(new QTimer(this)), m_readTimer(new QTimer(this))
 {
-    m_profile->setHttpCacheType(QWebEngineProfile::NoCache);
     m_loadTimer->setSingleShot(true);
     m_readTimer->setSingleShot(true);
     connect(m_loadTimer, &QTimer::timeout, this,
@@ -37,12 +33,13 @@ PageLoader::PageLoader(QObject* parent, PageWaits waits)
     connect(m_readTimer, &QTimer::timeout, this, &PageLoader::readText);
 }
 
-// The page must go before its profile, and while this object can still take
-// the answers the page gives as it goes.
+// The pages (an earlier run's too, still waiting for their deletion) must go
+// before their profile, and while this object can still take the answers a
+// page gives as it goes.
 PageLoader::~PageLoader()
 {
     m_state = State::Idle;
-    delete m_page;
+    qDeleteAll(findChildren<QWebEnginePage*>(Qt::FindDirectChildrenOnly));
 }
 
 void PageLoader::load(const QList<QUrl>& pages, Game game)
@@ -55,6 +52,14 @@ void PageLoader::load(const QList<QUrl>& pages, Game game)
     if (m_page) {
         m_page->disconnect(this);
         m_page->deleteLater();
+    }
+    if (!m_profile) {
+        // Made at the first load: the web engine starts with it, which the
+        // program's start should not wait for. No storage name: off the
+        // record, cookies held in memory for this loader's life; nothing
+        // cached, so every run sees the page as it is now.
+        m_profile = new QWebEngineProfile(this);
+        m_profile->setHttpCacheType(QWebEngineProfile::NoCache);
     }
     m_page = new QWebEnginePage(m_profile, this);
     m_page->setObjectName(QStringLiteral("WebBrowser1"));

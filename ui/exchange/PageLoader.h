@@ -64,7 +64,7 @@ private:
     QString address() const { return m_pages.value(m_next - 1).toString(); }
 
     PageWaits m_waits;
-    QWebEngineProfile* m_profile;
+    QWebEngineProfile* m_profile = nullptr;
     QWebEnginePage* m_page = nullptr;
     QTimer* m_loadTimer;
     QTimer* m_readTimer;
