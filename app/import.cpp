@@ -1,63 +1,119 @@
-// Imports a draw history file into a folder's database, for users who script
-// their updates. The file is read as the main window's "数据导入..." reads it.
+// Imports draws into a folder's database from a history file or from result
+// pages on the web, for users who script their updates (cron, a systemd
+// timer). A file is read as the main window's "数据导入..." reads it; an
+// address is loaded as the download window loads it (the same web engine,
+// offscreen, scripts run, the same waits).
 //
-//   quorvane-import [--game fucai|ticai] [--skip-bad] FILE [FOLDER]
+//   quorvane-import [--game fucai|ticai] [--skip-bad] SOURCE [FOLDER]
 //
+// QUORVANE_PAGE_WAITS=READ,DRAWS,LOAD (milliseconds) changes the waits for pages.
 // FOLDER defaults to the folder of this program; the game defaults to the one
-// chosen in FOLDER/user/DefaultSet.ini. Malformed lines are listed on stderr
-// and then nothing is stored, unless --skip-bad is given. Exits non-zero on
-// any failure.
+// chosen in FOLDER/user/DefaultSet.ini. Malformed lines of a file are listed
+// on stderr and then nothing is stored, unless --skip-bad is given. Exits 1 on
+// any failure, 2 on a usage error.
+#include "exchange/DownloadList.h"
+#include "exchange/DrawText.h"
 #include "exchange/HistoryImport.h"
 #include "exchange/OptionsFile.h"
 #include "store/Database.h"
 #include "store/DrawStore.h"
+#include "ui/exchange/PageLoader.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <cstdio>
+#include <memory>
 #include <optional>
+#include <unistd.h>
 
 namespace {
 
 constexpr int kFailed = 1;
 constexpr int kUsage = 2;
 
+const char* const kUsageText = "用法：quorvane-import [--game fucai|ticai] [--skip-bad] SOURCE [FOLDER]\n"
+                               "\n"
+                               "把开奖号码导入 FOLDER 中的数据库（FOLDER 默认为本程序所在的文件夹）。\n"
+                               "SOURCE 是开奖数据文件，或者 http:// 、https:// 开头的网址：多个网址用空格隔开、\n"
+                               "放在同一个参数里（加引号），按顺序在同一会话中打开，从最后一个网页读取开奖号码。\n"
+                               "\n"
+                               "选项：\n"
+                               "  --game fucai|ticai  导入福彩3D（fucai）或体彩排列3（ticai）；\n"
+                               "                      默认为 FOLDER/user/DefaultSet.ini 中选择的彩种\n"
+                               "  --skip-bad          跳过文件中格式有误的行，导入其余的开奖号码；\n"
+                               "                      不加此项时，有格式有误的行就不导入任何数据\n"
+                               "  --help              显示本说明\n"
+                               "\n"
+                               "成功时退出码为 0，失败为 1，参数有误为 2。";
+
 struct Arguments
 {
     std::optional<Game> game;
     bool skipBad = false;
-    QString file;
+    bool help = false;
+    QString source;
     QString folder;
 };
 
-std::optional<Arguments> parseArguments(QStringList args)
+bool isAddress(const QString& source)
+{
+    const QString start = source.trimmed();
+    return start.startsWith(QLatin1String("http://"), Qt::CaseInsensitive) ||
+           start.startsWith(QLatin1String("https://"), Qt::CaseInsensitive);
+}
+
+// One entry per option: a new option is one more entry.
+struct Option
+{
+    const char* name;
+    bool takesValue;
+    bool (*apply)(Arguments& args, const QString& value); // false: the value is not accepted
+};
+
+const Option kOptions[] = {
+    {"--game", true,
+     [](Arguments& args, const QString& value) {
+         if (value == tableName(Game::Fucai))
+             args.game = Game::Fucai;
+         else if (value == tableName(Game::Ticai))
+             args.game = Game::Ticai;
+         return args.game.has_value();
+     }},
+    {"--skip-bad", false, [](Arguments& args, const QString&) { return args.skipBad = true; }},
+    {"--help", false, [](Arguments& args, const QString&) { return args.help = true; }},
+};
+
+// The arguments as given, before any application exists: whether the web
+// engine is needed decides which application to make.
+std::optional<Arguments> parseArguments(int argc, char** argv)
 {
     Arguments parsed;
     QStringList positional;
-    args.removeFirst();
-    while (!args.isEmpty()) {
-        const QString arg = args.takeFirst();
-        if (arg == QLatin1String("--game")) {
-            const QString name = args.isEmpty() ? QString() : args.takeFirst();
-            if (name == tableName(Game::Fucai))
-                parsed.game = Game::Fucai;
-            else if (name == tableName(Game::Ticai))
-                parsed.game = Game::Ticai;
-            else
-                return std::nullopt;
-        } else if (arg == QLatin1String("--skip-bad")) {
-            parsed.skipBad = true;
-        } else if (arg.startsWith(QLatin1String("--"))) {
-            return std::nullopt;
-        } else {
+    for (int i = 1; i < argc; ++i) {
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        if (!arg.startsWith(QLatin1String("--"))) {
             positional << arg;
+            continue;
         }
+        const Option* option = nullptr;
+        for (const Option& candidate : kOptions)
+            if (arg == QLatin1String(candidate.name))
+                option = &candidate;
+        if (!option || (option->takesValue && i + 1 >= argc))
+            return std::nullopt;
+        const QString value = option->takesValue ? QString::fromLocal8Bit(argv[++i]) : QString();
+        if (!option->apply(parsed, value))
+            return std::nullopt;
     }
+    if (parsed.help)
+        return parsed;
     if (positional.isEmpty() || positional.size() > 2)
         return std::nullopt;
-    parsed.file = positional[0];
-    parsed.folder = positional.value(1, QCoreApplication::applicationDirPath());
+    parsed.source = positional[0];
+    parsed.folder = positional.value(1);
     return parsed;
 }
 
@@ -67,13 +123,70 @@ void print(FILE* stream, const QString& text)
     std::fputc('\n', stream);
 }
 
+// Thrown for a failure whose message is already the whole story.
+struct Failure
+{
+    QString message;
+};
+
+// The waits of the download window, unless QUORVANE_PAGE_WAITS gives them
+// as "READ,DRAWS,LOAD" in milliseconds (a slow site's longer waits, the
+// tests' short ones).
+PageWaits pageWaits()
+{
+    PageWaits waits;
+    const QStringList given = qEnvironmentVariable("QUORVANE_PAGE_WAITS").split(u',');
+    if (given.size() != 3)
+        return waits;
+    bool ok[3];
+    const PageWaits asked{given[0].toInt(&ok[0]), given[1].toInt(&ok[1]), given[2].toInt(&ok[2])};
+    const bool positive = asked.readAgainMs > 0 && asked.drawsWithinMs > 0 && asked.loadWithinMs > 0;
+    return ok[0] && ok[1] && ok[2] && positive ? asked : waits;
+}
+
+// The last page's text, loaded as the download window loads it.
+QString loadPages(const QString& source, Game game)
+{
+    QList<QUrl> pages;
+    for (const QString& address : splitAddresses(source)) {
+        const QUrl url = downloadUrl(address);
+        if (!url.isValid())
+            throw Failure{QStringLiteral("网址无效：") + address};
+        pages << url;
+    }
+    PageLoader loader(nullptr, pageWaits());
+    QEventLoop loop;
+    QString text;
+    QString failure;
+    QObject::connect(&loader, &PageLoader::pageRead, &loop, [&](const QString& read) {
+        text = read;
+        loop.quit();
+    });
+    QObject::connect(&loader, &PageLoader::failed, &loop, [&](const QString& message) {
+        failure = message;
+        loop.quit();
+    });
+    loader.load(pages, game);
+    loop.exec();
+    if (!failure.isEmpty())
+        throw Failure{failure};
+    return text;
+}
+
 int run(const Arguments& args)
 {
     DrawStore store(QDir(args.folder).filePath(DrawStore::kFileName));
     const bool fucai =
         args.game ? *args.game == Game::Fucai : readStartupOptions(Options::optionsPath(args.folder)).isFucai();
     store.setGame(fucai ? Game::Fucai : Game::Ticai);
-    const ImportPlan plan = planImport(readImportFile(args.file, store.game()), store.issueWidth());
+    ImportFile file;
+    if (isAddress(args.source)) {
+        file = readDrawText(loadPages(args.source, store.game()), store.game());
+        file.bad.clear(); // a page's other lines: only its draws count
+    } else {
+        file = readImportFile(args.source, store.game());
+    }
+    const ImportPlan plan = planImport(file, store.issueWidth());
 
     if (!plan.bad.empty()) {
         print(stderr, ImportText::badLines(plan.bad, int(plan.bad.size())));
@@ -91,18 +204,42 @@ int run(const Arguments& args)
     return 0;
 }
 
+// A web page needs a GUI application, headless here whatever the session.
+std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv, bool web)
+{
+    if (!web)
+        return std::make_unique<QCoreApplication>(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The engine's sandbox cannot start for root.
+    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    const std::optional<Arguments> args = parseArguments(QCoreApplication::arguments());
+    std::optional<Arguments> args = parseArguments(argc, argv);
     if (!args) {
-        print(stderr, QStringLiteral("usage: quorvane-import [--game fucai|ticai] [--skip-bad] FILE [FOLDER]"));
+        std::fputs(kUsageText, stderr);
+        std::fputc('\n', stderr);
         return kUsage;
     }
+    if (args->help) {
+        std::puts(kUsageText);
+        return 0;
+    }
+    const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv, isAddress(args->source));
+    if (args->folder.isEmpty())
+        args->folder = QCoreApplication::applicationDirPath();
     try {
         return run(*args);
+    } catch (const Failure& failure) {
+        print(stderr, failure.message);
+        return kFailed;
     } catch (const std::exception& error) {
         print(stderr, QString::fromUtf8(error.what()));
         return kFailed;

@@ -6,7 +6,7 @@
 #include "ui/analysis/DataCount.h"
 #include "ui/analysis/LanqiuYilou.h"
 #include "ui/analysis/Trend.h"
-#include "ui/main/DataUpdate.h"
+#include "ui/exchange/DataUpdate.h"
 #include "ui/main/Itemset.h"
 #include "ui/main/StartUp.h"
 #include "ui/main/splash.h"

@@ -12,7 +12,7 @@
 #include "exchange/HistoryWorkbook.h"
 #include "exchange/OptionsFile.h"
 #include "store/DrawStore.h"
-#include "ui/main/DataUpdate.h"
+#include "ui/exchange/DataUpdate.h"
 #include "ui/main/Main.h"
 #include "ui/widgets/Dialogs.h"
 

@@ -1,6 +1,7 @@
 #include "exchange/DownloadList.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QStringDecoder>
 
 DownloadListError::DownloadListError(const QString& message) : std::runtime_error(message.toStdString()) {}
@@ -24,6 +25,12 @@ QString downloadAddress(const QStringList& lines, Game game, bool history)
 {
     const int index = (history ? 2 : 0) + (game == Game::Fucai ? 0 : 1);
     return lines.value(index);
+}
+
+QStringList splitAddresses(const QString& line)
+{
+    static const QRegularExpression blanks(QStringLiteral("\\s+"));
+    return line.split(blanks, Qt::SkipEmptyParts);
 }
 
 QUrl downloadUrl(const QString& address)

@@ -1,8 +1,11 @@
 #pragma once
 
-// The result-page address list user/DownUpdate.txt: GBK text, one address a
-// line; by position the latest-draws page of 3D and of Pailie 3, then the
-// history page of 3D and of Pailie 3.
+// The result-page address list user/DownUpdate.txt: GBK text, one line per
+// game and kind; by position the latest draws of 3D and of Pailie 3, then the
+// history of 3D and of Pailie 3. A line may hold several addresses separated
+// by blanks: they are opened in order in one session and the draws are read
+// from the last (some result queries answer only a session that has opened
+// their site's page first).
 
 #include "store/DrawStore.h"
 
@@ -25,8 +28,10 @@ public:
 constexpr qint64 kDownloadListBytes = 64 * 1024;
 QStringList readDownloadList(const QString& path);
 
-// The address for the game and the kind of page; empty when the list has no such line.
+// The line for the game and the kind of page; empty when the list has no such line.
 QString downloadAddress(const QStringList& lines, Game game, bool history);
+// The addresses of one line, in order.
+QStringList splitAddresses(const QString& line);
 
 // The page to load for an address: an http or https address whose host has
 // a dot in its name or is localhost (a bare host and path counts as http),

@@ -36,13 +36,19 @@ int showCountItemIndex(int count)
 
 namespace {
 
-// Local example addresses, in the order the download reads them (latest 3D,
-// latest Pailie 3, history 3D, history Pailie 3). They load nothing until the
-// user puts the addresses of real result pages in their place.
-const QByteArray kDownloadListDefault = QByteArrayLiteral("http://127.0.0.1/quorvane/3d-latest.html\r\n"
-                                                          "http://127.0.0.1/quorvane/pl3-latest.html\r\n"
-                                                          "http://127.0.0.1/quorvane/3d-history.html\r\n"
-                                                          "http://127.0.0.1/quorvane/pl3-history.html\r\n");
+// Public sources of the draws, in the order the download reads them (latest
+// 3D, latest Pailie 3, history 3D, history Pailie 3). Third-party addresses
+// that may change; the user puts others in their place. The welfare
+// lottery's query answers only a session that has opened its site's page
+// first, hence two addresses on its line.
+const QByteArray kDownloadListDefault = QByteArrayLiteral(
+    "https://www.cwl.gov.cn/ygkj/wqkjgg/fc3d/ "
+    "https://www.cwl.gov.cn/cwl_admin/front/cwlkj/search/kjxx/findDrawNotice?name=3d&issueCount=&issueStart="
+    "&issueEnd=&dayStart=&dayEnd=&pageNo=1&pageSize=30&systemType=PC\r\n"
+    "https://webapi.sporttery.cn/gateway/lottery/getHistoryPageListV1.qry?gameNo=35&provinceId=0&pageSize=30"
+    "&isVerify=1&pageNo=1\r\n"
+    "http://data.17500.cn/3d_asc.txt\r\n"
+    "http://data.17500.cn/pl3_asc.txt\r\n");
 
 bool writeDefaultOptions(const QString& path)
 {

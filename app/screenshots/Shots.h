@@ -51,6 +51,6 @@ void saveShot(const ShotContext& context, QWidget* window, const QString& name);
 
 void mainWindowShots(const ShotContext& context);
 void selectShots(const ShotContext& context);
-// The result download before and after a run, the export window.
+// The first-start hint, the result download before and after a run, the export window.
 void exchangeShots(const ShotContext& context);
 void analysisWindowShots(const ShotContext& context);

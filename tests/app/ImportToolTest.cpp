@@ -3,8 +3,12 @@
 #include "store/DrawEntry.h"
 #include "store/DrawStore.h"
 #include "tests/support/TestDir.h"
+#include "tests/ui/exchange/PageServer.h"
+#include "tests/ui/exchange/SourcePages.h"
 
+#include <QEventLoop>
 #include <QProcess>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -15,12 +19,29 @@ struct ToolRun
     QString out, err;
 };
 
-ToolRun runImport(const QStringList& args)
+// The event loop keeps turning while the tool runs: a page server of this
+// process answers it.
+ToolRun runImport(const QStringList& args, const QString& pageWaits = {})
 {
     QProcess process;
+    if (!pageWaits.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QUORVANE_PAGE_WAITS", pageWaits);
+        process.setProcessEnvironment(environment);
+    }
+    QEventLoop loop;
+    QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&process, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
+    QTimer::singleShot(90000, &loop, &QEventLoop::quit);
     process.start(QStringLiteral(QUORVANE_IMPORT), args);
+    loop.exec();
     ToolRun run;
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+    if (process.state() != QProcess::NotRunning) {
+        process.kill();
+        process.waitForFinished();
+        return run;
+    }
+    if (process.exitStatus() != QProcess::NormalExit)
         return run;
     run.status = process.exitCode();
     run.out = QString::fromUtf8(process.readAllStandardOutput());
@@ -86,17 +107,99 @@ TEST_F(ImportToolTest, MalformedLinesStoreNothingUnlessSkipped)
 
 TEST_F(ImportToolTest, FailuresExitNonZero)
 {
-    const QStringList failing[] = {
-        {},
-        {"--game", "lotto", dir.file("good.csv"), dir.path()},
-        {"--frobnicate", dir.file("good.csv"), dir.path()},
-        {dir.file("missing.csv"), dir.path()},
-        {dir.file("good.csv"), dir.file("no-such-folder")},
+    const struct
+    {
+        QStringList args;
+        int status;
+    } failing[] = {
+        {{}, 2},
+        {{"--game", "lotto", dir.file("good.csv"), dir.path()}, 2},
+        {{"--frobnicate", dir.file("good.csv"), dir.path()}, 2},
+        {{dir.file("good.csv"), dir.path(), "third"}, 2},
+        {{dir.file("missing.csv"), dir.path()}, 1},
+        {{dir.file("good.csv"), dir.file("no-such-folder")}, 1},
+        {{"http://127.0.0.1:9/a not-an-address", dir.path()}, 1},
     };
-    for (const QStringList& args : failing) {
+    for (const auto& [args, status] : failing) {
         const ToolRun run = runImport(args);
-        EXPECT_GT(run.status, 0) << args.join(' ').toStdString();
+        EXPECT_EQ(run.status, status) << args.join(' ').toStdString();
         EXPECT_FALSE(run.err.isEmpty()) << args.join(' ').toStdString();
+        // A usage error shows the usage.
+        EXPECT_EQ(run.err.contains("--skip-bad"), status == 2) << args.join(' ').toStdString();
+    }
+    EXPECT_EQ(stored(Game::Fucai), 0);
+}
+
+TEST_F(ImportToolTest, HelpPrintsTheUsage)
+{
+    const ToolRun run = runImport({"--help"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(run.err.isEmpty());
+    for (const char* part :
+         {"用法：quorvane-import", "--game fucai|ticai", "--skip-bad", "SOURCE", "FOLDER", "https://"})
+        EXPECT_TRUE(run.out.contains(part)) << part;
+}
+
+// Each source shape, loaded by the tool as the download window loads it;
+// pages that hold no draws, refuse the session or never finish are failures.
+class ImportAddressTest : public ImportToolTest
+{
+protected:
+    void importSources(bool readsTablesAndJson)
+    {
+        PageServer server;
+        ASSERT_TRUE(server.listening());
+        for (const SourcePage& source : serveSourcePages(server)) {
+            if (source.readsTablesAndJson != readsTablesAndJson)
+                continue;
+            SCOPED_TRACE(source.name);
+            {
+                DrawStore store(dir.file("db1.mdb"));
+                store.setGame(source.game);
+                store.deleteAll();
+            }
+            const QString game = tableName(source.game);
+            const ToolRun run = runImport({"--game", game, source.addresses, dir.path()}, "100,3000,20000");
+            EXPECT_EQ(run.status, 0) << run.err.toStdString();
+            EXPECT_TRUE(run.out.contains(QStringLiteral("新增%1期").arg(source.issues.size())))
+                << run.out.toStdString();
+            DrawStore store(dir.file("db1.mdb"));
+            store.setGame(source.game);
+            EXPECT_EQ(store.issueList(), source.issues);
+        }
+    }
+};
+
+TEST_F(ImportAddressTest, ImportsPagesFilledByScriptAndQueriesNeedingTheSiteFirst)
+{
+    importSources(false);
+}
+
+TEST_F(ImportAddressTest, ImportsJsonQueriesAndTextHistories)
+{
+    importSources(true);
+}
+
+TEST_F(ImportAddressTest, PagesWithoutDrawsFail)
+{
+    PageServer server;
+    ASSERT_TRUE(server.listening());
+    serveSourcePages(server);
+    server.page("/none", gbkHtml(QStringLiteral("今日暂无开奖")));
+    const struct
+    {
+        const char* path;
+        const char* message;
+    } failing[] = {
+        {"/none", "页面中没有找到开奖数据："},
+        {"/site-query", "网页无法打开"}, // the site's page not opened first
+        {"/never", "秒内没有加载完成"},
+    };
+    for (const auto& [path, message] : failing) {
+        const ToolRun run = runImport({server.url(path), dir.path()}, "100,1500,3000");
+        EXPECT_EQ(run.status, 1) << path;
+        EXPECT_TRUE(run.err.contains(message)) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(server.url(path))) << run.err.toStdString();
     }
     EXPECT_EQ(stored(Game::Fucai), 0);
 }

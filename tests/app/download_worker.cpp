@@ -2,10 +2,10 @@
 // the way the download window does once the page has loaded (the web engine
 // itself is left out: what can be torn is what happens after the page text).
 //   download_worker FOLDER PAGE   PAGE holds the page text as GBK bytes
-#include "store/DrawStore.h"
-#include "ui/main/DataUpdate.h"
-#include "ui/main/Main.h"
 #include "exchange/OptionsFile.h"
+#include "store/DrawStore.h"
+#include "ui/exchange/DataUpdate.h"
+#include "ui/main/Main.h"
 #include "ui/widgets/Dialogs.h"
 
 #include <QApplication>

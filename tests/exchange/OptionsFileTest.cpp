@@ -1,5 +1,6 @@
 #include "exchange/OptionsFile.h"
 
+#include "exchange/DownloadList.h"
 #include "exchange/IniFile.h"
 #include "tests/support/TestDir.h"
 
@@ -69,10 +70,18 @@ TEST(OptionsFileTest, CreatesDefaultsOnceAndNeverOverwrites)
     EXPECT_EQ(ini.readString(Options::kWidthSection, Options::kWidthKey, "none"), "16");
     EXPECT_EQ(ini.readString(Options::kKindSection, Options::kKindKey, "none"), "1");
 
-    const QList<QByteArray> urls = dir.read("user/DownUpdate.txt").trimmed().split('\n');
-    EXPECT_EQ(urls.size(), 4);
-    for (const QByteArray& url : urls)
-        EXPECT_TRUE(url.trimmed().startsWith("http://")) << url.constData();
+    // Every line names pages the download loads; the welfare query comes after its site's page.
+    const QStringList lines = readDownloadList(dir.file("user/DownUpdate.txt"));
+    ASSERT_EQ(lines.size(), 4);
+    for (const QString& line : lines)
+        for (const QString& address : splitAddresses(line))
+            EXPECT_TRUE(downloadUrl(address).isValid()) << address.toStdString();
+    const QStringList latest3d = splitAddresses(downloadAddress(lines, Game::Fucai, false));
+    ASSERT_EQ(latest3d.size(), 2);
+    EXPECT_EQ(downloadUrl(latest3d[0]).host(), downloadUrl(latest3d[1]).host());
+    EXPECT_TRUE(latest3d[1].contains("name=3d"));
+    EXPECT_EQ(splitAddresses(downloadAddress(lines, Game::Ticai, true)),
+              QStringList{"http://data.17500.cn/pl3_asc.txt"});
 
     ini.writeString(Options::kKindSection, Options::kKindKey, "2");
     dir.write("user/DownUpdate.txt", "http://example.invalid/mine\r\n");

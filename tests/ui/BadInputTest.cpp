@@ -8,10 +8,11 @@
 #include "tests/support/HostileTexts.h"
 #include "tests/support/Paste.h"
 #include "tests/ui/MainWindowFixture.h"
-#include "ui/main/DataUpdate.h"
+#include "ui/exchange/DataUpdate.h"
+#include "ui/exchange/MyOut.h"
+#include "ui/exchange/PageLoader.h"
 #include "ui/main/HistoryCheckWindow.h"
 #include "ui/main/Itemset.h"
-#include "ui/main/MyOut.h"
 #include "ui/main/PositionOmissionWindow.h"
 #include "ui/widgets/DataGrid.h"
 #include "ui/widgets/RadioGroup.h"
@@ -298,7 +299,8 @@ TEST_F(MainWindowTest, MalformedAddressListLoadsNothing)
         {"empty file", "", TFrm_DataUpdate::kNoAddress},
         {"blank lines", "\r\n  \r\n\r\n", TFrm_DataUpdate::kNoAddress},
         {"no address", toGbk("最新开奖\r\n"), TFrm_DataUpdate::badAddress("最新开奖")},
-        {"words", "not an address\r\n", TFrm_DataUpdate::badAddress("not an address")},
+        {"words", "not an address\r\n", TFrm_DataUpdate::badAddress("not")},
+        {"second address no page", "http://127.0.0.1/a b\r\n", TFrm_DataUpdate::badAddress("b")},
         {"another scheme", "javascript:alert(1)\r\n", TFrm_DataUpdate::badAddress("javascript:alert(1)")},
         {"binary junk", QByteArray("\x01\x02\x03\r\n"), TFrm_DataUpdate::badAddress("\x01\x02\x03")},
         {"5 MB on one line", "http://127.0.0.1/" + QByteArray(5 << 20, 'a'),
@@ -313,7 +315,7 @@ TEST_F(MainWindowTest, MalformedAddressListLoadsNothing)
         dialogs.clear();
         download.SpeedButton1Click();
         EXPECT_EQ(dialogs.messages(), QStringList{c.message});
-        EXPECT_EQ(download.page(), nullptr);
+        EXPECT_EQ(download.loader().page(), nullptr);
         EXPECT_TRUE(download.findChild<QPushButton*>("SpeedButton1")->isEnabled());
     }
 }

@@ -9,11 +9,11 @@
 #include "ui/main/Clock.h"
 #include "ui/main/HistoryColumns.h"
 #include "ui/main/HistoryModel.h"
-#include "ui/widgets/IssueListModel.h"
 #include "ui/main/splash.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/DataGrid.h"
 #include "ui/widgets/Dialogs.h"
+#include "ui/widgets/IssueListModel.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -135,6 +135,7 @@ void TFrmMain::FormShow()
     Edit4->setFocus();
     preselectRanges(toIntStrict(DefaultShowCount));
     DBGridEh1->setFrozenCols(2);
+    updateFirstStartHint();
 }
 
 // An option that is not a number is reported with its conversion error and

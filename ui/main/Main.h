@@ -1,11 +1,14 @@
 #pragma once
 
+#include "ui/exchange/EntryCommand.h"
+
 #include <QColor>
 #include <QMainWindow>
 #include <QModelIndex>
 #include <QString>
 
 class DataGrid;
+class FirstStartHint;
 class Dialogs;
 class DrawStore;
 class HistoryModel;
@@ -22,6 +25,7 @@ class QStyleOptionViewItem;
 class QLabel;
 class QLineEdit;
 class QScrollBar;
+class QStackedWidget;
 class QTabWidget;
 class QTableView;
 class QTimer;
@@ -40,7 +44,7 @@ class TrendChartView;
 // The main window: menu, the three tabs with the history grid and the entry
 // panel, the status bar with its clock. It owns the process-wide values the
 // other windows read (active game, default issue count, entry announcement).
-class TFrmMain : public QMainWindow
+class TFrmMain : public QMainWindow, public EntryCommand
 {
     Q_OBJECT
 public:
@@ -53,20 +57,8 @@ public:
     void setSelectHistoryWindow(TFrm_SelectHistory* window) { m_selectHistoryWindow = window; }
     void setDownloadWindow(TFrm_DataUpdate* window) { m_downloadWindow = window; }
 
-    // While an EntryBatch lives, the entry command leaves the grid alone and
-    // the batch reloads it once at its end: a downloaded page of many draws
-    // ends in the state the same entries one by one would leave.
-    class EntryBatch
-    {
-    public:
-        explicit EntryBatch(TFrmMain& window) : m_window(window) { ++m_window.m_entryBatchDepth; }
-        ~EntryBatch() { m_window.endEntryBatch(); }
-        EntryBatch(const EntryBatch&) = delete;
-        EntryBatch& operator=(const EntryBatch&) = delete;
-
-    private:
-        TFrmMain& m_window;
-    };
+    // The entry command as the download drives it (EntryCommand).
+    void enterQuietly(const QString& issue, const QString& number) override;
     // Analysis windows created at start, shown by their menu items.
     void setDataAnalyseWindow(TFrm_DataAnalyse* window) { m_dataAnalyseWindow = window; }
     void setDataCountWindow(TFrm_DataCount* window) { m_dataCountWindow = window; }
@@ -135,6 +127,8 @@ public:
     void checkHistory();
     void showPositionOmission();
     void showRandomness();
+    // The first-start hint's "下载历史数据": the download window, the history of the active game started.
+    void startHistoryDownload();
 
     // Menu items.
     QAction *N13, *N1, *N12, *N48, *N35, *N36, *N28, *N17, *N23, *N24, *N8, *N27, *N7, *N2, *N10, *N11, *N41, *N5, *N6,
@@ -145,6 +139,8 @@ public:
     QToolButton *SpeedButton18, *SpeedButton19, *SpeedButton20, *SpeedButton21, *SpeedButton22, *SpeedButton15,
         *SpeedButton30;
     DataGrid* DBGridEh1;
+    QStackedWidget* m_gridArea;
+    FirstStartHint* m_firstStartHint;
     QLineEdit *Edit3, *Edit4;
     QToolButton* SpeedButton13;
     // Second tab: per-position chart.
@@ -180,6 +176,8 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void beginEntries() override { ++m_entryBatchDepth; }
+    void endEntries() override;
 
 private:
     void buildMenu();
@@ -204,8 +202,9 @@ private:
     void setStatusPanel(int panel, const QString& text);
     void closeSplash();
     void startTool(const QStringList& candidates, const QString& missingText);
-    void endEntryBatch();
     void showImportedHistory();
+    // With an empty history the grid area shows the way in instead of an empty grid.
+    void updateFirstStartHint();
 
     DrawStore& m_store;
     Dialogs& m_dialogs;

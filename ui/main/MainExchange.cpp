@@ -1,82 +1,28 @@
-// The main window's side of the data exchange: "数据导入..." and the batch of
-// programmatic entries a result download makes.
+// The main window's side of the data exchange: "数据导入...", the entry
+// command as a result download drives it, the first-start hint's commands.
 #include "core/ConversionError.h"
 #include "core/IssueArithmetic.h"
 #include "core/IssueList.h"
-#include "exchange/HistoryImport.h"
 #include "exchange/OptionsFile.h"
 #include "store/DrawStore.h"
+#include "ui/exchange/DataUpdate.h"
+#include "ui/exchange/ImportCommand.h"
+#include "ui/main/FirstStartHint.h"
 #include "ui/main/Main.h"
 #include "ui/widgets/CommandGuard.h"
+#include "ui/widgets/DataGrid.h"
 #include "ui/widgets/Dialogs.h"
 
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QLineEdit>
-#include <QProgressDialog>
 #include <QScopeGuard>
+#include <QStackedWidget>
+#include <QTimer>
 #include <utility>
-
-namespace {
-
-const QString kAskTitle = QStringLiteral("提示");
-
-// Shown only when storing takes long; Cancel rolls the whole import back.
-class ImportProgress
-{
-public:
-    ImportProgress(QWidget* parent, int draws)
-        : m_dialog(QStringLiteral("正在导入开奖数据..."), QStringLiteral("取消"), 0, draws, parent)
-    {
-        m_dialog.setObjectName("ImportProgress");
-        m_dialog.setWindowTitle(ImportText::kCaption);
-        m_dialog.setWindowModality(Qt::WindowModal);
-        m_dialog.setMinimumDuration(500);
-        m_dialog.setAutoReset(false);
-    }
-    bool operator()(int done)
-    {
-        m_dialog.setValue(done);
-        return !m_dialog.wasCanceled();
-    }
-
-private:
-    QProgressDialog m_dialog;
-};
-
-// Reading a long file takes a moment before there is anything to count.
-ImportPlan readPlan(const QString& path, const DrawStore& store)
-{
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const auto restore = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
-    return planImport(readImportFile(path, store.game()), store.issueWidth());
-}
-
-} // namespace
 
 void TFrmMain::N17Click()
 {
-    const QString path = m_dialogs.openFileName(this, ImportText::kCaption, m_appDir, ImportText::kFilter);
-    if (path.isEmpty())
-        return;
-    runGuarded(m_dialogs, this, [&] {
-        const ImportPlan plan = readPlan(path, m_store);
-        if (plan.draws.empty()) {
-            const QString bad = ImportText::badLines(plan.bad, 10);
-            m_dialogs.message(this, bad.isEmpty() ? ImportText::kNoDraws : ImportText::kNoDraws + u'\n' + bad);
-            return;
-        }
-        if (!plan.bad.empty() && !m_dialogs.askOkCancel(this, kAskTitle, ImportText::askSkipBad(plan)))
-            return;
-        ImportSummary summary;
-        {
-            ImportProgress progress(this, int(plan.draws.size())); // closed before the summary shows
-            summary = runImport(m_store, plan, std::ref(progress));
-        }
-        if (summary.added > 0)
-            showImportedHistory();
-        m_dialogs.message(this, ImportText::summary(summary));
-    });
+    importHistoryFile(this, m_store, m_dialogs, m_appDir, [this] { showImportedHistory(); });
 }
 
 // The selectors, the proposed next issue and the grid as a fresh start shows them.
@@ -90,10 +36,41 @@ void TFrmMain::showImportedHistory()
     preselectRanges(toIntStrict(DefaultShowCount.isEmpty() ? Options::kShowCountDefault : DefaultShowCount));
 }
 
-void TFrmMain::endEntryBatch()
+void TFrmMain::enterQuietly(const QString& issue, const QString& number)
+{
+    Edit3->setText(issue);
+    Edit4->setText(number);
+    AnnounceEntry = false;
+    const auto announce = qScopeGuard([this] { AnnounceEntry = true; });
+    SpeedButton13Click();
+}
+
+void TFrmMain::startHistoryDownload()
+{
+    if (!m_downloadWindow)
+        return;
+    m_downloadWindow->setWindowTitle(QStringLiteral("最新开奖号码下载"));
+    // Started once the window shows: its showing is modal.
+    QTimer::singleShot(0, m_downloadWindow, &TFrm_DataUpdate::startHistoryDownload);
+    m_dialogs.exec(m_downloadWindow);
+}
+
+void TFrmMain::endEntries()
 {
     if (--m_entryBatchDepth > 0 || !std::exchange(m_gridReloadDeferred, false))
         return;
     // Runs from a destructor: an error is shown, never thrown.
     runGuarded(m_dialogs, this, [this] { SpeedButton18Click(); });
+}
+
+void TFrmMain::updateFirstStartHint()
+{
+    // The newest draw only: constant time at any history size. A store that
+    // cannot be read keeps the grid: its command reports the error.
+    bool empty = false;
+    try {
+        empty = m_store.latestPoints(1).empty();
+    } catch (const std::exception&) {
+    }
+    m_gridArea->setCurrentWidget(empty ? static_cast<QWidget*>(m_firstStartHint) : static_cast<QWidget*>(DBGridEh1));
 }

@@ -1,10 +1,11 @@
 // Building the main window's controls. Handlers live in Main.cpp and
 // MainCommands.cpp; this file only makes and places widgets.
+#include "ui/main/FirstStartHint.h"
 #include "ui/main/HistoryColumns.h"
 #include "ui/main/HistoryModel.h"
-#include "ui/widgets/IssueListModel.h"
 #include "ui/main/Main.h"
 #include "ui/widgets/DataGrid.h"
+#include "ui/widgets/IssueListModel.h"
 #include "ui/widgets/TrendChartView.h"
 
 #include <QBarCategoryAxis>
@@ -22,6 +23,7 @@
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QSplitter>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QTableView>
 #include <QToolButton>
@@ -278,8 +280,17 @@ QWidget* TFrmMain::buildEntryTab()
     // Enter in the number box stores the draw, as the button does.
     connect(Edit4, &QLineEdit::returnPressed, SpeedButton13, &QToolButton::click);
 
+    // The grid, or while the history is empty the way in (updateFirstStartHint).
+    m_gridArea = named(new QStackedWidget, "GridArea");
+    m_firstStartHint = new FirstStartHint;
+    m_gridArea->addWidget(DBGridEh1);
+    m_gridArea->addWidget(m_firstStartHint);
+    connect(m_firstStartHint, &FirstStartHint::downloadRequested, this, &TFrmMain::startHistoryDownload);
+    connect(m_firstStartHint, &FirstStartHint::importRequested, this, &TFrmMain::N17Click);
+    connect(m_history, &QAbstractItemModel::modelReset, this, &TFrmMain::updateFirstStartHint);
+
     auto* splitter = named(new QSplitter(Qt::Vertical, tab), "Splitter1");
-    splitter->addWidget(DBGridEh1);
+    splitter->addWidget(m_gridArea);
     splitter->addWidget(entry);
     splitter->setStretchFactor(0, 1);
     splitter->setChildrenCollapsible(false);

@@ -1,7 +1,9 @@
 #include "exchange/ResultPage.h"
 #include "tests/ui/MainWindowFixture.h"
 #include "tests/ui/exchange/PageServer.h"
-#include "ui/main/DataUpdate.h"
+#include "tests/ui/exchange/SourcePages.h"
+#include "ui/exchange/DataUpdate.h"
+#include "ui/exchange/PageLoader.h"
 
 #include <QListWidget>
 #include <QPushButton>
@@ -19,8 +21,15 @@ const bool kSharedContexts = [] {
 
 QByteArray gbkPage(const QString& body)
 {
-    return toGbk(QStringLiteral("<html><head><title>开奖公告</title></head><body>%1</body></html>").arg(body));
+    return gbkHtml(body);
 }
+
+// Short waits: a page is read again every 100 ms, draws must appear within
+// 3 s (a script fills its table after 1 s), a page must load within 10 s
+// (the engine's first start is slow on a busy machine); 2 s where a page is
+// meant never to finish.
+constexpr PageWaits kTestWaits{100, 3000, 10000};
+constexpr PageWaits kHangingWaits{100, 3000, 2000};
 
 const QString kTwoEntries = QStringLiteral("<p>福彩3D 3D号码：08123期456 08124期789 以上为最新开奖</p>");
 
@@ -32,6 +41,7 @@ protected:
         show();
         download = std::make_unique<TFrm_DataUpdate>(*window, *store, dialogs, Options::downloadListPath(dir.path()),
                                                      window.get());
+        download->loader().setWaits(kTestWaits);
         download->show();
         dialogs.clear();
     }
@@ -53,6 +63,11 @@ protected:
     }
     bool startEnabled() const { return part<QPushButton>("SpeedButton1")->isEnabled(); }
     void addresses(const QStringList& lines) { dir.write("user/DownUpdate.txt", toGbk(lines.join("\r\n") + "\r\n")); }
+    // The latest-draws line of `game`.
+    void latest(Game game, const QString& line)
+    {
+        addresses(game == Game::Fucai ? QStringList{line} : QStringList{"http://127.0.0.1:9/3d", line});
+    }
     void reshow()
     {
         download->hide();
@@ -60,11 +75,47 @@ protected:
         dialogs.clear();
     }
     // Starts the download and waits until its page has been read and processed.
-    bool downloadAndWait(int timeoutMs = 30000)
+    ::testing::AssertionResult downloadAndWait(int timeoutMs = 30000)
     {
         QSignalSpy processed(download.get(), &TFrm_DataUpdate::pageProcessed);
+        QSignalSpy failed(download.get(), &TFrm_DataUpdate::downloadFailed);
         QTest::mouseClick(part<QPushButton>("SpeedButton1"), Qt::LeftButton);
-        return processed.wait(timeoutMs);
+        if (!QTest::qWaitFor([&] { return !processed.isEmpty() || !failed.isEmpty(); }, timeoutMs))
+            return ::testing::AssertionFailure() << "neither processed nor failed in time";
+        if (processed.isEmpty())
+            return ::testing::AssertionFailure() << dialogs.messages().join('\n').toStdString();
+        return ::testing::AssertionSuccess();
+    }
+    // Starts the download and waits until it ends without a page to process.
+    bool downloadAndFail(int timeoutMs = 30000)
+    {
+        QSignalSpy failed(download.get(), &TFrm_DataUpdate::downloadFailed);
+        QTest::mouseClick(part<QPushButton>("SpeedButton1"), Qt::LeftButton);
+        return failed.wait(timeoutMs);
+    }
+    // Downloads each source into an emptied history of its game and checks what is stored.
+    void downloadSources(const std::vector<SourcePage>& sources)
+    {
+        for (const SourcePage& source : sources) {
+            SCOPED_TRACE(source.name);
+            reshow();
+            store->setGame(source.game);
+            store->deleteAll();
+            latest(source.game, source.addresses);
+            const int logged = log().size();
+            const ::testing::AssertionResult downloaded = downloadAndWait();
+            EXPECT_TRUE(downloaded);
+            if (!downloaded)
+                continue;
+            EXPECT_EQ(store->issueList(), source.issues);
+            EXPECT_EQ(store->oneIssue(source.issues.last())->allNumber, source.lastNumber);
+            // Entered oldest first, each derived against the one before it.
+            EXPECT_EQ(log().value(logged + 2).right(source.issues.first().size()), source.issues.first());
+            EXPECT_EQ(log().contains(TFrm_DataUpdate::newDraws(int(source.issues.size()))), true);
+            EXPECT_EQ(log().contains(TFrm_DataUpdate::missing(source.missing)), !source.missing.isEmpty());
+            EXPECT_EQ(dialogs.messages(), QStringList{TFrm_DataUpdate::kUpdated});
+            EXPECT_TRUE(startEnabled());
+        }
     }
 
     std::unique_ptr<TFrm_DataUpdate> download;
@@ -88,10 +139,11 @@ TEST_F(DownloadTest, DownloadsFromTheLocalServer)
     server.hangingPage("/pl3-latest");
     addresses({server.url("/3d"), server.url("/pl3-latest"), server.url("/3d-history"), ""});
 
-    // The two-entry page: both entered in page order, silently, five log lines after the analysing line.
+    // The two-entry page: both entered in issue order, silently, then the count of new draws.
     ASSERT_TRUE(downloadAndWait());
-    EXPECT_EQ(log(), QStringList({TFrm_DataUpdate::kDownloading, TFrm_DataUpdate::kAnalysing, "3D期数:08123",
-                                  "开奖号码:456", "3D期数:08124", "开奖号码:789", TFrm_DataUpdate::kUpdated}));
+    EXPECT_EQ(log(),
+              QStringList({TFrm_DataUpdate::kDownloading, TFrm_DataUpdate::kAnalysing, "3D期数:08123", "开奖号码:456",
+                           "3D期数:08124", "开奖号码:789", TFrm_DataUpdate::newDraws(2), TFrm_DataUpdate::kUpdated}));
     EXPECT_EQ(dialogs.messages(), QStringList{TFrm_DataUpdate::kUpdated});
     EXPECT_EQ(store->issueList(), QStringList({"08123", "08124"}));
     EXPECT_EQ(store->oneIssue("08124")->allNumber, "789");
@@ -99,21 +151,15 @@ TEST_F(DownloadTest, DownloadsFromTheLocalServer)
     EXPECT_EQ(gridIssues(), QStringList({"08123", "08124"}));
     EXPECT_TRUE(window->AnnounceEntry);
     EXPECT_TRUE(startEnabled());
-    EXPECT_TRUE(download->isWaiting());
-
-    // Further download events of the same page read nothing.
+    EXPECT_FALSE(download->isLoading());
     const QStringList before = log();
-    download->WebBrowser1DownloadComplete();
-    download->WebBrowser1DownloadComplete();
-    QTest::qWait(50);
-    EXPECT_EQ(log(), before);
-    EXPECT_EQ(dialogs.messages().size(), 1);
 
     // An issue already stored is skipped.
     reshow();
     addresses({server.url("/3d-more")});
     ASSERT_TRUE(downloadAndWait());
-    EXPECT_EQ(log().mid(before.size() + 2), QStringList({"3D期数:08125", "开奖号码:111", TFrm_DataUpdate::kUpdated}));
+    EXPECT_EQ(log().mid(before.size() + 2),
+              QStringList({"3D期数:08125", "开奖号码:111", TFrm_DataUpdate::newDraws(1), TFrm_DataUpdate::kUpdated}));
     EXPECT_EQ(store->count(), 3);
 
     // Two-byte separators: the first entry only.
@@ -123,12 +169,15 @@ TEST_F(DownloadTest, DownloadsFromTheLocalServer)
     EXPECT_TRUE(store->issueExists("08126"));
     EXPECT_FALSE(store->issueExists("08127"));
 
-    // No marker: nothing new, said so; found covers a whole showing.
+    // A page without draws is read until the wait ends, then named.
     reshow();
     addresses({server.url("/none")});
-    ASSERT_TRUE(downloadAndWait());
-    EXPECT_EQ(dialogs.messages(), QStringList{TFrm_DataUpdate::kNothingNew});
-    addresses({server.url("/3d-more")}); // both stored already
+    ASSERT_TRUE(downloadAndFail());
+    EXPECT_EQ(dialogs.messages(), QStringList{PageLoader::noDraws(server.url("/none"))});
+    EXPECT_GT(server.requests(), 0);
+    EXPECT_TRUE(startEnabled());
+    // Every draw stored already: nothing new, said so.
+    addresses({server.url("/3d-more")});
     ASSERT_TRUE(downloadAndWait());
     EXPECT_EQ(dialogs.messages().last(), TFrm_DataUpdate::kNothingNew);
 
@@ -143,18 +192,70 @@ TEST_F(DownloadTest, DownloadsFromTheLocalServer)
     EXPECT_EQ(gridIssues().last(), "12000");
     EXPECT_EQ(child<QComboBox>("ComboBox15")->currentText(), "12000");
 
-    // The other game: its page never finishes, so the start stays disabled.
+    // The other game: its page never finishes; given up with a message, the start enabled again.
     reshow();
     store->setGame(Game::Ticai);
     part<QRadioButton>("SeSkinRadioButton2")->setChecked(true);
-    QSignalSpy started(download->page(), &QWebEnginePage::loadStarted);
-    QSignalSpy finished(download->page(), &QWebEnginePage::loadFinished);
+    download->loader().setWaits(kHangingWaits);
     QTest::mouseClick(part<QPushButton>("SpeedButton1"), Qt::LeftButton);
-    ASSERT_TRUE(started.count() > 0 || started.wait(10000));
-    EXPECT_FALSE(download->isWaiting());
-    EXPECT_FALSE(finished.wait(500));
     EXPECT_FALSE(startEnabled());
+    EXPECT_TRUE(download->isLoading());
+    QSignalSpy failed(download.get(), &TFrm_DataUpdate::downloadFailed);
+    ASSERT_TRUE(failed.wait(10000));
+    EXPECT_EQ(dialogs.messages(), QStringList{PageLoader::timedOut(server.url("/pl3-latest"), 2)});
+    EXPECT_EQ(log().last(), dialogs.messages().last());
+    EXPECT_TRUE(startEnabled());
     EXPECT_EQ(store->count(), 0);
+    // The next download after an abandoned one works as ever.
+    download->loader().setWaits(kTestWaits);
+    store->setGame(Game::Fucai);
+    addresses({server.url("/3d-more")});
+    ASSERT_TRUE(downloadAndWait());
+    EXPECT_EQ(dialogs.messages().last(), TFrm_DataUpdate::kNothingNew);
+}
+
+// Sources of today's shapes the marker-page reader and line reader already read.
+TEST_F(DownloadTest, DownloadsPagesFilledByScriptAndQueriesNeedingTheSiteFirst)
+{
+    PageServer server;
+    ASSERT_TRUE(server.listening());
+    std::vector<SourcePage> sources;
+    for (const SourcePage& source : serveSourcePages(server))
+        if (!source.readsTablesAndJson)
+            sources.push_back(source);
+
+    // The query alone is refused (no cookie yet): named.
+    const QString query = server.url("/site-query");
+    latest(Game::Fucai, query);
+    ASSERT_TRUE(downloadAndFail());
+    EXPECT_EQ(dialogs.messages(), QStringList{PageLoader::notLoaded(query)});
+    EXPECT_EQ(store->count(), 0);
+
+    downloadSources(sources);
+}
+
+TEST_F(DownloadTest, DownloadsJsonQueriesAndTextHistories)
+{
+    PageServer server;
+    ASSERT_TRUE(server.listening());
+    std::vector<SourcePage> sources;
+    for (const SourcePage& source : serveSourcePages(server))
+        if (source.readsTablesAndJson)
+            sources.push_back(source);
+    downloadSources(sources);
+}
+
+// Entered at the history's width, in issue order, with the gap named.
+TEST_F(DownloadTest, EntersAtTheHistoryWidthAndNamesGaps)
+{
+    seed(2, "2025058");
+    window->FormShow();
+    download->processPageText("3D号码：25064期111 25063期222 25060期333 ");
+    EXPECT_EQ(store->issueList(), QStringList({"2025058", "2025059", "2025060", "2025063", "2025064"}));
+    EXPECT_EQ(store->oneIssue("2025060")->sameToLast, deriveDrawRecord("2025060", "333", "037").sameToLast);
+    EXPECT_EQ(log(), QStringList({"3D期数:2025060", "开奖号码:333", "3D期数:2025063", "开奖号码:222", "3D期数:2025064",
+                                  "开奖号码:111", TFrm_DataUpdate::newDraws(3),
+                                  TFrm_DataUpdate::missing({"2025061", "2025062"}), TFrm_DataUpdate::kUpdated}));
 }
 
 TEST_F(DownloadTest, PageOfTheOtherGameEntersNothing)
@@ -165,12 +266,14 @@ TEST_F(DownloadTest, PageOfTheOtherGameEntersNothing)
     EXPECT_EQ(dialogs.messages(), QStringList{TFrm_DataUpdate::kNothingNew});
 
     download->processPageText("排列三号码：08123期456 ");
-    EXPECT_EQ(log(), QStringList({"排列3期数:08123", "开奖号码:456", TFrm_DataUpdate::kUpdated}));
+    EXPECT_EQ(log(), QStringList(
+                         {"排列3期数:08123", "开奖号码:456", TFrm_DataUpdate::newDraws(1), TFrm_DataUpdate::kUpdated}));
 }
 
 TEST_F(DownloadTest, ReloadsTheGridOnceForAPage)
 {
-    seed(3, "08120");
+    for (const auto& [issue, number] : {std::pair{"08120", "000"}, {"08121", "037"}, {"08122", "074"}})
+        ASSERT_TRUE(enterDraw(*store, issue, number).stored());
     window->FormShow();
     QSignalSpy resets(child<QTableView>("DBGridEh1")->model(), &QAbstractItemModel::modelReset);
     download->processPageText("3D号码：08123期456 08124期789 08125期000 ");
@@ -192,9 +295,18 @@ TEST_F(DownloadTest, StopsBeforeLoadingOnCancelOrABadAddressList)
     dialogs.answers = {false};
     QTest::mouseClick(part<QPushButton>("SpeedButton1"), Qt::LeftButton);
     EXPECT_EQ(dialogs.texts(FakeDialogs::Kind::OkCancel), QStringList{TFrm_DataUpdate::kAskHistory});
-    EXPECT_EQ(download->page(), nullptr);
+    EXPECT_EQ(download->loader().page(), nullptr);
     EXPECT_TRUE(log().isEmpty());
     EXPECT_TRUE(startEnabled());
+
+    // A line whose second address names no page loads nothing.
+    part<QRadioButton>("SeSkinRadioButton2")->setChecked(true);
+    addresses({"http://127.0.0.1:9/3d not-a-page"});
+    dialogs.clear();
+    QTest::mouseClick(part<QPushButton>("SpeedButton1"), Qt::LeftButton);
+    EXPECT_EQ(dialogs.messages(), QStringList{TFrm_DataUpdate::badAddress("not-a-page")});
+    EXPECT_EQ(download->loader().page(), nullptr);
+    addresses({"http://127.0.0.1:9/3d", "", "http://127.0.0.1:9/3d-history"});
 
     // An empty address is refused.
     store->setGame(Game::Ticai);
@@ -202,7 +314,7 @@ TEST_F(DownloadTest, StopsBeforeLoadingOnCancelOrABadAddressList)
     dialogs.clear();
     QTest::mouseClick(part<QPushButton>("SpeedButton1"), Qt::LeftButton);
     EXPECT_EQ(dialogs.messages(), QStringList{TFrm_DataUpdate::kNoAddress});
-    EXPECT_EQ(download->page(), nullptr);
+    EXPECT_EQ(download->loader().page(), nullptr);
     EXPECT_TRUE(startEnabled());
 
     // A missing address file is named in the error.
@@ -211,7 +323,7 @@ TEST_F(DownloadTest, StopsBeforeLoadingOnCancelOrABadAddressList)
     QTest::mouseClick(part<QPushButton>("SpeedButton1"), Qt::LeftButton);
     ASSERT_EQ(dialogs.texts(FakeDialogs::Kind::Critical).size(), 1);
     EXPECT_TRUE(dialogs.texts(FakeDialogs::Kind::Critical)[0].contains("DownUpdate.txt"));
-    EXPECT_EQ(download->page(), nullptr);
+    EXPECT_EQ(download->loader().page(), nullptr);
     EXPECT_TRUE(startEnabled());
     EXPECT_TRUE(log().isEmpty());
 }

@@ -1,7 +1,7 @@
 #include "exchange/HistoryWorkbook.h"
 #include "tests/exchange/XlsxSheet.h"
 #include "tests/ui/MainWindowFixture.h"
-#include "ui/main/MyOut.h"
+#include "ui/exchange/MyOut.h"
 
 #include <QPushButton>
 

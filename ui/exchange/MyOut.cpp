@@ -1,10 +1,10 @@
-#include "ui/main/MyOut.h"
+#include "ui/exchange/MyOut.h"
 
 #include "exchange/HistoryWorkbook.h"
 #include "store/DrawStore.h"
-#include "ui/widgets/IssueListModel.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
+#include "ui/widgets/IssueListModel.h"
 
 #include <QComboBox>
 #include <QDesktopServices>

@@ -1,10 +1,13 @@
-#include "ui/main/DataUpdate.h"
+#include "ui/exchange/DataUpdate.h"
 
+#include "core/HistoryCheck.h"
 #include "core/ShownText.h"
 #include "exchange/DownloadList.h"
-#include "exchange/ResultPage.h"
+#include "exchange/DrawText.h"
+#include "exchange/HistoryImport.h"
 #include "store/DrawStore.h"
-#include "ui/main/Main.h"
+#include "ui/exchange/EntryCommand.h"
+#include "ui/exchange/PageLoader.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
 
@@ -18,8 +21,6 @@
 #include <QRadioButton>
 #include <QShowEvent>
 #include <QUrl>
-#include <QWebEnginePage>
-#include <QWebEngineProfile>
 
 const QString TFrm_DataUpdate::kAskHistory = QStringLiteral("2003-2008年历史数据较多，更新耗时将会较长，继续更新吗？");
 const QString TFrm_DataUpdate::kDownloading = QStringLiteral("正在下载最新数据，请稍等...");
@@ -50,10 +51,12 @@ QString issueLabel(Game game)
 
 } // namespace
 
-TFrm_DataUpdate::TFrm_DataUpdate(TFrmMain& main, DrawStore& store, Dialogs& dialogs, QString listPath, QWidget* parent)
+TFrm_DataUpdate::TFrm_DataUpdate(EntryCommand& entry, DrawStore& store, Dialogs& dialogs, QString listPath,
+                                 QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
-      m_main(main), m_store(store), m_dialogs(dialogs), m_listPath(std::move(listPath))
+      m_loader(new PageLoader(this)), m_entry(entry), m_store(store), m_dialogs(dialogs),
+      m_listPath(std::move(listPath))
 {
     setObjectName("Frm_DataUpdate");
     setWindowTitle(QStringLiteral("最新开奖号码下载"));
@@ -107,13 +110,15 @@ TFrm_DataUpdate::TFrm_DataUpdate(TFrmMain& main, DrawStore& store, Dialogs& dial
     layout->setColumnStretch(1, 5);
     layout->addLayout(buttons, 1, 0, 1, 2);
     setFixedSize(482, 301);
+
+    connect(m_loader, &PageLoader::pageRead, this, [this](const QString& text) {
+        log(kAnalysing);
+        processPageText(text);
+    });
+    connect(m_loader, &PageLoader::failed, this, &TFrm_DataUpdate::downloadEnded);
 }
 
-// The page must go before its profile.
-TFrm_DataUpdate::~TFrm_DataUpdate()
-{
-    delete WebBrowser1;
-}
+TFrm_DataUpdate::~TFrm_DataUpdate() = default;
 
 void TFrm_DataUpdate::showEvent(QShowEvent* event)
 {
@@ -125,7 +130,17 @@ void TFrm_DataUpdate::showEvent(QShowEvent* event)
 void TFrm_DataUpdate::FormShow()
 {
     m_found = false;
-    m_waiting = true;
+}
+
+bool TFrm_DataUpdate::isLoading() const
+{
+    return m_loader->isLoading();
+}
+
+void TFrm_DataUpdate::startHistoryDownload()
+{
+    SeSkinRadioButton1->setChecked(true);
+    SpeedButton1Click();
 }
 
 void TFrm_DataUpdate::SpeedButton1Click()
@@ -141,35 +156,24 @@ void TFrm_DataUpdate::SpeedButton1Click()
     const bool history = SeSkinRadioButton1->isChecked();
     if (history && !m_dialogs.askOkCancel(this, QStringLiteral("提示"), kAskHistory))
         return;
-    const QString address = downloadAddress(lines, m_store.game(), history);
-    if (address.isEmpty()) {
+    const QStringList addresses = splitAddresses(downloadAddress(lines, m_store.game(), history));
+    if (addresses.isEmpty()) {
         m_dialogs.message(this, kNoAddress);
         return;
     }
-    // A line that names no page is refused here: loading it would never
-    // finish, and "开始下载" would stay disabled.
-    const QUrl url = downloadUrl(address);
-    if (!url.isValid()) {
-        m_dialogs.message(this, badAddress(address));
-        return;
+    // An address that names no page is refused before anything loads.
+    QList<QUrl> pages;
+    for (const QString& address : addresses) {
+        const QUrl url = downloadUrl(address);
+        if (!url.isValid()) {
+            m_dialogs.message(this, badAddress(address));
+            return;
+        }
+        pages << url;
     }
     log(kDownloading);
-    loadPage(url);
     SpeedButton1->setEnabled(false);
-}
-
-void TFrm_DataUpdate::loadPage(const QUrl& url)
-{
-    if (!WebBrowser1) {
-        // Off the record, without a cache: every download sees the page as it is now.
-        auto* profile = new QWebEngineProfile(this);
-        profile->setHttpCacheType(QWebEngineProfile::NoCache);
-        WebBrowser1 = new QWebEnginePage(profile, this);
-        WebBrowser1->setObjectName("WebBrowser1");
-        connect(WebBrowser1, &QWebEnginePage::loadStarted, this, &TFrm_DataUpdate::WebBrowser1NavigateComplete2);
-        connect(WebBrowser1, &QWebEnginePage::loadFinished, this, &TFrm_DataUpdate::WebBrowser1DownloadComplete);
-    }
-    WebBrowser1->load(url);
+    m_loader->load(pages, m_store.game());
 }
 
 void TFrm_DataUpdate::SpeedButton2Click()
@@ -177,53 +181,65 @@ void TFrm_DataUpdate::SpeedButton2Click()
     close();
 }
 
-void TFrm_DataUpdate::WebBrowser1NavigateComplete2()
+void TFrm_DataUpdate::downloadEnded(const QString& message)
 {
-    m_waiting = false;
+    log(message);
+    m_dialogs.message(this, message);
+    ListBox1->scrollToBottom();
+    SpeedButton1->setEnabled(true);
+    emit downloadFailed();
 }
 
-void TFrm_DataUpdate::WebBrowser1DownloadComplete()
+QString TFrm_DataUpdate::newDraws(int count)
 {
-    if (m_waiting || !WebBrowser1)
-        return;
-    log(kAnalysing);
-    // Later events of this page are ignored; a failed reading clears it again.
-    m_waiting = true;
-    WebBrowser1->runJavaScript(QStringLiteral("document.documentElement.innerText"),
-                               [this](const QVariant& text) { pageTextRead(text); });
+    return QStringLiteral("本次新增%1期开奖数据。").arg(count);
 }
 
-void TFrm_DataUpdate::pageTextRead(const QVariant& text)
+QString TFrm_DataUpdate::missing(const QStringList& issues)
 {
-    if (text.typeId() != QMetaType::QString) {
-        m_waiting = false; // no document yet: the next event of this page reads it
-        SpeedButton1->setEnabled(true);
-        return;
-    }
-    processPageText(text.toString());
+    constexpr int kShown = 20;
+    QString line =
+        QStringLiteral("期号不连续，缺少%1期：").arg(issues.size()) + issues.mid(0, kShown).join(QStringLiteral("、"));
+    if (issues.size() > kShown)
+        line += QStringLiteral(" 等");
+    return line;
 }
 
 void TFrm_DataUpdate::processPageText(const QString& text)
 {
     const Game game = m_store.game();
     runGuarded(m_dialogs, this, [&] {
+        // The page's other lines are no concern of the download: only its draws count.
+        ImportFile file = readDrawText(text, game);
+        file.bad.clear();
+        // Issue order at the history's width: a page listing the newest first
+        // would otherwise enter each draw before the one it is derived against.
+        const ImportPlan plan = planImport(file, m_store.issueWidth());
+        int added = 0;
         {
-            const std::vector<PageDraw> draws = readResultPage(toGbk(text), game);
             // The grid is reloaded and the file synced once, when the last draw of the page is in.
-            TFrmMain::EntryBatch batch(m_main);
+            EntryCommand::Batch batch(m_entry);
             DrawStore::DeferredSync sync(m_store);
-            for (const PageDraw& draw : draws) {
+            for (const DrawStore::NewDraw& draw : plan.draws) {
                 if (m_store.issueExists(draw.issue))
                     continue;
-                m_main.Edit3->setText(draw.issue);
-                m_main.Edit4->setText(draw.number);
-                m_main.AnnounceEntry = false;
-                m_main.SpeedButton13Click();
-                m_main.AnnounceEntry = true;
+                m_entry.enterQuietly(draw.issue, draw.number);
                 log(issueLabel(game) + draw.issue);
                 log(QStringLiteral("开奖号码:") + draw.number);
+                ++added;
                 m_found = true;
             }
+        }
+        if (added > 0) {
+            log(newDraws(added));
+            // Issues missing from the history between the first and the last
+            // that came in: a gap in the source shows at once.
+            QStringList stored;
+            for (const DrawPoint& point : m_store.rangePoints(plan.draws.front().issue, plan.draws.back().issue))
+                stored << point.qs;
+            const QStringList gaps = missingIssues(stored);
+            if (!gaps.isEmpty())
+                log(missing(gaps));
         }
         if (m_found) {
             log(kUpdated);

@@ -10,33 +10,37 @@ class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
-class QUrl;
-class QWebEnginePage;
-class TFrmMain;
+class EntryCommand;
+class PageLoader;
 
-// The result download window: loads a results page of the active game in a
-// hidden web page, reads the draws in its text and enters every draw not yet
-// stored through the main window's entry command. Lives for the whole run.
+// The result download window: loads the result pages of the active game's
+// line of the address list (PageLoader), reads the draws in the last page's
+// text and enters, in issue order at the history's issue width, every draw
+// not yet stored through the main window's entry command. Lives for the whole run.
 class TFrm_DataUpdate : public QDialog
 {
     Q_OBJECT
 public:
-    TFrm_DataUpdate(TFrmMain& main, DrawStore& store, Dialogs& dialogs, QString listPath, QWidget* parent = nullptr);
+    TFrm_DataUpdate(EntryCommand& entry, DrawStore& store, Dialogs& dialogs, QString listPath,
+                    QWidget* parent = nullptr);
     ~TFrm_DataUpdate() override;
 
     void FormShow();
     void SpeedButton1Click();
     void SpeedButton2Click();
-    // The page's load started / finished.
-    void WebBrowser1NavigateComplete2();
-    void WebBrowser1DownloadComplete();
+    // Starts the download of the active game's history at once (the first-start hint's command).
+    void startHistoryDownload();
     // Everything after the page text is read: the entries, the log, the closing message.
     void processPageText(const QString& text);
 
-    bool isWaiting() const { return m_waiting; }
     bool hasFound() const { return m_found; }
-    // The hidden page, made at the first download.
-    QWebEnginePage* page() const { return WebBrowser1; }
+    bool isLoading() const;
+    PageLoader& loader() const { return *m_loader; }
+
+    // The log's line after the entries: how many draws were new.
+    static QString newDraws(int count);
+    // The log's line naming the issues missing inside the range that came in.
+    static QString missing(const QStringList& issues);
 
     static const QString kAskHistory;
     static const QString kDownloading;
@@ -49,13 +53,14 @@ public:
 signals:
     // After a read page has been processed (whatever its outcome).
     void pageProcessed();
+    // After a download ended without a page to process (nothing loaded, no draws, given up).
+    void downloadFailed();
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void loadPage(const QUrl& url);
-    void pageTextRead(const QVariant& text);
+    void downloadEnded(const QString& message);
     void log(const QString& line);
 
     QGroupBox* SeSkinGroupBox1;
@@ -68,12 +73,11 @@ private:
     QPushButton* SpeedButton1;
     QPushButton* SpeedButton2;
     QPlainTextEdit* Memo1;
-    QWebEnginePage* WebBrowser1 = nullptr;
+    PageLoader* m_loader;
 
-    TFrmMain& m_main;
+    EntryCommand& m_entry;
     DrawStore& m_store;
     Dialogs& m_dialogs;
     QString m_listPath;
     bool m_found = false;
-    bool m_waiting = true;
 };

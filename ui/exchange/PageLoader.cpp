@@ -1,0 +1,148 @@
+#include "ui/exchange/PageLoader.h"
+
+#include "exchange/DrawText.h"
+
+#include <QDateTime>
+#include <QPointer>
+#include <QTimer>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+
+QString PageLoader::noDraws(const QString& address)
+{
+    return QStringLiteral("页面中没有找到开奖数据：") + address;
+}
+
+QString PageLoader::notLoaded(const QString& address)
+{
+    return QStringLiteral("网页无法打开，请检查网络连接和下载地址：") + address;
+}
+
+QString PageLoader::timedOut(const QString& address, int seconds)
+{
+    return QStringLiteral("网页在%1秒内没有加载完成，已放弃下载：%2").arg(seconds).arg(address);
+}
+
+PageLoader::PageLoader(QObject* parent, PageWaits waits)
+    : QObject(parent), m_waits(waits), m_loadTimer(new QTimer(this)), m_readTimer(new QTimer(this))
+{
+    m_loadTimer->setSingleShot(true);
+    m_readTimer->setSingleShot(true);
+    connect(m_loadTimer, &QTimer::timeout, this,
+            [this] { fail(timedOut(address(), (m_waits.loadWithinMs + 999) / 1000)); });
+    connect(m_readTimer, &QTimer::timeout, this, &PageLoader::readText);
+}
+
+// The pages (an earlier run's too, still waiting for their deletion) must go
+// before their profile, and while this object can still take the answers a
+// page gives as it goes.
+PageLoader::~PageLoader()
+{
+    m_state = State::Idle;
+    qDeleteAll(findChildren<QWebEnginePage*>(Qt::FindDirectChildrenOnly));
+}
+
+void PageLoader::load(const QList<QUrl>& pages, Game game)
+{
+    ++m_run;
+    m_loadTimer->stop();
+    m_readTimer->stop();
+    // A fresh page for each run: the events of an abandoned load can never
+    // be taken for this run's. The session (the profile) stays.
+    if (m_page) {
+        m_page->disconnect(this);
+        m_page->deleteLater();
+    }
+    if (!m_profile) {
+        // Made at the first load: the web engine starts with it, which the
+        // program's start should not wait for. No storage name: off the
+        // record, cookies held in memory for this loader's life; nothing
+        // cached, so every run sees the page as it is now.
+        m_profile = new QWebEngineProfile(this);
+        m_profile->setHttpCacheType(QWebEngineProfile::NoCache);
+    }
+    m_page = new QWebEnginePage(m_profile, this);
+    m_page->setObjectName(QStringLiteral("WebBrowser1"));
+    connect(m_page, &QWebEnginePage::loadFinished, this, &PageLoader::loadFinished);
+    m_pages = pages;
+    m_next = 0;
+    m_game = game;
+    if (m_pages.isEmpty()) {
+        m_state = State::Idle;
+        return;
+    }
+    loadNext();
+}
+
+void PageLoader::loadNext()
+{
+    m_state = State::Loading;
+    m_loadTimer->start(m_waits.loadWithinMs);
+    m_page->load(m_pages[m_next++]);
+}
+
+void PageLoader::loadFinished(bool ok)
+{
+    if (m_state != State::Loading)
+        return;
+    m_loadTimer->stop();
+    if (!ok) {
+        fail(notLoaded(address()));
+        return;
+    }
+    if (m_next < m_pages.size()) {
+        // Left to the event loop: the finished page is done with its own events first.
+        const int run = m_run;
+        QTimer::singleShot(0, this, [this, run] {
+            if (run == m_run && m_state == State::Loading)
+                loadNext();
+        });
+        return;
+    }
+    m_state = State::Reading;
+    m_readUntil = QDateTime::currentMSecsSinceEpoch() + m_waits.drawsWithinMs;
+    readText();
+}
+
+void PageLoader::readText()
+{
+    if (m_state != State::Reading)
+        return;
+    const int run = m_run;
+    QPointer<PageLoader> self(this);
+    // The rendered text, as a person sees it: a table's cells come apart by
+    // tabs, its rows by line ends; a JSON or text answer is its text.
+    m_page->runJavaScript(QStringLiteral("(document.body || document.documentElement || {innerText: ''}).innerText"),
+                          [self, run](const QVariant& text) {
+                              if (self && run == self->m_run)
+                                  self->textRead(text.toString());
+                          });
+}
+
+void PageLoader::textRead(const QString& text)
+{
+    if (m_state != State::Reading)
+        return;
+    if (!readDrawText(text, m_game).draws.empty()) {
+        m_state = State::Idle;
+        emit pageRead(text);
+        return;
+    }
+    if (QDateTime::currentMSecsSinceEpoch() >= m_readUntil) {
+        fail(noDraws(address()));
+        return;
+    }
+    m_readTimer->start(m_waits.readAgainMs);
+}
+
+void PageLoader::fail(const QString& message)
+{
+    m_loadTimer->stop();
+    m_readTimer->stop();
+    const bool loading = m_state == State::Loading;
+    m_state = State::Idle;
+    ++m_run;
+    if (loading && m_page)
+        m_page->triggerAction(QWebEnginePage::Stop);
+    emit failed(message);
+}
