@@ -35,7 +35,7 @@ void selectShots(const ShotContext& context)
 {
     TFrm_Print print(context.dialogs);
     TFrm_SelectHistory history(context.store, context.dialogs);
-    TFrm_Select window(context.store, context.dialogs, &print, &history);
+    TFrm_Select window(context.store, context.dialogs, &print, &history, context.appDir);
     window.setSeedSource([] { return 20250101u; });
     window.show();
     saveShot(context, &window, QStringLiteral("select-empty"));

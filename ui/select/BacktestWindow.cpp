@@ -68,7 +68,8 @@ BacktestWindow::BacktestWindow(DrawStore& store, Dialogs& dialogs, QString digit
     resize(760, 600);
 
     m_count = named(new QSpinBox(this), "drawCountBox");
-    m_count->setRange(1, 100000);
+    // The whole history, however long.
+    m_count->setRange(1, std::max(100000, m_store.count()));
     m_count->setValue(100);
     auto* run = named(new QPushButton(QStringLiteral("开始回测"), this), "runButton");
     auto* exportButton = named(new QPushButton(QStringLiteral("导出CSV"), this), "exportButton");
