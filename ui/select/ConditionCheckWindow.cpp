@@ -82,6 +82,8 @@ ConditionCheckWindow::ConditionCheckWindow(DrawStore& store, Dialogs& dialogs, G
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // Sorting starts from the table's own order, not from names reversed.
+    m_table->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
 
     auto* top = new QHBoxLayout;
     top->addWidget(new QLabel(QStringLiteral("用当前条件验证最近"), this));

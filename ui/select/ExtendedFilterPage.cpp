@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <algorithm>
 
 namespace {
 
@@ -65,6 +66,8 @@ void ExtendedFilterPage::addSet(ValueSetCondition ExtendedConditions::*field, co
     SetRow row{field, new QCheckBox(caption, this), {}};
     row.box->setObjectName(QString::fromLatin1(key) + QStringLiteral("Box"));
     row.box->setGeometry(x, y, boxWidth, kPanelHeight);
+    // Only the indicator and caption take clicks: no wider than they are.
+    row.box->resize(std::min(boxWidth, row.box->sizeHint().width()), kPanelHeight);
     const int left = x + boxWidth;
     for (int v = 0; v < values.size(); ++v) {
         auto* panel =

@@ -243,7 +243,8 @@ void TFrm_Select::buildRandomTab(QWidget* page)
     m_useExtended = new QCheckBox(QStringLiteral("同时使用扩展过滤"), page);
     m_useExtended->setObjectName("useExtendedBox");
     m_useExtended->setToolTip(QStringLiteral("随机号码也要满足\"手动选号\"页\"扩展过滤\"中勾选的条件"));
-    m_useExtended->setGeometry(14, 260, 240, 20);
+    m_useExtended->move(14, 260);
+    m_useExtended->adjustSize();
 
     StringGrid2 = makeResultGrid("StringGrid2", m_randomBets, page);
     StringGrid2->setGeometry(452, 6, 162, kBottomRow - 12);
