@@ -9,11 +9,11 @@
 #include "ui/main/Clock.h"
 #include "ui/main/HistoryColumns.h"
 #include "ui/main/HistoryModel.h"
-#include "ui/widgets/IssueListModel.h"
 #include "ui/main/splash.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/DataGrid.h"
 #include "ui/widgets/Dialogs.h"
+#include "ui/widgets/IssueListModel.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -253,10 +253,15 @@ void TFrmMain::closeSplash()
 
 void TFrmMain::closeEvent(QCloseEvent* event)
 {
-    if (m_dialogs.askYesNo(this, kAskExit))
+    if (FormClose())
         event->accept();
     else
         event->ignore();
+}
+
+bool TFrmMain::FormClose()
+{
+    return m_dialogs.askYesNo(this, kAskExit);
 }
 
 void TFrmMain::N48Click()

@@ -179,6 +179,8 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // The close box and "退出系统": true when the user confirms leaving.
+    bool FormClose();
 
 private:
     void buildMenu();

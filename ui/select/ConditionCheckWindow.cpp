@@ -2,6 +2,7 @@
 
 #include "exchange/CsvFile.h"
 #include "store/DrawStore.h"
+#include "ui/select/BacktestWindow.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
 #include "ui/widgets/TableExport.h"
@@ -112,16 +113,11 @@ void ConditionCheckWindow::run()
 {
     runGuarded(m_dialogs, this, [this] {
         const int asked = m_count->value();
-        // One draw more than asked: the first draw's predecessor stands as its latest draw.
-        const std::vector<DrawPoint> points = m_store.latestPoints(asked + 1);
-        if (points.empty()) {
+        const std::vector<BacktestDraw> draws = latestDrawsWithPrevious(m_store, asked);
+        if (draws.empty()) {
             m_dialogs.message(this, kNoDraws);
             return;
         }
-        const size_t first = points.size() > size_t(asked) ? 1 : 0;
-        std::vector<BacktestDraw> draws;
-        for (size_t i = first; i < points.size(); ++i)
-            draws.push_back({points[i].qs, points[i].allNumber, i > 0 ? points[i - 1].allNumber : QString()});
         showRows(checkConditions(m_conditions, m_kind, draws), int(draws.size()), asked);
     });
 }
