@@ -1,8 +1,7 @@
 #include "core/BetGeneration.h"
 
-#include "core/BetConditions.h"
+#include "core/BetFilter.h"
 #include "core/ConversionError.h"
-#include "core/LatestDraw.h"
 #include "core/Myfunction.h"
 #include "core/SelectionText.h"
 
@@ -13,42 +12,6 @@
 namespace {
 
 constexpr int kMaxSingleSums = 64;
-
-// Every ticked condition in the order the run tests them.
-class GenerationFilter
-{
-public:
-    GenerationFilter(const GenerationConditions& conditions, const QString& latestNumber)
-        : m_c(conditions), m_latest(latestNumber), m_spanLow(QString::number(conditions.span.low)),
-          m_spanHigh(QString::number(conditions.span.high)), m_primeLow(QString::number(conditions.prime.low)),
-          m_primeHigh(QString::number(conditions.prime.high)), m_route0Low(QString::number(conditions.route0.low)),
-          m_route0High(QString::number(conditions.route0.high)), m_route1Low(QString::number(conditions.route1.low)),
-          m_route1High(QString::number(conditions.route1.high))
-    {
-    }
-
-    bool accepts(const QString& bet, int sum) const
-    {
-        if (!passesCountConditions(bet, sum, m_c, m_latest))
-            return false;
-        if (m_c.span.ticked && !SpanInRange(bet, m_spanLow, m_spanHigh))
-            return false;
-        if (m_c.prime.ticked && !PrimeCountInRange(bet, m_primeLow, m_primeHigh))
-            return false;
-        if (m_c.route0.ticked && !Route0CountInRange(bet, m_route0Low, m_route0High))
-            return false;
-        if (m_c.route1.ticked && !Route1CountInRange(bet, m_route1Low, m_route1High))
-            return false;
-        if (m_c.singleSums && std::find(m_c.singleSums->begin(), m_c.singleSums->end(), sum) == m_c.singleSums->end())
-            return false;
-        return true;
-    }
-
-private:
-    const GenerationConditions& m_c;
-    LatestDraw m_latest;
-    QString m_spanLow, m_spanHigh, m_primeLow, m_primeHigh, m_route0Low, m_route0High, m_route1Low, m_route1High;
-};
 
 // Duplicate tables of the group kinds, clear at the start of every run.
 class GroupTables
@@ -95,11 +58,14 @@ private:
 
 std::optional<GenerationProblem> rangeProblem(const GenerationConditions& c)
 {
-    const std::pair<const RangeCondition*, const QString*> checks[] = {{&c.sum, &SelectText::kBadSumRange},
-                                                                       {&c.odd, &SelectText::kBadOddRange},
-                                                                       {&c.big, &SelectText::kBadBigRange},
-                                                                       {&c.ac, &SelectText::kBadAcRange},
-                                                                       {&c.same, &SelectText::kBadSameRange}};
+    const std::pair<const RangeCondition*, const QString*> checks[] = {
+        {&c.sum, &SelectText::kBadSumRange},
+        {&c.odd, &SelectText::kBadOddRange},
+        {&c.big, &SelectText::kBadBigRange},
+        {&c.ac, &SelectText::kBadAcRange},
+        {&c.same, &SelectText::kBadSameRange},
+        {&c.extended.repeat, &SelectText::kBadRepeatRange},
+        {&c.extended.neighbour, &SelectText::kBadNeighbourRange}};
     for (const auto& [range, message] : checks)
         if (range->inverted())
             return GenerationProblem{*message};
@@ -153,29 +119,38 @@ std::optional<int> parseLimit(const QString& text)
     }
 }
 
+std::vector<int> candidateBets(const QString& digits1, const QString& digits2, const QString& digits3, BetKind kind)
+{
+    std::vector<int> candidates;
+    candidates.reserve(size_t(digits1.size() * digits2.size() * digits3.size()));
+    GroupTables tables;
+    for (QChar ca : digits1)
+        for (QChar cb : digits2)
+            for (QChar cc : digits3) {
+                const int value = tables.betFor(kind, DigitValue(ca), DigitValue(cb), DigitValue(cc));
+                if (value >= 0)
+                    candidates.push_back(value);
+            }
+    return candidates;
+}
+
 GenerationResult generateBets(const QString& digits1, const QString& digits2, const QString& digits3, BetKind kind,
                               const GenerationConditions& conditions, const QString& latestNumber)
 {
     GenerationResult result;
     result.combinations = int(digits1.size() * digits2.size() * digits3.size());
-    const GenerationFilter filter(conditions, latestNumber);
-    GroupTables tables;
+    const BetFilter filter(conditions);
+    const LatestDigits latest = LatestDigits::of(latestNumber);
     std::optional<int> remaining = conditions.limit;
-    for (QChar ca : digits1)
-        for (QChar cb : digits2)
-            for (QChar cc : digits3) {
-                const int value = tables.betFor(kind, DigitValue(ca), DigitValue(cb), DigitValue(cc));
-                if (value < 0)
-                    continue;
-                const Bet bet{value};
-                if (!filter.accepts(bet.text(), bet.sum()))
-                    continue;
-                result.bets.push_back(bet);
-                // A limit of 0 still lets the first bet through.
-                if (remaining && --*remaining < 1) {
-                    result.complete = false;
-                    return result;
-                }
-            }
+    for (int value : candidateBets(digits1, digits2, digits3, kind)) {
+        if (!filter.passes(value, latest))
+            continue;
+        result.bets.push_back(Bet{value});
+        // A limit of 0 still lets the first bet through.
+        if (remaining && --*remaining < 1) {
+            result.complete = false;
+            return result;
+        }
+    }
     return result;
 }

@@ -4,6 +4,7 @@
 // positions, as bets of one kind, kept when they pass the ticked conditions.
 
 #include "core/BetConditions.h"
+#include "core/ExtendedConditions.h"
 
 #include <QString>
 #include <optional>
@@ -21,6 +22,7 @@ struct GenerationConditions : CountConditions
     RangeCondition span, prime, route0, route1;
     std::optional<std::vector<int>> singleSums; // ticked: the sums a bet may have
     std::optional<int> limit;                   // ticked: the bet-count limit
+    ExtendedConditions extended;                // "扩展过滤"
 };
 
 // What the window reads for a run, as typed.
@@ -63,6 +65,10 @@ struct GenerationResult
     int combinations = 0; // direct combinations of the chosen digits
     bool complete = true; // false when the limit ended the run early
 };
+
+// The bets the chosen digits give for `kind`, in the order of the digit
+// texts, before any condition: a group bet once, at its first combination.
+std::vector<int> candidateBets(const QString& digits1, const QString& digits2, const QString& digits3, BetKind kind);
 
 // Enumerates in the order of the digit texts; `latestNumber` is the latest
 // stored draw (empty when none) for the same-number count.

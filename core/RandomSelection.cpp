@@ -1,8 +1,7 @@
 #include "core/RandomSelection.h"
 
-#include "core/BetConditions.h"
+#include "core/BetFilter.h"
 #include "core/ConversionError.h"
-#include "core/LatestDraw.h"
 #include "core/SelectionText.h"
 
 #include <array>
@@ -24,6 +23,10 @@ RandomRequest checkRandomSelection(const QString& countText, const RandomConditi
         return {count, SelectText::kBadOddRange};
     if (conditions.big.inverted())
         return {count, SelectText::kBadBigRange};
+    if (conditions.useExtended && conditions.extended.repeat.inverted())
+        return {count, SelectText::kBadRepeatRange};
+    if (conditions.useExtended && conditions.extended.neighbour.inverted())
+        return {count, SelectText::kBadNeighbourRange};
     return {count, {}};
 }
 
@@ -31,12 +34,15 @@ RandomResult selectRandomBets(int count, const RandomConditions& conditions, con
 {
     // The conditions depend on the number alone: decided once for each of
     // the thousand numbers, then every draw is a lookup.
-    const LatestDraw latest(latestNumber);
+    GenerationConditions all;
+    static_cast<CountConditions&>(all) = conditions;
+    if (conditions.useExtended)
+        all.extended = conditions.extended;
+    const BetFilter filter(all);
+    const LatestDigits latest = LatestDigits::of(latestNumber);
     std::array<bool, 1000> passes{};
-    for (int value = 0; value < 1000; ++value) {
-        const Bet bet{value};
-        passes[value] = passesCountConditions(bet.text(), bet.sum(), conditions, latest);
-    }
+    for (int value = 0; value < 1000; ++value)
+        passes[size_t(value)] = filter.passes(value, latest);
 
     RandomResult result;
     std::mt19937 engine(seed);

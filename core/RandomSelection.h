@@ -5,12 +5,18 @@
 // are allowed.
 
 #include "core/BetConditions.h"
+#include "core/ExtendedConditions.h"
 
 #include <QString>
 #include <optional>
 
-// "和数限制", "奇数个数", "大数个数", "AC值范围", "同号个数".
-using RandomConditions = CountConditions;
+// "和数限制", "奇数个数", "大数个数", "AC值范围", "同号个数", and the
+// extended conditions while "同时使用扩展过滤" is ticked.
+struct RandomConditions : CountConditions
+{
+    bool useExtended = false;
+    ExtendedConditions extended;
+};
 
 namespace RandomLimits {
 inline constexpr int kMaxDraws = 1'000'000;

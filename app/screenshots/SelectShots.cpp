@@ -8,8 +8,10 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QTabWidget>
+#include <memory>
 
 namespace {
 
@@ -35,7 +37,7 @@ void selectShots(const ShotContext& context)
 {
     TFrm_Print print(context.dialogs);
     TFrm_SelectHistory history(context.store, context.dialogs);
-    TFrm_Select window(context.store, context.dialogs, &print, &history);
+    TFrm_Select window(context.store, context.dialogs, &print, &history, context.appDir);
     window.setSeedSource([] { return 20250101u; });
     window.show();
     saveShot(context, &window, QStringLiteral("select-empty"));
@@ -54,6 +56,30 @@ void selectShots(const ShotContext& context)
     click(&window, "SeSkinCheckBox6");
     child<QComboBox>(&window, "ComboBox30")->setCurrentText(QStringLiteral("6"));
     saveShot(context, &window, QStringLiteral("select-advanced-conditions"));
+
+    child<QTabWidget>(&window, "SeSkinPageControl1")->setCurrentIndex(2);
+    for (const char* name :
+         {"danBox", "danPanel5", "danPanel8", "killBox", "killPanel0", "shapeBox", "shapePanel2", "runBox", "runPanel0",
+          "runPanel1", "sumExcludedBox", "sumExcludedPanel0", "sumExcludedPanel27", "routeBox", "routePanel11",
+          "routePanel15", "routePanel19", "routePanel21"})
+        name[QByteArrayView(name).size() - 1] == 'x' ? click(&window, name) : clickPanel(&window, name);
+    click(&window, "repeatBox");
+    click(&window, "SpeedButton2");
+    saveShot(context, &window, QStringLiteral("select-extended-conditions"));
+
+    std::unique_ptr<QInputDialog> saving(
+        makeTextDialog(&window, QStringLiteral("保存方案"), QStringLiteral("方案名称："), QStringLiteral("胆58杀0")));
+    saveShot(context, saving.get(), QStringLiteral("select-scheme-save"));
+    std::unique_ptr<QInputDialog> loading(
+        makeItemDialog(&window, QStringLiteral("载入方案"), QStringLiteral("选择方案："),
+                       {QStringLiteral("胆58杀0"), QStringLiteral("组六常用"), QStringLiteral("和值10-20")}));
+    saveShot(context, loading.get(), QStringLiteral("select-scheme-load"));
+    context.dialogs.onExec = [&](QDialog* dialog) {
+        saveShot(context, dialog, QStringLiteral("condition-check"));
+        return 0;
+    };
+    click(&window, "conditionCheckButton");
+    context.dialogs.onExec = nullptr;
 
     child<QTabWidget>(&window, "PageControl1")->setCurrentIndex(1);
     child<QLineEdit>(&window, "Edit8")->setText(QStringLiteral("30"));

@@ -82,3 +82,33 @@ bool FakeDialogs::nextAnswer()
     answers.pop_front();
     return answer;
 }
+
+std::optional<QString> FakeDialogs::nextTyped()
+{
+    if (typed.empty())
+        return std::nullopt;
+    const QString answer = typed.front();
+    typed.pop_front();
+    if (answer.isNull())
+        return std::nullopt;
+    return answer;
+}
+
+std::optional<QString> FakeDialogs::askText(QWidget*, const QString& title, const QString& label, const QString&)
+{
+    shown.push_back({Kind::Text, title, label});
+    return nextTyped();
+}
+
+std::optional<QString> FakeDialogs::chooseItem(QWidget*, const QString& title, const QString& label,
+                                               const QStringList& items)
+{
+    shown.push_back({Kind::Choice, title, label});
+    offeredItems = items;
+    std::optional<QString> answer = nextTyped();
+    if (answer && !items.contains(*answer)) {
+        ADD_FAILURE() << "chose an item not offered: " << answer->toStdString();
+        return std::nullopt;
+    }
+    return answer;
+}

@@ -22,7 +22,9 @@ public:
         YesNo,
         SaveFile,
         OpenFile,
-        Modal
+        Modal,
+        Text,
+        Choice
     };
     struct Shown
     {
@@ -40,8 +42,16 @@ public:
     // Runs the scripted handler for a modal window (which may click its
     // controls), or returns Rejected when none is scripted.
     int exec(QDialog* dialog) override;
+    // Answers from `typed`, a null text cancelling; a choice also records
+    // the items offered (offeredItems) and fails the test when it answers an
+    // item that was not offered. Nothing scripted: cancelled.
+    std::optional<QString> askText(QWidget*, const QString& title, const QString& label, const QString&) override;
+    std::optional<QString> chooseItem(QWidget*, const QString& title, const QString& label,
+                                      const QStringList& items) override;
 
     std::deque<bool> answers;
+    std::deque<QString> typed;
+    QStringList offeredItems;
     std::deque<QString> fileNames;
     std::deque<std::function<int(QDialog*)>> modalHandlers;
     std::vector<Shown> shown;
@@ -54,4 +64,5 @@ public:
 private:
     bool nextAnswer();
     QString nextFileName(Kind kind, const QString& caption);
+    std::optional<QString> nextTyped();
 };

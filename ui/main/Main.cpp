@@ -254,10 +254,15 @@ void TFrmMain::closeSplash()
 
 void TFrmMain::closeEvent(QCloseEvent* event)
 {
-    if (m_dialogs.askYesNo(this, kAskExit))
+    if (FormClose())
         event->accept();
     else
         event->ignore();
+}
+
+bool TFrmMain::FormClose()
+{
+    return m_dialogs.askYesNo(this, kAskExit);
 }
 
 void TFrmMain::N48Click()

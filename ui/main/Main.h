@@ -178,6 +178,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void beginEntries() override { ++m_entryBatchDepth; }
     void endEntries() override;
+    // The close box and "退出系统": true when the user confirms leaving.
+    bool FormClose();
 
 private:
     void buildMenu();

@@ -99,7 +99,7 @@ void TFrmMain::N12Click()
 void TFrmMain::N8Click()
 {
     // A fresh window every time: it always opens at its defaults.
-    TFrm_Select window(m_store, m_dialogs, m_printWindow, m_selectHistoryWindow, this);
+    TFrm_Select window(m_store, m_dialogs, m_printWindow, m_selectHistoryWindow, m_appDir, this);
     m_dialogs.exec(&window);
 }
 

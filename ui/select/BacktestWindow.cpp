@@ -49,6 +49,16 @@ QString percent(double ratio)
 
 } // namespace
 
+std::vector<BacktestDraw> latestDrawsWithPrevious(const DrawStore& store, int asked)
+{
+    const std::vector<DrawPoint> points = store.latestPoints(asked + 1);
+    const size_t first = points.size() > size_t(asked) ? 1 : 0;
+    std::vector<BacktestDraw> draws;
+    for (size_t i = first; i < points.size(); ++i)
+        draws.push_back({points[i].qs, points[i].allNumber, i > 0 ? points[i - 1].allNumber : QString()});
+    return draws;
+}
+
 const QStringList& BacktestWindow::columnTitles()
 {
     static const QStringList titles{
@@ -68,7 +78,8 @@ BacktestWindow::BacktestWindow(DrawStore& store, Dialogs& dialogs, QString digit
     resize(760, 600);
 
     m_count = named(new QSpinBox(this), "drawCountBox");
-    m_count->setRange(1, 100000);
+    // The whole history, however long.
+    m_count->setRange(1, std::max(100000, m_store.count()));
     m_count->setValue(100);
     auto* run = named(new QPushButton(QStringLiteral("开始回测"), this), "runButton");
     auto* exportButton = named(new QPushButton(QStringLiteral("导出CSV"), this), "exportButton");
@@ -129,16 +140,11 @@ void BacktestWindow::run()
 {
     runGuarded(m_dialogs, this, [this] {
         const int asked = m_count->value();
-        // One draw more than asked: the first draw's predecessor, for the same-number count.
-        const std::vector<DrawPoint> points = m_store.latestPoints(asked + 1);
-        if (points.empty()) {
+        const std::vector<BacktestDraw> draws = latestDrawsWithPrevious(m_store, asked);
+        if (draws.empty()) {
             m_dialogs.message(this, kNoDraws);
             return;
         }
-        const size_t first = points.size() > size_t(asked) ? 1 : 0;
-        std::vector<BacktestDraw> draws;
-        for (size_t i = first; i < points.size(); ++i)
-            draws.push_back({points[i].qs, points[i].allNumber, i > 0 ? points[i - 1].allNumber : QString()});
         showResult(runBacktest(m_digits[0], m_digits[1], m_digits[2], m_kind, m_conditions, draws), asked);
     });
 }

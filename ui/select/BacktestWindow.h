@@ -12,6 +12,10 @@ class QLineSeries;
 class QSpinBox;
 class QTableWidget;
 
+// The latest `asked` draws, oldest first, each with the draw before it (one
+// more is read for the first one's; empty when none is stored).
+std::vector<BacktestDraw> latestDrawsWithPrevious(const DrawStore& store, int asked);
+
 // "历史回测": the selection window's current bets tried on the latest N
 // draws, one row per draw, a summary and the cumulative net as a line.
 class BacktestWindow : public QDialog

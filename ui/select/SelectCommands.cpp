@@ -7,6 +7,8 @@
 #include "store/DrawStore.h"
 #include "ui/select/BacktestWindow.h"
 #include "ui/select/BetListModel.h"
+#include "ui/select/ConditionCheckWindow.h"
+#include "ui/select/ExtendedFilterPage.h"
 #include "ui/select/Print.h"
 #include "ui/select/SelectHistory.h"
 #include "ui/select/select.h"
@@ -18,13 +20,18 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-std::optional<TFrm_Select::Selection> TFrm_Select::readSelection()
+std::optional<TFrm_Select::Selection> TFrm_Select::readSelection(bool needDigits)
 {
+    static const QString kAllDigits = QStringLiteral("0123456789");
     Selection selection;
     GenerationInput input;
     input.digits1 = Edit1->text();
     input.digits2 = Edit2->text();
     input.digits3 = Edit3->text();
+    if (!needDigits)
+        for (QString* digits : {&input.digits1, &input.digits2, &input.digits3})
+            if (digits->isEmpty())
+                *digits = kAllDigits;
     GenerationConditions& c = input.ranges;
     c.sum = m_sum.value();
     c.odd = m_odd.value();
@@ -35,6 +42,7 @@ std::optional<TFrm_Select::Selection> TFrm_Select::readSelection()
     c.prime = m_prime.value();
     c.route0 = m_route0.value();
     c.route1 = m_route1.value();
+    c.extended = m_extended->value();
     input.singleSumsTicked = CheckBox12->isChecked();
     input.singleSumsText = Edit11->text();
     input.limitTicked = CheckBox11->isChecked();
@@ -104,6 +112,19 @@ void TFrm_Select::backtest()
     });
 }
 
+// Each ticked condition tried on the drawn numbers of past draws.
+void TFrm_Select::checkConditionsOnHistory()
+{
+    runGuarded(m_dialogs, this, [this] {
+        const std::optional<Selection> selection = readSelection(false);
+        if (!selection)
+            return;
+        ConditionCheckWindow window(m_store, m_dialogs, selection->conditions, selection->kind, this);
+        window.run();
+        m_dialogs.exec(&window);
+    });
+}
+
 void TFrm_Select::SpeedButton3Click()
 {
     runGuarded(m_dialogs, this, [this] {
@@ -114,6 +135,8 @@ void TFrm_Select::SpeedButton3Click()
         c.big = m_randomBig.value();
         c.ac = m_randomAc.value();
         c.same = m_randomSame.value();
+        c.useExtended = m_useExtended->isChecked();
+        c.extended = m_extended->value();
         const RandomRequest request = checkRandomSelection(Edit8->text(), c);
         if (!request.problem.isEmpty()) {
             m_dialogs.message(this, request.problem);
@@ -121,7 +144,9 @@ void TFrm_Select::SpeedButton3Click()
         }
         if (request.count > RandomLimits::kAskAbove && !m_dialogs.askYesNo(this, SelectText::kAskLargeCount))
             return;
-        const QString latest = c.same.ticked ? m_store.latestNumber() : QString();
+        const bool needsLatest =
+            c.same.ticked || (c.useExtended && (c.extended.repeat.ticked || c.extended.neighbour.ticked));
+        const QString latest = needsLatest ? m_store.latestNumber() : QString();
         RandomResult result = selectRandomBets(request.count, c, latest, seed);
         if (result.gaveUp)
             m_dialogs.message(this, SelectText::kGaveUp);

@@ -34,9 +34,14 @@ void centreOnScreen(QWidget* window)
 
 const QColor DigitPanel::kSelected(0, 255, 255);
 
-DigitPanel::DigitPanel(const char* name, int digit, QWidget* parent) : QLabel(QString::number(digit), parent)
+DigitPanel::DigitPanel(const char* name, int digit, QWidget* parent)
+    : DigitPanel(QString::fromLatin1(name), QString::number(digit), parent)
 {
-    setObjectName(QString::fromLatin1(name));
+}
+
+DigitPanel::DigitPanel(const QString& name, const QString& caption, QWidget* parent) : QLabel(caption, parent)
+{
+    setObjectName(name);
     setAlignment(Qt::AlignCenter);
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setAutoFillBackground(true);
@@ -66,6 +71,14 @@ void DigitPanel::mouseReleaseEvent(QMouseEvent* event)
 RangeCondition RangeControls::value() const
 {
     return {box->isChecked(), low->currentText().toInt(), high->currentText().toInt()};
+}
+
+void setRangeValue(const RangeControls& range, const RangeCondition& value)
+{
+    range.box->setChecked(value.ticked);
+    range.low->setCurrentIndex(value.low);
+    range.high->setCurrentIndex(value.high);
+    range.applyTick();
 }
 
 void RangeControls::applyTick() const
@@ -109,49 +122,48 @@ void placeRange(const RangeControls& range, int x, int y, int boxWidth)
     range.high->setGeometry(x + boxWidth + 66, y, 46, 20);
 }
 
+bool keyAccepted(KeyFilterKind kind, const QKeyEvent& key, const QLineEdit& edit)
+{
+    const QString text = key.text();
+    // Keys without a character (arrows, Home, Delete), focus moves and
+    // shortcuts such as pasting are no typing.
+    static const int passing[] = {Qt::Key_Backspace, Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Escape};
+    if (text.isEmpty() || key.modifiers().testFlag(Qt::ControlModifier) ||
+        std::find(std::begin(passing), std::end(passing), key.key()) != std::end(passing))
+        return true;
+    if (text.size() != 1)
+        return false;
+    const QChar c = text[0];
+    if (c.unicode() >= '0' && c.unicode() <= '9')
+        return kind == KeyFilterKind::SumList || edit.text().size() <= 6 || edit.hasSelectedText();
+    return kind == KeyFilterKind::SumList && c == QLatin1Char(',');
+}
+
 namespace {
 
 class KeyFilter : public QObject
 {
 public:
-    KeyFilter(KeyFilterKind kind, QObject* parent) : QObject(parent), m_kind(kind) {}
+    KeyFilter(std::function<bool(const QKeyEvent&)> handler, QObject* parent)
+        : QObject(parent), m_handler(std::move(handler))
+    {
+    }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
+    bool eventFilter(QObject*, QEvent* event) override
     {
-        if (event->type() != QEvent::KeyPress)
-            return false;
-        auto* key = static_cast<QKeyEvent*>(event);
-        auto* edit = static_cast<QLineEdit*>(watched);
-        return !accepts(*key, *edit);
+        return event->type() == QEvent::KeyPress && !m_handler(*static_cast<QKeyEvent*>(event));
     }
 
 private:
-    bool accepts(const QKeyEvent& key, const QLineEdit& edit) const
-    {
-        const QString text = key.text();
-        // Keys without a character (arrows, Home, Delete), focus moves and
-        // shortcuts such as pasting are no typing.
-        static const int passing[] = {Qt::Key_Backspace, Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Escape};
-        if (text.isEmpty() || key.modifiers().testFlag(Qt::ControlModifier) ||
-            std::find(std::begin(passing), std::end(passing), key.key()) != std::end(passing))
-            return true;
-        if (text.size() != 1)
-            return false;
-        const QChar c = text[0];
-        if (c.unicode() >= '0' && c.unicode() <= '9')
-            return m_kind == KeyFilterKind::SumList || edit.text().size() <= 6 || edit.hasSelectedText();
-        return m_kind == KeyFilterKind::SumList && c == QLatin1Char(',');
-    }
-
-    KeyFilterKind m_kind;
+    std::function<bool(const QKeyEvent&)> m_handler;
 };
 
 } // namespace
 
-void installKeyFilter(QLineEdit* edit, KeyFilterKind kind)
+void installKeyFilter(QLineEdit* edit, KeyFilterKind kind, std::function<bool(const QKeyEvent&)> handler)
 {
-    edit->installEventFilter(new KeyFilter(kind, edit));
+    edit->installEventFilter(new KeyFilter(std::move(handler), edit));
     // Text set by the program is not checked; the commands read it as they find it.
     const QRegularExpression typable(kind == KeyFilterKind::Count ? QStringLiteral("[0-9]{0,7}")
                                                                   : QStringLiteral("[0-9,]*"));

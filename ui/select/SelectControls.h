@@ -6,10 +6,12 @@
 #include "core/Bet.h"
 
 #include <QLabel>
+#include <functional>
 
 class QCheckBox;
 class QDialog;
 class QComboBox;
+class QKeyEvent;
 class QLineEdit;
 
 // Name, caption, a fixed border with the system menu only, and the font at
@@ -26,6 +28,7 @@ class DigitPanel : public QLabel
     Q_OBJECT
 public:
     DigitPanel(const char* name, int digit, QWidget* parent);
+    DigitPanel(const QString& name, const QString& caption, QWidget* parent);
 
     static const QColor kSelected;
     bool isSelectedColour() const;
@@ -51,6 +54,9 @@ struct RangeControls
     void applyTick() const;
 };
 
+// Shows a range as it was read: tick, bounds, lists enabled with the tick.
+void setRangeValue(const RangeControls& range, const RangeCondition& value);
+
 // Builds the four controls with their names, the list 0 .. max and the
 // default bounds; the lists start disabled.
 RangeControls makeRange(QWidget* parent, const char* boxName, const QString& caption, const char* lowName,
@@ -69,4 +75,7 @@ enum class KeyFilterKind
     Count,  // Edit8, Edit9
     SumList // Edit11
 };
-void installKeyFilter(QLineEdit* edit, KeyFilterKind kind);
+// True when typing `key` into `edit` is allowed.
+bool keyAccepted(KeyFilterKind kind, const QKeyEvent& key, const QLineEdit& edit);
+// Discards every key `handler` refuses; pastes are checked against `kind`.
+void installKeyFilter(QLineEdit* edit, KeyFilterKind kind, std::function<bool(const QKeyEvent&)> handler);

@@ -1,5 +1,6 @@
 // The selection window's controls and their places.
 #include "ui/select/BetListModel.h"
+#include "ui/select/ExtendedFilterPage.h"
 #include "ui/select/select.h"
 
 #include <QCheckBox>
@@ -14,6 +15,7 @@
 namespace {
 
 constexpr int kEmptyRowsAtOpening = 9; // ten rows with the header
+constexpr int kBottomRow = 540;        // the command buttons of both tabs
 
 QPushButton* makeButton(const char* name, const QString& caption, QWidget* parent)
 {
@@ -55,11 +57,11 @@ void TFrm_Select::buildManualTab(QWidget* page)
     buildConditionPages(page);
 
     StringGrid1 = makeResultGrid("StringGrid1", m_manualBets, page);
-    StringGrid1->setGeometry(452, 6, 162, 252);
+    StringGrid1->setGeometry(452, 6, 162, 330);
 
     GroupBox4 = new QGroupBox(QStringLiteral("投注方式"), page);
     GroupBox4->setObjectName("GroupBox4");
-    GroupBox4->setGeometry(452, 262, 162, 84);
+    GroupBox4->setGeometry(452, 340, 162, 84);
     RadioButton1 = new QRadioButton(QStringLiteral("直选"), GroupBox4);
     RadioButton2 = new QRadioButton(QStringLiteral("组选3"), GroupBox4);
     RadioButton3 = new QRadioButton(QStringLiteral("组选6"), GroupBox4);
@@ -73,26 +75,36 @@ void TFrm_Select::buildManualTab(QWidget* page)
     }
     RadioButton1->setChecked(true);
 
+    // The counts leave room on their right (up to x 270) for a figure beside "过滤后".
     Label21 = makeLabel("Label21", QStringLiteral("单选注数："), page);
-    Label21->setGeometry(6, 358, 60, 20);
+    Label21->setGeometry(6, kBottomRow + 4, 60, 20);
     Label23 = makeCountLabel("Label23", page);
-    Label23->setGeometry(64, 358, 36, 20);
+    Label23->setGeometry(64, kBottomRow + 4, 36, 20);
     Label24 = makeLabel("Label24", QStringLiteral("过滤后："), page);
-    Label24->setGeometry(102, 358, 48, 20);
+    Label24->setGeometry(102, kBottomRow + 4, 48, 20);
     Label25 = makeCountLabel("Label25", page);
-    Label25->setGeometry(150, 358, 36, 20);
+    Label25->setGeometry(150, kBottomRow + 4, 36, 20);
 
     SpeedButton2 = makeButton("SpeedButton2", QStringLiteral("开始投注"), page);
     SpeedButton12 = makeButton("SpeedButton12", QStringLiteral("导出投注"), page);
     SeSkinButton1 = makeButton("SeSkinButton1", QStringLiteral("历史期数过滤"), page);
     m_backtestButton = makeButton("backtestButton", QStringLiteral("历史回测"), page);
     m_backtestButton->setToolTip(QStringLiteral("用当前的选号条件，在最近若干期开奖上回测"));
+    m_conditionCheckButton = makeButton("conditionCheckButton", QStringLiteral("条件验证"), page);
+    m_conditionCheckButton->setToolTip(QStringLiteral("看每个已勾选的条件在最近若干期会保留多少期的开奖号码"));
+    m_saveSchemeButton = makeButton("saveSchemeButton", QStringLiteral("保存方案..."), page);
+    m_saveSchemeButton->setToolTip(QStringLiteral("把本窗口的全部设置保存为一个方案"));
+    m_loadSchemeButton = makeButton("loadSchemeButton", QStringLiteral("载入方案..."), page);
+    m_loadSchemeButton->setToolTip(QStringLiteral("载入一个保存过的方案"));
     SpeedButton1 = makeButton("SpeedButton1", QStringLiteral("退  出"), page);
-    SpeedButton2->setGeometry(190, 354, 80, 28);
-    SpeedButton12->setGeometry(274, 354, 80, 28);
-    SeSkinButton1->setGeometry(358, 354, 96, 28);
-    m_backtestButton->setGeometry(458, 354, 80, 28);
-    SpeedButton1->setGeometry(542, 354, 66, 28);
+    m_saveSchemeButton->setGeometry(452, 430, 80, 28);
+    m_loadSchemeButton->setGeometry(534, 430, 80, 28);
+    m_backtestButton->setGeometry(452, 462, 80, 28);
+    m_conditionCheckButton->setGeometry(534, 462, 80, 28);
+    SpeedButton2->setGeometry(274, kBottomRow, 80, 28);
+    SpeedButton12->setGeometry(358, kBottomRow, 80, 28);
+    SeSkinButton1->setGeometry(442, kBottomRow, 96, 28);
+    SpeedButton1->setGeometry(542, kBottomRow, 66, 28);
     SpeedButton12->setEnabled(false);
     SeSkinButton1->setEnabled(false);
 }
@@ -144,13 +156,15 @@ void TFrm_Select::buildConditionPages(QWidget* parent)
 {
     SeSkinPageControl1 = new QTabWidget(parent);
     SeSkinPageControl1->setObjectName("SeSkinPageControl1");
-    SeSkinPageControl1->setGeometry(6, 122, 440, 224);
+    SeSkinPageControl1->setGeometry(6, 122, 440, kBottomRow - 128);
     auto* common = new QWidget;
     common->setObjectName("TabSheetCommon");
     auto* advanced = new QWidget;
     advanced->setObjectName("TabSheetAdvanced");
+    m_extended = new ExtendedFilterPage;
     SeSkinPageControl1->addTab(common, QStringLiteral("常规过滤"));
     SeSkinPageControl1->addTab(advanced, QStringLiteral("高级过滤"));
+    SeSkinPageControl1->addTab(m_extended, QStringLiteral("扩展过滤"));
 
     SeSkinLabel1 =
         makeLabel("SeSkinLabel1", QStringLiteral("\"单个和值\"供用户输入不连续和值，和值之间用\"，\" 间隔"), common);
@@ -175,14 +189,14 @@ void TFrm_Select::buildConditionPages(QWidget* parent)
     Edit11 = makeEdit("Edit11", common);
     Edit11->setGeometry(94, 131, 112, 22);
     Edit11->setEnabled(false);
-    installKeyFilter(Edit11, KeyFilterKind::SumList);
+    installKeyFilter(Edit11, KeyFilterKind::SumList, [this](const QKeyEvent& key) { return Edit11KeyPress(key); });
     CheckBox11 = new QCheckBox(QStringLiteral("注数限制"), common);
     CheckBox11->setObjectName("CheckBox11");
     CheckBox11->setGeometry(222, 132, 84, 20);
     Edit9 = makeEdit("Edit9", common);
     Edit9->setGeometry(306, 131, 112, 22);
     Edit9->setEnabled(false);
-    installKeyFilter(Edit9, KeyFilterKind::Count);
+    installKeyFilter(Edit9, KeyFilterKind::Count, [this](const QKeyEvent& key) { return Edit9KeyPress(key); });
 
     m_ac = makeRange(advanced, "CheckBox7", QStringLiteral("AC值范围"), "ComboBox13", "Label9", "ComboBox14", 12, 8, 8);
     m_prime = makeRange(advanced, "SeSkinCheckBox1", QStringLiteral("质数限制"), "ComboBox23", "Label26", "ComboBox24",
@@ -208,7 +222,7 @@ void TFrm_Select::buildRandomTab(QWidget* page)
     Edit8 = makeEdit("Edit8", page);
     Edit8->setGeometry(80, 13, 110, 22);
     Edit8->setText(QStringLiteral("5"));
-    installKeyFilter(Edit8, KeyFilterKind::Count);
+    installKeyFilter(Edit8, KeyFilterKind::Count, [this](const QKeyEvent& key) { return Edit8KeyPress(key); });
 
     GroupBox3 = new QGroupBox(QStringLiteral("投注限制"), page);
     GroupBox3->setObjectName("GroupBox3");
@@ -226,16 +240,21 @@ void TFrm_Select::buildRandomTab(QWidget* page)
     const RangeControls* ranges[] = {&m_randomSum, &m_randomOdd, &m_randomBig, &m_randomAc, &m_randomSame};
     for (int i = 0; i < 5; ++i)
         placeRange(*ranges[i], 14, 28 + i * 34, 90);
+    m_useExtended = new QCheckBox(QStringLiteral("同时使用扩展过滤"), page);
+    m_useExtended->setObjectName("useExtendedBox");
+    m_useExtended->setToolTip(QStringLiteral("随机号码也要满足\"手动选号\"页\"扩展过滤\"中勾选的条件"));
+    m_useExtended->move(14, 260);
+    m_useExtended->adjustSize();
 
     StringGrid2 = makeResultGrid("StringGrid2", m_randomBets, page);
-    StringGrid2->setGeometry(452, 6, 162, 340);
+    StringGrid2->setGeometry(452, 6, 162, kBottomRow - 12);
 
     SpeedButton3 = makeButton("SpeedButton3", QStringLiteral("随机选号"), page);
     SpeedButton13 = makeButton("SpeedButton13", QStringLiteral("导出投注"), page);
     SpeedButton11 = makeButton("SpeedButton11", QStringLiteral("退  出"), page);
-    SpeedButton3->setGeometry(336, 354, 86, 28);
-    SpeedButton13->setGeometry(429, 354, 86, 28);
-    SpeedButton11->setGeometry(522, 354, 86, 28);
+    SpeedButton3->setGeometry(336, kBottomRow, 86, 28);
+    SpeedButton13->setGeometry(429, kBottomRow, 86, 28);
+    SpeedButton11->setGeometry(522, kBottomRow, 86, 28);
     SpeedButton13->setEnabled(false);
 }
 

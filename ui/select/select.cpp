@@ -18,18 +18,21 @@ namespace {
 const QString kAllDigits = QStringLiteral("0123456789");
 } // namespace
 
+const QString TFrm_Select::kCaption = QStringLiteral("辅助选择号码");
+
 TFrm_Select::TFrm_Select(DrawStore& store, Dialogs& dialogs, TFrm_Print* print, TFrm_SelectHistory* history,
-                         QWidget* parent)
-    : QDialog(parent), m_store(store), m_dialogs(dialogs), m_print(print), m_history(history),
-      m_seedSource([] { return QRandomGenerator::system()->generate(); }), m_manualBets(new BetListModel(this)),
-      m_randomBets(new BetListModel(this))
+                         QString userFolder, QWidget* parent)
+    : QDialog(parent), m_store(store), m_dialogs(dialogs), m_userFolder(std::move(userFolder)), m_print(print),
+      m_history(history), m_seedSource([] { return QRandomGenerator::system()->generate(); }),
+      m_manualBets(new BetListModel(this)), m_randomBets(new BetListModel(this))
 {
-    prepareFixedDialog(this, "Frm_Select", QStringLiteral("辅助选择号码"), QStringLiteral("宋体"), 12);
-    setFixedSize(624, 426);
+    prepareFixedDialog(this, "Frm_Select", kCaption, QStringLiteral("宋体"), 12);
+    // Taller than designed: the extended conditions need the room.
+    setFixedSize(kWidth, kHeight);
 
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName("PageControl1");
-    PageControl1->setGeometry(0, 0, 624, 426);
+    PageControl1->setGeometry(0, 0, kWidth, kHeight);
     PageControl1->setStyleSheet(QStringLiteral("QTabBar::tab { width: 100px; height: 25px; }"));
     TabSheet1 = new QWidget;
     TabSheet1->setObjectName("TabSheet1");
@@ -54,39 +57,64 @@ void TFrm_Select::showEvent(QShowEvent* event)
 
 void TFrm_Select::connectCommands()
 {
-    for (DigitRow& row : m_rows)
+    using Handler = void (TFrm_Select::*)();
+    // In the order of the panels of each row, digits 0 to 9.
+    static const Handler panels[3][10] = {
+        {&TFrm_Select::Panel3Click, &TFrm_Select::Panel4Click, &TFrm_Select::Panel5Click, &TFrm_Select::Panel6Click,
+         &TFrm_Select::Panel7Click, &TFrm_Select::Panel8Click, &TFrm_Select::Panel9Click, &TFrm_Select::Panel10Click,
+         &TFrm_Select::Panel11Click, &TFrm_Select::Panel12Click},
+        {&TFrm_Select::Panel16Click, &TFrm_Select::Panel17Click, &TFrm_Select::Panel18Click, &TFrm_Select::Panel19Click,
+         &TFrm_Select::Panel20Click, &TFrm_Select::Panel21Click, &TFrm_Select::Panel22Click, &TFrm_Select::Panel13Click,
+         &TFrm_Select::Panel14Click, &TFrm_Select::Panel15Click},
+        {&TFrm_Select::Panel26Click, &TFrm_Select::Panel27Click, &TFrm_Select::Panel28Click, &TFrm_Select::Panel29Click,
+         &TFrm_Select::Panel30Click, &TFrm_Select::Panel31Click, &TFrm_Select::Panel32Click, &TFrm_Select::Panel23Click,
+         &TFrm_Select::Panel24Click, &TFrm_Select::Panel25Click}};
+    for (int r = 0; r < 3; ++r)
         for (int digit = 0; digit < 10; ++digit)
-            connect(row.panels[digit], &DigitPanel::clicked, this, [this, &row, digit] { panelClick(row, digit); });
-    QPushButton* clears[] = {SpeedButton4, SpeedButton5, SpeedButton6};
-    QPushButton* alls[] = {SpeedButton15, SpeedButton21, SpeedButton17};
-    for (int r = 0; r < 3; ++r) {
-        connect(clears[r], &QPushButton::clicked, this, [this, r] { clearRow(m_rows[r]); });
-        connect(alls[r], &QPushButton::clicked, this, [this, r] { fillRow(m_rows[r]); });
-    }
+            connect(m_rows[r].panels[digit], &DigitPanel::clicked, this, panels[r][digit]);
+    const std::pair<QPushButton*, Handler> buttons[] = {
+        {SpeedButton4, &TFrm_Select::SpeedButton4Click},
+        {SpeedButton5, &TFrm_Select::SpeedButton5Click},
+        {SpeedButton6, &TFrm_Select::SpeedButton6Click},
+        {SpeedButton15, &TFrm_Select::SpeedButton15Click},
+        {SpeedButton21, &TFrm_Select::SpeedButton21Click},
+        {SpeedButton17, &TFrm_Select::SpeedButton17Click},
+        {SpeedButton2, &TFrm_Select::SpeedButton2Click},
+        {SpeedButton3, &TFrm_Select::SpeedButton3Click},
+        {SpeedButton12, &TFrm_Select::SpeedButton12Click},
+        {SpeedButton13, &TFrm_Select::SpeedButton13Click},
+        {SeSkinButton1, &TFrm_Select::SeSkinButton1Click},
+        {SpeedButton1, &TFrm_Select::SpeedButton1Click},
+        {SpeedButton11, &TFrm_Select::SpeedButton11Click},
+        {m_backtestButton, &TFrm_Select::backtest},
+        {m_conditionCheckButton, &TFrm_Select::checkConditionsOnHistory},
+        {m_saveSchemeButton, &TFrm_Select::saveScheme},
+        {m_loadSchemeButton, &TFrm_Select::loadScheme}};
+    for (const auto& [button, handler] : buttons)
+        connect(button, &QPushButton::clicked, this, handler);
 
-    for (const RangeControls* range : {&m_big, &m_odd, &m_same, &m_ac, &m_prime, &m_route0, &m_route1, &m_span,
-                                       &m_randomSum, &m_randomOdd, &m_randomBig, &m_randomAc, &m_randomSame})
-        connect(range->box, &QCheckBox::clicked, this, [range] { range->applyTick(); });
-    connect(m_sum.box, &QCheckBox::clicked, this, &TFrm_Select::CheckBox1Click);
-    connect(CheckBox12, &QCheckBox::clicked, this, &TFrm_Select::CheckBox12Click);
-    connect(CheckBox11, &QCheckBox::clicked, this, &TFrm_Select::CheckBox11Click);
+    const std::pair<QCheckBox*, Handler> boxes[] = {
+        {m_odd.box, &TFrm_Select::CheckBox3Click},          {m_big.box, &TFrm_Select::CheckBox4Click},
+        {m_ac.box, &TFrm_Select::CheckBox7Click},           {m_same.box, &TFrm_Select::CheckBox8Click},
+        {m_prime.box, &TFrm_Select::SeSkinCheckBox1Click},  {m_route0.box, &TFrm_Select::SeSkinCheckBox3Click},
+        {m_route1.box, &TFrm_Select::SeSkinCheckBox4Click}, {m_span.box, &TFrm_Select::SeSkinCheckBox6Click},
+        {m_randomSum.box, &TFrm_Select::CheckBox2Click},    {m_randomOdd.box, &TFrm_Select::CheckBox5Click},
+        {m_randomBig.box, &TFrm_Select::CheckBox6Click},    {m_randomAc.box, &TFrm_Select::CheckBox9Click},
+        {m_randomSame.box, &TFrm_Select::CheckBox10Click},  {m_sum.box, &TFrm_Select::CheckBox1Click},
+        {CheckBox12, &TFrm_Select::CheckBox12Click},        {CheckBox11, &TFrm_Select::CheckBox11Click}};
+    for (const auto& [box, handler] : boxes)
+        connect(box, &QCheckBox::clicked, this, handler);
 
     // Choosing another bet kind regenerates at once; the kind already
     // chosen changes nothing.
-    for (QRadioButton* kind : {RadioButton1, RadioButton2, RadioButton3})
-        connect(kind, &QRadioButton::toggled, this, [this](bool checked) {
+    const std::pair<QRadioButton*, Handler> kinds[] = {{RadioButton1, &TFrm_Select::RadioButton1Click},
+                                                       {RadioButton2, &TFrm_Select::RadioButton2Click},
+                                                       {RadioButton3, &TFrm_Select::RadioButton3Click}};
+    for (const auto& [kind, handler] : kinds)
+        connect(kind, &QRadioButton::toggled, this, [this, handler = handler](bool checked) {
             if (checked)
-                SpeedButton2Click();
+                (this->*handler)();
         });
-
-    connect(SpeedButton2, &QPushButton::clicked, this, &TFrm_Select::SpeedButton2Click);
-    connect(m_backtestButton, &QPushButton::clicked, this, &TFrm_Select::backtest);
-    connect(SpeedButton3, &QPushButton::clicked, this, &TFrm_Select::SpeedButton3Click);
-    connect(SpeedButton12, &QPushButton::clicked, this, &TFrm_Select::SpeedButton12Click);
-    connect(SpeedButton13, &QPushButton::clicked, this, &TFrm_Select::SpeedButton13Click);
-    connect(SeSkinButton1, &QPushButton::clicked, this, &TFrm_Select::SeSkinButton1Click);
-    connect(SpeedButton1, &QPushButton::clicked, this, &QDialog::close);
-    connect(SpeedButton11, &QPushButton::clicked, this, &QDialog::close);
 }
 
 void TFrm_Select::panelClick(DigitRow& row, int digit)

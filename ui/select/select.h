@@ -11,6 +11,9 @@
 
 class BetListModel;
 class Dialogs;
+class ExtendedFilterPage;
+class QKeyEvent;
+struct SelectionScheme;
 class DrawStore;
 class QCheckBox;
 class QGroupBox;
@@ -25,13 +28,17 @@ class TFrm_SelectHistory;
 // The selection window: candidate digits and conditions on "手动选号" for bet
 // generation, conditions on "随机选号" for random bets; both lists go to the
 // print window, the manual one also through the history filter. Created
-// afresh at every opening, so it always starts from its defaults.
+// afresh at every opening, so it always starts from its defaults; a saved
+// scheme (under `userFolder`/user/方案) brings back every setting.
 class TFrm_Select : public QDialog
 {
     Q_OBJECT
 public:
-    TFrm_Select(DrawStore& store, Dialogs& dialogs, TFrm_Print* print, TFrm_SelectHistory* history,
+    TFrm_Select(DrawStore& store, Dialogs& dialogs, TFrm_Print* print, TFrm_SelectHistory* history, QString userFolder,
                 QWidget* parent = nullptr);
+
+    static const QString kCaption;
+    static constexpr int kWidth = 624, kHeight = 600;
     ~TFrm_Select() override;
 
     // Each random run draws from a generator seeded anew by this source
@@ -52,11 +59,36 @@ public:
     void SpeedButton12Click(); // 导出投注 (manual)
     void SpeedButton13Click(); // 导出投注 (random)
     void SeSkinButton1Click(); // 历史期数过滤
+    void SpeedButton1Click();  // 退出 (manual)
+    void SpeedButton11Click(); // 退出 (random)
     void CheckBox1Click();
     void CheckBox12Click();
     void CheckBox11Click();
-    // Ours: the selection tried on past draws ("历史回测").
+    // The digit panels of the three rows.
+    void Panel3Click(), Panel4Click(), Panel5Click(), Panel6Click(), Panel7Click(), Panel8Click(), Panel9Click(),
+        Panel10Click(), Panel11Click(), Panel12Click();
+    void Panel16Click(), Panel17Click(), Panel18Click(), Panel19Click(), Panel20Click(), Panel21Click(), Panel22Click(),
+        Panel13Click(), Panel14Click(), Panel15Click();
+    void Panel26Click(), Panel27Click(), Panel28Click(), Panel29Click(), Panel30Click(), Panel31Click(), Panel32Click(),
+        Panel23Click(), Panel24Click(), Panel25Click();
+    void SpeedButton4Click(), SpeedButton5Click(), SpeedButton6Click();    // 清
+    void SpeedButton15Click(), SpeedButton21Click(), SpeedButton17Click(); // 全
+    // Range tick boxes.
+    void CheckBox3Click(), CheckBox4Click(), CheckBox7Click(), CheckBox8Click();
+    void SeSkinCheckBox1Click(), SeSkinCheckBox3Click(), SeSkinCheckBox4Click(), SeSkinCheckBox6Click();
+    void CheckBox2Click(), CheckBox5Click(), CheckBox6Click(), CheckBox9Click(), CheckBox10Click();
+    // A bet kind newly chosen.
+    void RadioButton1Click(), RadioButton2Click(), RadioButton3Click();
+    // Key filters: true when the key may go into the box.
+    bool Edit8KeyPress(const QKeyEvent& key) const;
+    bool Edit9KeyPress(const QKeyEvent& key) const;
+    bool Edit11KeyPress(const QKeyEvent& key) const;
+    // Ours: the selection tried on past draws ("历史回测"), each condition
+    // tried on past draws ("条件验证"), schemes ("保存方案...", "载入方案...").
     void backtest();
+    void checkConditionsOnHistory();
+    void saveScheme();
+    void loadScheme();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -70,7 +102,9 @@ private:
         GenerationConditions conditions;
     };
     // Shows the first problem and gives nothing when the input is refused.
-    std::optional<Selection> readSelection();
+    // Without `needDigits` the digit rows may be empty (they are then read
+    // as every digit).
+    std::optional<Selection> readSelection(bool needDigits = true);
 
     struct DigitRow
     {
@@ -85,6 +119,9 @@ private:
     void connectCommands();
 
     void panelClick(DigitRow& row, int digit);
+    void setRowDigits(DigitRow& row, const QString& digits);
+    SelectionScheme currentScheme() const;
+    void applyScheme(const SelectionScheme& scheme);
     void clearRow(DigitRow& row);
     void fillRow(DigitRow& row);
     void exportBets(const BetList& bets);
@@ -92,6 +129,8 @@ private:
 
     DrawStore& m_store;
     Dialogs& m_dialogs;
+    QString m_userFolder;
+    QString m_schemeName; // the last scheme saved or loaded, shown in the caption
     TFrm_Print* m_print;
     TFrm_SelectHistory* m_history;
     std::function<quint32()> m_seedSource;
@@ -118,12 +157,14 @@ private:
     QRadioButton *RadioButton1, *RadioButton2, *RadioButton3;
     QLabel *Label21, *Label23, *Label24, *Label25;
     QPushButton *SpeedButton2, *SpeedButton12, *SeSkinButton1, *SpeedButton1;
-    QPushButton* m_backtestButton;
+    QPushButton *m_backtestButton, *m_conditionCheckButton, *m_saveSchemeButton, *m_loadSchemeButton;
+    ExtendedFilterPage* m_extended;
     // 随机选号
     QLabel* Label1;
     QLineEdit* Edit8;
     QGroupBox* GroupBox3;
     RangeControls m_randomSum, m_randomOdd, m_randomBig, m_randomAc, m_randomSame;
+    QCheckBox* m_useExtended;
     QTableView* StringGrid2;
     QPushButton *SpeedButton3, *SpeedButton13, *SpeedButton11;
 };

@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
+#include <memory>
 
 void QtDialogs::message(QWidget* parent, const QString& text)
 {
@@ -42,4 +44,50 @@ QString QtDialogs::openFileName(QWidget* parent, const QString& caption, const Q
 int QtDialogs::exec(QDialog* dialog)
 {
     return dialog->exec();
+}
+
+QInputDialog* makeTextDialog(QWidget* parent, const QString& title, const QString& label, const QString& text)
+{
+    auto* dialog = new QInputDialog(parent);
+    dialog->setWindowTitle(title);
+    dialog->setLabelText(label);
+    dialog->setInputMode(QInputDialog::TextInput);
+    dialog->setTextValue(text);
+    return dialog;
+}
+
+QInputDialog* makeItemDialog(QWidget* parent, const QString& title, const QString& label, const QStringList& items)
+{
+    auto* dialog = new QInputDialog(parent);
+    dialog->setWindowTitle(title);
+    dialog->setLabelText(label);
+    dialog->setComboBoxItems(items);
+    dialog->setComboBoxEditable(false);
+    // A list to pick from at once, rather than a closed combo box.
+    dialog->setOption(QInputDialog::UseListViewForComboBoxItems);
+    return dialog;
+}
+
+namespace {
+
+std::optional<QString> answerOf(QInputDialog* dialog)
+{
+    std::unique_ptr<QInputDialog> owned(dialog);
+    if (dialog->exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog->textValue();
+}
+
+} // namespace
+
+std::optional<QString> QtDialogs::askText(QWidget* parent, const QString& title, const QString& label,
+                                          const QString& text)
+{
+    return answerOf(makeTextDialog(parent, title, label, text));
+}
+
+std::optional<QString> QtDialogs::chooseItem(QWidget* parent, const QString& title, const QString& label,
+                                             const QStringList& items)
+{
+    return answerOf(makeItemDialog(parent, title, label, items));
 }

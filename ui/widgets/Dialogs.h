@@ -5,8 +5,11 @@
 // QtDialogs; tests install a scripted fake so nothing ever blocks.
 
 #include <QString>
+#include <QStringList>
+#include <optional>
 
 class QDialog;
+class QInputDialog;
 class QWidget;
 
 class Dialogs
@@ -29,7 +32,24 @@ public:
                                  const QString& filter) = 0;
     // Shows a window modally and returns its result code.
     virtual int exec(QDialog* dialog) = 0;
+    // A line of text typed by the user, starting from `text`; nothing when
+    // the user cancels. Silent implementations cancel.
+    virtual std::optional<QString> askText(QWidget*, const QString& /*title*/, const QString& /*label*/,
+                                           const QString& /*text*/)
+    {
+        return std::nullopt;
+    }
+    // One of `items` chosen by the user; nothing when the user cancels.
+    virtual std::optional<QString> chooseItem(QWidget*, const QString& /*title*/, const QString& /*label*/,
+                                              const QStringList& /*items*/)
+    {
+        return std::nullopt;
+    }
 };
+
+// The input dialogs QtDialogs shows, for pictures of them.
+QInputDialog* makeTextDialog(QWidget* parent, const QString& title, const QString& label, const QString& text);
+QInputDialog* makeItemDialog(QWidget* parent, const QString& title, const QString& label, const QStringList& items);
 
 class QtDialogs : public Dialogs
 {
@@ -43,4 +63,8 @@ public:
     QString openFileName(QWidget* parent, const QString& caption, const QString& directory,
                          const QString& filter) override;
     int exec(QDialog* dialog) override;
+    std::optional<QString> askText(QWidget* parent, const QString& title, const QString& label,
+                                   const QString& text) override;
+    std::optional<QString> chooseItem(QWidget* parent, const QString& title, const QString& label,
+                                      const QStringList& items) override;
 };

@@ -3,10 +3,12 @@
 // the backtest read: each box keeps only what could be typed into it, each
 // command answers with its message, and the stored draws stay as they were.
 #include "core/SelectionText.h"
+#include "exchange/SchemeFile.h"
 #include "tests/support/HostileTexts.h"
 #include "tests/support/Paste.h"
 #include "tests/ui/select/SelectFixture.h"
 
+#include <QDir>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSpinBox>
@@ -109,6 +111,48 @@ TEST_P(StoredSelectBadInputTest, StoredIssueInTheHistoryFilterAndTheBacktest)
     click("backtestButton");
     EXPECT_TRUE(dialogs.texts(FakeDialogs::Kind::Critical).isEmpty());
     EXPECT_TRUE(store->allRecords() == before);
+}
+
+// The new boxes: the condition check's draw count takes no junk, typed or
+// pasted; a hostile scheme name is refused or saved inside the scheme folder,
+// never elsewhere, and loads back.
+TEST_P(SelectBadInputTest, ConditionCheckCountAndSchemeNames)
+{
+    addDraw("2025001", "123");
+    dialogs.modalHandlers.push_back([this](QDialog* window) {
+        window->show();
+        auto* count = window->findChild<QSpinBox*>("drawCountBox");
+        paste(count, hostile());
+        EXPECT_EQ(count->value(), 100);
+        count->selectAll();
+        typeText(count, hostile().left(200));
+        QTest::mouseClick(window->findChild<QPushButton*>("runButton"), Qt::LeftButton);
+        EXPECT_GE(count->value(), 1);
+        EXPECT_EQ(window->findChild<QTableWidget*>("resultTable")->rowCount(), 1);
+        return 0;
+    });
+    click("conditionCheckButton");
+
+    dialogs.clear();
+    dialogs.typed.push_back(hostile().isNull() ? QStringLiteral("") : hostile()); // null would cancel
+    click("saveSchemeButton");
+    const QString schemes = Schemes::folder(dir.path());
+    const QStringList outside = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    for (const QString& entry : outside)
+        EXPECT_TRUE(entry == "user" || entry.startsWith(DrawStore::kFileName)) << entry.toStdString();
+    const QStringList saved = QDir(schemes).entryList(QDir::Files);
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    if (saved.isEmpty()) {
+        EXPECT_EQ(dialogs.messages()[0], Schemes::nameProblem(hostile().trimmed()));
+    } else {
+        ASSERT_EQ(saved.size(), 1);
+        EXPECT_EQ(saved[0], hostile().trimmed() + ".ini");
+        dialogs.clear();
+        dialogs.typed.push_back(hostile().trimmed());
+        click("loadSchemeButton");
+        EXPECT_TRUE(dialogs.messages().isEmpty());
+    }
+    EXPECT_TRUE(dialogs.texts(FakeDialogs::Kind::Critical).isEmpty());
 }
 
 // The other side of the paste filter: what could be typed is taken.

@@ -29,7 +29,7 @@ protected:
         store = std::make_unique<DrawStore>(dir.file(DrawStore::kFileName));
         print = std::make_unique<TFrm_Print>(dialogs);
         history = std::make_unique<TFrm_SelectHistory>(*store, dialogs);
-        window = std::make_unique<TFrm_Select>(*store, dialogs, print.get(), history.get());
+        window = std::make_unique<TFrm_Select>(*store, dialogs, print.get(), history.get(), dir.path());
         window->setSeedSource([] { return 20251210u; });
         window->show();
     }

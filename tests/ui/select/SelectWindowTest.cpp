@@ -37,7 +37,7 @@ const RangeCase kRanges[] = {
 TEST_F(SelectTest, OpensWithItsDefaults)
 {
     EXPECT_EQ(window->windowTitle(), "辅助选择号码");
-    EXPECT_EQ(window->size(), QSize(624, 426));
+    EXPECT_EQ(window->size(), QSize(TFrm_Select::kWidth, TFrm_Select::kHeight));
     const QPoint offCentre = window->frameGeometry().center() - window->screen()->availableGeometry().center();
     EXPECT_LE(offCentre.manhattanLength(), 2);
     auto* pages = child<QTabWidget>("PageControl1");

@@ -1,0 +1,46 @@
+#pragma once
+
+// Selection schemes: every setting of the selection window saved under a
+// name the user gives, as <folder>/user/方案/<名称>.ini (GBK INI, one key per
+// condition, readable and editable by hand), and read back exactly.
+
+#include "core/BetGeneration.h"
+#include "core/RandomSelection.h"
+
+#include <QString>
+#include <QStringList>
+#include <stdexcept>
+
+struct SelectionScheme
+{
+    GenerationInput manual; // digit rows in their order, every condition with its bounds, single sums, limit
+    BetKind kind = BetKind::Direct;
+    RandomConditions random; // its extended conditions are the manual ones
+    QString randomCount;
+};
+
+// A scheme that cannot be saved or read; the text names what went wrong.
+class SchemeError : public std::runtime_error
+{
+public:
+    explicit SchemeError(const QString& text) : std::runtime_error(text.toStdString()) {}
+    QString text() const { return QString::fromStdString(what()); }
+};
+
+namespace Schemes {
+inline constexpr int kMaxNameLength = 40;
+
+// <userFolder>/user/方案
+QString folder(const QString& userFolder);
+// Why a name cannot name a scheme file, or empty when it can: it must not be
+// empty or too long, nor hold a path separator, "..", a leading dot,
+// characters other systems refuse in file names or control characters.
+QString nameProblem(const QString& name);
+// The names of the saved schemes, sorted.
+QStringList names(const QString& userFolder);
+bool exists(const QString& userFolder, const QString& name);
+// Writes the whole file or leaves the old one; throws SchemeError.
+void save(const QString& userFolder, const QString& name, const SelectionScheme& scheme);
+// Throws SchemeError naming the first entry that could not be read.
+SelectionScheme load(const QString& userFolder, const QString& name);
+} // namespace Schemes

@@ -1,0 +1,30 @@
+// Any bytes as a selection scheme: the load either gives a scheme whose
+// values the window can show or refuses with a message, and never crashes.
+#include "exchange/SchemeFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    static QTemporaryDir dir;
+    QDir().mkpath(Schemes::folder(dir.path()));
+    {
+        QFile file(QDir(Schemes::folder(dir.path())).filePath(QStringLiteral("方案.ini")));
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return 0;
+        file.write(reinterpret_cast<const char*>(data), qint64(size));
+    }
+    try {
+        const SelectionScheme scheme = Schemes::load(dir.path(), QStringLiteral("方案"));
+        // The lists offer 0 .. 63 at most; digit rows hold digits.
+        if (scheme.manual.ranges.sum.high > 63 || scheme.manual.digits1.size() > 10)
+            std::abort();
+    } catch (const SchemeError&) {
+    }
+    return 0;
+}

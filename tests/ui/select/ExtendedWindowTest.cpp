@@ -1,0 +1,292 @@
+// The selection window's "扩展过滤" page, its schemes and "条件验证", driven
+// through the controls and the scripted dialogs.
+#include "exchange/CsvFile.h"
+#include "exchange/SchemeFile.h"
+#include "tests/ui/select/SelectFixture.h"
+#include "ui/select/ConditionCheckWindow.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableWidget>
+
+namespace {
+
+class ExtendedWindowTest : public SelectTest
+{
+protected:
+    // The extended page's controls take clicks while it is on show.
+    void showExtendedPage()
+    {
+        child<QTabWidget>("PageControl1")->setCurrentIndex(0);
+        child<QTabWidget>("SeSkinPageControl1")->setCurrentIndex(2);
+    }
+    void clickPanel(const QString& name)
+    {
+        showExtendedPage();
+        click(name);
+    }
+    void tickExtended(const QString& name)
+    {
+        showExtendedPage();
+        tick(name);
+    }
+    QString schemePath(const QString& name) const { return QDir(Schemes::folder(dir.path())).filePath(name + ".ini"); }
+    void saveAs(const QString& name)
+    {
+        dialogs.typed.push_back(name);
+        click("saveSchemeButton");
+    }
+    void load(const QString& name)
+    {
+        dialogs.typed.push_back(name);
+        click("loadSchemeButton");
+    }
+
+    // Every control of the window that a scheme holds, as text.
+    QStringList controls() const
+    {
+        QStringList state;
+        for (QCheckBox* box : window->findChildren<QCheckBox*>())
+            state << box->objectName() + "=" + QString::number(box->isChecked());
+        for (QComboBox* list : window->findChildren<QComboBox*>())
+            state << list->objectName() + "=" + list->currentText() + (list->isEnabled() ? "" : " off");
+        for (QLineEdit* edit : window->findChildren<QLineEdit*>())
+            if (!edit->parent()->inherits("QComboBox"))
+                state << edit->objectName() + "=" + edit->text() + (edit->isEnabled() ? "" : " off");
+        for (DigitPanel* panel : window->findChildren<DigitPanel*>())
+            state << panel->objectName() + "=" + QString::number(panel->isSelectedColour()) +
+                         (panel->isEnabled() ? "" : " off");
+        for (QRadioButton* kind : window->findChildren<QRadioButton*>())
+            state << kind->objectName() + "=" + QString::number(kind->isChecked());
+        state.sort();
+        return state;
+    }
+
+    // A window with something changed in every kind of control.
+    void changeEverything()
+    {
+        pick(0, "815"), pick(1, "0"), click("SpeedButton17");
+        tick("CheckBox12");
+        child<QLineEdit>("Edit11")->setText("3,15");
+        tick("CheckBox11");
+        child<QLineEdit>("Edit9")->setText("40");
+        tick("CheckBox4"), setRange("ComboBox3", 0, "ComboBox4", 3);
+        child<QTabWidget>("SeSkinPageControl1")->setCurrentIndex(1);
+        tick("SeSkinCheckBox6"), setRange("ComboBox29", 2, "ComboBox30", 8);
+        setRange("ComboBox13", 1, "ComboBox14", 2); // unticked bounds are kept too
+        tickExtended("danBox"), clickPanel("danPanel8"), clickPanel("danPanel1");
+        child<QComboBox>("danModeList")->setCurrentIndex(1);
+        tickExtended("sumExcludedBox"), clickPanel("sumExcludedPanel27");
+        tickExtended("routeBox"), clickPanel("routePanel26");
+        clickPanel("routePanel7");
+        tickExtended("neighbourBox"), setRange("neighbourLow", 1, "neighbourHigh", 3);
+        tickExtended("repeatBox"), tickExtended("repeatBox");
+        child<QTabWidget>("PageControl1")->setCurrentIndex(1);
+        tick("CheckBox5"), setRange("ComboBox5", 1, "ComboBox6", 2);
+        tick("useExtendedBox");
+        child<QLineEdit>("Edit8")->setText("12");
+        child<QRadioButton>("RadioButton3")->setChecked(true);
+    }
+};
+
+TEST_F(ExtendedWindowTest, TickedConditionsCutTheGeneratedBets)
+{
+    child<QTabWidget>("SeSkinPageControl1")->setCurrentIndex(2);
+    EXPECT_EQ(child<QTabWidget>("SeSkinPageControl1")->tabText(2), "扩展过滤");
+    EXPECT_FALSE(enabled("killPanel3")); // panels wait for their tick
+    pickAll();
+    tickExtended("killBox");
+    for (const char* digit : {"killPanel0", "killPanel1", "killPanel2", "killPanel3", "killPanel4", "killPanel5",
+                              "killPanel6", "killPanel7"})
+        clickPanel(digit);
+    tickExtended("shapeBox"), clickPanel("shapePanel0");
+    click("SpeedButton2");
+    EXPECT_EQ(bets("StringGrid1"), QStringList({"888", "999"}));
+
+    // Group bets are tested in their written form; 豹子 never is one.
+    child<QRadioButton>("RadioButton2")->setChecked(true);
+    EXPECT_EQ(bets("StringGrid1"), QStringList());
+    clickPanel("shapePanel1");
+    EXPECT_TRUE(bets("StringGrid1").isEmpty());
+    child<QRadioButton>("RadioButton1")->setChecked(true);
+    EXPECT_EQ(bets("StringGrid1"), QStringList({"888", "889", "898", "899", "988", "989", "998", "999"}));
+}
+
+TEST_F(ExtendedWindowTest, RandomSelectionUsesTheExtendedPageOnlyWhenTicked)
+{
+    tickExtended("shapeBox"), clickPanel("shapePanel0");
+    child<QTabWidget>("PageControl1")->setCurrentIndex(1);
+    child<QLineEdit>("Edit8")->setText("20");
+    tick("useExtendedBox");
+    click("SpeedButton3");
+    const QStringList triples = bets("StringGrid2");
+    ASSERT_EQ(triples.size(), 20);
+    for (const QString& bet : triples)
+        EXPECT_TRUE(bet[0] == bet[1] && bet[1] == bet[2]) << bet.toStdString();
+    tick("useExtendedBox");
+    click("SpeedButton3");
+    const QStringList any = bets("StringGrid2");
+    EXPECT_FALSE(std::all_of(any.begin(), any.end(), [](const QString& b) { return b[0] == b[1] && b[1] == b[2]; }));
+}
+
+TEST_F(ExtendedWindowTest, SchemeRoundTripRestoresEveryControl)
+{
+    changeEverything();
+    const QStringList saved = controls();
+    saveAs("  我的方案 1 ");
+    EXPECT_EQ(dialogs.messages().last(), "方案“我的方案 1”已保存。");
+    EXPECT_TRUE(QFile::exists(schemePath("我的方案 1")));
+    EXPECT_EQ(window->windowTitle(), "辅助选择号码 - 我的方案 1");
+
+    // A fresh window at its defaults takes the scheme; its bet kind loads
+    // without running a generation.
+    window = std::make_unique<TFrm_Select>(*store, dialogs, print.get(), history.get(), dir.path());
+    window->show();
+    ASSERT_NE(controls(), saved);
+    dialogs.clear();
+    load("我的方案 1");
+    EXPECT_EQ(dialogs.offeredItems, QStringList{"我的方案 1"});
+    EXPECT_EQ(controls(), saved);
+    EXPECT_TRUE(dialogs.messages().isEmpty());
+    EXPECT_EQ(window->windowTitle(), "辅助选择号码 - 我的方案 1");
+    EXPECT_EQ(text("Edit1"), "815");
+
+    // The file is GBK text a person can read.
+    QFile file(schemePath("我的方案 1"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_TRUE(bytes.contains(QStringLiteral("胆码=1|1,8").toLocal8Bit()) ||
+                bytes.contains(QByteArray("\xb5\xa8\xc2\xeb=1|1,8")));
+}
+
+TEST_F(ExtendedWindowTest, ADamagedSchemeChangesNothing)
+{
+    changeEverything();
+    saveAs("好");
+    QFile file(schemePath("好"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray good = file.readAll();
+    file.close();
+
+    window = std::make_unique<TFrm_Select>(*store, dialogs, print.get(), history.get(), dir.path());
+    window->show();
+    const QStringList before = controls();
+    struct Damage
+    {
+        QByteArray from, to;
+        QString named; // what the message names
+    };
+    const Damage damages[] = {
+        {"|1,8", "|1,8,x", "胆码"}, {"=1,0,3", "=1,0,99", "大数限制"}, {"=815", "=8155", "第一位"},
+        {"|40", "|4O", "注数限制"}, {"Quorvane", "Other", "格式"},     {"=12", "", "机选注数"},
+    };
+    for (const Damage& d : damages) {
+        QByteArray bytes = good;
+        ASSERT_TRUE(bytes.contains(d.from)) << d.from.toStdString();
+        bytes.replace(bytes.indexOf(d.from), d.from.size(), d.to);
+        QFile damaged(schemePath("坏"));
+        ASSERT_TRUE(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        damaged.write(bytes);
+        damaged.close();
+        dialogs.clear();
+        load("坏");
+        ASSERT_EQ(dialogs.messages().size(), 1);
+        EXPECT_TRUE(dialogs.messages()[0].contains(d.named)) << dialogs.messages()[0].toStdString();
+        EXPECT_EQ(controls(), before) << d.named.toStdString();
+        EXPECT_EQ(window->windowTitle(), "辅助选择号码");
+    }
+
+    // A file of another kind altogether, and a huge one.
+    QFile foreign(schemePath("坏"));
+    ASSERT_TRUE(foreign.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    foreign.write(QByteArray(70000, '\xff'));
+    foreign.close();
+    dialogs.clear();
+    load("坏");
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_TRUE(dialogs.messages()[0].startsWith("方案“坏”无法载入")) << dialogs.messages()[0].toStdString();
+    EXPECT_EQ(controls(), before);
+}
+
+TEST_F(ExtendedWindowTest, SchemeNamesThatWouldLeaveTheFolderAreRefused)
+{
+    const QString names[] = {"../逃出", "a/b", "..",        ".隐藏", QString(41, QChar(u'名')),
+                             "",        "   ", "tab\there", "a\\b",  "x..y"};
+    for (const QString& name : names) {
+        dialogs.clear();
+        saveAs(name);
+        ASSERT_EQ(dialogs.messages().size(), 1) << name.toStdString();
+        EXPECT_FALSE(dialogs.messages()[0].contains("已保存")) << name.toStdString();
+    }
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot).filter(".ini").isEmpty());
+    EXPECT_FALSE(QDir(Schemes::folder(dir.path())).exists() && !QDir(Schemes::folder(dir.path())).isEmpty());
+
+    // Loading with nothing saved says so; an existing name asks first.
+    dialogs.clear();
+    click("loadSchemeButton");
+    EXPECT_EQ(dialogs.messages(), QStringList{"还没有保存过方案！"});
+    saveAs("甲");
+    dialogs.answers = {false};
+    saveAs("甲");
+    EXPECT_EQ(dialogs.texts(FakeDialogs::Kind::YesNo), QStringList{"方案“甲”已经存在，是否覆盖？"});
+}
+
+// Draws as the core test counts them: 和值范围 10-20, 杀码 {0}, 重号个数 0-1.
+TEST_F(ExtendedWindowTest, ConditionCheckShowsEachConditionAndExports)
+{
+    const QStringList numbers{"123", "456", "789", "780", "555", "505", "190", "911", "348", "843", "222", "264"};
+    for (int i = 0; i < numbers.size(); ++i)
+        addDraw(QString::number(2025001 + i), numbers[i]);
+    tick("CheckBox1"), setRange("ComboBox9", 10, "ComboBox10", 20);
+    tickExtended("killBox"), clickPanel("killPanel0");
+    tickExtended("repeatBox"), setRange("repeatLow", 0, "repeatHigh", 1);
+    const QString csv = dir.file("验证.csv");
+    dialogs.fileNames.push_back(csv);
+    dialogs.modalHandlers.push_back([](QDialog* dialog) {
+        EXPECT_EQ(dialog->windowTitle(), ConditionCheckWindow::kCaption);
+        auto* table = dialog->findChild<QTableWidget*>("resultTable");
+        EXPECT_EQ(dialog->findChild<QSpinBox*>("drawCountBox")->value(), 100);
+        auto row = [&](int r) {
+            QStringList cells;
+            for (int c = 0; c < table->columnCount(); ++c)
+                cells << table->item(r, c)->text();
+            return cells.join(" ");
+        };
+        // The first draw has no draw before it; twelve are judged.
+        EXPECT_EQ(table->rowCount(), 4);
+        EXPECT_EQ(row(0), "和值范围 9 75.0 0 1");
+        EXPECT_EQ(row(1), "杀码 9 75.0 0 2");
+        EXPECT_EQ(row(2), "重号个数 8 66.7 0 1");
+        EXPECT_EQ(row(3), "全部条件 4 33.3 0 3");
+        EXPECT_EQ(table->item(0, 2)->background().color(), ConditionCheckWindow::kWarnColour);
+
+        // Sorting by the kept share puts the row of all together first.
+        table->sortByColumn(2, Qt::AscendingOrder);
+        EXPECT_EQ(table->item(0, 0)->text(), "全部条件");
+
+        dialog->findChild<QSpinBox*>("drawCountBox")->setValue(3);
+        QTest::mouseClick(dialog->findChild<QAbstractButton*>("runButton"), Qt::LeftButton);
+        EXPECT_EQ(table->rowCount(), 4);
+        QTest::mouseClick(dialog->findChild<QAbstractButton*>("exportButton"), Qt::LeftButton);
+        return int(QDialog::Accepted);
+    });
+    click("conditionCheckButton");
+    const QList<QStringList> written = readCsv(csv);
+    ASSERT_EQ(written.size(), 5);
+    EXPECT_EQ(written[0], ConditionCheckWindow::columnTitles());
+    EXPECT_TRUE(written.contains(QStringList({"全部条件", "1", "33.3", "0", "2"})))
+        << written[1].join(" ").toStdString() << " / " << written[4].join(" ").toStdString();
+}
+
+TEST_F(ExtendedWindowTest, ConditionCheckWithoutDrawsSaysSo)
+{
+    dialogs.modalHandlers.push_back([](QDialog*) { return 0; });
+    click("conditionCheckButton");
+    EXPECT_EQ(dialogs.messages(), QStringList{ConditionCheckWindow::kNoDraws});
+}
+
+} // namespace

@@ -1,0 +1,169 @@
+#include "ui/select/ConditionCheckWindow.h"
+
+#include "exchange/CsvFile.h"
+#include "store/DrawStore.h"
+#include "ui/select/BacktestWindow.h"
+#include "ui/widgets/CommandGuard.h"
+#include "ui/widgets/Dialogs.h"
+#include "ui/widgets/TableExport.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+const QString ConditionCheckWindow::kCaption = QStringLiteral("条件验证");
+const QString ConditionCheckWindow::kNoDraws = QStringLiteral("没有开奖数据，无法验证！");
+const QString ConditionCheckWindow::kAllConditions = QStringLiteral("全部条件");
+const QColor ConditionCheckWindow::kWarnColour(250, 150, 140);
+
+namespace {
+
+template <typename T> T* named(T* widget, const char* name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+// Sorts by the number it shows; the condition names keep the table's order.
+class NumberItem : public QTableWidgetItem
+{
+public:
+    NumberItem(const QString& text, double key) : QTableWidgetItem(text), m_key(key)
+    {
+        setTextAlignment(Qt::AlignCenter);
+    }
+    bool operator<(const QTableWidgetItem& other) const override
+    {
+        const auto* number = dynamic_cast<const NumberItem*>(&other);
+        return number ? m_key < number->m_key : QTableWidgetItem::operator<(other);
+    }
+
+private:
+    double m_key;
+};
+
+} // namespace
+
+const QStringList& ConditionCheckWindow::columnTitles()
+{
+    static const QStringList titles{QStringLiteral("条件"), QStringLiteral("保留期数"), QStringLiteral("保留比例(%)"),
+                                    QStringLiteral("当前连续淘汰"), QStringLiteral("最长连续淘汰")};
+    return titles;
+}
+
+ConditionCheckWindow::ConditionCheckWindow(DrawStore& store, Dialogs& dialogs, GenerationConditions conditions,
+                                           BetKind kind, QWidget* parent)
+    : QDialog(parent), m_store(store), m_dialogs(dialogs), m_conditions(std::move(conditions)), m_kind(kind)
+{
+    setObjectName("ConditionCheckWindow");
+    setWindowTitle(kCaption);
+    resize(640, 480);
+
+    m_count = named(new QSpinBox(this), "drawCountBox");
+    // Any number of draws up to the whole history.
+    m_count->setRange(1, std::max(kMostOffered, m_store.count()));
+    m_count->setValue(100);
+    auto* run = named(new QPushButton(QStringLiteral("开始验证"), this), "runButton");
+    auto* exportButton = named(new QPushButton(QStringLiteral("导出CSV"), this), "exportButton");
+    auto* close = named(new QPushButton(QStringLiteral("关闭"), this), "closeButton");
+    connect(run, &QPushButton::clicked, this, &ConditionCheckWindow::run);
+    connect(exportButton, &QPushButton::clicked, this, &ConditionCheckWindow::exportCsv);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+
+    m_summary = named(new QLabel(this), "summaryLabel");
+    m_summary->setWordWrap(true);
+    m_table = named(new QTableWidget(0, int(columnTitles().size()), this), "resultTable");
+    m_table->setHorizontalHeaderLabels(columnTitles());
+    m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setDefaultSectionSize(22);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // Sorting starts from the table's own order, not from names reversed.
+    m_table->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(new QLabel(QStringLiteral("用当前条件验证最近"), this));
+    top->addWidget(m_count);
+    top->addWidget(new QLabel(QStringLiteral("期开奖号码"), this));
+    top->addWidget(run);
+    top->addStretch();
+    auto* legend = new QLabel(QStringLiteral("保留比例低于 %1% 的条件"
+                                             "以红色标出；淘汰指该期开奖号码会被条件过滤掉。点击列标题可排序。")
+                                  .arg(int(kWarnBelow * 100)),
+                              this);
+    legend->setWordWrap(true);
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch();
+    bottom->addWidget(exportButton);
+    bottom->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(m_summary);
+    layout->addWidget(m_table, 1);
+    layout->addWidget(legend);
+    layout->addLayout(bottom);
+}
+
+void ConditionCheckWindow::run()
+{
+    runGuarded(m_dialogs, this, [this] {
+        const int asked = m_count->value();
+        const std::vector<BacktestDraw> draws = latestDrawsWithPrevious(m_store, asked);
+        if (draws.empty()) {
+            m_dialogs.message(this, kNoDraws);
+            return;
+        }
+        showRows(checkConditions(m_conditions, m_kind, draws), int(draws.size()), asked);
+    });
+}
+
+void ConditionCheckWindow::showRows(const std::vector<ConditionCheckRow>& rows, int judged, int asked)
+{
+    QString text = QStringLiteral("验证最近 %1 期，已勾选 %2 个条件。").arg(judged).arg(rows.size() - 1);
+    if (judged < asked)
+        text += QStringLiteral("（历史数据只有 %1 期。）").arg(judged);
+    m_summary->setText(text);
+
+    m_table->setSortingEnabled(false);
+    m_table->setRowCount(int(rows.size()));
+    for (int row = 0; row < int(rows.size()); ++row) {
+        const ConditionCheckRow& r = rows[size_t(row)];
+        auto* name = new NumberItem(r.condition ? conditionName(*r.condition) : kAllConditions, row);
+        const QList<QTableWidgetItem*> cells{
+            name, new NumberItem(QString::number(r.kept), r.kept),
+            new NumberItem(QString::number(r.keptShare() * 100, 'f', 1), r.keptShare()),
+            new NumberItem(QString::number(r.currentMiss), r.currentMiss),
+            new NumberItem(QString::number(r.longestMiss), r.longestMiss)};
+        const bool warn = r.draws > 0 && r.keptShare() < kWarnBelow;
+        for (int column = 0; column < cells.size(); ++column) {
+            if (warn)
+                cells[column]->setBackground(kWarnColour);
+            if (!r.condition)
+                cells[column]->setFont([&] {
+                    QFont bold = font();
+                    bold.setBold(true);
+                    return bold;
+                }());
+            m_table->setItem(row, column, cells[column]);
+        }
+    }
+    m_table->setSortingEnabled(true);
+}
+
+void ConditionCheckWindow::exportCsv()
+{
+    if (m_table->rowCount() == 0)
+        return m_dialogs.message(this, QStringLiteral("请先验证，再导出！"));
+    const QString path = askCsvPath(m_dialogs, this);
+    if (path.isEmpty())
+        return;
+    runGuarded(m_dialogs, this, [&] {
+        writeCsv(path, columnTitles(), tableTexts(*m_table));
+        m_dialogs.message(this, exportedText(path));
+    });
+}

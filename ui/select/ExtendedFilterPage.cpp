@@ -1,0 +1,121 @@
+#include "ui/select/ExtendedFilterPage.h"
+
+#include "core/BetFilter.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <algorithm>
+
+namespace {
+
+constexpr int kPitch = 23;      // one line of the page
+constexpr int kBoxWidth = 100;  // tick boxes with their captions
+constexpr int kPanelLeft = 104; // where the panels start
+constexpr int kPanelHeight = 20;
+
+} // namespace
+
+ExtendedFilterPage::ExtendedFilterPage(QWidget* parent) : QWidget(parent)
+{
+    setObjectName("TabSheetExtended");
+    using namespace ExtendedValues;
+    int y = 6;
+    auto name = [](ConditionId id) { return conditionName(id); };
+    addSet(&ExtendedConditions::dan, "dan", name(ConditionId::Dan), digits(), 6, y, kBoxWidth, 22, 10);
+    m_danMode = new QComboBox(this);
+    m_danMode->setObjectName("danModeList");
+    m_danMode->addItems({QStringLiteral("至少含一个"), QStringLiteral("全部包含")});
+    m_danMode->setGeometry(kPanelLeft + 226, y, 96, kPanelHeight);
+    m_danMode->setEnabled(false);
+    connect(m_sets.back().box, &QCheckBox::clicked, m_danMode, &QWidget::setEnabled);
+    addSet(&ExtendedConditions::kill, "kill", name(ConditionId::Kill), digits(), 6, y += kPitch, kBoxWidth, 22, 10);
+    addSet(&ExtendedConditions::sumExcluded, "sumExcluded", name(ConditionId::SumExcluded), sums(), 6, y += kPitch,
+           kBoxWidth, 22, 14);
+    y += kPitch;
+    addSet(&ExtendedConditions::spanExcluded, "spanExcluded", name(ConditionId::SpanExcluded), digits(), 6, y += kPitch,
+           kBoxWidth, 22, 10);
+    addSet(&ExtendedConditions::sumTail, "sumTail", name(ConditionId::SumTail), digits(), 6, y += kPitch, kBoxWidth, 22,
+           10);
+    addSet(&ExtendedConditions::shape, "shape", name(ConditionId::Shape), shapes(), 6, y += kPitch, kBoxWidth, 40, 3);
+    addSet(&ExtendedConditions::run, "run", name(ConditionId::Run), runs(), 232, y, 60, 44, 3);
+    addSet(&ExtendedConditions::bigSmall, "bigSmall", name(ConditionId::BigSmall), ExtendedValues::bigSmall(), 6,
+           y += kPitch, kBoxWidth, 40, 8);
+    addSet(&ExtendedConditions::oddEven, "oddEven", name(ConditionId::OddEven), ExtendedValues::oddEven(), 6,
+           y += kPitch, kBoxWidth, 40, 8);
+    addSet(&ExtendedConditions::primeComposite, "primeComposite", name(ConditionId::PrimeComposite),
+           ExtendedValues::primeComposite(), 6, y += kPitch, kBoxWidth, 40, 8);
+    addSet(&ExtendedConditions::route, "route", name(ConditionId::Route), routes(), 6, y += kPitch, kBoxWidth, 34, 9);
+    y += 2 * kPitch;
+    addSet(&ExtendedConditions::pairSumTail, "pairSumTail", name(ConditionId::PairSumTail), digits(), 6, y += kPitch,
+           kBoxWidth, 22, 10);
+    addSet(&ExtendedConditions::pairDiff, "pairDiff", name(ConditionId::PairDiff), digits(), 6, y += kPitch, kBoxWidth,
+           22, 10);
+    y += kPitch;
+    m_repeat = makeRange(this, "repeatBox", name(ConditionId::Repeat), "repeatLow", "repeatTo", "repeatHigh", 3, 0, 1);
+    m_neighbour = makeRange(this, "neighbourBox", name(ConditionId::Neighbour), "neighbourLow", "neighbourTo",
+                            "neighbourHigh", 3, 0, 1);
+    placeRange(m_repeat, 6, y, 88);
+    placeRange(m_neighbour, 222, y, 88);
+    for (const RangeControls* range : {&m_repeat, &m_neighbour})
+        connect(range->box, &QCheckBox::clicked, this, [range] { range->applyTick(); });
+}
+
+void ExtendedFilterPage::addSet(ValueSetCondition ExtendedConditions::*field, const char* key, const QString& caption,
+                                const QStringList& values, int x, int y, int boxWidth, int panelWidth, int perLine)
+{
+    SetRow row{field, new QCheckBox(caption, this), {}};
+    row.box->setObjectName(QString::fromLatin1(key) + QStringLiteral("Box"));
+    row.box->setGeometry(x, y, boxWidth, kPanelHeight);
+    // Only the indicator and caption take clicks: no wider than they are.
+    row.box->resize(std::min(boxWidth, row.box->sizeHint().width()), kPanelHeight);
+    const int left = x + boxWidth;
+    for (int v = 0; v < values.size(); ++v) {
+        auto* panel =
+            new DigitPanel(QString::fromLatin1(key) + QStringLiteral("Panel") + QString::number(v), values[v], this);
+        panel->setGeometry(left + v % perLine * panelWidth, y + v / perLine * kPitch, panelWidth - 2, kPanelHeight);
+        connect(panel, &DigitPanel::clicked, panel, [panel] { panel->setSelectedColour(!panel->isSelectedColour()); });
+        row.panels.push_back(panel);
+    }
+    m_sets.push_back(std::move(row));
+    const size_t index = m_sets.size() - 1;
+    connect(m_sets.back().box, &QCheckBox::clicked, this, [this, index] { applyTick(m_sets[index]); });
+    applyTick(m_sets.back());
+}
+
+void ExtendedFilterPage::applyTick(const SetRow& row) const
+{
+    for (DigitPanel* panel : row.panels)
+        panel->setEnabled(row.box->isChecked());
+}
+
+ExtendedConditions ExtendedFilterPage::value() const
+{
+    ExtendedConditions c;
+    for (const SetRow& row : m_sets) {
+        ValueSetCondition& set = c.*row.field;
+        set.ticked = row.box->isChecked();
+        for (size_t v = 0; v < row.panels.size(); ++v)
+            set.set(int(v), row.panels[v]->isSelectedColour());
+    }
+    c.danMode = m_danMode->currentIndex() == 1 ? DanMode::All : DanMode::AtLeastOne;
+    c.repeat = m_repeat.value();
+    c.neighbour = m_neighbour.value();
+    return c;
+}
+
+void ExtendedFilterPage::setValue(const ExtendedConditions& c)
+{
+    for (const SetRow& row : m_sets) {
+        const ValueSetCondition& set = c.*row.field;
+        row.box->setChecked(set.ticked);
+        for (size_t v = 0; v < row.panels.size(); ++v)
+            row.panels[v]->setSelectedColour(set.has(int(v)));
+        applyTick(row);
+    }
+    m_danMode->setCurrentIndex(c.danMode == DanMode::All ? 1 : 0);
+    m_danMode->setEnabled(c.dan.ticked);
+    const std::pair<RangeControls*, const RangeCondition*> ranges[] = {{&m_repeat, &c.repeat},
+                                                                       {&m_neighbour, &c.neighbour}};
+    for (const auto& [controls, range] : ranges)
+        setRangeValue(*controls, *range);
+}

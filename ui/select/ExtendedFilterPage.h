@@ -1,0 +1,40 @@
+#pragma once
+
+// The "扩展过滤" page of the selection window: a tick box per condition with
+// its value panels, clicked as the candidate digits are, and the two count
+// ranges. Panels and lists take clicks only while their box is ticked.
+
+#include "core/ExtendedConditions.h"
+#include "ui/select/SelectControls.h"
+
+#include <QWidget>
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+
+class ExtendedFilterPage : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit ExtendedFilterPage(QWidget* parent = nullptr);
+
+    ExtendedConditions value() const;
+    void setValue(const ExtendedConditions& conditions);
+
+private:
+    struct SetRow
+    {
+        ValueSetCondition ExtendedConditions::*field;
+        QCheckBox* box;
+        std::vector<DigitPanel*> panels;
+    };
+    // A tick box at (x, y) and one panel per caption, `perLine` to a line.
+    void addSet(ValueSetCondition ExtendedConditions::*field, const char* key, const QString& caption,
+                const QStringList& values, int x, int y, int boxWidth, int panelWidth, int perLine);
+    void applyTick(const SetRow& row) const;
+
+    std::vector<SetRow> m_sets;
+    QComboBox* m_danMode;
+    RangeControls m_repeat, m_neighbour;
+};
