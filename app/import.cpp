@@ -3,10 +3,12 @@
 //
 //   quorvane-import [--game fucai|ticai] [--skip-bad] FILE [FOLDER]
 //
-// FOLDER defaults to the folder of this program; the game defaults to the one
+// FOLDER defaults to the data folder of this program; the game defaults to the one
 // chosen in FOLDER/user/DefaultSet.ini. Malformed lines are listed on stderr
 // and then nothing is stored, unless --skip-bad is given. Exits non-zero on
 // any failure.
+#include "app/CommandLine.h"
+#include "exchange/DataFolder.h"
 #include "exchange/HistoryImport.h"
 #include "exchange/OptionsFile.h"
 #include "store/Database.h"
@@ -57,7 +59,7 @@ std::optional<Arguments> parseArguments(QStringList args)
     if (positional.isEmpty() || positional.size() > 2)
         return std::nullopt;
     parsed.file = positional[0];
-    parsed.folder = positional.value(1, QCoreApplication::applicationDirPath());
+    parsed.folder = positional.size() > 1 ? positional[1] : openDataFolder(QCoreApplication::applicationDirPath());
     return parsed;
 }
 
@@ -96,6 +98,10 @@ int run(const Arguments& args)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    if (QCoreApplication::arguments().mid(1) == QStringList{QStringLiteral("--version")}) {
+        printLine(stdout, versionText(QStringLiteral("quorvane-import")));
+        return 0;
+    }
     const std::optional<Arguments> args = parseArguments(QCoreApplication::arguments());
     if (!args) {
         print(stderr, QStringLiteral("usage: quorvane-import [--game fucai|ticai] [--skip-bad] FILE [FOLDER]"));

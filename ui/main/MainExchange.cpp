@@ -56,7 +56,7 @@ ImportPlan readPlan(const QString& path, const DrawStore& store)
 
 void TFrmMain::N17Click()
 {
-    const QString path = m_dialogs.openFileName(this, ImportText::kCaption, m_appDir, ImportText::kFilter);
+    const QString path = m_dialogs.openFileName(this, ImportText::kCaption, m_dataDir, ImportText::kFilter);
     if (path.isEmpty())
         return;
     runGuarded(m_dialogs, this, [&] {
