@@ -4,7 +4,6 @@
 #include "store/DrawStore.h"
 #include "tests/support/TestDir.h"
 
-#include <QDirIterator>
 #include <QProcess>
 #include <gtest/gtest.h>
 
@@ -73,19 +72,6 @@ TEST(CommandLine, HelpVersionAndUnknownOptions)
     }
 }
 
-// Every file below `folder` with its bytes.
-std::map<QString, QByteArray> contents(const QString& folder)
-{
-    std::map<QString, QByteArray> files;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::Dirs | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        QFile file(it.next());
-        files[it.filePath()] = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<folder>");
-    }
-    return files;
-}
-
 TEST(CommandLine, ProgramsWithoutAHistoryBesideThemUseTheDataFolder)
 {
     TestDir dir;
@@ -93,7 +79,7 @@ TEST(CommandLine, ProgramsWithoutAHistoryBesideThemUseTheDataFolder)
     ASSERT_TRUE(QDir().mkpath(bin));
     for (const Program& program : kPrograms)
         ASSERT_TRUE(QFile::copy(program.path, bin + '/' + program.name));
-    const auto before = contents(bin);
+    const auto before = folderContents(bin);
     const QString dataHome = dir.file("home/.local/share");
     const QString data = dataHome + "/quorvane";
 
@@ -112,7 +98,7 @@ TEST(CommandLine, ProgramsWithoutAHistoryBesideThemUseTheDataFolder)
     EXPECT_EQ(initdb.out, "kept " + data + "/" + DrawStore::kFileName + "\n");
     EXPECT_EQ(DrawStore(data + "/" + DrawStore::kFileName).count(), 2);
 
-    EXPECT_EQ(contents(bin), before);
+    EXPECT_EQ(folderContents(bin), before);
 }
 
 } // namespace
