@@ -40,9 +40,9 @@ std::optional<int> answerBeforeStart(int argc, char** argv)
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     const QString programFolder = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
-    return answerCommandLine(arguments, usageText(),
-                             versionText(QStringLiteral("quorvane"),
-                                         QStringLiteral("数据文件夹：") + dataFolder(programFolder)));
+    return answerCommandLine(
+        arguments, usageText(),
+        versionText(QStringLiteral("quorvane"), QStringLiteral("数据文件夹：") + dataFolder(programFolder)));
 }
 
 } // namespace

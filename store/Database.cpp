@@ -11,6 +11,11 @@ QString engineText(sqlite3* db)
     return QString::fromUtf8(sqlite3_errmsg(db));
 }
 
+bool diskFull(int rc)
+{
+    return (rc & 0xff) == SQLITE_FULL;
+}
+
 // Opens and keys a connection; on any failure closes it and throws. The key
 // goes in before the first read, so the read of sqlite_master is what proves
 // it: a wrong key or a damaged file fails there ("file is not a database").
@@ -28,7 +33,7 @@ sqlite3* openKeyed(const QString& path, const QString& key, int flags)
     if (rc != SQLITE_OK) {
         const QString text = db ? engineText(db) : QString::fromUtf8(sqlite3_errstr(rc));
         sqlite3_close_v2(db);
-        throw DatabaseError(QStringLiteral("%1 (%2)").arg(text, path));
+        throw DatabaseError(QStringLiteral("%1 (%2)").arg(text, path), diskFull(rc));
     }
     return db;
 }
@@ -36,12 +41,10 @@ sqlite3* openKeyed(const QString& path, const QString& key, int flags)
 void check(sqlite3* db, int rc)
 {
     if (rc != SQLITE_OK)
-        throw DatabaseError(engineText(db));
+        throw DatabaseError(engineText(db), diskFull(rc));
 }
 
 } // namespace
-
-DatabaseError::DatabaseError(const QString& message) : std::runtime_error(message.toStdString()) {}
 
 Database::Database(const QString& path, const QString& key, Mode mode) : m_path(path)
 {
@@ -81,7 +84,7 @@ void Database::exec(const QString& sql)
     if (rc != SQLITE_OK) {
         const QString text = message ? QString::fromUtf8(message) : engineText(m_db);
         sqlite3_free(message);
-        throw DatabaseError(text);
+        throw DatabaseError(text, diskFull(rc));
     }
 }
 
@@ -101,11 +104,11 @@ void Database::backupTo(const QString& target, const QString& key) const
     if (rc != SQLITE_OK) {
         const QString text = engineText(dest);
         sqlite3_close_v2(dest);
-        throw DatabaseError(QStringLiteral("%1 (%2)").arg(text, target));
+        throw DatabaseError(QStringLiteral("%1 (%2)").arg(text, target), diskFull(rc));
     }
     rc = sqlite3_close_v2(dest);
     if (rc != SQLITE_OK)
-        throw DatabaseError(QStringLiteral("%1 (%2)").arg(QString::fromUtf8(sqlite3_errstr(rc)), target));
+        throw DatabaseError(QStringLiteral("%1 (%2)").arg(QString::fromUtf8(sqlite3_errstr(rc)), target), diskFull(rc));
 }
 
 Statement::Statement(const Database& db, const QString& sql) : m_db(db.handle())
@@ -147,7 +150,7 @@ bool Statement::step()
         return true;
     if (rc == SQLITE_DONE)
         return false;
-    throw DatabaseError(engineText(m_db));
+    throw DatabaseError(engineText(m_db), diskFull(rc));
 }
 
 void Statement::reset()

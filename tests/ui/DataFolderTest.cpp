@@ -2,6 +2,7 @@
 // the user's history and files in the user's data folder and never writes
 // beside itself: not at start, not for a backup, not for the options.
 #include "exchange/DataFolder.h"
+
 #include "exchange/OptionsFile.h"
 #include "store/DrawStore.h"
 #include "tests/support/FakeDialogs.h"

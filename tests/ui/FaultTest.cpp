@@ -10,15 +10,18 @@
 #include "tests/ui/MainWindowFixture.h"
 #include "ui/main/Itemset.h"
 #include "ui/main/StartUp.h"
+#include "ui/widgets/CommandGuard.h"
 
 #include <QAbstractButton>
+#include <QPushButton>
+#include <QRadioButton>
 
 namespace {
 
 class FaultTest : public MainWindowTest
 {
 protected:
-        // The application's folder is a 4 MB file system of its own where the
+    // The application's folder is a 4 MB file system of its own where the
     // machine allows it.
     FaultTest() : mount(mountPoint(), 4096)
     {
@@ -87,7 +90,8 @@ TEST_F(FaultTest, ReadOnlyFolderRefusesNewFilesAndKeepsTheHistory)
         dialogs.answers = {true};
         action("N12")->trigger();
         ASSERT_EQ(dialogs.messages().size(), 1);
-        EXPECT_TRUE(dialogs.messages().first().startsWith("数据恢复失败！")) << dialogs.messages().first().toStdString();
+        EXPECT_TRUE(dialogs.messages().first().startsWith("数据恢复失败！"))
+            << dialogs.messages().first().toStdString();
         EXPECT_EQ(store->count(), 6); // still connected to the live file
 
         TFrm_itemset options(Options::optionsPath(folder), dialogs);
@@ -138,11 +142,33 @@ TEST_F(FaultTest, FullDiskFailsTheBackupAndKeepsTheEarlierOne)
     dialogs.answers = {true};
     action("N1")->trigger();
     ASSERT_EQ(dialogs.messages().size(), 1);
-    EXPECT_TRUE(dialogs.messages().first().startsWith("备份失败")) << dialogs.messages().first().toStdString();
+    EXPECT_TRUE(dialogs.messages().first().startsWith(diskFullText(Unsaved::kBackup, "database or disk is full")))
+        << dialogs.messages().first().toStdString();
     EXPECT_EQ(dir.read("app/" + DrawStore::kBackupName), earlier);
     // No temporary copy is left behind (the log files are the live connection's).
     EXPECT_EQ(filesInFolder(), QStringList({DrawStore::kFileName, DrawStore::kFileName + "-shm",
                                             DrawStore::kFileName + "-wal", "filler", DrawStore::kBackupName}));
+
+    // The restore copies the backup beside the live file first: no room for that.
+    dialogs.clear();
+    dialogs.answers = {true};
+    action("N12")->trigger();
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_TRUE(dialogs.messages().first().startsWith(diskFullText(Unsaved::kRestore, "database or disk is full")))
+        << dialogs.messages().first().toStdString();
+    EXPECT_EQ(store->allRecords(), before);
+
+    // The options file is replaced whole or not at all.
+    fillDisk(0);
+    const QByteArray options = dir.read("app/user/DefaultSet.ini");
+    TFrm_itemset optionsWindow(Options::optionsPath(folder), dialogs);
+    optionsWindow.FormShow();
+    optionsWindow.SeSkinRadioButton2->setChecked(true);
+    dialogs.clear();
+    QTest::mouseClick(optionsWindow.SeSkinButton1, Qt::LeftButton);
+    EXPECT_EQ(dialogs.texts(FakeDialogs::Kind::Critical),
+              QStringList{diskFullText(Unsaved::kOptions, "无法写入 " + Options::optionsPath(folder))});
+    EXPECT_EQ(dir.read("app/user/DefaultSet.ini"), options);
     EXPECT_EQ(storedDraws(), before);
 }
 
@@ -165,6 +191,8 @@ TEST_F(FaultTest, FullDiskFailsTheEntryAndTheImportWithNothingStored)
         enter(QString::number(2025011 + entered), "456");
     ASSERT_EQ(dialogs.texts(FakeDialogs::Kind::Critical).size(), 1)
         << entered << " entries, shown: " << dialogs.messages().join('\n').toStdString();
+    EXPECT_EQ(dialogs.texts(FakeDialogs::Kind::Critical).first(),
+              diskFullText(Unsaved::kEntry, "database or disk is full"));
     const QString refused = QString::number(2025011 + entered - 1);
     EXPECT_FALSE(store->issueExists(refused));
     const std::vector<DrawRecord> before = store->allRecords();
@@ -172,7 +200,9 @@ TEST_F(FaultTest, FullDiskFailsTheEntryAndTheImportWithNothingStored)
     dialogs.clear();
     dialogs.fileNames = {dir.file("history.txt")};
     action("N17")->trigger();
-    EXPECT_EQ(dialogs.texts(FakeDialogs::Kind::Critical).size(), 1) << dialogs.messages().join('\n').toStdString();
+    EXPECT_EQ(dialogs.texts(FakeDialogs::Kind::Critical),
+              QStringList{diskFullText(Unsaved::kImport, "database or disk is full")})
+        << dialogs.messages().join('\n').toStdString();
     EXPECT_EQ(store->allRecords(), before);
 
     window.reset();
@@ -213,7 +243,8 @@ TEST_F(FaultTest, UnusableBackupIsRefusedAndTheLiveFileKept)
         dialogs.answers = {true};
         action("N12")->trigger();
         ASSERT_EQ(dialogs.messages().size(), 1);
-        EXPECT_TRUE(dialogs.messages().first().startsWith("数据恢复失败！")) << dialogs.messages().first().toStdString();
+        EXPECT_TRUE(dialogs.messages().first().startsWith("数据恢复失败！"))
+            << dialogs.messages().first().toStdString();
         EXPECT_EQ(store->allRecords(), before);
         EXPECT_EQ(dir.read("app/" + DrawStore::kBackupName), backupBytes);
     }

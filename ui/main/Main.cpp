@@ -9,11 +9,11 @@
 #include "ui/main/Clock.h"
 #include "ui/main/HistoryColumns.h"
 #include "ui/main/HistoryModel.h"
-#include "ui/widgets/IssueListModel.h"
 #include "ui/main/splash.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/DataGrid.h"
 #include "ui/widgets/Dialogs.h"
+#include "ui/widgets/IssueListModel.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -190,7 +190,7 @@ void TFrmMain::preselectRanges(int showCount)
 void TFrmMain::SpeedButton13Click()
 {
     const QString issue = Edit3->text();
-    runGuarded(m_dialogs, this, [&] {
+    runGuarded(m_dialogs, this, Unsaved::kEntry, [&] {
         const EntryOutcome outcome = enterDraw(m_store, issue, Edit4->text());
         if (!outcome.stored()) {
             m_dialogs.message(this, outcome.refusal);

@@ -12,11 +12,11 @@
 #include "ui/main/ExternalPrograms.h"
 #include "ui/main/HistoryCheckWindow.h"
 #include "ui/main/HistoryModel.h"
-#include "ui/main/PositionOmissionWindow.h"
 #include "ui/main/Itemset.h"
 #include "ui/main/Main.h"
-#include "ui/select/select.h"
 #include "ui/main/MyOut.h"
+#include "ui/main/PositionOmissionWindow.h"
+#include "ui/select/select.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/DataGrid.h"
 #include "ui/widgets/Dialogs.h"
@@ -69,12 +69,15 @@ void TFrmMain::N1Click()
 {
     if (!m_dialogs.askOkCancel(this, kAskTitle, QStringLiteral("准备备份所有记录数据，是否继续！")))
         return;
-    runGuarded(m_dialogs, this, [this] {
-        const QString target = QDir(m_dataDir).filePath(DrawStore::kBackupName);
-        m_store.backupTo(target);
-        m_dialogs.message(this,
-                          QStringLiteral("数据备份成功，已经将所有数据备份至") + QDir::toNativeSeparators(target));
-    });
+    runGuarded(
+        m_dialogs, this,
+        [this] {
+            const QString target = QDir(m_dataDir).filePath(DrawStore::kBackupName);
+            m_store.backupTo(target);
+            m_dialogs.message(this,
+                              QStringLiteral("数据备份成功，已经将所有数据备份至") + QDir::toNativeSeparators(target));
+        },
+        Unsaved::kBackup);
 }
 
 void TFrmMain::N12Click()
@@ -86,7 +89,9 @@ void TFrmMain::N12Click()
             m_store.restoreFrom(QDir(m_dataDir).filePath(DrawStore::kBackupName));
         } catch (const DatabaseError& error) {
             // The live file is kept whenever the restore cannot be completed.
-            m_dialogs.message(this, QStringLiteral("数据恢复失败！") + QLatin1Char('\n') + error.text());
+            m_dialogs.message(this, error.diskFull()
+                                        ? diskFullText(Unsaved::kRestore, error.text())
+                                        : QStringLiteral("数据恢复失败！") + QLatin1Char('\n') + error.text());
             return;
         }
         // The rows on show belong to the replaced file; the grid stays empty

@@ -59,7 +59,7 @@ void TFrmMain::N17Click()
     const QString path = m_dialogs.openFileName(this, ImportText::kCaption, m_dataDir, ImportText::kFilter);
     if (path.isEmpty())
         return;
-    runGuarded(m_dialogs, this, [&] {
+    runGuarded(m_dialogs, this, Unsaved::kImport, [&] {
         const ImportPlan plan = readPlan(path, m_store);
         if (plan.draws.empty()) {
             const QString bad = ImportText::badLines(plan.bad, 10);
