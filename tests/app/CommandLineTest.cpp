@@ -2,35 +2,12 @@
 // user keeps no history (a folder without db1.mdb, as /usr/bin) works in the
 // user's data folder and writes nothing beside itself.
 #include "store/DrawStore.h"
+#include "tests/support/ProgramRun.h"
 #include "tests/support/TestDir.h"
 
-#include <QProcess>
 #include <gtest/gtest.h>
 
 namespace {
-
-struct ProgramRun
-{
-    int status = -1;
-    QString out, err;
-};
-
-ProgramRun runProgram(const QString& program, const QStringList& args, const QString& dataHome = QString())
-{
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    if (!dataHome.isEmpty())
-        environment.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
-    process.setProcessEnvironment(environment);
-    process.start(program, args);
-    ProgramRun run;
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.status = process.exitCode();
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
 
 struct Program
 {

@@ -2,30 +2,18 @@
 #include "exchange/OptionsFile.h"
 #include "store/DrawEntry.h"
 #include "store/DrawStore.h"
+#include "tests/support/ProgramRun.h"
 #include "tests/support/TestDir.h"
 
-#include <QProcess>
 #include <gtest/gtest.h>
 
 namespace {
 
-struct ToolRun
-{
-    int status = -1;
-    QString out, err;
-};
+using ToolRun = ProgramRun;
 
 ToolRun runImport(const QStringList& args)
 {
-    QProcess process;
-    process.start(QStringLiteral(QUORVANE_IMPORT), args);
-    ToolRun run;
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.status = process.exitCode();
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
+    return runProgram(QStringLiteral(QUORVANE_IMPORT), args);
 }
 
 class ImportToolTest : public ::testing::Test

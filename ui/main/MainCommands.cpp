@@ -69,15 +69,12 @@ void TFrmMain::N1Click()
 {
     if (!m_dialogs.askOkCancel(this, kAskTitle, QStringLiteral("准备备份所有记录数据，是否继续！")))
         return;
-    runGuarded(
-        m_dialogs, this,
-        [this] {
-            const QString target = QDir(m_dataDir).filePath(DrawStore::kBackupName);
-            m_store.backupTo(target);
-            m_dialogs.message(this,
-                              QStringLiteral("数据备份成功，已经将所有数据备份至") + QDir::toNativeSeparators(target));
-        },
-        Unsaved::kBackup);
+    runGuarded(m_dialogs, this, Unsaved::kBackup, [this] {
+        const QString target = QDir(m_dataDir).filePath(DrawStore::kBackupName);
+        m_store.backupTo(target);
+        m_dialogs.message(this,
+                          QStringLiteral("数据备份成功，已经将所有数据备份至") + QDir::toNativeSeparators(target));
+    });
 }
 
 void TFrmMain::N12Click()
