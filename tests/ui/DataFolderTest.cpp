@@ -51,7 +51,9 @@ TEST(DataFolder, ProgramFolderStaysUntouched)
         window.findChild<QLineEdit*>("Edit4")->setText("123");
         QTest::mouseClick(window.findChild<QAbstractButton*>("SpeedButton13"), Qt::LeftButton);
         dialogs.answers = {true};
-        window.findChild<QAction*>("N1")->trigger(); // backup
+        window.findChild<QAction*>("N1")->trigger();  // backup
+        window.findChild<QAction*>("N17")->trigger(); // the import's file dialog, cancelled
+        EXPECT_EQ(dialogs.fileDialogFolders, QStringList{dataDir});
 
         TFrm_itemset options(Options::optionsPath(dataDir), dialogs);
         options.FormShow();
