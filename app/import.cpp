@@ -7,12 +7,14 @@
 //   quorvane-import [--game fucai|ticai] [--skip-bad] SOURCE [FOLDER]
 //
 // QUORVANE_PAGE_WAITS=READ,DRAWS,LOAD (milliseconds) changes the waits for pages.
-// FOLDER defaults to the folder of this program; the game defaults to the one
+// FOLDER defaults to the data folder (see exchange/DataFolder.h); the game defaults to the one
 // chosen in FOLDER/user/DefaultSet.ini. Malformed lines of a file are listed
 // on stderr and then nothing is stored, unless --skip-bad is given. Exits 1 on
 // any failure, 2 on a usage error.
 #include "exchange/DownloadList.h"
 #include "exchange/DrawText.h"
+#include "app/CommandLine.h"
+#include "exchange/DataFolder.h"
 #include "exchange/HistoryImport.h"
 #include "exchange/OptionsFile.h"
 #include "store/Database.h"
@@ -36,7 +38,7 @@ constexpr int kUsage = 2;
 
 const char* const kUsageText = "用法：quorvane-import [--game fucai|ticai] [--skip-bad] SOURCE [FOLDER]\n"
                                "\n"
-                               "把开奖号码导入 FOLDER 中的数据库（FOLDER 默认为本程序所在的文件夹）。\n"
+                               "把开奖号码导入 FOLDER 中的数据库（FOLDER 默认为数据文件夹）。\n"
                                "SOURCE 是开奖数据文件，或者 http:// 、https:// 开头的网址：多个网址用空格隔开、\n"
                                "放在同一个参数里（加引号），按顺序在同一会话中打开，从最后一个网页读取开奖号码。\n"
                                "\n"
@@ -45,7 +47,8 @@ const char* const kUsageText = "用法：quorvane-import [--game fucai|ticai] [-
                                "                      默认为 FOLDER/user/DefaultSet.ini 中选择的彩种\n"
                                "  --skip-bad          跳过文件中格式有误的行，导入其余的开奖号码；\n"
                                "                      不加此项时，有格式有误的行就不导入任何数据\n"
-                               "  --help              显示本说明\n"
+                               "  -h, --help          显示本说明\n"
+                               "  --version           显示版本和数据文件夹\n"
                                "\n"
                                "成功时退出码为 0，失败为 1，参数有误为 2。";
 
@@ -54,6 +57,7 @@ struct Arguments
     std::optional<Game> game;
     bool skipBad = false;
     bool help = false;
+    bool version = false;
     QString source;
     QString folder;
 };
@@ -84,6 +88,8 @@ const Option kOptions[] = {
      }},
     {"--skip-bad", false, [](Arguments& args, const QString&) { return args.skipBad = true; }},
     {"--help", false, [](Arguments& args, const QString&) { return args.help = true; }},
+    {"-h", false, [](Arguments& args, const QString&) { return args.help = true; }},
+    {"--version", false, [](Arguments& args, const QString&) { return args.version = true; }},
 };
 
 // The arguments as given, before any application exists: whether the web
@@ -94,7 +100,7 @@ std::optional<Arguments> parseArguments(int argc, char** argv)
     QStringList positional;
     for (int i = 1; i < argc; ++i) {
         const QString arg = QString::fromLocal8Bit(argv[i]);
-        if (!arg.startsWith(QLatin1String("--"))) {
+        if (!arg.startsWith(u'-') || arg == QLatin1String("-")) {
             positional << arg;
             continue;
         }
@@ -108,7 +114,7 @@ std::optional<Arguments> parseArguments(int argc, char** argv)
         if (!option->apply(parsed, value))
             return std::nullopt;
     }
-    if (parsed.help)
+    if (parsed.help || parsed.version)
         return parsed;
     if (positional.isEmpty() || positional.size() > 2)
         return std::nullopt;
@@ -232,9 +238,14 @@ int main(int argc, char** argv)
         std::puts(kUsageText);
         return 0;
     }
+    if (args->version) {
+        QCoreApplication app(argc, argv);
+        printLine(stdout, versionText(QStringLiteral("quorvane-import")));
+        return 0;
+    }
     const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv, isAddress(args->source));
     if (args->folder.isEmpty())
-        args->folder = QCoreApplication::applicationDirPath();
+        args->folder = openDataFolder(QCoreApplication::applicationDirPath());
     try {
         return run(*args);
     } catch (const Failure& failure) {

@@ -1,5 +1,7 @@
 #include "ui/main/Main.h"
 
+#include "app/CommandLine.h"
+#include "exchange/DataFolder.h"
 #include "exchange/OptionsFile.h"
 #include "store/DrawStore.h"
 #include "ui/analysis/DataAnalyse.h"
@@ -15,26 +17,62 @@
 #include "ui/widgets/Dialogs.h"
 
 #include <QApplication>
+#include <QFileInfo>
+
+namespace {
+
+QString usageText()
+{
+    return QStringLiteral("用法：quorvane [选项]\n"
+                          "福彩3D、体彩排列3开奖历史、统计分析与辅助选号。\n"
+                          "开奖数据（%1、%2）和用户文件（user/）保存在数据文件夹中。\n\n"
+                          "选项：\n"
+                          "  -h, --help     显示本帮助并退出\n"
+                          "  -v, --version  显示版本和数据文件夹并退出")
+        .arg(DrawStore::kFileName, DrawStore::kBackupName);
+}
+
+// Help and version are answered before any window system is needed, so they
+// work on a console without a display.
+std::optional<int> answerBeforeStart(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const QString programFolder = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
+    return answerCommandLine(
+        arguments, usageText(),
+        versionText(QStringLiteral("quorvane"), QStringLiteral("数据文件夹：") + dataFolder(programFolder)));
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
     // The download window's web engine shares its contexts; this must precede the application.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    if (const std::optional<int> answered = answerBeforeStart(argc, argv))
+        return *answered;
     QApplication app(argc, argv);
+    // Qt takes its own options (-platform, -session, ...); anything left is not ours either.
+    if (QCoreApplication::arguments().size() > 1) {
+        printLine(stderr, usageText());
+        return kUsageStatus;
+    }
     prepareApplication(app);
-    const QString appDir = QApplication::applicationDirPath();
+    const QString dataDir = openDataFolder(QApplication::applicationDirPath());
     QtDialogs dialogs;
 
     auto* splash = new TFrm_Splash;
     splash->show();
     QApplication::processEvents();
 
-    std::unique_ptr<DrawStore> store = openDrawStore(appDir, dialogs);
+    std::unique_ptr<DrawStore> store = openDrawStore(dataDir, dialogs);
     if (!store) {
         delete splash;
         return 1;
     }
-    TFrmMain mainWindow(*store, dialogs, appDir);
+    TFrmMain mainWindow(*store, dialogs, dataDir);
     mainWindow.setSplash(splash);
 
     // Windows that live for the whole run, created once in this order: bet
@@ -43,8 +81,9 @@ int main(int argc, char** argv)
     // windows read the default issue count the main window holds once shown.
     const ShowCountSource showCount = [&mainWindow] { return mainWindow.DefaultShowCount; };
     TFrm_Print print(dialogs, &mainWindow);
+    print.setTextFolder(dataDir);
     mainWindow.setPrintWindow(&print);
-    TFrm_DataUpdate download(mainWindow, *store, dialogs, Options::downloadListPath(appDir), &mainWindow);
+    TFrm_DataUpdate download(mainWindow, *store, dialogs, Options::downloadListPath(dataDir), &mainWindow);
     mainWindow.setDownloadWindow(&download);
     TFrm_DataAnalyse dataAnalyse(*store, dialogs, showCount, &mainWindow);
     mainWindow.setDataAnalyseWindow(&dataAnalyse);
@@ -54,7 +93,7 @@ int main(int argc, char** argv)
     mainWindow.setDataCountWindow(&dataCount);
     TFrm_Trend trend(*store, dialogs, &mainWindow);
     mainWindow.setTrendWindow(&trend);
-    TFrm_itemset options(Options::optionsPath(appDir), dialogs, &mainWindow);
+    TFrm_itemset options(Options::optionsPath(dataDir), dialogs, &mainWindow);
     mainWindow.setOptionsWindow(&options);
     TFrm_LanqiuYilou omission(*store, dialogs, showCount, &mainWindow);
     mainWindow.setOmissionWindow(&omission);

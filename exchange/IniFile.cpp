@@ -5,11 +5,12 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <cerrno>
 #include <optional>
 #include <vector>
 
-IniWriteError::IniWriteError(const QString& path)
-    : std::runtime_error((QStringLiteral("无法写入 ") + path).toUtf8().toStdString())
+IniWriteError::IniWriteError(const QString& path, bool diskFull)
+    : StorageError(QStringLiteral("无法写入 ") + path, diskFull)
 {
 }
 
@@ -147,6 +148,25 @@ QByteArray replaceValue(const QByteArray& raw, const QByteArray& value)
     return raw.left(pos) + value;
 }
 
+// Changes one key's value in place, or adds the key (and its section).
+void setValue(std::vector<RawLine>& lines, const IniValue& entry)
+{
+    const QByteArray keyLine = encode(entry.key) + '=' + encode(entry.value);
+    const Location loc = locate(lines, entry.section, entry.key);
+    if (loc.key) {
+        lines[*loc.key].text = replaceValue(lines[*loc.key].text, encode(entry.value));
+        return;
+    }
+    const size_t at = loc.section ? loc.lastKey.value_or(*loc.section) + 1 : lines.size();
+    std::vector<RawLine> added;
+    if (!loc.section)
+        added.push_back({'[' + encode(entry.section) + ']', kNewLine});
+    added.push_back({keyLine, kNewLine});
+    if (at > 0 && lines[at - 1].ending.isEmpty())
+        lines[at - 1].ending = kNewLine;
+    lines.insert(lines.begin() + qsizetype(at), added.begin(), added.end());
+}
+
 } // namespace
 
 QString IniFile::readString(const QString& section, const QString& key, const QString& defaultValue) const
@@ -160,37 +180,32 @@ QString IniFile::readString(const QString& section, const QString& key, const QS
 
 void IniFile::writeString(const QString& section, const QString& key, const QString& value) const
 {
+    writeStrings({{section, key, value}});
+}
+
+void IniFile::writeStrings(const std::vector<IniValue>& values) const
+{
     std::vector<RawLine> lines;
     if (QFileInfo::exists(m_path)) {
         // An existing file that cannot be read must not be replaced by one
-        // holding only this key.
+        // holding only these keys.
         QFile file(m_path);
         if (!file.open(QIODevice::ReadOnly))
             throw IniWriteError(m_path);
         lines = splitLines(file.readAll());
     }
-
-    const QByteArray keyLine = encode(key) + '=' + encode(value);
-    const Location loc = locate(lines, section, key);
-    if (loc.key) {
-        lines[*loc.key].text = replaceValue(lines[*loc.key].text, encode(value));
-    } else {
-        const size_t at = loc.section ? loc.lastKey.value_or(*loc.section) + 1 : lines.size();
-        std::vector<RawLine> added;
-        if (!loc.section)
-            added.push_back({'[' + encode(section) + ']', kNewLine});
-        added.push_back({keyLine, kNewLine});
-        if (at > 0 && lines[at - 1].ending.isEmpty())
-            lines[at - 1].ending = kNewLine;
-        lines.insert(lines.begin() + qsizetype(at), added.begin(), added.end());
-    }
+    for (const IniValue& entry : values)
+        setValue(lines, entry);
 
     QByteArray bytes;
     for (const RawLine& line : lines)
         bytes += line.text + line.ending;
 
-    // QSaveFile leaves the old file in place unless the whole new one is written.
+    // QSaveFile leaves the old file in place unless the whole new one is
+    // written. Unbuffered, a failed write reports its own errno, which tells
+    // a full disk from any other failure.
     QSaveFile out(m_path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
-        throw IniWriteError(m_path);
+    errno = 0;
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || out.write(bytes) != bytes.size() || !out.commit())
+        throw IniWriteError(m_path, errno == ENOSPC);
 }

@@ -6,14 +6,20 @@
 // it was, and creates the file and the section when needed. Section and key
 // names match without regard to letter case.
 
-#include <QString>
-#include <stdexcept>
+#include "core/StorageError.h"
 
-class IniWriteError : public std::runtime_error
+#include <QString>
+#include <vector>
+
+class IniWriteError : public StorageError
 {
 public:
-    explicit IniWriteError(const QString& path);
-    QString text() const { return QString::fromUtf8(what()); }
+    explicit IniWriteError(const QString& path, bool diskFull = false);
+};
+
+struct IniValue
+{
+    QString section, key, value;
 };
 
 class IniFile
@@ -25,6 +31,8 @@ public:
     // Throws IniWriteError ("无法写入 <path>") when the file cannot be written;
     // the file on disk is then unchanged.
     void writeString(const QString& section, const QString& key, const QString& value) const;
+    // Several keys in one replace of the file: all of them are saved or none.
+    void writeStrings(const std::vector<IniValue>& values) const;
 
     const QString& path() const { return m_path; }
 

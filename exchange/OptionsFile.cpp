@@ -54,10 +54,9 @@ bool writeDefaultOptions(const QString& path)
 {
     using namespace Options;
     try {
-        const IniFile ini(path);
-        ini.writeString(kStartSection, kShowCountKey, kShowCountDefault);
-        ini.writeString(kWidthSection, kWidthKey, kWidthDefault);
-        ini.writeString(kKindSection, kKindKey, kKindDefault);
+        IniFile(path).writeStrings({{kStartSection, kShowCountKey, kShowCountDefault},
+                                    {kWidthSection, kWidthKey, kWidthDefault},
+                                    {kKindSection, kKindKey, kKindDefault}});
     } catch (const IniWriteError&) {
         return false;
     }

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QFileInfo>
+#include <cerrno>
 #include <sqlite3.h>
 
 namespace {
@@ -9,6 +10,14 @@ namespace {
 QString engineText(sqlite3* db)
 {
     return QString::fromUtf8(sqlite3_errmsg(db));
+}
+
+// The engine says SQLITE_FULL when a write finds no room, but a log or
+// shared-memory file that cannot grow comes back as an I/O error: the
+// system's own error number tells.
+bool diskFull(sqlite3* db, int rc)
+{
+    return (rc & 0xff) == SQLITE_FULL || (db && sqlite3_system_errno(db) == ENOSPC);
 }
 
 // Opens and keys a connection; on any failure closes it and throws. The key
@@ -27,8 +36,9 @@ sqlite3* openKeyed(const QString& path, const QString& key, int flags)
         rc = sqlite3_exec(db, "select count(*) from sqlite_master", nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) {
         const QString text = db ? engineText(db) : QString::fromUtf8(sqlite3_errstr(rc));
+        const bool full = diskFull(db, rc);
         sqlite3_close_v2(db);
-        throw DatabaseError(QStringLiteral("%1 (%2)").arg(text, path));
+        throw DatabaseError(QStringLiteral("%1 (%2)").arg(text, path), full);
     }
     return db;
 }
@@ -36,12 +46,10 @@ sqlite3* openKeyed(const QString& path, const QString& key, int flags)
 void check(sqlite3* db, int rc)
 {
     if (rc != SQLITE_OK)
-        throw DatabaseError(engineText(db));
+        throw DatabaseError(engineText(db), diskFull(db, rc));
 }
 
 } // namespace
-
-DatabaseError::DatabaseError(const QString& message) : std::runtime_error(message.toStdString()) {}
 
 Database::Database(const QString& path, const QString& key, Mode mode) : m_path(path)
 {
@@ -81,7 +89,7 @@ void Database::exec(const QString& sql)
     if (rc != SQLITE_OK) {
         const QString text = message ? QString::fromUtf8(message) : engineText(m_db);
         sqlite3_free(message);
-        throw DatabaseError(text);
+        throw DatabaseError(text, diskFull(m_db, rc));
     }
 }
 
@@ -100,12 +108,14 @@ void Database::backupTo(const QString& target, const QString& key) const
     }
     if (rc != SQLITE_OK) {
         const QString text = engineText(dest);
+        const bool full = diskFull(dest, rc);
         sqlite3_close_v2(dest);
-        throw DatabaseError(QStringLiteral("%1 (%2)").arg(text, target));
+        throw DatabaseError(QStringLiteral("%1 (%2)").arg(text, target), full);
     }
     rc = sqlite3_close_v2(dest);
     if (rc != SQLITE_OK)
-        throw DatabaseError(QStringLiteral("%1 (%2)").arg(QString::fromUtf8(sqlite3_errstr(rc)), target));
+        throw DatabaseError(QStringLiteral("%1 (%2)").arg(QString::fromUtf8(sqlite3_errstr(rc)), target),
+                            diskFull(nullptr, rc));
 }
 
 Statement::Statement(const Database& db, const QString& sql) : m_db(db.handle())
@@ -147,7 +157,7 @@ bool Statement::step()
         return true;
     if (rc == SQLITE_DONE)
         return false;
-    throw DatabaseError(engineText(m_db));
+    throw DatabaseError(engineText(m_db), diskFull(m_db, rc));
 }
 
 void Statement::reset()

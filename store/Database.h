@@ -4,18 +4,18 @@
 // statements with bound values, and transactions that roll back unless
 // committed. Every failure throws DatabaseError with the engine's own text.
 
+#include "core/StorageError.h"
+
 #include <QByteArrayView>
 #include <QString>
-#include <stdexcept>
 
 struct sqlite3;
 struct sqlite3_stmt;
 
-class DatabaseError : public std::runtime_error
+class DatabaseError : public StorageError
 {
 public:
-    explicit DatabaseError(const QString& message);
-    QString text() const { return QString::fromUtf8(what()); }
+    explicit DatabaseError(const QString& message, bool diskFull = false) : StorageError(message, diskFull) {}
 };
 
 class Database

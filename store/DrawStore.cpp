@@ -596,6 +596,8 @@ void DrawStore::backupTo(const QString& target) const
         db().backupTo(temp, kKey);
     } catch (const DatabaseError& error) {
         removeWithSideFiles(temp);
+        if (error.diskFull())
+            throw; // said as a full disk, with the engine's text
         throw DatabaseError(QStringLiteral("备份失败：%1").arg(error.text()));
     }
     removeSideFiles(target);
@@ -617,6 +619,9 @@ void DrawStore::restoreFrom(const QString& source)
         backup.backupTo(temp, kKey);
     } catch (const DatabaseError& error) {
         removeWithSideFiles(temp);
+        // A full disk is no fault of the backup.
+        if (error.diskFull())
+            throw;
         throw DatabaseError(QStringLiteral("备份文件无法使用，数据未恢复：%1").arg(error.text()));
     }
     // Closing checkpoints the live log into the file; whatever side files

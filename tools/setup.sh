@@ -19,6 +19,7 @@ packages=(
   clang-14 libclang-rt-14-dev
   fonts-noto-cjk
   cups printer-driver-cups-pdf libcups2-dev ghostscript
+  lintian desktop-file-utils appstream xvfb xauth x11-apps x11-utils netpbm
 )
 missing=()
 for p in "${packages[@]}"; do

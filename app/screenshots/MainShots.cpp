@@ -2,6 +2,7 @@
 #include "app/screenshots/Shots.h"
 #include "store/DrawEntry.h"
 #include "store/DrawStore.h"
+#include "ui/main/About.h"
 #include "ui/main/HistoryCheckWindow.h"
 #include "ui/main/Main.h"
 #include "ui/widgets/DataGrid.h"
@@ -31,6 +32,11 @@ void mainWindowShots(const ShotContext& context)
 {
     TFrmMain window(context.store, context.dialogs, context.appDir);
     window.show();
+    {
+        TFrm_about about(QStringLiteral("/home/user/.local/share/quorvane"));
+        about.show();
+        saveShot(context, &about, QStringLiteral("about"));
+    }
     auto* grid = child<DataGrid>(&window, "DBGridEh1");
     saveShot(context, &window, QStringLiteral("main-grid"));
 

@@ -2,6 +2,7 @@
 #include "exchange/OptionsFile.h"
 #include "store/DrawEntry.h"
 #include "store/DrawStore.h"
+#include "tests/support/ProgramRun.h"
 #include "tests/support/TestDir.h"
 #include "tests/ui/exchange/PageServer.h"
 #include "tests/ui/exchange/SourcePages.h"
@@ -13,11 +14,7 @@
 
 namespace {
 
-struct ToolRun
-{
-    int status = -1;
-    QString out, err;
-};
+using ToolRun = ProgramRun;
 
 // The event loop keeps turning while the tool runs: a page server of this
 // process answers it.

@@ -140,3 +140,22 @@ TEST_F(IniFileTest, UnwritablePathThrowsAndStaysAsItWas)
 }
 
 } // namespace
+
+namespace {
+
+// Several keys in one replace: the bytes the same writes one by one give.
+TEST_F(IniFileTest, WriteStringsEqualsTheWritesOneByOne)
+{
+    const std::vector<IniValue> values = {
+        {"alpha", "WIDTH", "5"}, {"Beta", "new", "n"}, {"Gamma", "g", "1"}, {"gamma", "h", "2"}};
+    dir.write("set.ini", kProfile);
+    for (const IniValue& value : values)
+        ini.writeString(value.section, value.key, value.value);
+    const QByteArray oneByOne = dir.read("set.ini");
+
+    dir.write("set.ini", kProfile);
+    ini.writeStrings(values);
+    EXPECT_EQ(dir.read("set.ini"), oneByOne);
+}
+
+} // namespace

@@ -24,13 +24,15 @@ bool FakeDialogs::askYesNo(QWidget*, const QString& text)
     return nextAnswer();
 }
 
-QString FakeDialogs::saveFileName(QWidget*, const QString& caption, const QString&, const QString&)
+QString FakeDialogs::saveFileName(QWidget*, const QString& caption, const QString& folder, const QString&)
 {
+    fileDialogFolders << folder;
     return nextFileName(Kind::SaveFile, caption);
 }
 
-QString FakeDialogs::openFileName(QWidget*, const QString& caption, const QString&, const QString&)
+QString FakeDialogs::openFileName(QWidget*, const QString& caption, const QString& folder, const QString&)
 {
+    fileDialogFolders << folder;
     return nextFileName(Kind::OpenFile, caption);
 }
 

@@ -37,8 +37,8 @@ public:
     void critical(QWidget*, const QString& text) override;
     bool askOkCancel(QWidget*, const QString& title, const QString& text) override;
     bool askYesNo(QWidget*, const QString& text) override;
-    QString saveFileName(QWidget*, const QString& caption, const QString&, const QString&) override;
-    QString openFileName(QWidget*, const QString& caption, const QString&, const QString&) override;
+    QString saveFileName(QWidget*, const QString& caption, const QString& folder, const QString&) override;
+    QString openFileName(QWidget*, const QString& caption, const QString& folder, const QString&) override;
     // Runs the scripted handler for a modal window (which may click its
     // controls), or returns Rejected when none is scripted.
     int exec(QDialog* dialog) override;
@@ -53,6 +53,8 @@ public:
     std::deque<QString> typed;
     QStringList offeredItems;
     std::deque<QString> fileNames;
+    // The folder each file dialog was opened in, in order.
+    QStringList fileDialogFolders;
     std::deque<std::function<int(QDialog*)>> modalHandlers;
     std::vector<Shown> shown;
 

@@ -3,9 +3,11 @@
 #include "tests/support/QtPrinters.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <map>
 #include <random>
 
 // A fresh folder per test that stands for the application's own folder.
@@ -41,4 +43,18 @@ inline QByteArray randomBytes(int size)
     for (char& b : bytes)
         b = char(random());
     return bytes;
+}
+
+// Every file and folder below `folder`, with the files' bytes: two calls
+// compare equal only when nothing was written, added or removed there.
+inline std::map<QString, QByteArray> folderContents(const QString& folder)
+{
+    std::map<QString, QByteArray> entries;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::Dirs | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile file(it.next());
+        entries[it.filePath()] = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<folder>");
+    }
+    return entries;
 }

@@ -10,15 +10,18 @@
 #include "tests/ui/MainWindowFixture.h"
 #include "ui/main/Itemset.h"
 #include "ui/main/StartUp.h"
+#include "ui/widgets/CommandGuard.h"
 
 #include <QAbstractButton>
+#include <QPushButton>
+#include <QRadioButton>
 
 namespace {
 
 class FaultTest : public MainWindowTest
 {
 protected:
-        // The application's folder is a 4 MB file system of its own where the
+    // The application's folder is a 4 MB file system of its own where the
     // machine allows it.
     FaultTest() : mount(mountPoint(), 4096)
     {
@@ -56,6 +59,13 @@ protected:
         ASSERT_TRUE(filler.resize(std::max<qint64>(0, filler.size() - leave)));
     }
 
+    // The full-disk message naming what was not saved, then some text of the engine's.
+    static void expectDiskFull(const QString& shown, const QString& unsaved)
+    {
+        const QString said = diskFullText(unsaved, QString());
+        EXPECT_TRUE(shown.startsWith(said) && shown.size() > said.size()) << shown.toStdString();
+    }
+
     QStringList filesInFolder() const { return QDir(folder).entryList(QDir::Files | QDir::Hidden); }
 
     ScratchMount mount;
@@ -87,7 +97,8 @@ TEST_F(FaultTest, ReadOnlyFolderRefusesNewFilesAndKeepsTheHistory)
         dialogs.answers = {true};
         action("N12")->trigger();
         ASSERT_EQ(dialogs.messages().size(), 1);
-        EXPECT_TRUE(dialogs.messages().first().startsWith("数据恢复失败！")) << dialogs.messages().first().toStdString();
+        EXPECT_TRUE(dialogs.messages().first().startsWith("数据恢复失败！"))
+            << dialogs.messages().first().toStdString();
         EXPECT_EQ(store->count(), 6); // still connected to the live file
 
         TFrm_itemset options(Options::optionsPath(folder), dialogs);
@@ -138,11 +149,31 @@ TEST_F(FaultTest, FullDiskFailsTheBackupAndKeepsTheEarlierOne)
     dialogs.answers = {true};
     action("N1")->trigger();
     ASSERT_EQ(dialogs.messages().size(), 1);
-    EXPECT_TRUE(dialogs.messages().first().startsWith("备份失败")) << dialogs.messages().first().toStdString();
+    expectDiskFull(dialogs.messages().first(), Unsaved::kBackup);
     EXPECT_EQ(dir.read("app/" + DrawStore::kBackupName), earlier);
     // No temporary copy is left behind (the log files are the live connection's).
     EXPECT_EQ(filesInFolder(), QStringList({DrawStore::kFileName, DrawStore::kFileName + "-shm",
                                             DrawStore::kFileName + "-wal", "filler", DrawStore::kBackupName}));
+
+    // The restore copies the backup beside the live file first: no room for that.
+    dialogs.clear();
+    dialogs.answers = {true};
+    action("N12")->trigger();
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    expectDiskFull(dialogs.messages().first(), Unsaved::kRestore);
+    EXPECT_EQ(store->allRecords(), before);
+
+    // The options file is replaced whole or not at all.
+    fillDisk(0);
+    const QByteArray options = dir.read("app/user/DefaultSet.ini");
+    TFrm_itemset optionsWindow(Options::optionsPath(folder), dialogs);
+    optionsWindow.FormShow();
+    optionsWindow.SeSkinRadioButton2->setChecked(true);
+    dialogs.clear();
+    QTest::mouseClick(optionsWindow.SeSkinButton1, Qt::LeftButton);
+    EXPECT_EQ(dialogs.texts(FakeDialogs::Kind::Critical),
+              QStringList{diskFullText(Unsaved::kOptions, "无法写入 " + Options::optionsPath(folder))});
+    EXPECT_EQ(dir.read("app/user/DefaultSet.ini"), options);
     EXPECT_EQ(storedDraws(), before);
 }
 
@@ -165,6 +196,7 @@ TEST_F(FaultTest, FullDiskFailsTheEntryAndTheImportWithNothingStored)
         enter(QString::number(2025011 + entered), "456");
     ASSERT_EQ(dialogs.texts(FakeDialogs::Kind::Critical).size(), 1)
         << entered << " entries, shown: " << dialogs.messages().join('\n').toStdString();
+    expectDiskFull(dialogs.texts(FakeDialogs::Kind::Critical).first(), Unsaved::kEntry);
     const QString refused = QString::number(2025011 + entered - 1);
     EXPECT_FALSE(store->issueExists(refused));
     const std::vector<DrawRecord> before = store->allRecords();
@@ -172,7 +204,8 @@ TEST_F(FaultTest, FullDiskFailsTheEntryAndTheImportWithNothingStored)
     dialogs.clear();
     dialogs.fileNames = {dir.file("history.txt")};
     action("N17")->trigger();
-    EXPECT_EQ(dialogs.texts(FakeDialogs::Kind::Critical).size(), 1) << dialogs.messages().join('\n').toStdString();
+    ASSERT_EQ(dialogs.texts(FakeDialogs::Kind::Critical).size(), 1) << dialogs.messages().join('\n').toStdString();
+    expectDiskFull(dialogs.texts(FakeDialogs::Kind::Critical).first(), Unsaved::kImport);
     EXPECT_EQ(store->allRecords(), before);
 
     window.reset();
@@ -213,7 +246,8 @@ TEST_F(FaultTest, UnusableBackupIsRefusedAndTheLiveFileKept)
         dialogs.answers = {true};
         action("N12")->trigger();
         ASSERT_EQ(dialogs.messages().size(), 1);
-        EXPECT_TRUE(dialogs.messages().first().startsWith("数据恢复失败！")) << dialogs.messages().first().toStdString();
+        EXPECT_TRUE(dialogs.messages().first().startsWith("数据恢复失败！"))
+            << dialogs.messages().first().toStdString();
         EXPECT_EQ(store->allRecords(), before);
         EXPECT_EQ(dir.read("app/" + DrawStore::kBackupName), backupBytes);
     }

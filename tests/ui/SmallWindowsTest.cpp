@@ -31,7 +31,7 @@ TEST(SmallWindows, JpegDecoderReadsOursAndRefusesGarbage)
 
 TEST(SmallWindows, AboutNamesTheProductAndCloses)
 {
-    TFrm_about about;
+    TFrm_about about("/home/someone/.local/share/quorvane");
     about.show();
     EXPECT_EQ(about.windowTitle(), "关于Quorvane");
     QStringList texts;
@@ -40,6 +40,7 @@ TEST(SmallWindows, AboutNamesTheProductAndCloses)
     EXPECT_TRUE(texts.contains("Quorvane"));
     EXPECT_TRUE(texts.contains("版本：1.9"));
     EXPECT_TRUE(texts.contains("本程序仅提供分析缩水平台，所有数据仅提供参考，请用户注意。"));
+    EXPECT_TRUE(texts.contains("数据文件夹：/home/someone/.local/share/quorvane"));
     QTest::mouseClick(about.Button1, Qt::LeftButton);
     EXPECT_FALSE(about.isVisible());
 }

@@ -52,7 +52,7 @@ void importHistoryFile(QWidget* parent, DrawStore& store, Dialogs& dialogs, cons
     const QString path = dialogs.openFileName(parent, ImportText::kCaption, folder, ImportText::kFilter);
     if (path.isEmpty())
         return;
-    runGuarded(dialogs, parent, [&] {
+    runGuarded(dialogs, parent, Unsaved::kImport, [&] {
         const ImportPlan plan = readPlan(path, store);
         if (plan.draws.empty()) {
             const QString bad = ImportText::badLines(plan.bad, 10);

@@ -2,13 +2,14 @@
 
 #include "ui/widgets/JpegImage.h"
 
+#include <QDir>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TFrm_about::TFrm_about(QWidget* parent)
+TFrm_about::TFrm_about(const QString& dataFolder, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName("Frm_about");
@@ -26,11 +27,15 @@ TFrm_about::TFrm_about(QWidget* parent)
     bigger.setPointSize(bigger.pointSize() + 6);
     bigger.setBold(true);
     product->setFont(bigger);
-    auto* version = new QLabel(QStringLiteral("版本：1.9"), this);
+    auto* version = new QLabel(QStringLiteral("版本：" QUORVANE_VERSION), this);
     version->setObjectName("Version");
     auto* notice = new QLabel(QStringLiteral("本程序仅提供分析缩水平台，所有数据仅提供参考，请用户注意。"), this);
     notice->setObjectName("Comments");
     notice->setWordWrap(true);
+    DataFolder = new QLabel(QStringLiteral("数据文件夹：") + QDir::toNativeSeparators(dataFolder), this);
+    DataFolder->setObjectName("DataFolder");
+    DataFolder->setWordWrap(true);
+    DataFolder->setTextInteractionFlags(Qt::TextSelectableByMouse);
     Button1 = new QPushButton(QStringLiteral("退出"), this);
     Button1->setObjectName("Button1");
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
@@ -39,6 +44,7 @@ TFrm_about::TFrm_about(QWidget* parent)
     text->addWidget(product);
     text->addWidget(version);
     text->addWidget(notice);
+    text->addWidget(DataFolder);
     text->addStretch();
     auto* top = new QHBoxLayout;
     top->addWidget(picture);
@@ -46,5 +52,5 @@ TFrm_about::TFrm_about(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(Button1, 0, Qt::AlignRight);
-    setFixedSize(520, 240);
+    setFixedSize(520, 260);
 }

@@ -101,15 +101,16 @@ void TFrm_itemset::FormShow()
 
 void TFrm_itemset::SeSkinButton1Click()
 {
-    runGuarded(m_dialogs, this, [this] {
-        const IniFile ini(m_optionsPath);
-        ini.writeString(Options::kWidthSection, Options::kWidthKey, widthText());
+    runGuarded(m_dialogs, this, Unsaved::kOptions, [this] {
+        std::vector<IniValue> values{{Options::kWidthSection, Options::kWidthKey, widthText()}};
         // With no item selected (a stored count below 20) the stored count is kept.
         if (RadioGroup1->itemIndex() >= 0)
-            ini.writeString(Options::kStartSection, Options::kShowCountKey,
-                            RadioGroup1->itemText(RadioGroup1->itemIndex()));
-        ini.writeString(Options::kKindSection, Options::kKindKey,
-                        SeSkinRadioButton1->isChecked() ? Options::kKindFucai : Options::kKindTicai);
+            values.push_back(
+                {Options::kStartSection, Options::kShowCountKey, RadioGroup1->itemText(RadioGroup1->itemIndex())});
+        values.push_back({Options::kKindSection, Options::kKindKey,
+                          SeSkinRadioButton1->isChecked() ? Options::kKindFucai : Options::kKindTicai});
+        // One replace of the whole file: a failure leaves every key as it was.
+        IniFile(m_optionsPath).writeStrings(values);
         m_dialogs.message(this, kSavedText);
     });
 }

@@ -37,8 +37,8 @@ const QString TFrmMain::kStoreMissing =
 const QString TFrmMain::kFolderReadOnly =
     QStringLiteral("程序所在的文件夹 %1 不能写入，数据文件无法打开。请把程序文件夹放到可以写入的位置后再启动。");
 
-TFrmMain::TFrmMain(DrawStore& store, Dialogs& dialogs, QString appDir, QWidget* parent)
-    : QMainWindow(parent), m_store(store), m_dialogs(dialogs), m_appDir(std::move(appDir)),
+TFrmMain::TFrmMain(DrawStore& store, Dialogs& dialogs, QString dataDir, QWidget* parent)
+    : QMainWindow(parent), m_store(store), m_dialogs(dialogs), m_dataDir(std::move(dataDir)),
       m_history(new HistoryModel(store, this)), m_startIssues(new IssueListModel(this)),
       m_endIssues(new IssueListModel(this)), m_gridEndIssues(new IssueListModel(this))
 {
@@ -111,7 +111,7 @@ void TFrmMain::showEvent(QShowEvent* event)
 
 void TFrmMain::FormShow()
 {
-    const StartupOptions options = readStartupOptions(Options::optionsPath(m_appDir));
+    const StartupOptions options = readStartupOptions(Options::optionsPath(m_dataDir));
     DefaultShowCount = numberOption(options.defaultShowCount, Options::kShowCountDefault);
     m_digitColumnWidth = toIntStrict(numberOption(options.columnWidth, Options::kWidthDefault));
     applyDigitColumnWidth();
@@ -191,7 +191,7 @@ void TFrmMain::preselectRanges(int showCount)
 void TFrmMain::SpeedButton13Click()
 {
     const QString issue = Edit3->text();
-    runGuarded(m_dialogs, this, [&] {
+    runGuarded(m_dialogs, this, Unsaved::kEntry, [&] {
         const EntryOutcome outcome = enterDraw(m_store, issue, Edit4->text());
         if (!outcome.stored()) {
             m_dialogs.message(this, outcome.refusal);

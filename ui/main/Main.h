@@ -48,7 +48,8 @@ class TFrmMain : public QMainWindow, public EntryCommand
 {
     Q_OBJECT
 public:
-    TFrmMain(DrawStore& store, Dialogs& dialogs, QString appDir, QWidget* parent = nullptr);
+    // `dataDir` holds the backup and the user's files.
+    TFrmMain(DrawStore& store, Dialogs& dialogs, QString dataDir, QWidget* parent = nullptr);
     ~TFrmMain() override;
 
     void setSplash(TFrm_Splash* splash) { m_splash = splash; }
@@ -210,7 +211,7 @@ private:
 
     DrawStore& m_store;
     Dialogs& m_dialogs;
-    QString m_appDir;
+    QString m_dataDir;
     HistoryModel* m_history;
     IssueListModel* m_startIssues;   // shared by the three start selectors
     IssueListModel* m_endIssues;     // the chart tabs' end selectors

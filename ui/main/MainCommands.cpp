@@ -22,6 +22,7 @@
 #include "ui/widgets/DataGrid.h"
 #include "ui/widgets/Dialogs.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -69,8 +70,8 @@ void TFrmMain::N1Click()
 {
     if (!m_dialogs.askOkCancel(this, kAskTitle, QStringLiteral("准备备份所有记录数据，是否继续！")))
         return;
-    runGuarded(m_dialogs, this, [this] {
-        const QString target = QDir(m_appDir).filePath(DrawStore::kBackupName);
+    runGuarded(m_dialogs, this, Unsaved::kBackup, [this] {
+        const QString target = QDir(m_dataDir).filePath(DrawStore::kBackupName);
         m_store.backupTo(target);
         m_dialogs.message(this,
                           QStringLiteral("数据备份成功，已经将所有数据备份至") + QDir::toNativeSeparators(target));
@@ -83,10 +84,12 @@ void TFrmMain::N12Click()
         return;
     runGuarded(m_dialogs, this, [this] {
         try {
-            m_store.restoreFrom(QDir(m_appDir).filePath(DrawStore::kBackupName));
+            m_store.restoreFrom(QDir(m_dataDir).filePath(DrawStore::kBackupName));
         } catch (const DatabaseError& error) {
             // The live file is kept whenever the restore cannot be completed.
-            m_dialogs.message(this, QStringLiteral("数据恢复失败！") + QLatin1Char('\n') + error.text());
+            m_dialogs.message(this, error.diskFull()
+                                        ? diskFullText(Unsaved::kRestore, error.text())
+                                        : QStringLiteral("数据恢复失败！") + QLatin1Char('\n') + error.text());
             return;
         }
         // The rows on show belong to the replaced file; the grid stays empty
@@ -99,7 +102,7 @@ void TFrmMain::N12Click()
 void TFrmMain::N8Click()
 {
     // A fresh window every time: it always opens at its defaults.
-    TFrm_Select window(m_store, m_dialogs, m_printWindow, m_selectHistoryWindow, m_appDir, this);
+    TFrm_Select window(m_store, m_dialogs, m_printWindow, m_selectHistoryWindow, m_dataDir, this);
     m_dialogs.exec(&window);
 }
 
@@ -123,15 +126,15 @@ void TFrmMain::startTool(const QStringList& candidates, const QString& missingTe
 
 void TFrmMain::N5Click()
 {
-    TFrm_about about(this);
+    TFrm_about about(m_dataDir, this);
     m_dialogs.exec(&about);
 }
 
 void TFrmMain::N6Click()
 {
-    // Opened with the desktop's handler for the file type; a missing file
-    // simply opens nothing.
-    const QString help = QDir(m_appDir).filePath(QStringLiteral("help.chm"));
+    // A program file, beside the program; opened with the desktop's handler
+    // for the file type. A missing file simply opens nothing.
+    const QString help = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("help.chm"));
     if (QFileInfo::exists(help))
         QDesktopServices::openUrl(QUrl::fromLocalFile(help));
 }

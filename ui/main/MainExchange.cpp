@@ -22,7 +22,7 @@
 
 void TFrmMain::N17Click()
 {
-    importHistoryFile(this, m_store, m_dialogs, m_appDir, [this] { showImportedHistory(); });
+    importHistoryFile(this, m_store, m_dialogs, m_dataDir, [this] { showImportedHistory(); });
 }
 
 // The selectors, the proposed next issue and the grid as a fresh start shows them.

@@ -99,7 +99,7 @@ void TFrm_Print::SpeedButton2Click()
 
 void TFrm_Print::BitBtn1Click()
 {
-    const QString chosen = m_dialogs.saveFileName(this, QStringLiteral("保存至文本"), QString(), kTextFilter);
+    const QString chosen = m_dialogs.saveFileName(this, QStringLiteral("保存至文本"), m_textFolder, kTextFilter);
     if (chosen.isEmpty())
         return;
     runGuarded(m_dialogs, this, [&] {

@@ -21,6 +21,8 @@ public:
 
     // Replaces the memo's text with these bet text lines.
     void setBetLines(const QStringList& lines);
+    // Where the save dialog opens: the data folder.
+    void setTextFolder(const QString& folder) { m_textFolder = folder; }
 
     void SpeedButton2Click(); // 打印
     void BitBtn1Click();      // 保存至文本
@@ -30,6 +32,7 @@ protected:
 
 private:
     Dialogs& m_dialogs;
+    QString m_textFolder;
     QPlainTextEdit* Memo1;
     QFrame* Panel1;
     QPushButton *SpeedButton2, *BitBtn1, *SpeedButton1;
