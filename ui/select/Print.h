@@ -1,9 +1,10 @@
 #pragma once
 
+#include "ui/widgets/Dialogs.h"
+
 #include <QDialog>
 #include <QStringList>
 
-class Dialogs;
 class QFrame;
 class QPlainTextEdit;
 class QPushButton;
@@ -30,6 +31,7 @@ protected:
 
 private:
     Dialogs& m_dialogs;
+    const SaveFileDialog SaveDialog1{QStringLiteral("保存至文本"), QStringLiteral("文本文件 (*.txt)")};
     QPlainTextEdit* Memo1;
     QFrame* Panel1;
     QPushButton *SpeedButton2, *BitBtn1, *SpeedButton1;

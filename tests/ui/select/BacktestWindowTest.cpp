@@ -14,13 +14,21 @@ namespace {
 using BacktestWindowTest = SelectTest;
 
 // The chart's points of the series named `name`, as "x:y".
+QLineSeries* chartSeries(QDialog* dialog, const QString& name)
+{
+    for (QAbstractSeries* series : dialog->findChild<QChartView*>("netChart")->chart()->series())
+        if (series->objectName() == name)
+            return static_cast<QLineSeries*>(series);
+    ADD_FAILURE() << "no series " << name.toStdString();
+    return nullptr;
+}
+
 QStringList chartPoints(QDialog* dialog, const QString& name)
 {
     QStringList points;
-    for (QAbstractSeries* series : dialog->findChild<QChartView*>("netChart")->chart()->series())
-        if (series->objectName() == name)
-            for (const QPointF& p : static_cast<QLineSeries*>(series)->points())
-                points << QString("%1:%2").arg(p.x()).arg(p.y());
+    if (QLineSeries* series = chartSeries(dialog, name))
+        for (const QPointF& p : series->points())
+            points << QString("%1:%2").arg(p.x()).arg(p.y());
     return points;
 }
 
@@ -47,10 +55,7 @@ TEST_F(BacktestWindowTest, RunsTheSelectionOnTheLatestDrawsAndExports)
         EXPECT_EQ(chartPoints(dialog, "netSeries"), QStringList({"1:-2", "2:1036", "3:1034", "4:2072", "5:2070"}));
         EXPECT_EQ(chartPoints(dialog, "expectedNetSeries"),
                   QStringList({"1:-0.96", "2:-1.92", "3:-2.88", "4:-3.84", "5:-4.8"}));
-        auto* chartView = dialog->findChild<QChartView*>("netChart");
-        for (QAbstractSeries* series : chartView->chart()->series())
-            if (series->objectName() == "expectedNetSeries")
-                EXPECT_EQ(static_cast<QLineSeries*>(series)->pen().style(), Qt::DashLine);
+        EXPECT_EQ(chartSeries(dialog, "expectedNetSeries")->pen().style(), Qt::DashLine);
 
         dialog->findChild<QSpinBox*>("drawCountBox")->setValue(2);
         QTest::mouseClick(dialog->findChild<QAbstractButton*>("runButton"), Qt::LeftButton);
