@@ -287,7 +287,7 @@ TEST(BadSchemeFile, DigitsOtherThanAsciiAndCutFilesAreRefused)
         QString from, to;
         const char* named; // what the message names
     };
-    // GBK holds full-width digits; the window's panels know only 0-9, and a panel lit for another one is out of reach.
+    // GBK holds full-width digits; the window's panels cover 0-9 only, so any other digit would index past them.
     const Case cases[] = {
         {"第一位=815", "第一位=８１５", "第一位"},
         {"和值范围=1,8,20", "和值范围=1,８,20", "和值范围"},
