@@ -22,8 +22,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     try {
         const SelectionScheme scheme = Schemes::load(dir.path(), QStringLiteral("方案"));
         // The lists offer 0 .. 63 at most; digit rows hold digits.
-        if (scheme.manual.ranges.sum.high > 63 || scheme.manual.digits1.size() > 10)
+        if (scheme.manual.ranges.sum.high > 63)
             std::abort();
+        for (const QString& row : {scheme.manual.digits1, scheme.manual.digits2, scheme.manual.digits3}) {
+            if (row.size() > 10)
+                std::abort();
+            for (QChar digit : row) // the window lights panel digit - '0'
+                if (digit < u'0' || digit > u'9')
+                    std::abort();
+        }
     } catch (const SchemeError&) {
     }
     return 0;

@@ -1,5 +1,5 @@
-// Damaged files the program reads: history imports, result pages and the
-// download address list. Each case names what is read from it; nothing
+// Damaged files the program reads: history imports, result pages, the
+// download address list and selection schemes. Each case names what is read from it; nothing
 // damaged becomes a draw.
 #include "core/DrawRecord.h"
 #include "exchange/DownloadList.h"
@@ -8,9 +8,12 @@
 #include "exchange/HistoryWorkbook.h"
 #include "exchange/ImportFile.h"
 #include "exchange/ResultPage.h"
+#include "exchange/SchemeFile.h"
 #include "tests/exchange/ZipFixture.h"
 #include "tests/support/TestDir.h"
 
+#include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
 
 namespace {
@@ -264,6 +267,47 @@ TEST(BadDownloadList, OnlyAddressesOfPagesAreLoaded)
     ASSERT_EQ(lines.size(), 2);
     EXPECT_EQ(lines[0], "http://a.example/3d");
     EXPECT_EQ(lines[1].size(), kDownloadListBytes - 21);
+}
+
+TEST(BadSchemeFile, DigitsOtherThanAsciiAndCutFilesAreRefused)
+{
+    TestDir dir;
+    SelectionScheme scheme;
+    scheme.manual.digits1 = "815";
+    scheme.manual.ranges.sum = {true, 8, 20};
+    scheme.randomCount = "12";
+    Schemes::save(dir.path(), "好", scheme);
+    QFile file(QDir(Schemes::folder(dir.path())).filePath("好.ini"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray good = file.readAll();
+    file.close();
+
+    struct Case
+    {
+        QString from, to;
+        const char* named; // what the message names
+    };
+    // GBK holds full-width digits; the window's panels cover 0-9 only, so any other digit would index past them.
+    const Case cases[] = {
+        {"第一位=815", "第一位=８１５", "第一位"},
+        {"和值范围=1,8,20", "和值范围=1,８,20", "和值范围"},
+        {"机选注数=12", "机选注数=１２", "机选注数"},
+        {"[随机选号]", "", "机选注数"}, // the rest of the file lost with its section line
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.to.toStdString());
+        QByteArray bytes = good;
+        const QByteArray from = toGbk(c.from);
+        ASSERT_TRUE(bytes.contains(from));
+        bytes = c.to.isEmpty() ? bytes.left(bytes.indexOf(from)) : bytes.replace(from, toGbk(c.to));
+        dir.write("user/方案/坏.ini", bytes);
+        try {
+            Schemes::load(dir.path(), "坏");
+            ADD_FAILURE() << "loaded";
+        } catch (const SchemeError& e) {
+            EXPECT_TRUE(e.text().contains(QString::fromUtf8(c.named))) << e.text().toStdString();
+        }
+    }
 }
 
 } // namespace

@@ -76,7 +76,8 @@ TFrm_DataAnalyse::TFrm_DataAnalyse(DrawStore& store, Dialogs& dialogs, ShowCount
     connect(SpeedButton2, &QToolButton::clicked, this, &TFrm_DataAnalyse::SpeedButton2Click);
 
     StringGrid1 = textGridView(m_grid, "StringGrid1", kColumnWidth, 15, this);
-    StringGrid1->setItemDelegate(new CentredTextDelegate({}, StringGrid1));
+    StringGrid1->setItemDelegate(new DrawCellDelegate(
+        [this](QPainter* painter, QStyleOptionViewItem& cell) { StringGrid1DrawCell(painter, cell); }, StringGrid1));
     StringGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StringGrid1->setWordWrap(false); // the numbers fit; titles wrap in the header
@@ -146,4 +147,10 @@ void TFrm_DataAnalyse::SpeedButton1Click()
 void TFrm_DataAnalyse::SpeedButton2Click()
 {
     close();
+}
+
+// Each cell: its background, then its text centred and wrapped, in the grid's own colours.
+void TFrm_DataAnalyse::StringGrid1DrawCell(QPainter* painter, QStyleOptionViewItem& cell) const
+{
+    drawCentredCell(painter, cell);
 }

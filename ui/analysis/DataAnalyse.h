@@ -21,6 +21,7 @@ public:
     void AddTitle();
     void SpeedButton1Click(); // runs the analysis
     void SpeedButton2Click(); // close
+    void StringGrid1DrawCell(QPainter* painter, QStyleOptionViewItem& cell) const;
 
     static const QStringList& titles();
 

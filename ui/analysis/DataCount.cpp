@@ -72,7 +72,8 @@ TFrm_DataCount::TFrm_DataCount(DrawStore& store, Dialogs& dialogs, QWidget* pare
     connect(SeSkinButton2, &QPushButton::clicked, this, &TFrm_DataCount::SeSkinButton2Click);
 
     Grid1 = textGridView(m_grid, "Grid1", kColumnWidth, 22, this);
-    Grid1->setItemDelegate(new CentredTextDelegate(Qt::blue, Grid1));
+    Grid1->setItemDelegate(new DrawCellDelegate(
+        [this](QPainter* painter, QStyleOptionViewItem& cell) { Grid1DrawCell(painter, cell); }, Grid1));
     Grid1->setStyleSheet(QStringLiteral("QTableView { color: blue; }"));
     DBChart1 = named(new FrequencyBars(this), "DBChart1");
     DBChart1->setTitle(QStringLiteral("和值频率统计"));
@@ -189,4 +190,10 @@ void TFrm_DataCount::showChart(const QString& title)
 void TFrm_DataCount::SeSkinButton2Click()
 {
     close();
+}
+
+// Each cell: its background, then its text centred and wrapped, in the grid's blue.
+void TFrm_DataCount::Grid1DrawCell(QPainter* painter, QStyleOptionViewItem& cell) const
+{
+    drawCentredCell(painter, cell, Qt::blue);
 }

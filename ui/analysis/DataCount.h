@@ -9,6 +9,8 @@ class FrequencyBars;
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QPainter;
+class QStyleOptionViewItem;
 class QPushButton;
 class QRadioButton;
 class QTableView;
@@ -25,6 +27,7 @@ public:
     void FormShow() override;
     void SeSkinButton1Click(); // runs the selected statistic
     void SeSkinButton2Click(); // close
+    void Grid1DrawCell(QPainter* painter, QStyleOptionViewItem& cell) const;
 
     static const QString kPleaseWait;
 

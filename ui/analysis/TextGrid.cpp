@@ -98,21 +98,29 @@ bool TextGridModel::setData(const QModelIndex& index, const QVariant& value, int
     return true;
 }
 
-CentredTextDelegate::CentredTextDelegate(QColor color, QObject* parent) : QStyledItemDelegate(parent), m_color(color) {}
-
-void CentredTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+DrawCellDelegate::DrawCellDelegate(DrawCell drawCell, QObject* parent)
+    : QStyledItemDelegate(parent), m_drawCell(std::move(drawCell))
 {
-    QStyleOptionViewItem opt = option;
-    initStyleOption(&opt, index);
-    opt.displayAlignment = Qt::AlignHCenter | Qt::AlignVCenter;
-    opt.features |= QStyleOptionViewItem::WrapText;
-    if (m_color.isValid()) {
-        opt.palette.setColor(QPalette::Text, m_color);
-        opt.palette.setColor(QPalette::HighlightedText, m_color);
+}
+
+void DrawCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    QStyleOptionViewItem cell = option;
+    initStyleOption(&cell, index);
+    m_drawCell(painter, cell);
+}
+
+void drawCentredCell(QPainter* painter, QStyleOptionViewItem& cell, QColor color)
+{
+    cell.displayAlignment = Qt::AlignHCenter | Qt::AlignVCenter;
+    cell.features |= QStyleOptionViewItem::WrapText;
+    if (color.isValid()) {
+        cell.palette.setColor(QPalette::Text, color);
+        cell.palette.setColor(QPalette::HighlightedText, color);
     }
-    const QWidget* widget = option.widget;
+    const QWidget* widget = cell.widget;
     QStyle* style = widget ? widget->style() : QApplication::style();
-    style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
+    style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, widget);
 }
 
 QTableView* textGridView(TextGridModel* model, const char* name, int columnWidth, int rowHeight, QWidget* parent)

@@ -52,18 +52,23 @@ private:
     QHash<quint64, QString> m_edits;
 };
 
-// Draws a cell's text centred, broken at word boundaries when wider than
-// the cell, in `color` when one is given.
-class CentredTextDelegate : public QStyledItemDelegate
+// Hands the drawing of each cell, its option filled from the model, to the
+// window's cell-drawing handler.
+class DrawCellDelegate : public QStyledItemDelegate
 {
     Q_OBJECT
 public:
-    explicit CentredTextDelegate(QColor color = {}, QObject* parent = nullptr);
+    using DrawCell = std::function<void(QPainter*, QStyleOptionViewItem&)>;
+    DrawCellDelegate(DrawCell drawCell, QObject* parent);
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
 private:
-    QColor m_color;
+    DrawCell m_drawCell;
 };
+
+// Draws a cell with its background and its text centred, broken at word
+// boundaries when wider than the cell, in `color` when one is given.
+void drawCentredCell(QPainter* painter, QStyleOptionViewItem& cell, QColor color = {});
 
 // A grid view over a TextGridModel: titles wrapped in the header, fixed row
 // height, text centred.

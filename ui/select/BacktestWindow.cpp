@@ -1,5 +1,6 @@
 #include "ui/select/BacktestWindow.h"
 
+#include "core/ExpectedReturn.h"
 #include "exchange/CsvFile.h"
 #include "store/DrawStore.h"
 #include "ui/widgets/CommandGuard.h"
@@ -12,11 +13,13 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineSeries>
+#include <QPen>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QValueAxis>
+#include <algorithm>
 
 const QString BacktestWindow::kCaption = QStringLiteral("历史回测");
 const QString BacktestWindow::kNoDraws = QStringLiteral("没有开奖数据，无法回测！");
@@ -99,12 +102,20 @@ BacktestWindow::BacktestWindow(DrawStore& store, Dialogs& dialogs, QString digit
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 
     auto* chart = new QChart;
-    chart->legend()->hide();
+    chart->legend()->setAlignment(Qt::AlignRight);
     chart->setTitle(QStringLiteral("累计盈亏（元）"));
     chart->setMargins(QMargins(4, 4, 4, 4));
     m_net = new QLineSeries(chart);
+    m_net->setObjectName("netSeries");
+    m_net->setName(QStringLiteral("实际"));
     m_net->setColor(QColor(255, 0, 0));
     chart->addSeries(m_net);
+    // What the same bets would have made on average: the line a fair draw drifts along.
+    m_expectedNet = new QLineSeries(chart);
+    m_expectedNet->setObjectName("expectedNetSeries");
+    m_expectedNet->setName(QStringLiteral("理论期望"));
+    m_expectedNet->setPen(QPen(QColor(0, 0, 255), 1.5, Qt::DashLine));
+    chart->addSeries(m_expectedNet);
     auto* x = new QValueAxis(chart);
     x->setLabelFormat(QStringLiteral("%d"));
     x->setTitleText(QStringLiteral("回测第几期"));
@@ -112,8 +123,10 @@ BacktestWindow::BacktestWindow(DrawStore& store, Dialogs& dialogs, QString digit
     y->setLabelFormat(QStringLiteral("%d"));
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
-    m_net->attachAxis(x);
-    m_net->attachAxis(y);
+    for (QLineSeries* series : {m_net, m_expectedNet}) {
+        series->attachAxis(x);
+        series->attachAxis(y);
+    }
     m_chart = named(new QChartView(chart, this), "netChart");
     m_chart->setRenderHint(QPainter::Antialiasing);
     m_chart->setMinimumHeight(190);
@@ -153,7 +166,8 @@ void BacktestWindow::showResult(const BacktestResult& result, int asked)
 {
     const BacktestSummary& s = result.summary;
     QString text =
-        QStringLiteral("回测 %1 期：中奖 %2 期，中奖率 %3；共 %4 注，投入 %5 元，奖金 %6 元，盈亏 %7 元，回报率 %8。")
+        QStringLiteral(
+            "回测 %1 期：中奖 %2 期，中奖率 %3；共 %4 注，投入 %5 元，奖金 %6 元，盈亏 %7 元，回报率 %8（%9）。")
             .arg(s.draws)
             .arg(s.hits)
             .arg(percent(s.hitRate()))
@@ -161,14 +175,15 @@ void BacktestWindow::showResult(const BacktestResult& result, int asked)
             .arg(s.cost)
             .arg(s.prize)
             .arg(s.net())
-            .arg(percent(s.returnRatio()));
+            .arg(percent(s.returnRatio()))
+            .arg(ReturnText::rate(expectedReturn(m_kind, s.bets).returnRate));
     if (s.draws < asked)
         text += QStringLiteral("（历史数据只有 %1 期。）").arg(s.draws);
     m_summary->setText(text);
 
     m_table->setRowCount(int(result.rows.size()));
-    QList<QPointF> net;
-    qint64 low = 0, high = 0;
+    QList<QPointF> net, expectedNet;
+    double expected = 0, low = 0, high = 0;
     for (int row = 0; row < int(result.rows.size()); ++row) {
         const BacktestRow& r = result.rows[size_t(row)];
         const QStringList cells{r.issue,
@@ -185,11 +200,14 @@ void BacktestWindow::showResult(const BacktestResult& result, int asked)
                 item->setForeground(QColor(255, 0, 0));
             m_table->setItem(row, column, item);
         }
+        expected += expectedReturn(m_kind, r.bets).expectedPrize - double(r.cost);
         net << QPointF(row + 1, qreal(r.cumulativeNet));
-        low = std::min(low, r.cumulativeNet);
-        high = std::max(high, r.cumulativeNet);
+        expectedNet << QPointF(row + 1, expected);
+        low = std::min({low, double(r.cumulativeNet), expected});
+        high = std::max({high, double(r.cumulativeNet), expected});
     }
     m_net->replace(net);
+    m_expectedNet->replace(expectedNet);
     const auto axes = m_chart->chart()->axes();
     for (QAbstractAxis* axis : axes) {
         auto* values = qobject_cast<QValueAxis*>(axis);
@@ -198,7 +216,7 @@ void BacktestWindow::showResult(const BacktestResult& result, int asked)
         if (axis->orientation() == Qt::Horizontal)
             values->setRange(1, std::max<qreal>(2, qreal(result.rows.size())));
         else
-            values->setRange(qreal(low), qreal(std::max(high, low + 1)));
+            values->setRange(low, std::max(high, low + 1));
         values->applyNiceNumbers();
     }
 }

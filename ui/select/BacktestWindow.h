@@ -17,7 +17,8 @@ class QTableWidget;
 std::vector<BacktestDraw> latestDrawsWithPrevious(const DrawStore& store, int asked);
 
 // "历史回测": the selection window's current bets tried on the latest N
-// draws, one row per draw, a summary and the cumulative net as a line.
+// draws, one row per draw, a summary (the realised return beside the theoretical one) and the
+// cumulative net as a line, the expected one dashed beside it.
 class BacktestWindow : public QDialog
 {
     Q_OBJECT
@@ -45,4 +46,5 @@ private:
     QTableWidget* m_table;
     QChartView* m_chart;
     QLineSeries* m_net;
+    QLineSeries* m_expectedNet;
 };

@@ -21,7 +21,6 @@
 #include <memory>
 
 namespace {
-const QString kTextFilter = QStringLiteral("文本文件 (*.txt)");
 
 QPushButton* makeButton(const char* name, const QString& caption, QWidget* parent)
 {
@@ -99,7 +98,7 @@ void TFrm_Print::SpeedButton2Click()
 
 void TFrm_Print::BitBtn1Click()
 {
-    const QString chosen = m_dialogs.saveFileName(this, QStringLiteral("保存至文本"), m_textFolder, kTextFilter);
+    const QString chosen = SaveDialog1.execute(m_dialogs, this);
     if (chosen.isEmpty())
         return;
     runGuarded(m_dialogs, this, [&] {

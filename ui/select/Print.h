@@ -1,9 +1,10 @@
 #pragma once
 
+#include "ui/widgets/Dialogs.h"
+
 #include <QDialog>
 #include <QStringList>
 
-class Dialogs;
 class QFrame;
 class QPlainTextEdit;
 class QPushButton;
@@ -22,7 +23,7 @@ public:
     // Replaces the memo's text with these bet text lines.
     void setBetLines(const QStringList& lines);
     // Where the save dialog opens: the data folder.
-    void setTextFolder(const QString& folder) { m_textFolder = folder; }
+    void setTextFolder(const QString& folder) { SaveDialog1.folder = folder; }
 
     void SpeedButton2Click(); // 打印
     void BitBtn1Click();      // 保存至文本
@@ -32,7 +33,7 @@ protected:
 
 private:
     Dialogs& m_dialogs;
-    QString m_textFolder;
+    SaveFileDialog SaveDialog1{QStringLiteral("保存至文本"), QStringLiteral("文本文件 (*.txt)"), QString()};
     QPlainTextEdit* Memo1;
     QFrame* Panel1;
     QPushButton *SpeedButton2, *BitBtn1, *SpeedButton1;

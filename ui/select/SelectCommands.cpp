@@ -1,6 +1,7 @@
 // The selection window's commands: bet generation, random selection, export
 // and the history filter.
 #include "core/BetGeneration.h"
+#include "core/ExpectedReturn.h"
 #include "core/RandomSelection.h"
 #include "core/SelectionText.h"
 #include "exchange/BetTextFile.h"
@@ -91,6 +92,8 @@ void TFrm_Select::SpeedButton2Click()
         SpeedButton12->setEnabled(true);
         // A limited run sets the count too, so it never describes an older list.
         Label25->setText(QString::number(count));
+        m_listedKind = s.kind;
+        showExpectedReturn(count);
         if (!result.complete)
             return;
         m_dialogs.message(this, SelectText::generated(count));
@@ -195,7 +198,14 @@ void TFrm_Select::showManualBets(const BetList& bets)
 
 void TFrm_Select::lowerFilteredCount(int removed)
 {
-    Label25->setText(QString::number(Label25->text().toInt() - removed));
+    const int count = Label25->text().toInt() - removed;
+    Label25->setText(QString::number(count));
+    showExpectedReturn(count);
+}
+
+void TFrm_Select::showExpectedReturn(int bets)
+{
+    m_expectedReturn->setText(ReturnText::summary(expectedReturn(m_listedKind, bets)));
 }
 
 void TFrm_Select::setDirectCombinations(int combinations)

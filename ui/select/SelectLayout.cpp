@@ -75,7 +75,6 @@ void TFrm_Select::buildManualTab(QWidget* page)
     }
     RadioButton1->setChecked(true);
 
-    // The counts leave room on their right (up to x 270) for a figure beside "过滤后".
     Label21 = makeLabel("Label21", QStringLiteral("单选注数："), page);
     Label21->setGeometry(6, kBottomRow + 4, 60, 20);
     Label23 = makeCountLabel("Label23", page);
@@ -84,6 +83,9 @@ void TFrm_Select::buildManualTab(QWidget* page)
     Label24->setGeometry(102, kBottomRow + 4, 48, 20);
     Label25 = makeCountLabel("Label25", page);
     Label25->setGeometry(150, kBottomRow + 4, 36, 20);
+    // Too long for the room beside the counts: a line of its own below them.
+    m_expectedReturn = makeLabel("expectedReturnLabel", QString(), page);
+    m_expectedReturn->setGeometry(6, kBottomRow + 32, 608, 20);
 
     SpeedButton2 = makeButton("SpeedButton2", QStringLiteral("开始投注"), page);
     SpeedButton12 = makeButton("SpeedButton12", QStringLiteral("导出投注"), page);

@@ -38,7 +38,7 @@ public:
                 QWidget* parent = nullptr);
 
     static const QString kCaption;
-    static constexpr int kWidth = 624, kHeight = 600;
+    static constexpr int kWidth = 624, kHeight = 624;
     ~TFrm_Select() override;
 
     // Each random run draws from a generator seeded anew by this source
@@ -126,6 +126,8 @@ private:
     void fillRow(DigitRow& row);
     void exportBets(const BetList& bets);
     void setDirectCombinations(int combinations);
+    // Beside the count: cost, chance and theoretical return of `bets` bets of the listed kind.
+    void showExpectedReturn(int bets);
 
     DrawStore& m_store;
     Dialogs& m_dialogs;
@@ -156,6 +158,8 @@ private:
     QGroupBox* GroupBox4;
     QRadioButton *RadioButton1, *RadioButton2, *RadioButton3;
     QLabel *Label21, *Label23, *Label24, *Label25;
+    QLabel* m_expectedReturn; // what the listed bets return in theory
+    BetKind m_listedKind = BetKind::Direct;
     QPushButton *SpeedButton2, *SpeedButton12, *SeSkinButton1, *SpeedButton1;
     QPushButton *m_backtestButton, *m_conditionCheckButton, *m_saveSchemeButton, *m_loadSchemeButton;
     ExtendedFilterPage* m_extended;

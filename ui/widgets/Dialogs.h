@@ -47,6 +47,20 @@ public:
     }
 };
 
+// A window's save-file dialog: its settings, kept under the window's name
+// for it, shown through Dialogs like every other.
+struct SaveFileDialog
+{
+    QString title;
+    QString filter;
+    QString folder; // where the dialog opens; empty: the current folder
+    // The chosen file name; empty when the user cancels.
+    QString execute(Dialogs& dialogs, QWidget* parent) const
+    {
+        return dialogs.saveFileName(parent, title, folder, filter);
+    }
+};
+
 // The input dialogs QtDialogs shows, for pictures of them.
 QInputDialog* makeTextDialog(QWidget* parent, const QString& title, const QString& label, const QString& text);
 QInputDialog* makeItemDialog(QWidget* parent, const QString& title, const QString& label, const QStringList& items);

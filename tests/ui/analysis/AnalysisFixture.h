@@ -7,6 +7,10 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QImage>
+#include <QPainter>
+#include <QSet>
+#include <QStyleOptionViewItem>
 #include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -82,6 +86,37 @@ protected:
         for (int c = 0; c < model->columnCount(); ++c)
             list << model->headerData(c, Qt::Horizontal, Qt::EditRole).toString();
         return list;
+    }
+
+    // Where a cell-drawing handler put ink when drawing `text` in a white
+    // cell of `size` on `grid`, and the colours of that ink.
+    struct CellInk
+    {
+        QRect box;
+        QSet<QRgb> colours;
+    };
+    template <typename DrawCell>
+    static CellInk drawnCell(QWidget& grid, const QString& text, QSize size, DrawCell drawCell)
+    {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        QStyleOptionViewItem cell;
+        cell.initFrom(&grid);
+        cell.widget = &grid;
+        cell.rect = image.rect();
+        cell.text = text;
+        cell.features |= QStyleOptionViewItem::HasDisplay;
+        drawCell(&painter, cell);
+        painter.end();
+        CellInk ink;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixel(x, y) != qRgb(255, 255, 255)) {
+                    ink.box |= QRect(x, y, 1, 1);
+                    ink.colours.insert(image.pixel(x, y));
+                }
+        return ink;
     }
 
     TestDir dir;

@@ -42,6 +42,20 @@ TEST_F(DataAnalyseTest, TitlesKeepTheirLeadingBlanks)
     EXPECT_EQ(child<QTableView>(*window, "StringGrid1")->model()->headerData(0, Qt::Horizontal).toString(), "期数");
 }
 
+TEST_F(DataAnalyseTest, StringGrid1DrawsItsTextCentredAndWrappedInTheGridsColour)
+{
+    open();
+    auto* grid = child<QTableView>(*window, "StringGrid1");
+    auto draw = [this](QPainter* painter, QStyleOptionViewItem& cell) { window->StringGrid1DrawCell(painter, cell); };
+    const CellInk one = drawnCell(*grid, "8", {60, 40}, draw);
+    ASSERT_FALSE(one.box.isEmpty());
+    EXPECT_NEAR(one.box.center().x(), 30, 2);
+    const QColor text = grid->palette().color(QPalette::Text);
+    EXPECT_TRUE(one.colours.contains(text.rgb()));
+    const CellInk two = drawnCell(*grid, "12 34", {24, 40}, draw);
+    EXPECT_GT(two.box.height(), grid->fontMetrics().height());
+}
+
 TEST_F(DataAnalyseTest, RowsRelateEachDrawToThePreviousOneOfTheRange)
 {
     seed({"999", "123", "234", "550"});

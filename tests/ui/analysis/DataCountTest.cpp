@@ -40,6 +40,23 @@ protected:
     std::unique_ptr<TFrm_DataCount> window;
 };
 
+TEST_F(DataCountTest, Grid1DrawsItsTextCentredAndWrappedInBlue)
+{
+    open();
+    auto* grid = child<QTableView>(*window, "Grid1");
+    auto draw = [this](QPainter* painter, QStyleOptionViewItem& cell) { window->Grid1DrawCell(painter, cell); };
+    const CellInk one = drawnCell(*grid, "8", {60, 40}, draw);
+    ASSERT_FALSE(one.box.isEmpty());
+    EXPECT_NEAR(one.box.center().x(), 30, 2);
+    EXPECT_TRUE(one.colours.contains(qRgb(0, 0, 255)));
+    for (QRgb c : one.colours) // blue, blended into white at the edges
+        EXPECT_TRUE(qBlue(c) == 255 && qRed(c) == qGreen(c)) << std::hex << c;
+    // Wider than the cell: broken at the blank onto a second line.
+    const CellInk two = drawnCell(*grid, "12 34", {24, 40}, draw);
+    EXPECT_GT(two.box.height(), grid->fontMetrics().height());
+    EXPECT_LE(two.box.width(), 24);
+}
+
 TEST_F(DataCountTest, RangeIsTheWholeHistoryAndRepeatedNumbersListTheirIssues)
 {
     seed({"123", "456", "123", "789", "123"});

@@ -139,6 +139,24 @@ TEST_F(GenerationTest, SingleSumsStayInTheirBox)
     EXPECT_EQ(dialogs.messages().last(), SelectText::generated(19));
 }
 
+TEST_F(GenerationTest, ShowsWhatTheListedBetsReturnInTheory)
+{
+    EXPECT_EQ(text("expectedReturnLabel"), "");
+    pick(0, "0123456789"), pick(1, "1"), pick(2, "2");
+    click("SpeedButton2");
+    EXPECT_EQ(text("expectedReturnLabel"), "成本 20 元，下期中奖机会 1.0%，理论返还 10.40 元，理论返还率 52.0%");
+    // 组选3 keeps 112 and 212; each wins on three numbers and pays 346.
+    click("RadioButton2");
+    ASSERT_EQ(bets("StringGrid1"), QStringList({"112", "212"}));
+    EXPECT_EQ(text("expectedReturnLabel"), "成本 4 元，下期中奖机会 0.6%，理论返还 2.08 元，理论返还率 51.9%");
+    // A limited run describes the bets it listed.
+    click("RadioButton1");
+    tick("CheckBox11");
+    child<QLineEdit>("Edit9")->setText("3");
+    click("SpeedButton2");
+    EXPECT_EQ(text("expectedReturnLabel"), "成本 6 元，下期中奖机会 0.3%，理论返还 3.12 元，理论返还率 52.0%");
+}
+
 TEST_F(GenerationTest, LimitedRunListsTheLimitWithoutCompletion)
 {
     pickAll();

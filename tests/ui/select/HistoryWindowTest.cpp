@@ -55,6 +55,7 @@ TEST_F(HistoryTest, OkRemovesTheDrawnBetAndRenumbers)
     EXPECT_EQ(dialogs.messages(), QStringList({SelectText::filtered(1)}));
     EXPECT_EQ(dialogs.messages()[0], "过滤完毕，共过滤掉1注号码");
     EXPECT_EQ(text("Label25"), "26");
+    EXPECT_EQ(text("expectedReturnLabel"), "成本 52 元，下期中奖机会 2.6%，理论返还 27.04 元，理论返还率 52.0%");
 }
 
 TEST_F(HistoryTest, CancelKeepsTheList)
