@@ -1,7 +1,10 @@
 // The data exchange windows: the first-start hint of an empty history, the
 // result download before and after a run (a local page in the sample folder,
-// newest first and with a gap) and the export window.
+// newest first and with a gap), the export window and the import of the
+// workbook it writes into an empty history.
 #include "app/screenshots/Shots.h"
+#include "core/DrawRecord.h"
+#include "exchange/HistoryWorkbook.h"
 #include "exchange/OptionsFile.h"
 #include "exchange/ResultPage.h"
 #include "store/DrawStore.h"
@@ -13,6 +16,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
@@ -37,6 +41,39 @@ void firstStartShot(const ShotContext& context)
     TFrmMain window(store, context.dialogs, folder.path());
     window.show();
     saveShot(context, &window, QStringLiteral("first-start"));
+}
+
+// "数据导入..." of the sample history's workbook into an empty folder: the
+// summary the import shows, and the grid it leaves.
+void workbookImportShot(const ShotContext& context)
+{
+    QTemporaryDir folder;
+    const QString db = QDir(folder.path()).filePath(DrawStore::kFileName);
+    if (!folder.isValid() || !DrawStore::createEmpty(db) || !createDefaultUserFiles(folder.path())) {
+        std::fprintf(stderr, "cannot prepare an empty folder\n");
+        return;
+    }
+    const QString workbook = QDir(folder.path()).filePath(QStringLiteral("历史数据.xlsx"));
+    // The sample history is spent by the earlier pictures: a workbook of its own.
+    std::vector<DrawRecord> draws;
+    QString previous;
+    for (int i = 1; i <= 60; ++i) {
+        const QString number = QStringLiteral("%1").arg((i * 373 + 91) % 1000, 3, 10, QLatin1Char('0'));
+        draws.push_back(deriveDrawRecord(QStringLiteral("2025%1").arg(i, 3, 10, QLatin1Char('0')), number, previous));
+        previous = number;
+    }
+    writeHistoryWorkbook(workbook, draws);
+    DrawStore store(db);
+    TFrmMain window(store, context.dialogs, folder.path());
+    window.show();
+    context.dialogs.openAnswer = workbook;
+    context.dialogs.texts.clear();
+    window.N17Click();
+    context.dialogs.openAnswer.clear();
+    saveShot(context, &window, QStringLiteral("import-xlsx"));
+    QMessageBox summary(QMessageBox::Information, QStringLiteral("提示"), context.dialogs.texts.value(0),
+                        QMessageBox::Ok, &window);
+    saveShot(context, &summary, QStringLiteral("import-xlsx-summary"));
 }
 
 } // namespace
@@ -66,4 +103,8 @@ void exchangeShots(const ShotContext& context)
 
     TFrm_Out out(context.store, context.dialogs, &window);
     saveShot(context, &out, QStringLiteral("export"));
+    out.hide();
+    window.hide();
+
+    workbookImportShot(context);
 }

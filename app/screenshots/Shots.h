@@ -31,10 +31,11 @@ public:
         return true;
     }
     QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    QString openFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    QString openFileName(QWidget*, const QString&, const QString&, const QString&) override { return openAnswer; }
     int exec(QDialog* dialog) override;
 
     QStringList texts;
+    QString openAnswer; // the file every open dialog chooses
     std::function<int(QDialog*)> onExec;
 };
 
@@ -51,6 +52,7 @@ void saveShot(const ShotContext& context, QWidget* window, const QString& name);
 
 void mainWindowShots(const ShotContext& context);
 void selectShots(const ShotContext& context);
-// The first-start hint, the result download before and after a run, the export window.
+// The first-start hint, the result download before and after a run, the
+// export window, the import of an exported workbook into an empty history.
 void exchangeShots(const ShotContext& context);
 void analysisWindowShots(const ShotContext& context);
