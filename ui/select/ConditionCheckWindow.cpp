@@ -5,6 +5,7 @@
 #include "ui/select/BacktestWindow.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
+#include "ui/widgets/NumberItem.h"
 #include "ui/widgets/TableExport.h"
 
 #include <QHBoxLayout>
@@ -28,23 +29,6 @@ template <typename T> T* named(T* widget, const char* name)
     return widget;
 }
 
-// Sorts by the number it shows; the condition names keep the table's order.
-class NumberItem : public QTableWidgetItem
-{
-public:
-    NumberItem(const QString& text, double key) : QTableWidgetItem(text), m_key(key)
-    {
-        setTextAlignment(Qt::AlignCenter);
-    }
-    bool operator<(const QTableWidgetItem& other) const override
-    {
-        const auto* number = dynamic_cast<const NumberItem*>(&other);
-        return number ? m_key < number->m_key : QTableWidgetItem::operator<(other);
-    }
-
-private:
-    double m_key;
-};
 
 } // namespace
 
