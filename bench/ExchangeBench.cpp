@@ -112,23 +112,30 @@ QString importFile(int draws)
     return path;
 }
 
-void BM_ImportFile(benchmark::State& state)
+// Each iteration reads the draws with `read` and stores them into a fresh
+// empty folder; only the reading and the storing are timed.
+template <typename Read> void storeIntoEmptyFolders(benchmark::State& state, int expected, Read read)
 {
-    const int draws = int(state.range(0));
-    const QString path = importFile(draws);
     for (auto _ : state) {
         state.PauseTiming();
         auto folder = std::make_unique<EmptyFolder>();
         DrawStore store(folder->db());
         state.ResumeTiming();
-        const ImportSummary summary = runImport(
-            store, planImport(readImportFile(path, store.game()), store.issueWidth()), [](int) { return true; });
-        if (summary.added != draws)
-            state.SkipWithError("not every draw was imported");
+        const ImportSummary summary =
+            runImport(store, planImport(read(store.game()), store.issueWidth()), [](int) { return true; });
+        if (summary.added != expected)
+            state.SkipWithError("not every draw was stored");
         state.PauseTiming();
         folder.reset();
         state.ResumeTiming();
     }
+}
+
+void BM_ImportFile(benchmark::State& state)
+{
+    const int draws = int(state.range(0));
+    const QString path = importFile(draws);
+    storeIntoEmptyFolders(state, draws, [&](Game game) { return readImportFile(path, game); });
     state.SetItemsProcessed(state.iterations() * draws);
 }
 BENCHMARK(BM_ImportFile)->Arg(10'000)->Unit(benchmark::kMillisecond)->Iterations(3);
@@ -188,19 +195,7 @@ void BM_ReadAndStoreHistoryText(benchmark::State& state)
 {
     constexpr int kDraws = 10'000;
     const QString text = historyText(int(state.range(0)), kDraws);
-    for (auto _ : state) {
-        state.PauseTiming();
-        auto folder = std::make_unique<EmptyFolder>();
-        DrawStore store(folder->db());
-        state.ResumeTiming();
-        const ImportSummary summary = runImport(store, planImport(readDrawText(text, store.game()), store.issueWidth()),
-                                                [](int) { return true; });
-        if (summary.added != kDraws)
-            state.SkipWithError("not every draw was stored");
-        state.PauseTiming();
-        folder.reset();
-        state.ResumeTiming();
-    }
+    storeIntoEmptyFolders(state, kDraws, [&](Game game) { return readDrawText(text, game); });
 }
 BENCHMARK(BM_ReadAndStoreHistoryText)->DenseRange(0, 5)->Unit(benchmark::kMillisecond)->Iterations(3);
 
@@ -211,19 +206,7 @@ void BM_ImportWorkbook(benchmark::State& state)
     QTemporaryDir dir;
     const QString path = QDir(dir.path()).filePath(QStringLiteral("history.xlsx"));
     writeHistoryWorkbook(path, DrawStore(cachedSyntheticHistory(kDraws)).range(QString(), QStringLiteral("9")));
-    for (auto _ : state) {
-        state.PauseTiming();
-        auto folder = std::make_unique<EmptyFolder>();
-        DrawStore store(folder->db());
-        state.ResumeTiming();
-        const ImportSummary summary = runImport(
-            store, planImport(readImportFile(path, store.game()), store.issueWidth()), [](int) { return true; });
-        if (summary.added != kDraws)
-            state.SkipWithError("not every draw was stored");
-        state.PauseTiming();
-        folder.reset();
-        state.ResumeTiming();
-    }
+    storeIntoEmptyFolders(state, kDraws, [&](Game game) { return readImportFile(path, game); });
 }
 BENCHMARK(BM_ImportWorkbook)->Unit(benchmark::kMillisecond)->Iterations(3);
 

@@ -169,16 +169,10 @@ void RandomnessWindow::showCharts(const RandomnessReport& report)
 
 void RandomnessWindow::exportCsv()
 {
-    if (m_rows.empty())
-        return m_dialogs.message(this, QStringLiteral("请先检验，再导出！"));
-    const QString path = askCsvPath(m_dialogs, this);
-    if (path.isEmpty())
-        return;
-    runGuarded(m_dialogs, this, [&] {
+    ::exportCsv(m_dialogs, this, m_rows.empty(), QStringLiteral("请先检验，再导出！"), [this](const QString& path) {
         QList<QStringList> rows;
         for (const RandomnessRow& row : m_rows)
             rows << RandomnessText::rowTexts(row);
         writeCsv(path, RandomnessText::columnTitles(), rows);
-        m_dialogs.message(this, exportedText(path));
     });
 }

@@ -2,9 +2,9 @@
 
 #include "exchange/CsvFile.h"
 #include "store/DrawStore.h"
-#include "ui/widgets/IssueListModel.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
+#include "ui/widgets/IssueListModel.h"
 #include "ui/widgets/NumberItem.h"
 #include "ui/widgets/TableExport.h"
 
@@ -26,7 +26,6 @@ template <typename T> T* named(T* widget, const char* name)
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
 }
-
 
 struct HeatBand
 {
@@ -163,13 +162,6 @@ void PositionOmissionWindow::showFigures(const std::vector<OmissionFigures>& row
 
 void PositionOmissionWindow::exportCsv()
 {
-    if (m_table->rowCount() == 0)
-        return m_dialogs.message(this, QStringLiteral("请先统计，再导出！"));
-    const QString path = askCsvPath(m_dialogs, this);
-    if (path.isEmpty())
-        return;
-    runGuarded(m_dialogs, this, [&] {
-        writeCsv(path, columnTitles(), tableTexts(*m_table));
-        m_dialogs.message(this, exportedText(path));
-    });
+    ::exportCsv(m_dialogs, this, m_table->rowCount() == 0, QStringLiteral("请先统计，再导出！"),
+                [this](const QString& path) { writeCsv(path, columnTitles(), tableTexts(*m_table)); });
 }

@@ -223,13 +223,6 @@ void BacktestWindow::showResult(const BacktestResult& result, int asked)
 
 void BacktestWindow::exportCsv()
 {
-    if (m_table->rowCount() == 0)
-        return m_dialogs.message(this, QStringLiteral("请先回测，再导出！"));
-    const QString path = askCsvPath(m_dialogs, this);
-    if (path.isEmpty())
-        return;
-    runGuarded(m_dialogs, this, [&] {
-        writeCsv(path, columnTitles(), tableTexts(*m_table));
-        m_dialogs.message(this, exportedText(path));
-    });
+    ::exportCsv(m_dialogs, this, m_table->rowCount() == 0, QStringLiteral("请先回测，再导出！"),
+                [this](const QString& path) { writeCsv(path, columnTitles(), tableTexts(*m_table)); });
 }

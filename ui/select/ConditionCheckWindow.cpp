@@ -29,7 +29,6 @@ template <typename T> T* named(T* widget, const char* name)
     return widget;
 }
 
-
 } // namespace
 
 const QStringList& ConditionCheckWindow::columnTitles()
@@ -141,13 +140,6 @@ void ConditionCheckWindow::showRows(const std::vector<ConditionCheckRow>& rows, 
 
 void ConditionCheckWindow::exportCsv()
 {
-    if (m_table->rowCount() == 0)
-        return m_dialogs.message(this, QStringLiteral("请先验证，再导出！"));
-    const QString path = askCsvPath(m_dialogs, this);
-    if (path.isEmpty())
-        return;
-    runGuarded(m_dialogs, this, [&] {
-        writeCsv(path, columnTitles(), tableTexts(*m_table));
-        m_dialogs.message(this, exportedText(path));
-    });
+    ::exportCsv(m_dialogs, this, m_table->rowCount() == 0, QStringLiteral("请先验证，再导出！"),
+                [this](const QString& path) { writeCsv(path, columnTitles(), tableTexts(*m_table)); });
 }

@@ -1,5 +1,6 @@
 #include "ui/widgets/TableExport.h"
 
+#include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
 
 #include <QDir>
@@ -31,4 +32,18 @@ QString askCsvPath(Dialogs& dialogs, QWidget* parent)
 QString exportedText(const QString& path)
 {
     return QStringLiteral("已导出至 %1").arg(QDir::toNativeSeparators(path));
+}
+
+void exportCsv(Dialogs& dialogs, QWidget* parent, bool empty, const QString& nothingYet,
+               const std::function<void(const QString& path)>& write)
+{
+    if (empty)
+        return dialogs.message(parent, nothingYet);
+    const QString path = askCsvPath(dialogs, parent);
+    if (path.isEmpty())
+        return;
+    runGuarded(dialogs, parent, [&] {
+        write(path);
+        dialogs.message(parent, exportedText(path));
+    });
 }

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class Dialogs;
 class QTableWidget;
@@ -17,3 +18,9 @@ QString askCsvPath(Dialogs& dialogs, QWidget* parent);
 
 // The message after an export.
 QString exportedText(const QString& path);
+
+// "导出CSV" of a window: `nothingYet` when there is nothing to export,
+// otherwise asks where, writes the file through `write` (guarded: a failure
+// is shown) and says where it went.
+void exportCsv(Dialogs& dialogs, QWidget* parent, bool empty, const QString& nothingYet,
+               const std::function<void(const QString& path)>& write);
