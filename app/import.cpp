@@ -246,6 +246,10 @@ int main(int argc, char** argv)
     const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv, isAddress(args->source));
     if (args->folder.isEmpty())
         args->folder = openDataFolder(QCoreApplication::applicationDirPath());
+    if (args->folder.isEmpty()) {
+        print(stderr, noDataFolderText());
+        return kFailed;
+    }
     try {
         return run(*args);
     } catch (const Failure& failure) {

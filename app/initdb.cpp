@@ -32,6 +32,10 @@ int main(int argc, char** argv)
     }
 
     const QString folder = args.size() > 1 ? args[1] : dataDir;
+    if (folder.isEmpty()) {
+        printLine(stderr, noDataFolderText());
+        return 1;
+    }
     const FolderPreparation prepared = prepareFolder(folder);
     if (!prepared.error.isEmpty()) {
         printLine(stderr, prepared.error);

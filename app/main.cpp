@@ -32,6 +32,11 @@ QString usageText()
         .arg(DrawStore::kFileName, DrawStore::kBackupName);
 }
 
+QString dataFolderLine(const QString& folder)
+{
+    return folder.isEmpty() ? noDataFolderText() : QStringLiteral("数据文件夹：") + folder;
+}
+
 // Help and version are answered before any window system is needed, so they
 // work on a console without a display.
 std::optional<int> answerBeforeStart(int argc, char** argv)
@@ -42,7 +47,7 @@ std::optional<int> answerBeforeStart(int argc, char** argv)
     const QString programFolder = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
     return answerCommandLine(
         arguments, usageText(),
-        versionText(QStringLiteral("quorvane"), QStringLiteral("数据文件夹：") + dataFolder(programFolder)));
+        versionText(QStringLiteral("quorvane"), dataFolderLine(dataFolder(programFolder))));
 }
 
 } // namespace
@@ -61,6 +66,10 @@ int main(int argc, char** argv)
     }
     prepareApplication(app);
     const QString dataDir = openDataFolder(QApplication::applicationDirPath());
+    if (dataDir.isEmpty()) {
+        printLine(stderr, noDataFolderText());
+        return 1;
+    }
     QtDialogs dialogs;
 
     auto* splash = new TFrm_Splash;

@@ -5,8 +5,25 @@
 
 namespace {
 
-QString field(const QString& text)
+// A spreadsheet runs a cell that starts with one of these as a formula; a
+// name or a scheme text from outside could carry one. A leading apostrophe
+// keeps it text. Numbers such as -3, +0.5 or -12.5% stay numbers.
+QString guarded(const QString& text)
 {
+    static const QString formulaStarts = QStringLiteral("=+-@");
+    if (text.isEmpty() || !formulaStarts.contains(text.front()))
+        return text;
+    bool isNumber = false;
+    QStringView number(text);
+    if (number.endsWith(u'%'))
+        number.chop(1);
+    number.toDouble(&isNumber);
+    return isNumber ? text : QLatin1Char('\'') + text;
+}
+
+QString field(const QString& cell)
+{
+    const QString text = guarded(cell);
     if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n')) &&
         !text.contains(QLatin1Char('\r')))
         return text;

@@ -7,7 +7,9 @@
 
 // Tables written for a spreadsheet: UTF-8 with a byte-order mark (so
 // spreadsheet programs read the Chinese titles right), CRLF line ends,
-// fields quoted when they hold a comma, a quote or a line break.
+// fields quoted when they hold a comma, a quote or a line break, and a text
+// that a spreadsheet would take for a formula (=, +, -, @ first) guarded by
+// a leading apostrophe.
 
 class CsvError : public std::runtime_error
 {

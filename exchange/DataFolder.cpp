@@ -6,13 +6,26 @@
 
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 #include <fcntl.h>
 #include <unistd.h>
 
 QString userDataFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/quorvane");
+    // The XDG rules: a relative XDG_DATA_HOME is invalid and ignored, or the
+    // history would follow the working directory.
+    const QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
+    if (QDir::isAbsolutePath(dataHome))
+        return QDir::cleanPath(dataHome) + QStringLiteral("/quorvane");
+    const QString home = qEnvironmentVariable("HOME");
+    if (!QDir::isAbsolutePath(home))
+        return QString();
+    return QDir::cleanPath(home) + QStringLiteral("/.local/share/quorvane");
+}
+
+QString noDataFolderText()
+{
+    return QStringLiteral("未设置 HOME 环境变量（或它不是绝对路径），无法确定数据文件夹。"
+                          "请设置 HOME，或设置 XDG_DATA_HOME 为绝对路径后再试。");
 }
 
 QString dataFolder(const QString& programFolder)
@@ -42,7 +55,7 @@ FolderPreparation prepareFolder(const QString& folder)
 QString openDataFolder(const QString& programFolder)
 {
     const QString folder = dataFolder(programFolder);
-    if (folder != programFolder)
+    if (!folder.isEmpty() && folder != programFolder)
         prepareFolder(folder);
     return folder;
 }

@@ -7,11 +7,14 @@
 
 #include <QString>
 
-// $XDG_DATA_HOME/quorvane, by default ~/.local/share/quorvane.
+// $XDG_DATA_HOME/quorvane when that is an absolute path, else
+// $HOME/.local/share/quorvane; empty without a usable HOME, and the program
+// then stops with noDataFolderText().
 QString userDataFolder();
+QString noDataFolderText();
 
 // The program's folder when it holds a db1.mdb this user may write, else
-// userDataFolder(). Whether the folder is writable alone cannot tell a build
+// userDataFolder() (empty without a home). Whether the folder is writable alone cannot tell a build
 // from /usr/bin when the user is root; a portable folder gets its db1.mdb
 // from quorvane-initdb at install time, so the database is the mark.
 QString dataFolder(const QString& programFolder);

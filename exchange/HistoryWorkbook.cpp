@@ -3,6 +3,9 @@
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <QTemporaryDir>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <xlsxwriter.h>
 
 ExportError::ExportError(const QString& message) : std::runtime_error(message.toStdString()) {}
@@ -14,6 +17,27 @@ const QStringList& HistoryWorkbook::titles()
     return list;
 }
 
+namespace {
+
+// The shared temporary folder lets anyone plant a file or a link under a
+// name we would write to. Exports go into a folder only this user can enter:
+// the same one each time, unless what stands under its name is not ours.
+QString privateTemporaryFolder()
+{
+    const QString folder = QDir(QDir::tempPath()).filePath(QStringLiteral("quorvane-%1").arg(getuid()));
+    const QByteArray path = QFile::encodeName(folder);
+    mkdir(path.constData(), 0700);
+    struct stat info{};
+    if (lstat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == getuid() &&
+        (info.st_mode & 077) == 0)
+        return folder;
+    QTemporaryDir fresh(QDir(QDir::tempPath()).filePath(QStringLiteral("quorvane-XXXXXX")));
+    fresh.setAutoRemove(false); // the spreadsheet program opens the file after we are done
+    return fresh.isValid() ? fresh.path() : folder;
+}
+
+} // namespace
+
 QString HistoryWorkbook::exportPath(const QString& first, const QString& last)
 {
     // Issues are digits; anything else is kept out of the file name, and so
@@ -23,7 +47,7 @@ QString HistoryWorkbook::exportPath(const QString& first, const QString& last)
     const QString name = QStringLiteral("历史数据_%1_%2.xlsx")
                              .arg(first.left(kLongestIssue).replace(unsafe, QStringLiteral("_")),
                                   last.left(kLongestIssue).replace(unsafe, QStringLiteral("_")));
-    return QDir(QDir::tempPath()).filePath(name);
+    return QDir(privateTemporaryFolder()).filePath(name);
 }
 
 QStringList HistoryWorkbook::rowCells(const DrawRecord& draw)

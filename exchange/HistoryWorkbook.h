@@ -22,7 +22,8 @@ public:
 namespace HistoryWorkbook {
 // 期数, 第一位, 第二位, 第三位, 总和
 const QStringList& titles();
-// <temporary folder>/历史数据_<first>_<last>.xlsx
+// <private temporary folder>/历史数据_<first>_<last>.xlsx, in a folder only
+// this user may enter
 QString exportPath(const QString& first, const QString& last);
 // The five texts of a draw's row.
 QStringList rowCells(const DrawRecord& draw);

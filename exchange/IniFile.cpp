@@ -148,9 +148,22 @@ QByteArray replaceValue(const QByteArray& raw, const QByteArray& value)
     return raw.left(pos) + value;
 }
 
-// Changes one key's value in place, or adds the key (and its section).
-void setValue(std::vector<RawLine>& lines, const IniValue& entry)
+// A line break inside a value would end its line and start a line of its
+// own, which the next read takes as another key or section.
+QString oneLine(QString text)
 {
+    text.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    text.replace(u'\r', u' ');
+    text.replace(u'\n', u' ');
+    return text;
+}
+
+// Changes one key's value in place, or adds the key (and its section).
+void setValue(std::vector<RawLine>& lines, IniValue entry)
+{
+    entry.section = oneLine(entry.section);
+    entry.key = oneLine(entry.key);
+    entry.value = oneLine(entry.value);
     const QByteArray keyLine = encode(entry.key) + '=' + encode(entry.value);
     const Location loc = locate(lines, entry.section, entry.key);
     if (loc.key) {

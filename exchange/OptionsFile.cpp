@@ -47,8 +47,8 @@ const QByteArray kDownloadListDefault = QByteArrayLiteral(
     "&issueEnd=&dayStart=&dayEnd=&pageNo=1&pageSize=30&systemType=PC\r\n"
     "https://webapi.sporttery.cn/gateway/lottery/getHistoryPageListV1.qry?gameNo=35&provinceId=0&pageSize=30"
     "&isVerify=1&pageNo=1\r\n"
-    "http://data.17500.cn/3d_asc.txt\r\n"
-    "http://data.17500.cn/pl3_asc.txt\r\n");
+    "https://data.17500.cn/3d_asc.txt\r\n"
+    "https://data.17500.cn/pl3_asc.txt\r\n");
 
 bool writeDefaultOptions(const QString& path)
 {

@@ -230,7 +230,7 @@ QString nameProblem(const QString& name)
         if (forbidden.contains(c) || c.category() == QChar::Other_Control || c.category() == QChar::Other_Format ||
             c.isSurrogate() || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
             return QStringLiteral("方案名称不能含有 / \\ : * ? \" < > | 或控制字符！");
-    if (name.startsWith(QLatin1Char('.')) || name.contains(QLatin1String("..")) || name != name.trimmed())
+    if (name.startsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char('.')) || name.contains(QLatin1String("..")) || name != name.trimmed())
         return QStringLiteral("方案名称不能以空格或“.”开头或结尾，也不能含有“..”！");
     return {};
 }

@@ -78,4 +78,33 @@ TEST(CommandLine, ProgramsWithoutAHistoryBesideThemUseTheDataFolder)
     EXPECT_EQ(folderContents(bin), before);
 }
 
+// A relative XDG_DATA_HOME is ignored for the home's folder; without a home
+// the programs say so and stop, making nothing in the working directory.
+TEST(CommandLine, DataFolderFollowsTheXdgRulesAndNeedsAHome)
+{
+    TestDir dir;
+    const QString bin = dir.file("usr/bin");
+    ASSERT_TRUE(QDir().mkpath(bin));
+    for (const Program& program : kPrograms)
+        ASSERT_TRUE(QFile::copy(program.path, bin + '/' + program.name));
+    ASSERT_TRUE(QDir().mkpath(dir.file("work")));
+    dir.write("draws.txt", "2025001 123\n");
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_DATA_HOME", "relative/share");
+    environment.insert("HOME", dir.file("home"));
+    const ProgramRun withHome = runProgramIn(environment, bin + "/quorvane-initdb", {});
+    EXPECT_EQ(withHome.status, 0) << withHome.err.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(dir.file("home/.local/share/quorvane/") + DrawStore::kFileName));
+
+    environment.remove("HOME");
+    for (const char* name : {"quorvane-initdb", "quorvane-import"}) {
+        const QStringList args = QString(name) == "quorvane-import" ? QStringList{dir.file("draws.txt")} : QStringList{};
+        const ProgramRun run = runProgramIn(environment, bin + '/' + name, args);
+        EXPECT_EQ(run.status, 1) << name;
+        EXPECT_TRUE(run.err.contains("HOME")) << name << ": " << run.err.toStdString();
+    }
+    EXPECT_FALSE(QFileInfo::exists("relative"));
+}
+
 } // namespace

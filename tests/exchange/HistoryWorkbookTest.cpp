@@ -4,6 +4,7 @@
 #include "tests/exchange/XlsxSheet.h"
 #include "tests/support/TestDir.h"
 
+#include <QScopeGuard>
 #include <gtest/gtest.h>
 
 namespace {
@@ -32,12 +33,30 @@ TEST(HistoryWorkbook, TitlesThenOneTextRowPerDraw)
         }
 }
 
-TEST(HistoryWorkbook, ExportPathNamesTheRangeInTheTemporaryFolder)
+// The workbook goes into a folder of the temporary folder that only this
+// user may enter; a folder others may enter under its name is not used.
+TEST(HistoryWorkbook, ExportPathNamesTheRangeInAPrivateTemporaryFolder)
 {
+    TestDir dir;
+    const QByteArray oldTemp = qgetenv("TMPDIR");
+    const auto restore = qScopeGuard([&] { qputenv("TMPDIR", oldTemp); });
+    qputenv("TMPDIR", dir.path().toUtf8());
+
     const QString path = HistoryWorkbook::exportPath("08001", "08123");
-    EXPECT_TRUE(path.startsWith(QDir::tempPath()));
-    EXPECT_TRUE(path.endsWith("08001_08123.xlsx"));
-    EXPECT_FALSE(HistoryWorkbook::exportPath("../x", "y/z").mid(QDir::tempPath().size() + 1).contains('/'));
+    const QFileInfo folder(QFileInfo(path).path());
+    EXPECT_EQ(folder.path(), QDir::cleanPath(dir.path())) << path.toStdString();
+    EXPECT_EQ(folder.permissions() & (QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther), 0);
+    EXPECT_TRUE(path.endsWith("/历史数据_08001_08123.xlsx"));
+    EXPECT_EQ(HistoryWorkbook::exportPath("08001", "08123"), path) << "the same folder each time";
+    EXPECT_EQ(QFileInfo(HistoryWorkbook::exportPath("../x", "y/z")).path(), folder.filePath());
+
+    // Someone else's open folder under that name is passed over.
+    ASSERT_TRUE(QDir().rmdir(folder.filePath()));
+    ASSERT_TRUE(QDir().mkpath(folder.filePath()));
+    QFile::setPermissions(folder.filePath(), QFile::Permissions(0x7777));
+    const QString other = HistoryWorkbook::exportPath("08001", "08123");
+    EXPECT_NE(QFileInfo(other).path(), folder.filePath());
+    EXPECT_EQ(QFileInfo(QFileInfo(other).path()).permissions() & (QFile::ReadOther | QFile::ExeOther), 0);
 }
 
 TEST(HistoryWorkbook, UnwritableFolderIsAnError)

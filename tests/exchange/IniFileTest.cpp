@@ -158,4 +158,19 @@ TEST_F(IniFileTest, WriteStringsEqualsTheWritesOneByOne)
     EXPECT_EQ(dir.read("set.ini"), oneByOne);
 }
 
+// A value holding a line break stays on its key's line: the next read finds
+// the same keys, and the break cannot plant a section or key of its own.
+TEST_F(IniFileTest, ValuesNeverCarryLineBreaks)
+{
+    dir.write("set.ini", kProfile);
+    ini.writeString("alpha", "WIDTH", "5\r\n[Beta]\nnew=planted\r");
+    ini.writeString("Fresh", "k", "a\nb");
+    const QByteArray bytes = dir.read("set.ini");
+    EXPECT_FALSE(bytes.contains("\n[Beta]\nnew=planted"));
+    EXPECT_EQ(ini.readString("alpha", "WIDTH", "none"), "5 [Beta] new=planted");
+    EXPECT_EQ(ini.readString("Beta", "new", "none"), "none");
+    EXPECT_EQ(ini.readString("Fresh", "k", "none"), "a b");
+}
+
 } // namespace
+

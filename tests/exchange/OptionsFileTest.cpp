@@ -81,7 +81,7 @@ TEST(OptionsFileTest, CreatesDefaultsOnceAndNeverOverwrites)
     EXPECT_EQ(downloadUrl(latest3d[0]).host(), downloadUrl(latest3d[1]).host());
     EXPECT_TRUE(latest3d[1].contains("name=3d"));
     EXPECT_EQ(splitAddresses(downloadAddress(lines, Game::Ticai, true)),
-              QStringList{"http://data.17500.cn/pl3_asc.txt"});
+              QStringList{"https://data.17500.cn/pl3_asc.txt"});
 
     ini.writeString(Options::kKindSection, Options::kKindKey, "2");
     dir.write("user/DownUpdate.txt", "http://example.invalid/mine\r\n");
@@ -90,6 +90,15 @@ TEST(OptionsFileTest, CreatesDefaultsOnceAndNeverOverwrites)
     ASSERT_TRUE(createDefaultUserFiles(dir.path()));
     EXPECT_EQ(dir.read("user/DefaultSet.ini"), options);
     EXPECT_EQ(dir.read("user/DownUpdate.txt"), "http://example.invalid/mine\r\n");
+}
+
+// A list saved as UTF-8 with a byte-order mark reads as the addresses it holds.
+TEST(OptionsFileTest, DownloadListWithAByteOrderMark)
+{
+    TestDir dir;
+    dir.write("DownUpdate.txt", "\xEF\xBB\xBFhttps://a.example/1\r\nhttps://b.example/\xE4\xB8\x89\r\n");
+    EXPECT_EQ(readDownloadList(dir.file("DownUpdate.txt")),
+              (QStringList{"https://a.example/1", QStringLiteral("https://b.example/三")}));
 }
 
 TEST(OptionsFileTest, CreateReportsAFolderItCannotMake)

@@ -12,13 +12,10 @@ struct ProgramRun
     QString out, err;
 };
 
-// `dataHome`, when given, is the run's XDG_DATA_HOME.
-inline ProgramRun runProgram(const QString& program, const QStringList& args, const QString& dataHome = QString())
+inline ProgramRun runProgramIn(const QProcessEnvironment& environment, const QString& program,
+                               const QStringList& args)
 {
     QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    if (!dataHome.isEmpty())
-        environment.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
     process.setProcessEnvironment(environment);
     process.start(program, args);
     ProgramRun run;
@@ -28,4 +25,13 @@ inline ProgramRun runProgram(const QString& program, const QStringList& args, co
     run.out = QString::fromUtf8(process.readAllStandardOutput());
     run.err = QString::fromUtf8(process.readAllStandardError());
     return run;
+}
+
+// `dataHome`, when given, is the run's XDG_DATA_HOME.
+inline ProgramRun runProgram(const QString& program, const QStringList& args, const QString& dataHome = QString())
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (!dataHome.isEmpty())
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
+    return runProgramIn(environment, program, args);
 }

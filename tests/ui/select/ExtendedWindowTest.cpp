@@ -215,7 +215,7 @@ TEST_F(ExtendedWindowTest, ADamagedSchemeChangesNothing)
 TEST_F(ExtendedWindowTest, SchemeNamesThatWouldLeaveTheFolderAreRefused)
 {
     const QString names[] = {"../逃出", "a/b", "..",        ".隐藏", QString(41, QChar(u'名')),
-                             "",        "   ", "tab\there", "a\\b",  "x..y"};
+                             "",        "   ", "tab\there", "a\\b",  "x..y", "尾点."};
     for (const QString& name : names) {
         dialogs.clear();
         saveAs(name);
