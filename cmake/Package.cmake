@@ -68,9 +68,10 @@ selection. Its windows are in Chinese. Each user's history lives in
 ~/.local/share/quorvane.")
 # Libraries come from the binaries; what Qt loads at run time (the web
 # engine's process and resources, the platform plugins) and the CJK fonts
-# the windows are drawn with are named here.
+# the windows are drawn with, and Qt's own Chinese texts (its buttons and
+# dialogs), are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6webenginecore6-bin, libqt6webengine6-data, qt6-qpa-plugins, fonts-noto-cjk")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, xdg-utils")
+    "libqt6webenginecore6-bin, libqt6webengine6-data, qt6-qpa-plugins, fonts-noto-cjk, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 include(CPack)

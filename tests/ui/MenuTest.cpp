@@ -1,25 +1,48 @@
 #include "tests/ui/MainWindowFixture.h"
 #include "ui/main/Itemset.h"
 
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QRegularExpression>
+#include <QSet>
+#include <QSignalSpy>
+#include <QTabWidget>
 #include <QThread>
 
 namespace {
 
 using MenuTest = MainWindowTest;
 
+// Captions as designed, each with its own Alt key within its menu.
 TEST_F(MenuTest, HasEveryItemInOrder)
 {
     show();
+    static const QRegularExpression accelerator(R"(\(&([A-Z])\))");
     QStringList layout;
+    QSet<QString> menuKeys;
     for (QAction* menu : window->menuBar()->actions()) {
-        layout << menu->text();
-        for (QAction* item : menu->menu()->actions())
-            layout << "  " + (item->isSeparator() ? QString("-") : item->text());
+        const QRegularExpressionMatch menuKey = accelerator.match(menu->text());
+        EXPECT_TRUE(menuKey.hasMatch()) << menu->text().toStdString();
+        EXPECT_FALSE(menuKeys.contains(menuKey.captured(1))) << menu->text().toStdString();
+        menuKeys << menuKey.captured(1);
+        layout << QString(menu->text()).remove(accelerator);
+        QSet<QString> itemKeys;
+        for (QAction* item : menu->menu()->actions()) {
+            if (item->isSeparator()) {
+                layout << "  -";
+                continue;
+            }
+            const QRegularExpressionMatch key = accelerator.match(item->text());
+            EXPECT_TRUE(key.hasMatch()) << item->text().toStdString();
+            EXPECT_FALSE(itemKeys.contains(key.captured(1))) << item->text().toStdString();
+            itemKeys << key.captured(1);
+            layout << "  " + QString(item->text()).remove(accelerator);
+        }
     }
     const QStringList expected = {"系统设置",       "  默认设置...", "  -",
                                   "  数据备份",     "  数据恢复",    "  -",
-                                  "  退出系统",     "数据管理",      "  全部数据清空",
+                                  "  退出系统",     "数据管理",      "  刷新分布图",
+                                  "  录入开奖号码", "  -",           "  全部数据清空",
                                   "  删除选中行",   "  -",           "  数据导出...",
                                   "  数据导入...",  "  -",           "  数据检查...",
                                   "辅助工具",      "  计算器...",
@@ -29,6 +52,42 @@ TEST_F(MenuTest, HasEveryItemInOrder)
                                   "  开奖号码下载", "系统帮助",      "  关于系统...",
                                   "  用户帮助...",  "  -",           "  升级帮助"};
     EXPECT_EQ(layout, expected);
+}
+
+// The frequent commands answer their keys.
+TEST_F(MenuTest, ShortcutsTriggerTheirCommands)
+{
+    show();
+    const struct
+    {
+        const char* action;
+        QKeySequence keys;
+    } shortcuts[] = {
+        {"refreshGridAction", QKeySequence::Refresh}, {"enterDrawAction", QKeySequence::New},
+        {"N17", QKeySequence("Ctrl+I")},              {"N28", QKeySequence("Ctrl+E")},
+        {"N41", QKeySequence("Ctrl+D")},              {"N1", QKeySequence("Ctrl+B")},
+        {"N8", QKeySequence("Ctrl+L")},               {"N6", QKeySequence::HelpContents},
+        {"N48", QKeySequence::Quit},
+    };
+    QSet<QString> seen;
+    for (const auto& shortcut : shortcuts) {
+        QAction* command = action(shortcut.action);
+        ASSERT_NE(command, nullptr) << shortcut.action;
+        EXPECT_EQ(command->shortcut(), shortcut.keys) << shortcut.action;
+        EXPECT_FALSE(seen.contains(command->shortcut().toString())) << shortcut.action;
+        seen << command->shortcut().toString();
+    }
+
+    // The entry key brings the number box forward from another tab.
+    window->findChild<QTabWidget*>("PageControl3")->setCurrentIndex(2);
+    window->activateWindow();
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QSignalSpy entered(action("enterDrawAction"), &QAction::triggered);
+    QTest::keySequence(window.get(), QKeySequence::New);
+    EXPECT_EQ(entered.count(), 1);
+    EXPECT_EQ(window->findChild<QTabWidget*>("PageControl3")->currentIndex(), 0);
+    EXPECT_EQ(QApplication::focusWidget(), window->findChild<QLineEdit*>("Edit4"));
 }
 
 TEST_F(MenuTest, PlainMessagesAndWindows)

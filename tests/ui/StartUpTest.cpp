@@ -4,7 +4,11 @@
 #include "tests/ui/MainWindowFixture.h"
 #include "ui/main/splash.h"
 
+#include "ui/main/Clock.h"
+
 #include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QHeaderView>
 #include <QPointer>
 #include <QTabWidget>
@@ -12,6 +16,23 @@
 namespace {
 
 using StartUpTest = MainWindowTest;
+
+TEST(StartUpTexts, ClockAndQtsOwnButtonsAreChinese)
+{
+    EXPECT_EQ(clockText(QDateTime(QDate(2026, 12, 10), QTime(19, 18, 21))), "2026-12-10 星期四 19:18:21");
+    EXPECT_EQ(clockText(QDateTime(QDate(2025, 1, 5), QTime(7, 3, 9))), "2025-01-05 星期日 07:03:09");
+
+    int argc = 0;
+    QApplication* app = qobject_cast<QApplication*>(QCoreApplication::instance());
+    ASSERT_NE(app, nullptr) << argc;
+    prepareApplication(*app);
+    QDialogButtonBox box(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Yes |
+                         QDialogButtonBox::No);
+    EXPECT_EQ(box.button(QDialogButtonBox::Ok)->text(), "确定");
+    EXPECT_EQ(box.button(QDialogButtonBox::Cancel)->text(), "取消");
+    EXPECT_EQ(box.button(QDialogButtonBox::Yes)->text().remove("(&Y)"), "是");
+    EXPECT_EQ(box.button(QDialogButtonBox::No)->text().remove("(&N)"), "否");
+}
 
 const char* const kStartSelectors[] = {"ComboBox14", "ComboBox17", "ComboBox25"};
 const char* const kEndSelectors[] = {"ComboBox15", "ComboBox18", "ComboBox26"};

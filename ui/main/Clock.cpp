@@ -1,12 +1,9 @@
 #include "ui/main/Clock.h"
 
-#include <QDateTime>
 #include <QLocale>
 
-QString clockText()
+QString clockText(const QDateTime& now)
 {
-    const QLocale locale = QLocale::system();
-    const QDateTime now = QDateTime::currentDateTime();
-    return locale.toString(now.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
-           locale.toString(now.time(), QLocale::LongFormat);
+    static const QLocale chinese(QLocale::Chinese, QLocale::China);
+    return chinese.toString(now.toLocalTime(), QStringLiteral("yyyy-MM-dd dddd HH:mm:ss"));
 }

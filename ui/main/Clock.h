@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 
-// Current date and time in the system locale's short date and long time.
-QString clockText();
+// Local date and time as the status bar and the splash show it, whatever the
+// system's locale: 2026-12-10 星期四 19:18:21.
+QString clockText(const QDateTime& now = QDateTime::currentDateTime());

@@ -269,3 +269,10 @@ void TFrmMain::N48Click()
 {
     close();
 }
+
+void TFrmMain::focusEntry()
+{
+    PageControl3->setCurrentIndex(0);
+    Edit4->setFocus(Qt::ShortcutFocusReason);
+    Edit4->selectAll();
+}

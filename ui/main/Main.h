@@ -77,6 +77,7 @@ public:
     // Handlers, named after their controls.
     void FormShow();
     void SpeedButton13Click(); // entry
+    void focusEntry();         // the entry tab, number box ready for typing
     // The history grid.
     void SpeedButton18Click(); // show the chosen range
     void SpeedButton19Click(); // frequency counts in the footer

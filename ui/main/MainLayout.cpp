@@ -187,50 +187,59 @@ ChartControls addChartControls(QWidget* tab, QHBoxLayout* bar, const ChartContro
 
 void TFrmMain::buildMenu()
 {
-    auto item = [this](QMenu* menu, const QString& caption, const char* name, void (TFrmMain::*handler)()) {
+    // "(&X)" gives each menu and item its Alt key; the frequent commands also
+    // carry a shortcut, which the menu shows beside them.
+    auto item = [this](QMenu* menu, const QString& caption, const char* name, void (TFrmMain::*handler)(),
+                       const QKeySequence& shortcut = QKeySequence()) {
         QAction* action = menu->addAction(caption);
         action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(shortcut);
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
-    QMenu* system = menuBar()->addMenu(QStringLiteral("系统设置"));
-    N13 = item(system, QStringLiteral("默认设置..."), "N13", &TFrmMain::N13Click);
+    QMenu* system = menuBar()->addMenu(QStringLiteral("系统设置(&S)"));
+    N13 = item(system, QStringLiteral("默认设置(&O)..."), "N13", &TFrmMain::N13Click);
     system->addSeparator();
-    N1 = item(system, QStringLiteral("数据备份"), "N1", &TFrmMain::N1Click);
-    N12 = item(system, QStringLiteral("数据恢复"), "N12", &TFrmMain::N12Click);
+    N1 = item(system, QStringLiteral("数据备份(&B)"), "N1", &TFrmMain::N1Click, QKeySequence(Qt::CTRL | Qt::Key_B));
+    N12 = item(system, QStringLiteral("数据恢复(&R)"), "N12", &TFrmMain::N12Click);
     system->addSeparator();
-    N48 = item(system, QStringLiteral("退出系统"), "N48", &TFrmMain::N48Click);
+    N48 = item(system, QStringLiteral("退出系统(&X)"), "N48", &TFrmMain::N48Click, QKeySequence::Quit);
 
-    QMenu* data = menuBar()->addMenu(QStringLiteral("数据管理"));
-    N35 = item(data, QStringLiteral("全部数据清空"), "N35", &TFrmMain::N35Click);
-    N36 = item(data, QStringLiteral("删除选中行"), "N36", &TFrmMain::N36Click);
+    QMenu* data = menuBar()->addMenu(QStringLiteral("数据管理(&D)"));
+    item(data, QStringLiteral("刷新分布图(&F)"), "refreshGridAction", &TFrmMain::SpeedButton18Click,
+         QKeySequence::Refresh);
+    item(data, QStringLiteral("录入开奖号码(&N)"), "enterDrawAction", &TFrmMain::focusEntry, QKeySequence::New);
     data->addSeparator();
-    N28 = item(data, QStringLiteral("数据导出..."), "N28", &TFrmMain::N28Click);
-    N17 = item(data, QStringLiteral("数据导入..."), "N17", &TFrmMain::N17Click);
+    N35 = item(data, QStringLiteral("全部数据清空(&C)"), "N35", &TFrmMain::N35Click);
+    N36 = item(data, QStringLiteral("删除选中行(&L)"), "N36", &TFrmMain::N36Click);
     data->addSeparator();
-    item(data, QStringLiteral("数据检查..."), "checkHistoryAction", &TFrmMain::checkHistory);
+    N28 = item(data, QStringLiteral("数据导出(&E)..."), "N28", &TFrmMain::N28Click, QKeySequence(Qt::CTRL | Qt::Key_E));
+    N17 = item(data, QStringLiteral("数据导入(&I)..."), "N17", &TFrmMain::N17Click, QKeySequence(Qt::CTRL | Qt::Key_I));
+    data->addSeparator();
+    item(data, QStringLiteral("数据检查(&K)..."), "checkHistoryAction", &TFrmMain::checkHistory);
 
-    QMenu* tools = menuBar()->addMenu(QStringLiteral("辅助工具"));
-    N23 = item(tools, QStringLiteral("计算器..."), "N23", &TFrmMain::N23Click);
-    N24 = item(tools, QStringLiteral("文本编辑..."), "N24", &TFrmMain::N24Click);
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("辅助工具(&T)"));
+    N23 = item(tools, QStringLiteral("计算器(&C)..."), "N23", &TFrmMain::N23Click);
+    N24 = item(tools, QStringLiteral("文本编辑(&E)..."), "N24", &TFrmMain::N24Click);
     tools->addSeparator();
-    N8 = item(tools, QStringLiteral("辅助选号..."), "N8", &TFrmMain::N8Click);
-    N27 = item(tools, QStringLiteral("中奖查询..."), "N27", &TFrmMain::N27Click);
-    N7 = item(tools, QStringLiteral("数据统计..."), "N7", &TFrmMain::N7Click);
-    N2 = item(tools, QStringLiteral("数据分析..."), "N2", &TFrmMain::N2Click);
-    N10 = item(tools, QStringLiteral("走势分析..."), "N10", &TFrmMain::N10Click);
-    N11 = item(tools, QStringLiteral("遗漏分析..."), "N11", &TFrmMain::N11Click);
-    item(tools, QStringLiteral("分位遗漏..."), "positionOmissionAction", &TFrmMain::showPositionOmission);
-    item(tools, QStringLiteral("随机性检验..."), "randomnessAction", &TFrmMain::showRandomness);
+    N8 = item(tools, QStringLiteral("辅助选号(&X)..."), "N8", &TFrmMain::N8Click, QKeySequence(Qt::CTRL | Qt::Key_L));
+    N27 = item(tools, QStringLiteral("中奖查询(&Z)..."), "N27", &TFrmMain::N27Click);
+    N7 = item(tools, QStringLiteral("数据统计(&T)..."), "N7", &TFrmMain::N7Click);
+    N2 = item(tools, QStringLiteral("数据分析(&A)..."), "N2", &TFrmMain::N2Click);
+    N10 = item(tools, QStringLiteral("走势分析(&Q)..."), "N10", &TFrmMain::N10Click);
+    N11 = item(tools, QStringLiteral("遗漏分析(&Y)..."), "N11", &TFrmMain::N11Click);
+    item(tools, QStringLiteral("分位遗漏(&W)..."), "positionOmissionAction", &TFrmMain::showPositionOmission);
+    item(tools, QStringLiteral("随机性检验(&R)..."), "randomnessAction", &TFrmMain::showRandomness);
 
-    QMenu* update = menuBar()->addMenu(QStringLiteral("自动更新"));
-    N41 = item(update, QStringLiteral("开奖号码下载"), "N41", &TFrmMain::N41Click);
+    QMenu* update = menuBar()->addMenu(QStringLiteral("自动更新(&U)"));
+    N41 = item(update, QStringLiteral("开奖号码下载(&D)"), "N41", &TFrmMain::N41Click,
+               QKeySequence(Qt::CTRL | Qt::Key_D));
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("系统帮助"));
-    N5 = item(help, QStringLiteral("关于系统..."), "N5", &TFrmMain::N5Click);
-    N6 = item(help, QStringLiteral("用户帮助..."), "N6", &TFrmMain::N6Click);
+    QMenu* help = menuBar()->addMenu(QStringLiteral("系统帮助(&H)"));
+    N5 = item(help, QStringLiteral("关于系统(&A)..."), "N5", &TFrmMain::N5Click);
+    N6 = item(help, QStringLiteral("用户帮助(&H)..."), "N6", &TFrmMain::N6Click, QKeySequence::HelpContents);
     help->addSeparator();
-    N25 = item(help, QStringLiteral("升级帮助"), "N25", &TFrmMain::N25Click);
+    N25 = item(help, QStringLiteral("升级帮助(&U)"), "N25", &TFrmMain::N25Click);
 }
 
 QWidget* TFrmMain::buildEntryTab()
@@ -245,8 +254,10 @@ QWidget* TFrmMain::buildEntryTab()
     bar->addWidget(label(QStringLiteral("至"), "Label6", toolbar));
     bar->addWidget(ComboBox15 = issueSelector("ComboBox15", toolbar));
     bar->addWidget(SpeedButton18 = speedButton(QStringLiteral("开始"), "SpeedButton18", toolbar));
+    SpeedButton18->setToolTip(QStringLiteral("按所选期数范围显示分布图（F5）"));
     bar->addWidget(SpeedButton19 = speedButton(QStringLiteral("频率统计"), "SpeedButton19", toolbar));
     bar->addWidget(SpeedButton20 = speedButton(QStringLiteral("辅助选号"), "SpeedButton20", toolbar));
+    SpeedButton20->setToolTip(QStringLiteral("打开辅助选号窗口（Ctrl+L）"));
     bar->addWidget(SpeedButton21 = speedButton(QStringLiteral("降序排列"), "SpeedButton21", toolbar, true));
     bar->addWidget(SpeedButton22 = speedButton(QStringLiteral("去掉横竖线"), "SpeedButton22", toolbar, true));
     bar->addWidget(SpeedButton15 = speedButton(QStringLiteral("删除选中行"), "SpeedButton15", toolbar));
