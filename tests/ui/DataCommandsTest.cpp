@@ -35,17 +35,41 @@ TEST_F(DataCommandsTest, DeleteSelectedRemovesTheCurrentRowsIssue)
     EXPECT_FALSE(store->issueExists(issues[2]));
     EXPECT_EQ(store->count(), 4);
     EXPECT_FALSE(gridIssues().contains(issues[2]));
-    EXPECT_EQ(dialogs.texts(FakeDialogs::Kind::OkCancel), QStringList{"准备删除所选记录数据，是否继续！"});
+    ASSERT_EQ(dialogs.texts(FakeDialogs::Kind::OkCancel).size(), 1);
+    EXPECT_TRUE(dialogs.texts(FakeDialogs::Kind::OkCancel)[0].startsWith("准备删除所选记录数据（第" + issues[2] + "期，开奖号码"))
+        << dialogs.texts(FakeDialogs::Kind::OkCancel)[0].toStdString();
     EXPECT_EQ(dialogs.messages(), QStringList{"删除成功，所选记录已被删除！"});
+}
+
+// Deleting the newest draw: no selector ends at it and the entry proposes it again.
+TEST_F(DataCommandsTest, DeletingTheNewestRefreshesSelectorsAndTheProposedIssue)
+{
+    const QStringList issues = seed(5);
+    show();
+    auto* grid = child<QTableView>("DBGridEh1");
+    const int newest = grid->model()->rowCount() - 1;
+    ASSERT_EQ(grid->model()->index(newest, 0).data().toString(), issues.last());
+    grid->setCurrentIndex(grid->model()->index(newest, 0));
+    dialogs.answers = {true};
+    click("SpeedButton15");
+    ASSERT_FALSE(store->issueExists(issues.last()));
+    for (const char* name : {"ComboBox15", "ComboBox18", "ComboBox26"}) {
+        auto* end = child<QComboBox>(name);
+        EXPECT_EQ(end->currentText(), issues[3]) << name;
+        EXPECT_EQ(end->findText(issues.last()), -1) << name;
+    }
+    EXPECT_EQ(child<QLineEdit>("Edit3")->text(), issues.last());
 }
 
 TEST_F(DataCommandsTest, DeleteSelectedWithEmptyGridDeletesNothing)
 {
     seed(1);
     show(); // one draw: the grid shows no rows
+    dialogs.clear();
     dialogs.answers = {true};
     action("N36")->trigger();
     EXPECT_EQ(store->count(), 1);
+    EXPECT_EQ(dialogs.messages(), QStringList{"请先在表格中选中要删除的一期！"}) << "no success reported";
 }
 
 TEST_F(DataCommandsTest, BackupTwiceAndRestoreGiveTheLatestBackup)

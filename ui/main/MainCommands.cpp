@@ -22,6 +22,7 @@
 #include "ui/widgets/DataGrid.h"
 #include "ui/widgets/Dialogs.h"
 
+#include <QLineEdit>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -52,16 +53,26 @@ void TFrmMain::N35Click()
 
 void TFrmMain::N36Click()
 {
-    if (!m_dialogs.askOkCancel(this, kAskTitle, QStringLiteral("准备删除所选记录数据，是否继续！")))
+    // The question names the draw: a row selected long ago is easily forgotten.
+    const QModelIndex current = DBGridEh1->currentIndex();
+    if (!current.isValid()) {
+        m_dialogs.message(this, QStringLiteral("请先在表格中选中要删除的一期！"));
         return;
-    runGuarded(m_dialogs, this, [this] {
-        const QModelIndex current = DBGridEh1->currentIndex();
-        const QString issue = current.isValid() ? m_history->recordAt(current.row()).qs : QString();
-        // With no row selected the issue is empty and nothing is deleted.
-        if (!issue.isEmpty())
-            m_store.deleteIssue(issue);
-        reloadGrid();
+    }
+    const DrawRecord draw = m_history->recordAt(current.row());
+    if (!m_dialogs.askOkCancel(this, kAskTitle,
+                               QStringLiteral("准备删除所选记录数据（第%1期，开奖号码%2），是否继续！")
+                                   .arg(draw.qs, draw.allNumber)))
+        return;
+    runGuarded(m_dialogs, this, [this, &draw] {
+        m_store.deleteIssue(draw.qs);
+        // The selectors, the issue lists and the proposed next issue must
+        // no longer name or follow the deleted draw.
+        showImportedHistory();
+        if (m_store.packedIssueList().isEmpty())
+            Edit3->clear();
         DBGridEh1->setFrozenCols(2);
+        updateFirstStartHint();
         m_dialogs.message(this, QStringLiteral("删除成功，所选记录已被删除！"));
     });
 }
