@@ -53,6 +53,34 @@ TEST_F(GridTest, RowShowsEachDrawnDigitInItsOwnColumnOnly)
     EXPECT_EQ(model->index(0, 38).data().toString(), "305");
 }
 
+// The newest draw is in view after a range is shown, in either order, and
+// after an entry.
+TEST_F(GridTest, TheNewestDrawIsInView)
+{
+    const QStringList issues = seed(100);
+    show();
+    auto inView = [this](const QString& issue) {
+        QCoreApplication::processEvents();
+        const QAbstractItemModel* model = grid()->model();
+        for (int row = 0; row < model->rowCount(); ++row)
+            if (model->index(row, 0).data().toString() == issue)
+                return grid()->viewport()->rect().contains(grid()->visualRect(model->index(row, 0)));
+        return false;
+    };
+    ASSERT_GT(grid()->model()->rowCount(), 30);
+    EXPECT_TRUE(inView(issues.last())) << "after start";
+    EXPECT_FALSE(inView(grid()->model()->index(0, 0).data().toString())) << "the grid is taller than its view";
+
+    click("SpeedButton21");
+    EXPECT_TRUE(inView(issues.last())) << "descending";
+    click("SpeedButton21");
+    click("SpeedButton18");
+    child<QLineEdit>("Edit4")->setText("123");
+    const QString entered = child<QLineEdit>("Edit3")->text();
+    click("SpeedButton13");
+    EXPECT_TRUE(inView(entered)) << "after an entry";
+}
+
 TEST_F(GridTest, FrequencyFootersCountTheSelectedRange)
 {
     const QStringList issues = seed(12);

@@ -207,6 +207,7 @@ private:
     void closeSplash();
     void startTool(const QStringList& candidates, const QString& missingText);
     void showImportedHistory();
+    void showNewestDraw();
     // With an empty history the grid area shows the way in instead of an empty grid.
     void updateFirstStartHint();
 

@@ -8,6 +8,7 @@
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/DataGrid.h"
 
+#include <QTimer>
 #include <QComboBox>
 #include <QPainter>
 #include <QStringEncoder>
@@ -54,11 +55,28 @@ void TFrmMain::openGrid(bool descending)
 {
     runGuarded(m_dialogs, this,
                [&] { m_history->open(ComboBox14->currentText(), ComboBox15->currentText(), descending); });
+    showNewestDraw();
 }
 
 void TFrmMain::reloadGrid()
 {
     m_history->reopen();
+    showNewestDraw();
+}
+
+// The newest draw is what a user looks for first, and what an entry, an
+// import or a download has just added: the last row ascending, the first
+// descending.
+void TFrmMain::showNewestDraw()
+{
+    auto scroll = [this] {
+        if (const int rows = m_history->rowCount())
+            DBGridEh1->scrollTo(m_history->index(m_history->descending() ? 0 : rows - 1, 0));
+    };
+    scroll();
+    // At the window's first showing the grid has not its size yet; it has
+    // once the events of the showing are handled.
+    QTimer::singleShot(0, this, scroll);
 }
 
 // Always ascending, whatever "降序排列" shows.
