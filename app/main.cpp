@@ -15,6 +15,7 @@
 #include "ui/select/Print.h"
 #include "ui/select/SelectHistory.h"
 #include "ui/widgets/Dialogs.h"
+#include "ui/widgets/ScreenFit.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -65,6 +66,8 @@ int main(int argc, char** argv)
         return kUsageStatus;
     }
     prepareApplication(app);
+    ScreenFitter screenFitter;
+    app.installEventFilter(&screenFitter);
     const QString dataDir = openDataFolder(QApplication::applicationDirPath());
     if (dataDir.isEmpty()) {
         printLine(stderr, noDataFolderText());
