@@ -64,7 +64,10 @@ TEST_F(GridTest, TheNewestDrawIsInView)
         const QAbstractItemModel* model = grid()->model();
         for (int row = 0; row < model->rowCount(); ++row)
             if (model->index(row, 0).data().toString() == issue)
-                return grid()->viewport()->rect().contains(grid()->visualRect(model->index(row, 0)));
+                return grid()->viewport()->rect().contains(grid()->visualRect(model->index(row, 0))) &&
+                       // clear of the footer row laid over the bottom
+                       grid()->visualRect(model->index(row, 0)).bottom() <
+                           grid()->viewport()->height() - (grid()->fontMetrics().height() + 6);
         return false;
     };
     ASSERT_GT(grid()->model()->rowCount(), 30);

@@ -70,8 +70,10 @@ void TFrmMain::reloadGrid()
 void TFrmMain::showNewestDraw()
 {
     auto scroll = [this] {
-        if (const int rows = m_history->rowCount())
-            DBGridEh1->scrollTo(m_history->index(m_history->descending() ? 0 : rows - 1, 0));
+        if (m_history->descending())
+            DBGridEh1->scrollToTop();
+        else
+            DBGridEh1->scrollToBottom();
     };
     scroll();
     // At the window's first showing the grid has not its size yet; it has

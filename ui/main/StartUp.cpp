@@ -5,6 +5,7 @@
 #include "ui/main/Main.h"
 #include "ui/widgets/Dialogs.h"
 
+#include <algorithm>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -34,10 +35,17 @@ void prepareApplication(QApplication& app)
 {
     // The name alone: a display name would be appended to every window's caption.
     QApplication::setApplicationName(QStringLiteral("Quorvane"));
-    QFont::insertSubstitutions(QStringLiteral("宋体"),
-                               {QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC")});
-    QFont::insertSubstitution(QStringLiteral("SimSun"), QStringLiteral("Noto Serif CJK SC"));
-    app.setFont(QFont(QStringLiteral("宋体"), 9));
+    // The windows name 宋体, a face made for small print on old screens; a
+    // serif CJK face in its place is hard to read, so it maps to the sans
+    // face today's desktops use, at the desktop's size and never below 9 pt.
+    const QStringList sans{QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei"),
+                           QStringLiteral("Noto Serif CJK SC")};
+    QFont::insertSubstitutions(QStringLiteral("宋体"), sans);
+    QFont::insertSubstitutions(QStringLiteral("SimSun"), sans);
+    const qreal systemSize = QApplication::font().pointSizeF();
+    QFont font(QStringLiteral("宋体"));
+    font.setPointSizeF(std::max<qreal>(9, systemSize));
+    app.setFont(font);
 
     const QString translations = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     for (const char* catalogue : {"qtbase_zh_CN", "qt_zh_CN"}) {

@@ -11,6 +11,6 @@ class QApplication;
 // shows the start-up failure message and returns null: the application ends.
 std::unique_ptr<DrawStore> openDrawStore(const QString& appDir, Dialogs& dialogs);
 
-// Title, the 宋体 font mapped to an installed CJK serif face, and Qt's own
+// Title, the 宋体 font mapped to an installed CJK sans face, and Qt's own
 // texts (dialog buttons, context menus) in Chinese.
 void prepareApplication(QApplication& app);

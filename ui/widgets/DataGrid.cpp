@@ -378,11 +378,27 @@ void DataGrid::updateGeometries()
     // The footer covers the bottom of the cells: leave room to scroll the
     // last row above it.
     if (verticalHeader()) {
+        // A grid scrolled to its end (the newest draw) stays there when its
+        // height changes.
+        QScrollBar* bar = verticalScrollBar();
+        const bool atEnd = bar->maximum() > 0 && bar->value() == bar->maximum();
         const int footer = m_footerRow->sizeHint().height();
         const int length = verticalHeader()->length();
-        verticalScrollBar()->setRange(0, std::max(0, length + footer - viewport()->height()));
+        bar->setRange(0, std::max(0, length + footer - viewport()->height()));
+        if (atEnd)
+            bar->setValue(bar->maximum());
     }
     layoutOverlays();
+}
+
+void DataGrid::scrollTo(const QModelIndex& index, ScrollHint hint)
+{
+    QTableView::scrollTo(index, hint);
+    if (!index.isValid() || !m_footerRow->isVisible())
+        return;
+    const int hidden = visualRect(index).bottom() + 1 - (viewport()->height() - m_footerRow->sizeHint().height());
+    if (hidden > 0)
+        verticalScrollBar()->setValue(std::min(verticalScrollBar()->maximum(), verticalScrollBar()->value() + hidden));
 }
 
 void DataGrid::resizeEvent(QResizeEvent* event)

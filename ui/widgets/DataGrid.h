@@ -25,6 +25,9 @@ class DataGrid : public QTableView
 {
     Q_OBJECT
 public:
+    // Scrolls as a table does, keeping the row clear of the footer row.
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+
     explicit DataGrid(QWidget* parent = nullptr);
     ~DataGrid() override;
 
