@@ -31,6 +31,8 @@ install(TARGETS quorvane quorvane-import quorvane-initdb
 install(FILES ${PROJECT_SOURCE_DIR}/resources/splash.jpg ${PROJECT_SOURCE_DIR}/resources/quorvane.svg
               ${package_sources}/main-window.png
         DESTINATION share/quorvane COMPONENT package EXCLUDE_FROM_ALL)
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/resources/help
+        DESTINATION share/quorvane COMPONENT package EXCLUDE_FROM_ALL)
 install(FILES ${package_sources}/${QUORVANE_ID}.desktop
         DESTINATION share/applications COMPONENT package EXCLUDE_FROM_ALL)
 install(FILES ${package_build}/${QUORVANE_ID}.metainfo.xml

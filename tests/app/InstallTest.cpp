@@ -29,7 +29,7 @@ TEST(Install, LaysOutAFolderAndKeepsTheUsersFilesOnUpgrade)
     const QString applications = dir.file("applications");
     ASSERT_EQ(install(folder, applications), 0);
     for (const char* file : {"quorvane", "quorvane-initdb", "quorvane-import", "db1.mdb", "user/DefaultSet.ini",
-                             "user/DownUpdate.txt", "resources/quorvane.svg"})
+                             "user/DownUpdate.txt", "resources/quorvane.svg", "help/index.html", "help/images/main-grid.png"})
         EXPECT_TRUE(QFileInfo::exists(folder + "/" + file)) << file;
     const QByteArray entry = dir.read("applications/quorvane.desktop");
     EXPECT_TRUE(entry.contains(("Exec=\"" + folder + "/quorvane\"").toUtf8())) << entry.constData();

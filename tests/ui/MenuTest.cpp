@@ -1,7 +1,10 @@
 #include "tests/ui/MainWindowFixture.h"
+#include "ui/main/HelpWindow.h"
 #include "ui/main/Itemset.h"
 
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QSet>
@@ -99,7 +102,7 @@ TEST_F(MenuTest, PlainMessagesAndWindows)
     action("N25")->trigger();
     action("N5")->trigger();
     action("N13")->trigger();
-    EXPECT_EQ(dialogs.messages(), QStringList({"升级时仅需要将新版本执行文件拷贝旧版本执行文件即可！"}));
+    EXPECT_EQ(dialogs.messages(), QStringList({upgradeText()}));
     EXPECT_EQ(dialogs.texts(FakeDialogs::Kind::Modal), QStringList({"关于Quorvane", "选项设置"}));
 }
 
@@ -134,6 +137,35 @@ TEST_F(ToolsTest, StartsTheFirstInstalledProgram)
     for (int i = 0; i < 100 && !QFile::exists(marker); ++i)
         QThread::msleep(20);
     EXPECT_TRUE(QFile::exists(marker));
+}
+
+// The manual opens with its contents, and every picture it shows is there.
+TEST_F(MenuTest, ManualOpensWithItsContentsAndAllItsPictures)
+{
+    const QString manual = findManual(QCoreApplication::applicationDirPath());
+    ASSERT_FALSE(manual.isEmpty());
+    QFile file(manual);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(file.readAll());
+    static const QRegularExpression picture(R"re(<img src="([^"]+)")re");
+    int pictures = 0;
+    for (auto match = picture.globalMatch(html); match.hasNext(); ++pictures) {
+        const QString path = QFileInfo(manual).dir().filePath(match.next().captured(1));
+        EXPECT_TRUE(QFileInfo::exists(path)) << path.toStdString();
+    }
+    EXPECT_GT(pictures, 0);
+    for (const char* topic : {"cron", "p 值", "理论返还率", "条件验证", "历史回测", "数据恢复", "数据文件夹", "方案"})
+        EXPECT_TRUE(html.contains(QString::fromUtf8(topic))) << topic;
+
+    show();
+    dialogs.clear();
+    action("N6")->trigger();
+    EXPECT_EQ(dialogs.texts(FakeDialogs::Kind::Modal), QStringList{"Quorvane 用户手册"});
+    HelpWindow window(manual);
+    auto* contents = window.findChild<QListWidget*>("helpContents");
+    ASSERT_NE(contents, nullptr);
+    EXPECT_GE(contents->count(), 8);
+    EXPECT_EQ(contents->item(0)->text(), "1. 取得开奖号码：下载、导入与定时更新");
 }
 
 } // namespace

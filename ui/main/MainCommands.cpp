@@ -10,6 +10,7 @@
 #include "ui/analysis/Trend.h"
 #include "ui/exchange/DataUpdate.h"
 #include "ui/exchange/MyOut.h"
+#include "ui/main/HelpWindow.h"
 #include "ui/main/About.h"
 #include "ui/main/ExternalPrograms.h"
 #include "ui/main/HistoryCheckWindow.h"
@@ -143,11 +144,13 @@ void TFrmMain::N5Click()
 
 void TFrmMain::N6Click()
 {
-    // A program file, beside the program; opened with the desktop's handler
-    // for the file type. A missing file simply opens nothing.
-    const QString help = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("help.chm"));
-    if (QFileInfo::exists(help))
-        QDesktopServices::openUrl(QUrl::fromLocalFile(help));
+    const QString manual = findManual(QCoreApplication::applicationDirPath());
+    if (manual.isEmpty()) {
+        m_dialogs.message(this, QStringLiteral("找不到用户手册（help/index.html），请重新安装 Quorvane。"));
+        return;
+    }
+    HelpWindow window(manual, this);
+    m_dialogs.exec(&window);
 }
 
 void TFrmMain::checkHistory()
@@ -176,7 +179,7 @@ void TFrmMain::showRandomness()
 
 void TFrmMain::N25Click()
 {
-    m_dialogs.message(this, QStringLiteral("升级时仅需要将新版本执行文件拷贝旧版本执行文件即可！"));
+    m_dialogs.message(this, upgradeText());
 }
 
 void TFrmMain::N28Click()
