@@ -8,17 +8,45 @@
 
 ImportFileError::ImportFileError(const QString& message) : std::runtime_error(message.toStdString()) {}
 
+namespace {
+
+QString decodeLine(QByteArrayView line)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8(line);
+    if (!utf8.hasError())
+        return text;
+    return QStringDecoder("GBK")(line);
+}
+
+} // namespace
+
 QString decodeText(const QByteArray& bytes)
 {
-    QByteArray data = bytes;
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+        QStringDecoder utf16(bytes.startsWith("\xFF\xFE") ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
+        return utf16(QByteArrayView(bytes).sliced(2));
+    }
+    QByteArrayView data(bytes);
     if (data.startsWith("\xEF\xBB\xBF"))
-        data.remove(0, 3);
+        data = data.sliced(3);
     QStringDecoder utf8(QStringDecoder::Utf8);
     QString text = utf8(data);
     if (!utf8.hasError())
         return text;
-    QStringDecoder gbk("GBK");
-    return gbk(data);
+    // Mixed: each line as UTF-8 where it is, else as GBK. Decided for the
+    // whole file, one stray byte on one line would turn the header and every
+    // other line into GBK nonsense, and with the header the columns it names.
+    text.clear();
+    text.reserve(data.size());
+    qsizetype start = 0;
+    while (start < data.size()) {
+        qsizetype end = data.indexOf('\n', start);
+        end = end < 0 ? data.size() : end + 1;
+        text += decodeLine(data.sliced(start, end - start));
+        start = end;
+    }
+    return text;
 }
 
 ImportFile readImportFile(const QString& path, Game game)

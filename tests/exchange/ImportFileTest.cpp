@@ -39,6 +39,41 @@ TEST(ImportFile, GbkHeaderIsRecognised)
     EXPECT_EQ(file.draws.size(), 1u);
 }
 
+// However a file is encoded, and whatever one stray byte on one line does,
+// the header reads and the number column is the one it names: the 试机号
+// (the test draw) beside it is never stored as the draw.
+TEST(ImportFile, EncodingsNeverTurnTheHeaderOrTheColumns)
+{
+    const QString header = QStringLiteral("期号,试机号,开奖号码\r\n");
+    const QByteArray rows = "2025001,456,123\r\n2025002,789,014\r\n";
+    QByteArray utf16le("\xFF\xFE");
+    for (QChar c : header + QString::fromLatin1(rows))
+        utf16le.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
+    struct Case
+    {
+        const char* name;
+        QByteArray bytes;
+        size_t bad;
+    };
+    const Case cases[] = {
+        {"UTF-8", header.toUtf8() + rows, 0},
+        {"UTF-8 with a mark", "\xEF\xBB\xBF" + header.toUtf8() + rows, 0},
+        {"UTF-8, a stray byte on a later line", header.toUtf8() + rows + "2025003,111,\xFF\r\n", 1},
+        {"GBK", toGbk(header) + rows, 0},
+        {"GBK, a stray byte on a later line", toGbk(header) + rows + "2025003,111,\x80\r\n", 1},
+        {"UTF-16 with a mark", utf16le, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ImportFile file = parseImportText(c.bytes);
+        EXPECT_TRUE(file.hasHeader);
+        ASSERT_EQ(file.draws.size(), 2u);
+        EXPECT_EQ(file.draws[0].number, "123");
+        EXPECT_EQ(file.draws[1].number, "014");
+        EXPECT_EQ(file.bad.size(), c.bad);
+    }
+}
+
 TEST(ImportFile, MissingFileIsAnError)
 {
     TestDir dir;
