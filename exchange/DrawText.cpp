@@ -1,10 +1,30 @@
 #include "exchange/DrawText.h"
 
+#include "core/DrawEntry.h"
 #include "exchange/DrawRows.h"
 #include "exchange/ResultJson.h"
 #include "exchange/ResultPage.h"
 
-ImportFile readDrawText(const QString& text, Game game)
+#include <algorithm>
+
+void checkEntries(ImportFile& file, const std::function<QString(const ImportLine&)>& shown)
+{
+    bool moved = false;
+    std::erase_if(file.draws, [&](const ImportLine& draw) {
+        if (entryInputProblem(draw.issue, draw.number).isEmpty())
+            return false;
+        file.bad.push_back({draw.line, shown(draw)});
+        moved = true;
+        return true;
+    });
+    if (moved)
+        std::stable_sort(file.bad.begin(), file.bad.end(),
+                         [](const BadLine& a, const BadLine& b) { return a.line < b.line; });
+}
+
+namespace {
+
+ImportFile readAnyShape(const QString& text, Game game)
 {
     const std::vector<PageDraw> page = readResultPage(toGbk(text), game);
     if (!page.empty()) {
@@ -12,9 +32,21 @@ ImportFile readDrawText(const QString& text, Game game)
         int line = 0;
         for (const PageDraw& draw : page)
             file.draws.push_back({++line, draw.issue, draw.number});
+        checkEntries(file, [](const ImportLine& draw) { return draw.issue + QStringLiteral("期") + draw.number; });
         return file;
     }
     if (std::optional<ImportFile> json = readResultJson(text))
         return std::move(*json);
     return readDrawLines(text);
+}
+
+} // namespace
+
+ImportFile readDrawText(const QString& text, Game game)
+{
+    // Every reader's entries pass the entry panel's checks here, so none can
+    // reach the store (or end an import) with an issue or number it refuses.
+    ImportFile file = readAnyShape(text, game);
+    checkEntries(file);
+    return file;
 }

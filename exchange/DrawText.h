@@ -11,8 +11,14 @@
 #include "store/DrawStore.h"
 
 #include <QString>
+#include <functional>
 
 // Every draw the text lists, in text order. Lines that hold none are listed
 // in `bad` with their line number (a web page's other lines too: the
 // download takes only the draws).
 ImportFile readDrawText(const QString& text, Game game);
+
+// Moves every draw the entry panel would refuse (an issue not all digits, a
+// number not three digits) into `bad`, shown as `shown` gives it.
+void checkEntries(ImportFile& file, const std::function<QString(const ImportLine&)>& shown =
+                                        [](const ImportLine& draw) { return draw.issue + u' ' + draw.number; });

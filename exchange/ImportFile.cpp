@@ -57,7 +57,9 @@ ImportFile readImportFile(const QString& path, Game game)
     const QByteArray bytes = file.readAll();
     if (isZipArchive(bytes) || path.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive)) {
         try {
-            return readWorkbookDraws(bytes);
+            ImportFile file = readWorkbookDraws(bytes);
+            checkEntries(file);
+            return file;
         } catch (const ImportFileError& error) {
             throw ImportFileError(QStringLiteral("无法读取工作簿 %1：%2").arg(path, error.text()));
         }

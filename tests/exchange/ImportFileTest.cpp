@@ -74,6 +74,16 @@ TEST(ImportFile, EncodingsNeverTurnTheHeaderOrTheColumns)
     }
 }
 
+// An entry of a results page that no entry would take is a listed bad line;
+// the page's other entries still come in.
+TEST(ImportFile, BrokenPageEntriesAreListedNotFatal)
+{
+    const ImportFile file = parseImportText(QStringLiteral("3D号码：25217期073 2521x期456 25219期12x").toUtf8());
+    ASSERT_EQ(file.draws.size(), 1u);
+    EXPECT_EQ(file.draws[0].issue, "25217");
+    EXPECT_EQ(file.bad, (std::vector<BadLine>{{2, "2521x期456"}, {3, "25219期12x"}}));
+}
+
 TEST(ImportFile, MissingFileIsAnError)
 {
     TestDir dir;
