@@ -108,16 +108,48 @@ Cells mergeBlankCells(QStringView line, const Cells& tokens, bool joinDigits)
     return cells;
 }
 
+// Result pages print their values after labels ("开奖号码：073"), and lines
+// copied from them may start with the game's name; both are set aside.
+QStringView withoutLabel(QStringView cell)
+{
+    static const QStringView labels[] = {u"开奖号码", u"开奖日期", u"期号", u"号码"};
+    for (QStringView label : labels)
+        if (cell.startsWith(label)) {
+            cell = cell.mid(label.size());
+            if (cell.startsWith(u'：') || cell.startsWith(u':'))
+                cell = cell.mid(1);
+            return cell.trimmed();
+        }
+    return cell;
+}
+
+bool isGameName(QStringView cell)
+{
+    static const QStringView names[] = {u"福彩3D", u"福彩3d", u"3D", u"3d", u"排列3", u"排列三", u"体彩排列3", u"体彩排列三"};
+    return std::find(std::begin(names), std::end(names), cell) != std::end(names);
+}
+
 // Issue, then an optional date, time and weekday, then the number; fields
 // after it are ignored. A short group right before a single digit is the
-// start of a broken number, not a number with zeros dropped.
+// start of a broken number, not a number with zeros dropped. Labels, a game
+// name first and a date before the issue are read too.
 bool readFree(QStringView line, ImportLine& draw)
 {
-    constexpr qsizetype kFieldsRead = 8; // issue, date, time, weekday, three digits and one more
-    const Cells fields = splitCells(line, Split::AnySeparator, kFieldsRead);
+    constexpr qsizetype kFieldsRead = 12; // name, issue, labels, date, time, weekday, three digits and one more
+    const Cells cells = splitCells(line, Split::AnySeparator, kFieldsRead);
+    Cells fields;
+    for (QStringView cell : cells) {
+        if (fields.isEmpty() && isGameName(cell))
+            continue;
+        cell = withoutLabel(cell);
+        if (!cell.isEmpty())
+            fields.append(cell);
+    }
     const qsizetype n = fields.size();
     if (n < 2)
         return false;
+    if (n > 2 && isDate(fields[0]) && !issueOf(fields[1]).isEmpty())
+        std::swap(fields[0], fields[1]);
     draw.issue = issueOf(fields[0]);
     if (draw.issue.isEmpty())
         return false;
