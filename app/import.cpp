@@ -187,18 +187,17 @@ int run(const Arguments& args)
     store.setGame(fucai ? Game::Fucai : Game::Ticai);
     ImportFile file;
     if (isAddress(args.source)) {
-        file = readDrawText(loadPages(args.source, store.game()), store.game());
-        file.bad.clear(); // a page's other lines: only its draws count
+        file = readPageDraws(loadPages(args.source, store.game()), store.game());
     } else {
         file = readImportFile(args.source, store.game());
     }
     const ImportPlan plan = planImport(file, store.issueWidth());
 
     if (!plan.bad.empty()) {
-        print(stderr, ImportText::badLines(plan.bad, int(plan.bad.size())));
+        print(stderr, ImportText::badLines(plan.bad, int(plan.bad.size()), badCount(plan)));
         if (!args.skipBad) {
             print(stderr, QStringLiteral("文件中有%1行格式有误，没有导入任何数据（加 --skip-bad 可忽略这些行）。")
-                              .arg(plan.bad.size()));
+                              .arg(badCount(plan)));
             return kFailed;
         }
     }

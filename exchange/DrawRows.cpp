@@ -287,7 +287,7 @@ void DrawRowReader::read(int line, QStringView text)
     } else if (first && !startsWithDigit(text)) {
         m_file.hasHeader = true; // a title line of names we do not know
     } else {
-        m_file.bad.push_back({line, text.toString()});
+        addBadLine(m_file, line, text);
     }
 }
 

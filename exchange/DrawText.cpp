@@ -13,7 +13,7 @@ void checkEntries(ImportFile& file, const std::function<QString(const ImportLine
     std::erase_if(file.draws, [&](const ImportLine& draw) {
         if (entryInputProblem(draw.issue, draw.number).isEmpty())
             return false;
-        file.bad.push_back({draw.line, shown(draw)});
+        addBadLine(file, draw.line, shown(draw));
         moved = true;
         return true;
     });
@@ -48,5 +48,16 @@ ImportFile readDrawText(const QString& text, Game game)
     // reach the store (or end an import) with an issue or number it refuses.
     ImportFile file = readAnyShape(text, game);
     checkEntries(file);
+    return file;
+}
+
+ImportFile readPageDraws(const QString& text, Game game)
+{
+    if (text.size() > ImportLimits::kPageTextChars)
+        throw ImportFileError(QStringLiteral("页面文字超过%1 MB，不是开奖结果页面，没有读取。")
+                                  .arg(ImportLimits::kPageTextChars >> 20));
+    ImportFile file = readDrawText(text, game);
+    file.bad.clear();
+    file.badNotKept = 0;
     return file;
 }

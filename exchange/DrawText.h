@@ -22,3 +22,7 @@ ImportFile readDrawText(const QString& text, Game game);
 // number not three digits) into `bad`, shown as `shown` gives it.
 void checkEntries(ImportFile& file, const std::function<QString(const ImportLine&)>& shown =
                                         [](const ImportLine& draw) { return draw.issue + u' ' + draw.number; });
+
+// The draws of a result page's text (its other lines are no concern); a text
+// over ImportLimits::kPageTextChars is refused with ImportFileError.
+ImportFile readPageDraws(const QString& text, Game game);

@@ -11,6 +11,7 @@ ImportPlan planImport(const ImportFile& file, int historyWidth)
     ImportPlan plan;
     plan.read = int(file.draws.size());
     plan.bad = file.bad;
+    plan.badNotKept = file.badNotKept;
     // One history has one issue width (08123 or 2025217). A five-digit issue
     // and its seven-digit form name one draw: every line is brought to the
     // history's width, so the draw is stored once and its 同号数 is counted
@@ -60,7 +61,7 @@ ImportSummary runImport(DrawStore& store, const ImportPlan& plan, const std::fun
     const DrawStore::ImportCounts counts = store.appendDraws(plan.draws, progress);
     ImportSummary summary;
     summary.read = plan.read;
-    summary.bad = int(plan.bad.size());
+    summary.bad = badCount(plan);
     summary.cancelled = counts.cancelled;
     if (!counts.cancelled) {
         summary.added = counts.added;
@@ -69,16 +70,17 @@ ImportSummary runImport(DrawStore& store, const ImportPlan& plan, const std::fun
     return summary;
 }
 
-QString ImportText::badLines(const std::vector<BadLine>& bad, int limit)
+QString ImportText::badLines(const std::vector<BadLine>& bad, int limit, int total)
 {
+    total = std::max(total, int(bad.size()));
     QStringList lines;
     for (const BadLine& line : bad) {
-        if (lines.size() == limit) {
-            lines << QStringLiteral("……另有%1行").arg(bad.size() - limit);
+        if (lines.size() == limit)
             break;
-        }
         lines << QStringLiteral("第%1行：").arg(line.line) + shownText(line.text);
     }
+    if (total > lines.size())
+        lines << QStringLiteral("……另有%1行").arg(total - lines.size());
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -87,7 +89,8 @@ QString ImportText::askSkipBad(const ImportPlan& plan)
     // One pass over the placeholders: the listed lines are the file's own text
     // and may hold "%1" themselves.
     return QStringLiteral("以下%1行不是有效的开奖数据：\n%2\n\n是否忽略这些行，导入其余%3期数据？")
-        .arg(QString::number(plan.bad.size()), badLines(plan.bad, 10), QString::number(plan.draws.size()));
+        .arg(QString::number(badCount(plan)), badLines(plan.bad, 10, badCount(plan)),
+             QString::number(plan.draws.size()));
 }
 
 QString ImportText::summary(const ImportSummary& s)

@@ -17,9 +17,15 @@ struct ImportPlan
     std::vector<DrawStore::NewDraw> draws; // issue order, each issue once
     std::vector<BadLine> bad;              // malformed lines, repeats of an issue with another number and
                                            // issues that cannot be brought to the history's width
+    int badNotKept = 0;                    // further bad lines, counted only
     int read = 0;                          // lines holding a draw
     int repeats = 0;                       // lines repeating an earlier line's draw
 };
+
+inline int badCount(const ImportPlan& plan)
+{
+    return int(plan.bad.size()) + plan.badNotKept;
+}
 
 struct ImportSummary
 {
@@ -41,8 +47,9 @@ inline const QString kCaption = QStringLiteral("数据导入");
 inline const QString kFilter = QStringLiteral("开奖数据文件 (*.csv *.txt *.xlsx);;所有文件 (*)");
 inline const QString kNoDraws = QStringLiteral("文件中没有找到开奖数据！");
 inline const QString kCancelled = QStringLiteral("数据导入已取消，没有保存任何数据。");
-// 第<n>行：<text>, one a line, at most `limit` lines and a count of the rest.
-QString badLines(const std::vector<BadLine>& bad, int limit);
+// 第<n>行：<text>, one a line, at most `limit` lines and a count of the rest
+// (of `total` when more were counted than kept).
+QString badLines(const std::vector<BadLine>& bad, int limit, int total = -1);
 // The question before importing a file with bad lines.
 QString askSkipBad(const ImportPlan& plan);
 QString summary(const ImportSummary& summary);

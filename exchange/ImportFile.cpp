@@ -49,12 +49,28 @@ QString decodeText(const QByteArray& bytes)
     return text;
 }
 
+void addBadLine(ImportFile& file, int line, QStringView text)
+{
+    if (file.bad.size() >= ImportLimits::kBadLinesKept) {
+        ++file.badNotKept;
+        return;
+    }
+    QString shown = text.left(ImportLimits::kBadLineShown).toString();
+    if (text.size() > ImportLimits::kBadLineShown)
+        shown += QStringLiteral("…");
+    file.bad.push_back({line, shown});
+}
+
 ImportFile readImportFile(const QString& path, Game game)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw ImportFileError(QStringLiteral("无法打开文件 %1：%2").arg(path, file.errorString()));
-    const QByteArray bytes = file.readAll();
+    if (file.size() > ImportLimits::kTextFileBytes)
+        throw ImportFileError(QStringLiteral("文件 %1 超过%2 MB，不是开奖数据文件，没有读取。")
+                                  .arg(path)
+                                  .arg(ImportLimits::kTextFileBytes >> 20));
+    const QByteArray bytes = file.read(ImportLimits::kTextFileBytes + 1);
     if (isZipArchive(bytes) || path.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive)) {
         try {
             ImportFile file = readWorkbookDraws(bytes);

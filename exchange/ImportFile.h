@@ -31,12 +31,27 @@ struct BadLine
     bool operator==(const BadLine&) const = default;
 };
 
+// What a reader keeps of lines that hold no draw: their first characters,
+// as the messages show them, and only so many lines; the rest are counted.
+namespace ImportLimits {
+constexpr qsizetype kBadLineShown = 120;
+constexpr size_t kBadLinesKept = 500;
+// A text history of every draw since 2002 is under a megabyte.
+constexpr qint64 kTextFileBytes = qint64(256) << 20;
+// What a result page's text may hold.
+constexpr qsizetype kPageTextChars = qsizetype(32) << 20;
+} // namespace ImportLimits
+
 struct ImportFile
 {
     std::vector<ImportLine> draws; // in file order
-    std::vector<BadLine> bad;      // lines that hold no draw
+    std::vector<BadLine> bad;      // lines that hold no draw (at most kBadLinesKept)
+    int badNotKept = 0;            // further such lines, counted only
     bool hasHeader = false;
 };
+
+// Lists a line that holds no draw within the limits above.
+void addBadLine(ImportFile& file, int line, QStringView text);
 
 // The text of a file's bytes: UTF-8 (with or without its mark), else GBK.
 QString decodeText(const QByteArray& bytes);

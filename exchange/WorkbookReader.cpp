@@ -17,6 +17,15 @@ constexpr qint64 kPartBytes = qint64(4) << 20;
 // Columns further right are not read, and no cell is longer than a spreadsheet's.
 constexpr int kMostColumns = 64;
 constexpr qsizetype kLongestCell = 32767;
+// A history's workbook has one shared string per distinct text, a few
+// thousand at most; a file that asks for more only asks for memory.
+constexpr qsizetype kMostSharedStrings = 1'000'000;
+constexpr qsizetype kSharedStringChars = qsizetype(32) << 20;
+// What of a cell goes into its row's line: a draw's cell is a few characters,
+// and this bounds a row's length whatever a shared string holds.
+constexpr qsizetype kCellInRow = 256;
+// Spreadsheet programs number their rows up to 1,048,576.
+constexpr int kMostRows = 1'048'576;
 
 const char* const kFirstSheet = "xl/worksheets/sheet1.xml";
 
@@ -66,12 +75,18 @@ QStringList sharedStrings(const ZipArchive& zip)
     QXmlStreamReader xml(zip.read("xl/sharedStrings.xml", kSharedStringBytes));
     bool inText = false;
     int phonetic = 0;
+    qsizetype chars = 0;
     while (!xml.atEnd()) {
         switch (xml.readNext()) {
         case QXmlStreamReader::StartElement:
-            if (xml.name() == u"si")
+            if (xml.name() == u"si") {
+                if (strings.size() >= kMostSharedStrings || chars > kSharedStringChars)
+                    throw ImportFileError(
+                        QStringLiteral("工作簿的共享文本超过%1条或%2个字符，不是开奖数据表，无法读取。")
+                            .arg(kMostSharedStrings)
+                            .arg(kSharedStringChars));
                 strings.append(QString());
-            else if (xml.name() == u"rPh")
+            } else if (xml.name() == u"rPh")
                 ++phonetic;
             else if (xml.name() == u"t")
                 inText = phonetic == 0 && !strings.isEmpty();
@@ -83,8 +98,11 @@ QStringList sharedStrings(const ZipArchive& zip)
                 inText = false;
             break;
         case QXmlStreamReader::Characters:
-            if (inText)
+            if (inText) {
+                chars -= strings.last().size();
                 appendCapped(strings.last(), xml.text());
+                chars += strings.last().size();
+            }
             break;
         default:
             break;
@@ -165,7 +183,9 @@ private:
         if (name == u"row") {
             bool ok = false;
             const int number = m_xml.attributes().value(QLatin1String("r")).toInt(&ok);
-            m_row = ok && number > 0 ? number : m_row + 1;
+            // Counted within the sheet's bounds: a row numbered at the end of
+            // int followed by one without a number must not overflow.
+            m_row = ok && number > 0 ? std::min(number, kMostRows) : std::min(m_row + 1, kMostRows);
             m_cells.clear();
             m_column = -1;
         } else if (name == u"c") {
@@ -207,6 +227,7 @@ private:
         else
             text = m_value;
         // A cell is one cell of the row's line, whatever it holds.
+        text.truncate(kCellInRow);
         for (QChar& c : text)
             if (c == u'\t' || c == u'\n' || c == u'\r')
                 c = u' ';

@@ -145,6 +145,9 @@ TEST(BadWorkbook, DamagedWorkbooksAreRefusedWithTheReason)
     const QByteArray exported = dir.read("export.xlsx");
     // A shared-strings part that inflates far beyond any history: a zip bomb.
     const QByteArray bomb = "<si><t>" + QByteArray(130 << 20, ' ') + "</t></si>";
+    QByteArray manyEmpty;
+    for (int i = 0; i <= 1'000'000; ++i)
+        manyEmpty += "<si/>";
     struct Case
     {
         const char* name;
@@ -168,6 +171,7 @@ TEST(BadWorkbook, DamagedWorkbooksAreRefusedWithTheReason)
          "已损坏"},
         {"a sheet that is no XML", {{"xl/worksheets/sheet1.xml", "<<<>>>"}}, {}, "已损坏"},
         {"shared strings of 130 MB", workbookParts("", bomb), {}, "超过 128 MB"},
+        {"a million and one empty shared strings", workbookParts("", manyEmpty), {}, "共享文本超过1000000条"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -184,6 +188,55 @@ TEST(BadWorkbook, DamagedWorkbooksAreRefusedWithTheReason)
             EXPECT_TRUE(error.text().contains(QString::fromUtf8(c.reason))) << error.text().toStdString();
         }
     }
+}
+
+// What a reader keeps of lines without a draw is bounded whatever a small
+// file makes it read: one long shared text in every cell of thousands of
+// rows, a row numbered at the end of int, thousands of long text lines.
+TEST(BadWorkbook, WhatIsKeptOfBadLinesIsBounded)
+{
+    TestDir dir;
+    QByteArray cells;
+    for (int column = 0; column < 64; ++column)
+        cells += "<c t=\"s\"><v>0</v></c>";
+    QByteArray rows;
+    for (int row = 0; row < 4000; ++row)
+        rows += "<row>" + cells + "</row>";
+    rows += "<row r=\"2147483647\"/><row><c><v>2025001</v></c><c><v>123</v></c></row>";
+    ASSERT_TRUE(writeZip(dir.file("book.xlsx"),
+                         workbookParts(rows, "<si><t>" + QByteArray(32767, 'x') + "</t></si>")));
+    dir.write("long.txt", (QByteArray(3000, 'x') + "\n").repeated(2000));
+
+    for (const char* name : {"book.xlsx", "long.txt"}) {
+        SCOPED_TRACE(name);
+        const ImportFile file = readImportFile(dir.file(name), Game::Fucai);
+        ASSERT_EQ(file.bad.size(), ImportLimits::kBadLinesKept);
+        EXPECT_GT(file.badNotKept, 1000);
+        for (const BadLine& line : file.bad)
+            ASSERT_LE(line.text.size(), ImportLimits::kBadLineShown + 1);
+        const ImportPlan plan = planImport(file, 0);
+        EXPECT_TRUE(ImportText::askSkipBad(plan).contains(QString::number(badCount(plan)) + "行"));
+    }
+    const ImportFile book = readImportFile(dir.file("book.xlsx"), Game::Fucai);
+    ASSERT_EQ(book.draws.size(), 1u);
+    EXPECT_EQ(book.draws[0].number, "123");
+}
+
+// A text file beyond any history is refused before it is read.
+TEST(BadImportFile, HugeTextFileIsRefusedNamingTheLimit)
+{
+    TestDir dir;
+    QFile file(dir.file("huge.txt"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(file.resize(ImportLimits::kTextFileBytes + 1)); // sparse: no disk used
+    file.close();
+    try {
+        readImportFile(dir.file("huge.txt"), Game::Fucai);
+        ADD_FAILURE() << "read";
+    } catch (const ImportFileError& error) {
+        EXPECT_TRUE(error.text().contains("256 MB")) << error.text().toStdString();
+    }
+    EXPECT_THROW(readPageDraws(QString(ImportLimits::kPageTextChars + 1, u'x'), Game::Fucai), ImportFileError);
 }
 
 // Odd but readable sheets: what they hold that is no draw is listed, never more.

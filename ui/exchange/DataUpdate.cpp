@@ -210,8 +210,7 @@ void TFrm_DataUpdate::processPageText(const QString& text)
     const Game game = m_store.game();
     runGuarded(m_dialogs, this, [&] {
         // The page's other lines are no concern of the download: only its draws count.
-        ImportFile file = readDrawText(text, game);
-        file.bad.clear();
+        const ImportFile file = readPageDraws(text, game);
         // Issue order at the history's width: a page listing the newest first
         // would otherwise enter each draw before the one it is derived against.
         const ImportPlan plan = planImport(file, m_store.issueWidth());

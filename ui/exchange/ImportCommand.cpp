@@ -55,7 +55,7 @@ void importHistoryFile(QWidget* parent, DrawStore& store, Dialogs& dialogs, cons
     runGuarded(dialogs, parent, Unsaved::kImport, [&] {
         const ImportPlan plan = readPlan(path, store);
         if (plan.draws.empty()) {
-            const QString bad = ImportText::badLines(plan.bad, 10);
+            const QString bad = ImportText::badLines(plan.bad, 10, badCount(plan));
             dialogs.message(parent, bad.isEmpty() ? ImportText::kNoDraws : ImportText::kNoDraws + u'\n' + bad);
             return;
         }
