@@ -24,6 +24,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QLoggingCategory>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <cstdio>
@@ -47,6 +48,9 @@ const char* const kUsageText = "用法：quorvane-import [--game fucai|ticai] [-
                                "                      默认为 FOLDER/user/DefaultSet.ini 中选择的彩种\n"
                                "  --skip-bad          跳过文件中格式有误的行，导入其余的开奖号码；\n"
                                "                      不加此项时，有格式有误的行就不导入任何数据\n"
+                               "  --no-sandbox        关闭网页引擎的沙箱（以 root 身份导入网址时需要；\n"
+                               "                      也可设置环境变量 QTWEBENGINE_DISABLE_SANDBOX=1）\n"
+                               "  --verbose           显示网页脚本的控制台信息\n"
                                "  -h, --help          显示本说明\n"
                                "  --version           显示版本和数据文件夹\n"
                                "\n"
@@ -56,6 +60,8 @@ struct Arguments
 {
     std::optional<Game> game;
     bool skipBad = false;
+    bool noSandbox = false;
+    bool verbose = false;
     bool help = false;
     bool version = false;
     QString source;
@@ -87,6 +93,8 @@ const Option kOptions[] = {
          return args.game.has_value();
      }},
     {"--skip-bad", false, [](Arguments& args, const QString&) { return args.skipBad = true; }},
+    {"--no-sandbox", false, [](Arguments& args, const QString&) { return args.noSandbox = true; }},
+    {"--verbose", false, [](Arguments& args, const QString&) { return args.verbose = true; }},
     {"--help", false, [](Arguments& args, const QString&) { return args.help = true; }},
     {"-h", false, [](Arguments& args, const QString&) { return args.help = true; }},
     {"--version", false, [](Arguments& args, const QString&) { return args.version = true; }},
@@ -181,16 +189,20 @@ QString loadPages(const QString& source, Game game)
 
 int run(const Arguments& args)
 {
-    DrawStore store(QDir(args.folder).filePath(DrawStore::kFileName));
-    const bool fucai =
-        args.game ? *args.game == Game::Fucai : readStartupOptions(Options::optionsPath(args.folder)).isFucai();
-    store.setGame(fucai ? Game::Fucai : Game::Ticai);
-    ImportFile file;
-    if (isAddress(args.source)) {
-        file = readPageDraws(loadPages(args.source, store.game()), store.game());
-    } else {
-        file = readImportFile(args.source, store.game());
+    const Game game = args.game ? *args.game
+                      : readStartupOptions(Options::optionsPath(args.folder)).isFucai() ? Game::Fucai
+                                                                                          : Game::Ticai;
+    // The pages may take a minute: the store is opened only once there are
+    // draws to enter, so a restore in that time cannot leave this import
+    // writing into a file no longer in place.
+    ImportFile file = isAddress(args.source) ? readPageDraws(loadPages(args.source, game), game)
+                                             : readImportFile(args.source, game);
+    if (file.draws.empty() && file.bad.empty()) {
+        print(stderr, ImportText::kNoDraws);
+        return kFailed;
     }
+    DrawStore store(QDir(args.folder).filePath(DrawStore::kFileName));
+    store.setGame(game);
     const ImportPlan plan = planImport(file, store.issueWidth());
 
     if (!plan.bad.empty()) {
@@ -210,15 +222,19 @@ int run(const Arguments& args)
 }
 
 // A web page needs a GUI application, headless here whatever the session.
-std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv, bool web)
+std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv, const Arguments& args)
 {
-    if (!web)
+    if (!isAddress(args.source))
         return std::make_unique<QCoreApplication>(argc, argv);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The engine's sandbox cannot start for root.
-    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
+    // The sandbox keeps a hostile page from the user's files; it is turned
+    // off only when asked to.
+    if (args.noSandbox)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    // What page scripts write to their console is no concern of a user.
+    if (!args.verbose)
+        QLoggingCategory::setFilterRules(QStringLiteral("js.*=false"));
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     return std::make_unique<QGuiApplication>(argc, argv);
 }
@@ -242,7 +258,15 @@ int main(int argc, char** argv)
         printLine(stdout, versionText(QStringLiteral("quorvane-import")));
         return 0;
     }
-    const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv, isAddress(args->source));
+    // The engine's sandbox cannot start for root.
+    if (isAddress(args->source) && geteuid() == 0 && !args->noSandbox &&
+        qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX")) {
+        std::fputs("以 root 身份导入网址时，网页引擎的沙箱无法启动：请加 --no-sandbox，"
+                   "或设置环境变量 QTWEBENGINE_DISABLE_SANDBOX=1 后再试。\n",
+                   stderr);
+        return kFailed;
+    }
+    const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv, *args);
     if (args->folder.isEmpty())
         args->folder = openDataFolder(QCoreApplication::applicationDirPath());
     if (args->folder.isEmpty()) {

@@ -8,6 +8,7 @@
 #include "tests/ui/exchange/SourcePages.h"
 
 #include <QEventLoop>
+#include <unistd.h>
 #include <QProcess>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -124,6 +125,20 @@ TEST_F(ImportToolTest, FailuresExitNonZero)
         // A usage error shows the usage.
         EXPECT_EQ(run.err.contains("--skip-bad"), status == 2) << args.join(' ').toStdString();
     }
+    EXPECT_EQ(stored(Game::Fucai), 0);
+}
+
+// As root the web engine's sandbox cannot start; the tool turns it off only
+// when asked to, and otherwise says how.
+TEST_F(ImportToolTest, RootMustAskForTheSandboxToBeOff)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "only root's engine runs without its sandbox";
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("QTWEBENGINE_DISABLE_SANDBOX");
+    const ProgramRun run = runProgramIn(environment, QUORVANE_IMPORT, {"https://127.0.0.1:9/none", dir.path()});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.contains("--no-sandbox")) << run.err.toStdString();
     EXPECT_EQ(stored(Game::Fucai), 0);
 }
 
