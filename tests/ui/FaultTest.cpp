@@ -7,6 +7,7 @@
 #include "store/Database.h"
 #include "tests/support/FolderPermissions.h"
 #include "tests/support/ScratchMount.h"
+#include "ui/exchange/DataUpdate.h"
 #include "tests/ui/MainWindowFixture.h"
 #include "ui/main/Itemset.h"
 #include "ui/main/StartUp.h"
@@ -207,6 +208,20 @@ TEST_F(FaultTest, FullDiskFailsTheEntryAndTheImportWithNothingStored)
     ASSERT_EQ(dialogs.texts(FakeDialogs::Kind::Critical).size(), 1) << dialogs.messages().join('\n').toStdString();
     expectDiskFull(dialogs.texts(FakeDialogs::Kind::Critical).first(), Unsaved::kImport);
     EXPECT_EQ(store->allRecords(), before);
+
+    // A downloaded page ends at the first draw the disk refuses, with one
+    // message, and says nothing of draws it did not store.
+    QString page = QStringLiteral("3D号码：");
+    for (int n = 1; n <= 300; ++n)
+        page += QStringLiteral("26%1期456 ").arg(n, 3, 10, QLatin1Char('0'));
+    TFrm_DataUpdate download(*window, *store, dialogs, Options::downloadListPath(folder));
+    download.show();
+    dialogs.clear();
+    download.processPageText(page);
+    ASSERT_EQ(dialogs.texts(FakeDialogs::Kind::Critical).size(), 1) << dialogs.messages().join('\n').toStdString();
+    expectDiskFull(dialogs.texts(FakeDialogs::Kind::Critical).first(), Unsaved::kImport);
+    EXPECT_FALSE(dialogs.messages().contains(TFrm_DataUpdate::kUpdated));
+    download.hide();
 
     window.reset();
     store.reset();

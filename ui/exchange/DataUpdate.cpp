@@ -208,7 +208,9 @@ QString TFrm_DataUpdate::missing(const QStringList& issues)
 void TFrm_DataUpdate::processPageText(const QString& text)
 {
     const Game game = m_store.game();
-    runGuarded(m_dialogs, this, [&] {
+    // A store error (a full disk, a read-only file) ends the page with one
+    // message; the draws entered before it stay stored.
+    runGuarded(m_dialogs, this, Unsaved::kImport, [&] {
         // The page's other lines are no concern of the download: only its draws count.
         const ImportFile file = readPageDraws(text, game);
         // Issue order at the history's width: a page listing the newest first
@@ -222,7 +224,10 @@ void TFrm_DataUpdate::processPageText(const QString& text)
             for (const DrawStore::NewDraw& draw : plan.draws) {
                 if (m_store.issueExists(draw.issue))
                     continue;
-                m_entry.enterQuietly(draw.issue, draw.number);
+                if (const QString refusal = m_entry.enterQuietly(draw.issue, draw.number); !refusal.isEmpty()) {
+                    log(issueLabel(game) + draw.issue + QStringLiteral("：") + refusal);
+                    continue;
+                }
                 log(issueLabel(game) + draw.issue);
                 log(QStringLiteral("开奖号码:") + draw.number);
                 ++added;

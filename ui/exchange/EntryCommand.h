@@ -8,8 +8,10 @@
 class EntryCommand
 {
 public:
-    // Enters one draw as the user's entry would, without its confirmation box.
-    virtual void enterQuietly(const QString& issue, const QString& number) = 0;
+    // Enters one draw as the user's entry would, without its boxes. Returns
+    // empty when the draw was stored, else why it was refused; an error of
+    // the store (a full disk, a read-only file) is thrown.
+    virtual QString enterQuietly(const QString& issue, const QString& number) = 0;
 
     // While a Batch lives, entries leave the grid alone and it is reloaded
     // once at the batch's end: a page of many draws ends in the state the same

@@ -197,21 +197,27 @@ void TFrmMain::SpeedButton13Click()
             m_dialogs.message(this, outcome.refusal);
             return;
         }
-        m_gridEndIssues->append(issue);
-        Edit4->clear();
-        if (AnnounceEntry) {
-            Edit4->setFocus();
-            m_dialogs.message(this, EntryText::entered(issue));
-        }
-        Edit3->setText(nextIssue(issue));
-        setStatusPanel(0, EntryText::status(issue));
-        // Show the range from the chosen start through the new draw.
-        ComboBox15->setCurrentIndex(ComboBox15->count() - 1);
-        if (m_entryBatchDepth > 0)
-            m_gridReloadDeferred = true;
-        else
-            SpeedButton18Click();
+        showEntered(issue);
     });
+}
+
+// What the window shows after a draw is stored: the next issue proposed, the
+// status line, the range through the new draw.
+void TFrmMain::showEntered(const QString& issue)
+{
+    m_gridEndIssues->append(issue);
+    Edit4->clear();
+    if (AnnounceEntry) {
+        Edit4->setFocus();
+        m_dialogs.message(this, EntryText::entered(issue));
+    }
+    Edit3->setText(nextIssue(issue));
+    setStatusPanel(0, EntryText::status(issue));
+    ComboBox15->setCurrentIndex(ComboBox15->count() - 1);
+    if (m_entryBatchDepth > 0)
+        m_gridReloadDeferred = true;
+    else
+        SpeedButton18Click();
 }
 
 // The issue column is 35 pixels wide, enough for five-digit issues; longer

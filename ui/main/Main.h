@@ -59,7 +59,7 @@ public:
     void setDownloadWindow(TFrm_DataUpdate* window) { m_downloadWindow = window; }
 
     // The entry command as the download drives it (EntryCommand).
-    void enterQuietly(const QString& issue, const QString& number) override;
+    QString enterQuietly(const QString& issue, const QString& number) override;
     // Analysis windows created at start, shown by their menu items.
     void setDataAnalyseWindow(TFrm_DataAnalyse* window) { m_dataAnalyseWindow = window; }
     void setDataCountWindow(TFrm_DataCount* window) { m_dataCountWindow = window; }
@@ -208,6 +208,7 @@ private:
     void startTool(const QStringList& candidates, const QString& missingText);
     void showImportedHistory();
     void showNewestDraw();
+    void showEntered(const QString& issue);
     // With an empty history the grid area shows the way in instead of an empty grid.
     void updateFirstStartHint();
 

@@ -4,6 +4,7 @@
 #include "core/IssueArithmetic.h"
 #include "core/IssueList.h"
 #include "exchange/OptionsFile.h"
+#include "store/DrawEntry.h"
 #include "store/DrawStore.h"
 #include "ui/exchange/DataUpdate.h"
 #include "ui/exchange/ImportCommand.h"
@@ -36,13 +37,19 @@ void TFrmMain::showImportedHistory()
     preselectRanges(toIntStrict(DefaultShowCount.isEmpty() ? Options::kShowCountDefault : DefaultShowCount));
 }
 
-void TFrmMain::enterQuietly(const QString& issue, const QString& number)
+QString TFrmMain::enterQuietly(const QString& issue, const QString& number)
 {
     Edit3->setText(issue);
     Edit4->setText(number);
     AnnounceEntry = false;
     const auto announce = qScopeGuard([this] { AnnounceEntry = true; });
-    SpeedButton13Click();
+    // Storage errors go up to the download, which ends its batch with one
+    // message; a refusal is its caller's to list.
+    const EntryOutcome outcome = enterDraw(m_store, issue, number);
+    if (!outcome.stored())
+        return outcome.refusal;
+    showEntered(issue);
+    return {};
 }
 
 void TFrmMain::startHistoryDownload()
