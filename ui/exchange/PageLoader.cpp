@@ -3,10 +3,21 @@
 #include "exchange/DrawText.h"
 
 #include <QDateTime>
+#include <algorithm>
 #include <QPointer>
 #include <QTimer>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
+#include <QWebEngineSettings>
+
+namespace {
+
+// However long a page's answer is, the reader takes no more than this.
+constexpr int kPageTextChars = 32 << 20;
+// How long a reading may go unanswered beyond the wait for draws.
+constexpr int kAnswerGraceMs = 5000;
+
+} // namespace
 
 QString PageLoader::noDraws(const QString& address)
 {
@@ -18,16 +29,24 @@ QString PageLoader::notLoaded(const QString& address)
     return QStringLiteral("网页无法打开，请检查网络连接和下载地址：") + address;
 }
 
+QString PageLoader::crashed(const QString& address)
+{
+    return QStringLiteral("网页进程意外结束，已放弃下载：") + address;
+}
+
 QString PageLoader::timedOut(const QString& address, int seconds)
 {
     return QStringLiteral("网页在%1秒内没有加载完成，已放弃下载：%2").arg(seconds).arg(address);
 }
 
 PageLoader::PageLoader(QObject* parent, PageWaits waits)
-    : QObject(parent), m_waits(waits), m_loadTimer(new QTimer(this)), m_readTimer(new QTimer(this))
+    : QObject(parent), m_waits(waits), m_loadTimer(new QTimer(this)), m_readTimer(new QTimer(this)),
+      m_answerTimer(new QTimer(this))
 {
     m_loadTimer->setSingleShot(true);
     m_readTimer->setSingleShot(true);
+    m_answerTimer->setSingleShot(true);
+    connect(m_answerTimer, &QTimer::timeout, this, [this] { fail(noDraws(address())); });
     connect(m_loadTimer, &QTimer::timeout, this,
             [this] { fail(timedOut(address(), (m_waits.loadWithinMs + 999) / 1000)); });
     connect(m_readTimer, &QTimer::timeout, this, &PageLoader::readText);
@@ -63,7 +82,18 @@ void PageLoader::load(const QList<QUrl>& pages, Game game)
     }
     m_page = new QWebEnginePage(m_profile, this);
     m_page->setObjectName(QStringLiteral("WebBrowser1"));
+    // A results page needs its scripts and nothing of this machine's: no
+    // local files, and no pictures to fetch.
+    QWebEngineSettings* settings = m_page->settings();
+    settings->setAttribute(QWebEngineSettings::AutoLoadImages, false);
+    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
+    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
     connect(m_page, &QWebEnginePage::loadFinished, this, &PageLoader::loadFinished);
+    connect(m_page, &QWebEnginePage::renderProcessTerminated, this,
+            [this](QWebEnginePage::RenderProcessTerminationStatus status) {
+                if (status != QWebEnginePage::NormalTerminationStatus && m_state != State::Idle)
+                    fail(crashed(address()));
+            });
     m_pages = pages;
     m_next = 0;
     m_game = game;
@@ -101,6 +131,7 @@ void PageLoader::loadFinished(bool ok)
     }
     m_state = State::Reading;
     m_readUntil = QDateTime::currentMSecsSinceEpoch() + m_waits.drawsWithinMs;
+    m_answerTimer->start(m_waits.drawsWithinMs + std::max(m_waits.readAgainMs, kAnswerGraceMs));
     readText();
 }
 
@@ -112,7 +143,9 @@ void PageLoader::readText()
     QPointer<PageLoader> self(this);
     // The rendered text, as a person sees it: a table's cells come apart by
     // tabs, its rows by line ends; a JSON or text answer is its text.
-    m_page->runJavaScript(QStringLiteral("(document.body || document.documentElement || {innerText: ''}).innerText"),
+    m_page->runJavaScript(QStringLiteral("(document.body || document.documentElement || {innerText: ''})"
+                                         ".innerText.slice(0, %1)")
+                              .arg(kPageTextChars),
                           [self, run](const QVariant& text) {
                               if (self && run == self->m_run)
                                   self->textRead(text.toString());
@@ -125,6 +158,8 @@ void PageLoader::textRead(const QString& text)
         return;
     if (!readDrawText(text, m_game).draws.empty()) {
         m_state = State::Idle;
+        m_answerTimer->stop();
+        leavePage();
         emit pageRead(text);
         return;
     }
@@ -139,10 +174,19 @@ void PageLoader::fail(const QString& message)
 {
     m_loadTimer->stop();
     m_readTimer->stop();
+    m_answerTimer->stop();
     const bool loading = m_state == State::Loading;
     m_state = State::Idle;
     ++m_run;
     if (loading && m_page)
         m_page->triggerAction(QWebEnginePage::Stop);
+    leavePage();
     emit failed(message);
+}
+
+// A page left as it is keeps its scripts running for the session.
+void PageLoader::leavePage()
+{
+    if (m_page)
+        m_page->setUrl(QUrl(QStringLiteral("about:blank")));
 }

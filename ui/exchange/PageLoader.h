@@ -42,6 +42,7 @@ public:
     static QString noDraws(const QString& address);
     static QString notLoaded(const QString& address);
     static QString timedOut(const QString& address, int seconds);
+    static QString crashed(const QString& address);
 
 signals:
     // The last page's text, once it holds draws of the game.
@@ -61,6 +62,7 @@ private:
     void readText();
     void textRead(const QString& text);
     void fail(const QString& message);
+    void leavePage();
     QString address() const { return m_pages.value(m_next - 1).toString(); }
 
     PageWaits m_waits;
@@ -68,6 +70,7 @@ private:
     QWebEnginePage* m_page = nullptr;
     QTimer* m_loadTimer;
     QTimer* m_readTimer;
+    QTimer* m_answerTimer; // a page busy in its scripts never answers for its text
     QList<QUrl> m_pages;
     qsizetype m_next = 0; // the page after the one loading
     Game m_game = Game::Fucai;

@@ -130,6 +130,9 @@ TEST_F(DownloadTest, DownloadsFromTheLocalServer)
     server.page("/3d-more", gbkPage("3D号码：08124期789 08125期111 "));
     server.page("/3d-two-byte", gbkPage("<pre>3D号码：08126期222  08127期333  </pre>"));
     server.page("/none", gbkPage("今日暂无开奖"));
+    // Loads, then its script never lets the page answer again.
+    server.page("/busy", gbkPage("今日暂无开奖<script>onload = function () { setTimeout(function () { for (;;) {} }, 0); };"
+                                 "</script>"));
     QString history;
     for (int i = 0; i < 2000; ++i)
         history += QStringLiteral("%1期%2 ")
@@ -175,6 +178,11 @@ TEST_F(DownloadTest, DownloadsFromTheLocalServer)
     ASSERT_TRUE(downloadAndFail());
     EXPECT_EQ(dialogs.messages(), QStringList{PageLoader::noDraws(server.url("/none"))});
     EXPECT_GT(server.requests(), 0);
+    EXPECT_TRUE(startEnabled());
+    // A page busy in its script ends within the waits all the same.
+    addresses({server.url("/busy")});
+    ASSERT_TRUE(downloadAndFail(20000));
+    EXPECT_EQ(dialogs.messages().last(), PageLoader::noDraws(server.url("/busy")));
     EXPECT_TRUE(startEnabled());
     // Every draw stored already: nothing new, said so.
     addresses({server.url("/3d-more")});
