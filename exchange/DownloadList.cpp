@@ -1,8 +1,9 @@
 #include "exchange/DownloadList.h"
 
+#include "exchange/ImportFile.h"
+
 #include <QFile>
 #include <QRegularExpression>
-#include <QStringDecoder>
 
 DownloadListError::DownloadListError(const QString& message) : std::runtime_error(message.toStdString()) {}
 
@@ -11,14 +12,9 @@ QStringList readDownloadList(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw DownloadListError(QStringLiteral("无法打开文件 %1：%2").arg(path, file.errorString()));
-    QByteArray bytes = file.read(kDownloadListBytes);
-    // An editor that saved UTF-8 may have put a byte-order mark first; read
-    // as GBK it would become part of the first address.
-    const QByteArray utf8Bom("\xEF\xBB\xBF");
-    const bool utf8 = bytes.startsWith(utf8Bom);
-    if (utf8)
-        bytes.remove(0, utf8Bom.size());
-    const QString text = utf8 ? QString::fromUtf8(bytes) : QStringDecoder("GBK")(bytes);
+    // GBK as the program writes it, or UTF-8 (with its byte-order mark) as an
+    // editor may save it: decoded as the import decodes a text file.
+    const QString text = decodeText(file.read(kDownloadListBytes));
     QStringList lines = text.split(QLatin1Char('\n'));
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast(); // the terminator of the last line starts no line

@@ -22,10 +22,10 @@ void checkEntries(ImportFile& file, const std::function<QString(const ImportLine
                          [](const BadLine& a, const BadLine& b) { return a.line < b.line; });
 }
 
-namespace {
-
-ImportFile readAnyShape(const QString& text, Game game)
+ImportFile readDrawText(const QString& text, Game game)
 {
+    // Every reader's entries pass the entry panel's checks here, so none can
+    // reach the store (or end an import) with an issue or number it refuses.
     const std::vector<PageDraw> page = readResultPage(toGbk(text), game);
     if (!page.empty()) {
         ImportFile file;
@@ -35,18 +35,8 @@ ImportFile readAnyShape(const QString& text, Game game)
         checkEntries(file, [](const ImportLine& draw) { return draw.issue + QStringLiteral("期") + draw.number; });
         return file;
     }
-    if (std::optional<ImportFile> json = readResultJson(text))
-        return std::move(*json);
-    return readDrawLines(text);
-}
-
-} // namespace
-
-ImportFile readDrawText(const QString& text, Game game)
-{
-    // Every reader's entries pass the entry panel's checks here, so none can
-    // reach the store (or end an import) with an issue or number it refuses.
-    ImportFile file = readAnyShape(text, game);
+    std::optional<ImportFile> json = readResultJson(text);
+    ImportFile file = json ? std::move(*json) : readDrawLines(text);
     checkEntries(file);
     return file;
 }

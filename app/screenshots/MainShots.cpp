@@ -3,6 +3,7 @@
 #include "store/DrawEntry.h"
 #include "store/DrawStore.h"
 #include "ui/main/About.h"
+#include "ui/main/HelpWindow.h"
 #include "ui/main/HistoryCheckWindow.h"
 #include "ui/main/Main.h"
 #include "ui/widgets/DataGrid.h"
@@ -10,6 +11,8 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QListWidget>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
@@ -36,6 +39,14 @@ void mainWindowShots(const ShotContext& context)
         TFrm_about about(QStringLiteral("/home/user/.local/share/quorvane"));
         about.show();
         saveShot(context, &about, QStringLiteral("about"));
+    }
+    if (const QString manual = findManual(QCoreApplication::applicationDirPath()); !manual.isEmpty()) {
+        HelpWindow help(manual);
+        help.show();
+        saveShot(context, &help, QStringLiteral("help"));
+        // The section on the p-value, chosen from the contents.
+        child<QListWidget>(&help, "helpContents")->setCurrentRow(4);
+        saveShot(context, &help, QStringLiteral("help-section"));
     }
     auto* grid = child<DataGrid>(&window, "DBGridEh1");
     saveShot(context, &window, QStringLiteral("main-grid"));

@@ -22,6 +22,18 @@ const Program kPrograms[] = {
     {"quorvane-import", QUORVANE_IMPORT, false},
 };
 
+// The three programs in `bin`, a folder without a history, as the package
+// lays them out in /usr/bin.
+bool installPrograms(const QString& bin)
+{
+    if (!QDir().mkpath(bin))
+        return false;
+    for (const Program& program : kPrograms)
+        if (!QFile::copy(program.path, bin + '/' + program.name))
+            return false;
+    return true;
+}
+
 TEST(CommandLine, HelpVersionAndUnknownOptions)
 {
     TestDir dir;
@@ -53,9 +65,7 @@ TEST(CommandLine, ProgramsWithoutAHistoryBesideThemUseTheDataFolder)
 {
     TestDir dir;
     const QString bin = dir.file("usr/bin");
-    ASSERT_TRUE(QDir().mkpath(bin));
-    for (const Program& program : kPrograms)
-        ASSERT_TRUE(QFile::copy(program.path, bin + '/' + program.name));
+    ASSERT_TRUE(installPrograms(bin));
     const auto before = folderContents(bin);
     const QString dataHome = dir.file("home/.local/share");
     const QString data = dataHome + "/quorvane";
@@ -84,10 +94,7 @@ TEST(CommandLine, DataFolderFollowsTheXdgRulesAndNeedsAHome)
 {
     TestDir dir;
     const QString bin = dir.file("usr/bin");
-    ASSERT_TRUE(QDir().mkpath(bin));
-    for (const Program& program : kPrograms)
-        ASSERT_TRUE(QFile::copy(program.path, bin + '/' + program.name));
-    ASSERT_TRUE(QDir().mkpath(dir.file("work")));
+    ASSERT_TRUE(installPrograms(bin));
     dir.write("draws.txt", "2025001 123\n");
 
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

@@ -147,7 +147,7 @@ TEST_F(MenuTest, ManualOpensWithItsContentsAndAllItsPictures)
     QFile file(manual);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QString html = QString::fromUtf8(file.readAll());
-    static const QRegularExpression picture(R"re(<img src="([^"]+)")re");
+    static const QRegularExpression picture(R"re(<img [^>]*src="([^"]+)")re");
     int pictures = 0;
     for (auto match = picture.globalMatch(html); match.hasNext(); ++pictures) {
         const QString path = QFileInfo(manual).dir().filePath(match.next().captured(1));

@@ -3,17 +3,15 @@
 #include "exchange/DrawText.h"
 
 #include <QDateTime>
-#include <algorithm>
 #include <QPointer>
 #include <QTimer>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
+#include <algorithm>
 
 namespace {
 
-// However long a page's answer is, the reader takes no more than this.
-constexpr int kPageTextChars = 32 << 20;
 // How long a reading may go unanswered beyond the wait for draws.
 constexpr int kAnswerGraceMs = 5000;
 
@@ -145,7 +143,7 @@ void PageLoader::readText()
     // tabs, its rows by line ends; a JSON or text answer is its text.
     m_page->runJavaScript(QStringLiteral("(document.body || document.documentElement || {innerText: ''})"
                                          ".innerText.slice(0, %1)")
-                              .arg(kPageTextChars),
+                              .arg(ImportLimits::kPageTextChars),
                           [self, run](const QVariant& text) {
                               if (self && run == self->m_run)
                                   self->textRead(text.toString());

@@ -34,6 +34,8 @@ HelpWindow::HelpWindow(const QString& manual, QWidget* parent)
     setWindowTitle(QStringLiteral("Quorvane 用户手册"));
     resize(980, 700);
     m_contents->setObjectName(QStringLiteral("helpContents"));
+    m_contents->setWordWrap(true); // a long title wraps instead of scrolling sideways
+    m_contents->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_page->setObjectName(QStringLiteral("helpPage"));
     m_page->setOpenExternalLinks(false);
 
@@ -60,14 +62,7 @@ HelpWindow::HelpWindow(const QString& manual, QWidget* parent)
     splitter->addWidget(m_contents);
     splitter->addWidget(m_page);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({220, 760});
+    splitter->setSizes({240, 740});
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(splitter);
-}
-
-void HelpWindow::showSection(const QString& anchor)
-{
-    for (int row = 0; row < m_contents->count(); ++row)
-        if (m_contents->item(row)->data(Qt::UserRole).toString() == anchor)
-            m_contents->setCurrentRow(row);
 }

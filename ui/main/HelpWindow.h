@@ -20,8 +20,6 @@ class HelpWindow : public QDialog
 {
 public:
     HelpWindow(const QString& manual, QWidget* parent = nullptr);
-    // Shows the section with this anchor (its <h2 id="...">).
-    void showSection(const QString& anchor);
 
 private:
     QListWidget* m_contents;

@@ -206,7 +206,7 @@ private:
     void setStatusPanel(int panel, const QString& text);
     void closeSplash();
     void startTool(const QStringList& candidates, const QString& missingText);
-    void showImportedHistory();
+    void showChangedHistory();
     void showNewestDraw();
     void showEntered(const QString& issue);
     // With an empty history the grid area shows the way in instead of an empty grid.

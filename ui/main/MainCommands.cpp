@@ -23,7 +23,6 @@
 #include "ui/widgets/DataGrid.h"
 #include "ui/widgets/Dialogs.h"
 
-#include <QLineEdit>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -69,10 +68,7 @@ void TFrmMain::N36Click()
         m_store.deleteIssue(draw.qs);
         // The selectors, the issue lists and the proposed next issue must
         // no longer name or follow the deleted draw.
-        showImportedHistory();
-        if (m_store.packedIssueList().isEmpty())
-            Edit3->clear();
-        DBGridEh1->setFrozenCols(2);
+        showChangedHistory();
         updateFirstStartHint();
         m_dialogs.message(this, QStringLiteral("删除成功，所选记录已被删除！"));
     });

@@ -23,24 +23,22 @@
 
 void TFrmMain::N17Click()
 {
-    importHistoryFile(this, m_store, m_dialogs, m_dataDir, [this] { showImportedHistory(); });
+    importHistoryFile(this, m_store, m_dialogs, m_dataDir, [this] { showChangedHistory(); });
 }
 
-// The selectors, the proposed next issue and the grid as a fresh start shows them.
-void TFrmMain::showImportedHistory()
+// After an import or a deletion: the selectors, the proposed next issue and
+// the grid as a fresh start shows them.
+void TFrmMain::showChangedHistory()
 {
     const IssueList issues = m_store.packedIssueList();
     fillRangeSelectors(issues);
     fitIssueColumn(issues.last());
-    if (isCountableIssue(issues.last()))
-        Edit3->setText(nextIssue(issues.last()));
+    Edit3->setText(isCountableIssue(issues.last()) ? nextIssue(issues.last()) : QString());
     preselectRanges(toIntStrict(DefaultShowCount.isEmpty() ? Options::kShowCountDefault : DefaultShowCount));
 }
 
 QString TFrmMain::enterQuietly(const QString& issue, const QString& number)
 {
-    Edit3->setText(issue);
-    Edit4->setText(number);
     AnnounceEntry = false;
     const auto announce = qScopeGuard([this] { AnnounceEntry = true; });
     // Storage errors go up to the download, which ends its batch with one
