@@ -18,6 +18,13 @@ public:
     explicit DatabaseError(const QString& message, bool diskFull = false) : StorageError(message, diskFull) {}
 };
 
+// Another connection kept its write lock past the wait.
+class DatabaseBusy : public DatabaseError
+{
+public:
+    using DatabaseError::DatabaseError;
+};
+
 class Database
 {
 public:
@@ -41,6 +48,13 @@ public:
     // Copies the whole database into a new file at `target` through the
     // engine's online backup, encrypted with the same key.
     void backupTo(const QString& target, const QString& key) const;
+
+    // Replaces this database's contents by `source`'s through the online
+    // backup, as one write transaction under this connection's locks: other
+    // connections to the file see the old contents or the new, and their
+    // later writes land in the restored file. Waits at most `deadlineMs` for
+    // another connection's write to end.
+    void restoreFrom(const Database& source, int deadlineMs = 10000);
 
 private:
     sqlite3* m_db = nullptr;

@@ -188,6 +188,19 @@ QString readIndexSql(const QString& table)
     return QStringLiteral("create index if not exists %1_analysis on %1 (qs, AllNumber, Asum, kuadu)").arg(table);
 }
 
+// Files made before the read index get it once (a few seconds for a
+// million draws). A file that cannot be written is read without it.
+void addReadIndex(Database& db)
+{
+    try {
+        Transaction transaction(db);
+        for (Game game : kGames)
+            db.exec(readIndexSql(tableName(game)));
+        transaction.commit();
+    } catch (const DatabaseError&) {
+    }
+}
+
 void requireDrawTables(const Database& db)
 {
     Statement tables(db, QStringLiteral("select count(*) from sqlite_master where type='table' and name in (?, ?)"));
@@ -209,15 +222,7 @@ void DrawStore::connect()
 {
     auto db = std::make_unique<Database>(m_path, kKey, Database::Mode::OpenExisting);
     requireDrawTables(*db);
-    // Files made before the read index get it once (a few seconds for a
-    // million draws). A file that cannot be written is read without it.
-    try {
-        Transaction transaction(*db);
-        for (Game game : kGames)
-            db->exec(readIndexSql(tableName(game)));
-        transaction.commit();
-    } catch (const DatabaseError&) {
-    }
+    addReadIndex(*db);
     m_db = std::move(db);
 }
 
@@ -611,36 +616,26 @@ void DrawStore::restoreFrom(const QString& source)
 {
     if (!QFileInfo::exists(source))
         throw DatabaseError(QStringLiteral("找不到备份文件：%1").arg(source));
-    const QString temp = siblingTempPath(m_path, "restore");
-    // Everything up to the rename leaves the live file as it was.
+    std::unique_ptr<Database> backup;
     try {
-        Database backup(source, kKey, Database::Mode::OpenExisting);
-        requireDrawTables(backup);
-        backup.backupTo(temp, kKey);
+        backup = std::make_unique<Database>(source, kKey, Database::Mode::OpenExisting);
+        requireDrawTables(*backup);
     } catch (const DatabaseError& error) {
-        removeWithSideFiles(temp);
-        // A full disk is no fault of the backup.
         if (error.diskFull())
-            throw;
+            throw; // opening needs room for the engine's side files
         throw DatabaseError(QStringLiteral("备份文件无法使用，数据未恢复：%1").arg(error.text()));
     }
-    // Closing checkpoints the live log into the file; whatever side files
-    // remain belong to the old file and must not be replayed into the new one.
-    m_db.reset();
-    // A log still holding frames after our close means another program has
-    // the file open: replacing it now could lose that program's writes.
-    const QFileInfo log(m_path + QLatin1String("-wal"));
-    const bool inUse = log.exists() && log.size() > 0;
-    bool replaced = false;
-    if (!inUse) {
-        removeSideFiles(m_path);
-        replaced = replaceFile(temp, m_path);
-    }
-    if (!replaced)
-        removeWithSideFiles(temp);
-    connect();
-    if (inUse)
+    // Copied into the live connection as one write: another program with
+    // the file open (an import, a second window) keeps writing into the
+    // restored file instead of into one that was renamed away under it.
+    try {
+        db().restoreFrom(*backup);
+    } catch (const DatabaseBusy&) {
         throw DatabaseError(QStringLiteral("数据库正被其他程序使用，数据未恢复：%1").arg(m_path));
-    if (!replaced)
-        throw DatabaseError(QStringLiteral("无法替换数据库文件，数据未恢复：%1").arg(m_path));
+    } catch (const DatabaseError& error) {
+        if (error.diskFull())
+            throw; // said as a full disk, with the engine's text
+        throw DatabaseError(QStringLiteral("数据未恢复：%1").arg(error.text()));
+    }
+    addReadIndex(db()); // a backup from before the index
 }

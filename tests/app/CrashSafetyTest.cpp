@@ -305,6 +305,29 @@ TEST_F(CrashSafetyCopies, KilledRestoreLeavesOldOrBackupHistory)
     EXPECT_EQ(tally.lost, 0);
 }
 
+// An import in another process holds the store open across a restore: what
+// it enters afterwards goes into the restored file, not into one renamed
+// away under it, and every row stays derived from the one before.
+TEST_F(CrashSafetyCopies, RestoreWhileAnImportHoldsTheStoreKeepsTheImportsLaterDraws)
+{
+    ASSERT_NO_FATAL_FAILURE(copyFolder(dir.file("prepared"), work()));
+    QProcess import;
+    import.start(QStringLiteral(QUORVANE_CRASH_WORKER), {QStringLiteral("enter"), work()});
+    const auto enter = [&import](const QString& issue, const QString& number) {
+        import.write((issue + QLatin1Char(' ') + number + QLatin1Char('\n')).toLatin1());
+        EXPECT_TRUE(import.waitForReadyRead(30000));
+        EXPECT_EQ(import.readLine().trimmed(), "ok");
+    };
+    enter(issueOf(kLive), numberOf(kLive, 0));
+    DrawStore(live()).restoreFrom(backup());
+    enter(issueOf(kBackup), numberOf(kBackup, 3));
+    import.closeWriteChannel();
+    ASSERT_TRUE(import.waitForFinished(30000));
+    EXPECT_EQ(import.exitCode(), 0) << import.readAllStandardError().toStdString();
+
+    EXPECT_EQ(importedHistory(live(), {{kBackup + 1, 3}}), 0);
+}
+
 // A downloaded page enters its draws one by one, each in its own
 // transaction: a kill may leave any number of them, but only the first ones
 // of the page, each row whole and derived from the one before it.

@@ -159,6 +159,36 @@ TEST(DatabaseTest, BackupCopiesUncheckpointedWritesUnderTheSameKey)
     EXPECT_THROW(Database(copy, QStringLiteral("other")), DatabaseError);
 }
 
+TEST(DatabaseTest, RestoreReplacesTheContentsUnderOtherConnectionsOrWaitsForTheirWrite)
+{
+    TestDir dir;
+    const QString path = dir.file(QStringLiteral("a.db"));
+    const QString source = dir.file(QStringLiteral("b.db"));
+    makeTable(path, QStringLiteral("k"), {{QStringLiteral("live"), 1}});
+    makeTable(source, QStringLiteral("k"), {{QStringLiteral("backup"), 2}});
+    Database db(path, QStringLiteral("k"));
+    Database other(path, QStringLiteral("k"));
+    const Database backup(source, QStringLiteral("k"));
+
+    // Another connection in the middle of a write: the restore gives up at
+    // its deadline and leaves the file as that writer leaves it.
+    other.exec(QStringLiteral("begin immediate"));
+    other.exec(QStringLiteral("insert into t values ('written', 3)"));
+    EXPECT_THROW(db.restoreFrom(backup, 200), DatabaseBusy);
+    other.exec(QStringLiteral("commit"));
+    const QList<QPair<QString, int>> written{{QStringLiteral("live"), 1}, {QStringLiteral("written"), 3}};
+    EXPECT_EQ(readTable(db), written);
+
+    db.restoreFrom(backup);
+    const QList<QPair<QString, int>> restored{{QStringLiteral("backup"), 2}};
+    EXPECT_EQ(readTable(db), restored);
+    EXPECT_EQ(readTable(other), restored);
+    // The other connection's next write lands in the restored file.
+    other.exec(QStringLiteral("insert into t values ('later', 4)"));
+    const QList<QPair<QString, int>> later{{QStringLiteral("backup"), 2}, {QStringLiteral("later"), 4}};
+    EXPECT_EQ(readTable(Database(path, QStringLiteral("k"))), later);
+}
+
 TEST(DatabaseTest, BackupIntoAnUnreadableTargetThrows)
 {
     TestDir dir;

@@ -156,7 +156,7 @@ TEST_F(FaultTest, FullDiskFailsTheBackupAndKeepsTheEarlierOne)
     EXPECT_EQ(filesInFolder(), QStringList({DrawStore::kFileName, DrawStore::kFileName + "-shm",
                                             DrawStore::kFileName + "-wal", "filler", DrawStore::kBackupName}));
 
-    // The restore copies the backup beside the live file first: no room for that.
+    // No room for the log the restore writes into, nor for the backup's own side files.
     dialogs.clear();
     dialogs.answers = {true};
     action("N12")->trigger();

@@ -266,6 +266,46 @@ TEST_F(DownloadTest, EntersAtTheHistoryWidthAndNamesGaps)
                                   TFrm_DataUpdate::missing({"2025061", "2025062"}), TFrm_DataUpdate::kUpdated}));
 }
 
+// An entry command that refuses every other draw, as the entry's checks
+// would; the rest it stores.
+class RefusingEntry : public EntryCommand
+{
+public:
+    explicit RefusingEntry(DrawStore& store) : m_store(store) {}
+    QString enterQuietly(const QString& issue, const QString& number) override
+    {
+        if (m_calls++ % 2 == 1)
+            return QStringLiteral("不收");
+        return enterDraw(m_store, issue, number).refusal;
+    }
+
+protected:
+    void beginEntries() override {}
+    void endEntries() override {}
+
+private:
+    DrawStore& m_store;
+    int m_calls = 0;
+};
+
+// The count and the log say what was stored; each refusal is listed once
+// and asks nothing of the user.
+TEST_F(DownloadTest, CountsOnlyTheStoredDrawsAndListsEachRefusalOnce)
+{
+    RefusingEntry entry(*store);
+    TFrm_DataUpdate refusing(entry, *store, dialogs, Options::downloadListPath(dir.path()));
+    refusing.processPageText("3D号码：08123期456 08124期789 08125期111 ");
+    EXPECT_EQ(store->issueList(), QStringList({"08123", "08125"}));
+    QStringList lines;
+    auto* list = refusing.findChild<QListWidget*>("ListBox1");
+    for (int i = 0; i < list->count(); ++i)
+        lines << list->item(i)->text();
+    EXPECT_EQ(lines, QStringList({"3D期数:08123", "开奖号码:456", "3D期数:08124：不收", "3D期数:08125", "开奖号码:111",
+                                  TFrm_DataUpdate::newDraws(2), TFrm_DataUpdate::missing({"08124"}),
+                                  TFrm_DataUpdate::kUpdated}));
+    EXPECT_EQ(dialogs.messages(), QStringList{TFrm_DataUpdate::kUpdated});
+}
+
 TEST_F(DownloadTest, PageOfTheOtherGameEntersNothing)
 {
     store->setGame(Game::Ticai);
