@@ -1,16 +1,19 @@
 #include "core/PrizeCheck.h"
 
+#include "core/Backtest.h"
+#include "core/DrawRecord.h"
 #include "core/ExpectedReturn.h"
 
+#include <algorithm>
 #include <bitset>
 #include <utility>
+#include <vector>
 
 namespace PrizeText {
 const QString kAskIssue = QStringLiteral("请输入彩票期数！");
 const QString kNoNumber = QStringLiteral("您还未输入开奖号码，请输入开奖号码！");
 const QString kBadNumber = QStringLiteral("您输入的开奖号码有误，请重新输入开奖号码！");
 const QString kNoBets = QStringLiteral("您还未输入查询号码，请输入v号码！");
-const QString kWon = QStringLiteral("恭喜，您中奖了，奖金是：1000元");
 const QString kNoWin = QStringLiteral("非常抱歉，这次未中奖，请继续努力！");
 const QString kIssueMissing = QStringLiteral("您输入的数据有错，请确认数据库是否有该期号码！");
 
@@ -19,21 +22,76 @@ QString badLine(int line)
     return QStringLiteral("您输入的第%1行查询号码有误，请重新输入查询号码！").arg(line);
 }
 
+QString won(int yuan)
+{
+    return QStringLiteral("恭喜，您中奖了，奖金是：%1元").arg(yuan);
+}
+
 QString batchWon(int wins)
 {
     return QStringLiteral("恭喜，您有%1注号码中了一等奖，请尽快去兑奖！").arg(wins);
 }
-QString theoreticalReturn(const BetReturn& checked)
+
+QString batchGroupWon(int group3, int group6)
 {
-    return QStringLiteral("按直选计，所查 %1 注的理论值：").arg(checked.bets) + ReturnText::summary(checked);
+    return QStringLiteral("恭喜，您有%1注号码中奖（组选3 %2注，组选6 %3注），请尽快去兑奖！")
+        .arg(group3 + group6)
+        .arg(group3)
+        .arg(group6);
+}
+
+QString totalPrize(qint64 yuan)
+{
+    return QStringLiteral("奖金合计：%1元").arg(yuan);
+}
+
+QString theoreticalReturn(const BetReturn& checked, TicketKind kind)
+{
+    return QStringLiteral("按%1计，所查 %2 注的理论值：")
+               .arg(kind == TicketKind::Direct ? QStringLiteral("直选") : QStringLiteral("组选"))
+               .arg(checked.bets) +
+           ReturnText::summary(checked);
 }
 } // namespace PrizeText
 
-QString SinglePrizeMessage(const QString& bet, const QString& drawn)
+namespace {
+
+// The three digits of 0-999 in ascending order, as one number: 894 -> 489.
+int sortedDigitsOf(int number)
+{
+    int d[3] = {number / 100, number / 10 % 10, number % 10};
+    std::sort(d, d + 3);
+    return d[0] * 100 + d[1] * 10 + d[2];
+}
+
+bool holdsAPair(int number)
+{
+    const int a = number / 100, b = number / 10 % 10, c = number % 10;
+    return a == b || b == c || a == c;
+}
+
+} // namespace
+
+int ticketPrize(int bet, int drawn, TicketKind kind)
+{
+    if (kind == TicketKind::Direct)
+        return bet == drawn ? BacktestPrices::kDirect : 0;
+    if (sortedDigitsOf(bet) != sortedDigitsOf(drawn))
+        return 0;
+    const bool triple = drawn / 100 == drawn % 10 && drawn / 10 % 10 == drawn % 10;
+    if (triple)
+        return 0; // a 豹子 pays no 组选
+    return holdsAPair(drawn) ? BacktestPrices::kGroup3 : BacktestPrices::kGroup6;
+}
+
+QString SinglePrizeMessage(const QString& bet, const QString& drawn, TicketKind kind)
 {
     if (drawn.isEmpty())
         return PrizeText::kIssueMissing;
-    return bet == drawn ? PrizeText::kWon : PrizeText::kNoWin;
+    if (!isDrawNumber(bet) || !isDrawNumber(drawn))
+        return PrizeText::kNoWin;
+    const int yuan = ticketPrize(bet.toInt(), drawn.toInt(), kind);
+    return yuan > 0 ? PrizeText::won(yuan) : PrizeText::kNoWin;
 }
 
 namespace {
@@ -50,18 +108,51 @@ bool isThreeCharacterInteger(QStringView line)
     return true;
 }
 
+// What `bets` (0-999) return in theory as tickets of `kind`. A 组选 ticket
+// of a pair wins on 3 numbers with 346 yuan, one of three different digits
+// on 6 with 173; one of three equal digits wins nothing.
+BetReturn ticketsReturn(const std::vector<int>& bets, TicketKind kind)
+{
+    std::bitset<1000> different;
+    for (int bet : bets)
+        different.set(size_t(kind == TicketKind::Direct ? bet : sortedDigitsOf(bet)));
+    if (kind == TicketKind::Direct)
+        return expectedReturn(BetKind::Direct, qint64(bets.size()), qint64(different.count()));
+    BetReturn r;
+    r.bets = qint64(bets.size());
+    r.cost = r.bets * BacktestPrices::kPerBet;
+    const auto winningNumbers = [](int bet) {
+        const bool triple = bet / 100 == bet % 10 && bet / 10 % 10 == bet % 10;
+        return triple ? 0 : holdsAPair(bet) ? 3 : 6;
+    };
+    const auto prizeOf = [](int numbers) {
+        return numbers == 3 ? BacktestPrices::kGroup3 : numbers == 6 ? BacktestPrices::kGroup6 : 0;
+    };
+    int covered = 0;
+    for (size_t sorted = 0; sorted < different.size(); ++sorted)
+        if (different.test(sorted))
+            covered += winningNumbers(int(sorted));
+    for (int bet : bets)
+        r.expectedPrize += winningNumbers(bet) / 1000.0 * prizeOf(winningNumbers(bet));
+    r.hitChance = covered / 1000.0;
+    // Without bets, the rate of one 组选 ticket that can win.
+    r.returnRate = r.cost ? r.expectedPrize / double(r.cost) : 3 / 1000.0 * BacktestPrices::kGroup3 / BacktestPrices::kPerBet;
+    return r;
+}
+
 } // namespace
 
-QStringList BatchPrizeMessages(QStringView text, const QString& drawn)
+QStringList BatchPrizeMessages(QStringView text, const QString& drawn, TicketKind kind)
 {
     QStringList messages;
-    int wins = 0;
+    int wins = 0, group3 = 0, group6 = 0;
+    qint64 prize = 0;
+    const int drawnValue = isDrawNumber(drawn) ? drawn.toInt() : -1;
     // The same issue for every line: once said is enough, where a long list
     // would otherwise ask for a box per line.
     bool missingSaid = false;
     // Signed lines ("-12") pass the check but are no number one can bet on.
-    qint64 bets = 0;
-    std::bitset<1000> different;
+    std::vector<int> bets;
     const qsizetype end = text.endsWith(u'\n') ? text.size() - 1 : text.size();
     qsizetype start = 0;
     for (int number = 1;; ++number) {
@@ -73,23 +164,31 @@ QStringList BatchPrizeMessages(QStringView text, const QString& drawn)
             messages << PrizeText::badLine(number);
             return messages;
         }
-        if (line[0] != u'+' && line[0] != u'-') {
-            ++bets;
-            different.set(size_t((line[0].unicode() - u'0') * 100 + (line[1].unicode() - u'0') * 10 +
-                                 (line[2].unicode() - u'0')));
-        }
+        const bool signedLine = line[0] == u'+' || line[0] == u'-';
+        const int bet = signedLine ? -1
+                                   : (line[0].unicode() - u'0') * 100 + (line[1].unicode() - u'0') * 10 +
+                                         (line[2].unicode() - u'0');
+        if (bet >= 0)
+            bets.push_back(bet);
         if (drawn.isEmpty()) {
             if (!std::exchange(missingSaid, true))
                 messages << PrizeText::kIssueMissing;
-        } else if (line == drawn) {
-            ++wins;
+        } else if (bet >= 0 && drawnValue >= 0) {
+            if (const int yuan = ticketPrize(bet, drawnValue, kind); yuan > 0) {
+                ++wins;
+                prize += yuan;
+                (yuan == BacktestPrices::kGroup3 ? group3 : group6) += kind == TicketKind::Group ? 1 : 0;
+            }
         }
         if (stop == end)
             break;
         start = stop + 1;
     }
-    const BetReturn checked = expectedReturn(BetKind::Direct, bets, qint64(different.count()));
-    messages << (wins > 0 ? PrizeText::batchWon(wins) : PrizeText::kNoWin) + QLatin1Char('\n') +
-                    PrizeText::theoreticalReturn(checked);
+    QString verdict = PrizeText::kNoWin;
+    if (wins > 0) {
+        verdict = kind == TicketKind::Direct ? PrizeText::batchWon(wins) : PrizeText::batchGroupWon(group3, group6);
+        verdict += QLatin1Char('\n') + PrizeText::totalPrize(prize);
+    }
+    messages << verdict + QLatin1Char('\n') + PrizeText::theoreticalReturn(ticketsReturn(bets, kind), kind);
     return messages;
 }

@@ -37,7 +37,7 @@ QString showCount()
 
 void prizeShots(const ShotContext& context)
 {
-    TFrm_IsPrize window(context.store, context.dialogs, showCount);
+    TFrm_IsPrize window(context.store, context.dialogs);
     window.show();
     child<QLineEdit>(&window, "Edit4")->setText(context.store.latestNumber());
     saveShot(context, &window, QStringLiteral("isprize-single"));

@@ -1,6 +1,5 @@
 #include "ui/analysis/IsPrize.h"
 
-#include "core/ConversionError.h"
 #include "core/DrawRecord.h"
 #include "core/PrizeCheck.h"
 #include "store/Database.h"
@@ -31,10 +30,15 @@ QString drawnNumber(const DrawStore& store, const QString& issue)
     }
 }
 
+TicketKind kindOf(const QComboBox* box)
+{
+    return box->currentIndex() == 1 ? TicketKind::Group : TicketKind::Direct;
+}
+
 } // namespace
 
-TFrm_IsPrize::TFrm_IsPrize(DrawStore& store, Dialogs& dialogs, ShowCountSource showCount, QWidget* parent)
-    : AnalysisDialog(store, dialogs, parent), m_showCount(std::move(showCount))
+TFrm_IsPrize::TFrm_IsPrize(DrawStore& store, Dialogs& dialogs, QWidget* parent)
+    : AnalysisDialog(store, dialogs, parent)
 {
     setObjectName("Frm_IsPrize");
     setWindowTitle(QStringLiteral("查询中奖情况"));
@@ -45,7 +49,15 @@ TFrm_IsPrize::TFrm_IsPrize(DrawStore& store, Dialogs& dialogs, ShowCountSource s
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(SeSkinPageControl1);
-    setFixedSize(314, 220);
+    setFixedSize(314, 244);
+}
+
+QComboBox* TFrm_IsPrize::kindBox(QWidget* parent, const char* name)
+{
+    auto* box = named(new QComboBox(parent), name);
+    box->addItems({QStringLiteral("直选"), QStringLiteral("组选")});
+    box->setToolTip(QStringLiteral("直选：号码与位置都相同；组选：号码相同、顺序不限（组选3 346元，组选6 173元）"));
+    return box;
 }
 
 QWidget* TFrm_IsPrize::buildSingleTab()
@@ -59,11 +71,15 @@ QWidget* TFrm_IsPrize::buildSingleTab()
     prepareIssueBox(ComboBox1, false);
     Edit4->setMaxLength(3);
     Edit4->installEventFilter(this);
+    m_singleKindLabel = named(new QLabel(QStringLiteral("玩法："), SeSkinGroupBox1), "SingleKindLabel");
+    m_singleKind = kindBox(SeSkinGroupBox1, "SingleKind");
     auto* inputs = new QGridLayout(SeSkinGroupBox1);
     inputs->addWidget(Label1, 0, 0);
     inputs->addWidget(ComboBox1, 0, 1);
-    inputs->addWidget(Label2, 1, 0);
-    inputs->addWidget(Edit4, 1, 1);
+    inputs->addWidget(m_singleKindLabel, 1, 0);
+    inputs->addWidget(m_singleKind, 1, 1);
+    inputs->addWidget(Label2, 2, 0);
+    inputs->addWidget(Edit4, 2, 1);
     inputs->setColumnStretch(1, 1);
 
     BitBtn10 = named(new QPushButton(QStringLiteral("查询"), page), "BitBtn10");
@@ -97,9 +113,13 @@ QWidget* TFrm_IsPrize::buildBatchTab()
     connect(SeSkinButton1, &QPushButton::clicked, this, &TFrm_IsPrize::SeSkinButton1Click);
     connect(SeSkinButton2, &QPushButton::clicked, this, &TFrm_IsPrize::BitBtn24Click);
 
+    m_batchKindLabel = named(new QLabel(QStringLiteral("玩法："), page), "BatchKindLabel");
+    m_batchKind = kindBox(page, "BatchKind");
     auto* issue = new QHBoxLayout;
     issue->addWidget(Label3);
     issue->addWidget(ComboBox2, 1);
+    issue->addWidget(m_batchKindLabel);
+    issue->addWidget(m_batchKind);
     auto* left = new QVBoxLayout;
     left->addLayout(issue);
     left->addWidget(SeSkinLabel1);
@@ -117,9 +137,9 @@ QWidget* TFrm_IsPrize::buildBatchTab()
 void TFrm_IsPrize::FormShow()
 {
     fillIssueBoxes(m_store.packedIssueList(), {ComboBox1, ComboBox2});
+    // A ticket is checked against the latest draw far more often than any other.
+    ComboBox1->setCurrentIndex(ComboBox1->count() - 1);
     ComboBox2->setCurrentIndex(ComboBox2->count() - 1);
-    // N + 1 issues before the newest; a shorter history starts at the first.
-    selectIssueAt(ComboBox1, qint64(ComboBox2->currentIndex()) - toIntStrict(m_showCount()) - 1);
     SeSkinPageControl1->setCurrentIndex(0);
 }
 
@@ -154,7 +174,7 @@ void TFrm_IsPrize::BitBtn10Click()
         Edit4->setFocus();
         return;
     }
-    m_dialogs.message(this, SinglePrizeMessage(bet, drawnNumber(m_store, ComboBox1->currentText())));
+    m_dialogs.message(this, SinglePrizeMessage(bet, drawnNumber(m_store, ComboBox1->currentText()), kindOf(m_singleKind)));
 }
 
 void TFrm_IsPrize::SeSkinButton1Click()
@@ -171,7 +191,7 @@ void TFrm_IsPrize::SeSkinButton1Click()
     }
     // One read for the whole list: every line is checked against the same draw.
     const QString drawn = drawnNumber(m_store, ComboBox2->currentText());
-    for (const QString& text : BatchPrizeMessages(Memo1->toPlainText(), drawn))
+    for (const QString& text : BatchPrizeMessages(Memo1->toPlainText(), drawn, kindOf(m_batchKind)))
         m_dialogs.message(this, text);
 }
 

@@ -11,13 +11,14 @@ class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
 
-// The prize-check window: one bet or a list of bets against the number drawn
-// in a stored issue. Created anew at every opening.
+// The prize-check window: one ticket or a list of tickets, 直选 or 组选,
+// against the number drawn in a stored issue, the latest by default.
+// Created anew at every opening.
 class TFrm_IsPrize : public AnalysisDialog
 {
     Q_OBJECT
 public:
-    TFrm_IsPrize(DrawStore& store, Dialogs& dialogs, ShowCountSource showCount, QWidget* parent = nullptr);
+    TFrm_IsPrize(DrawStore& store, Dialogs& dialogs, QWidget* parent = nullptr);
 
     void FormShow() override;
     void BitBtn10Click();      // single query
@@ -32,8 +33,7 @@ protected:
 private:
     QWidget* buildSingleTab();
     QWidget* buildBatchTab();
-
-    ShowCountSource m_showCount;
+    QComboBox* kindBox(QWidget* parent, const char* name);
 
     QTabWidget* SeSkinPageControl1;
     QGroupBox* SeSkinGroupBox1;
@@ -42,4 +42,6 @@ private:
     QLineEdit* Edit4;
     QPushButton *BitBtn10, *BitBtn24, *SeSkinButton1, *SeSkinButton2;
     QPlainTextEdit* Memo1;
+    QLabel *m_singleKindLabel, *m_batchKindLabel;
+    QComboBox *m_singleKind, *m_batchKind; // 直选 / 组选
 };

@@ -195,8 +195,7 @@ void TFrmMain::N41Click()
 // Prize check: a new window at every opening, so it starts empty.
 void TFrmMain::N27Click()
 {
-    TFrm_IsPrize window(
-        m_store, m_dialogs, [this] { return DefaultShowCount; }, this);
+    TFrm_IsPrize window(m_store, m_dialogs, this);
     m_dialogs.exec(&window);
 }
 

@@ -157,7 +157,7 @@ TEST_P(StoredBadRangeTest, StoredIssueInTheAnalysisAndPrizeCheckLists)
     EXPECT_TRUE(rows[0][0] == hostile());
     EXPECT_EQ(rows[0][1], "789");
 
-    TFrm_IsPrize prize(*store, dialogs, showCountSource);
+    TFrm_IsPrize prize(*store, dialogs);
     prize.show();
     setRange(prize, "ComboBox1", hostile(), "ComboBox2", hostile());
     dialogs.clear();
@@ -166,8 +166,8 @@ TEST_P(StoredBadRangeTest, StoredIssueInTheAnalysisAndPrizeCheckLists)
     child<QPlainTextEdit>(prize, "Memo1")->setPlainText("789\n123");
     click(prize, "SeSkinButton1");
     EXPECT_EQ(dialogs.messages(),
-              QStringList({PrizeText::kWon, PrizeText::batchWon(1) + '\n' +
-                                                PrizeText::theoreticalReturn(expectedReturn(BetKind::Direct, 2))}));
+              QStringList({PrizeText::won(1040), PrizeText::batchWon(1) + '\n' + PrizeText::totalPrize(1040) + '\n' +
+                                                     PrizeText::theoreticalReturn(expectedReturn(BetKind::Direct, 2))}));
     EXPECT_TRUE(dialogs.texts(FakeDialogs::Kind::Critical).isEmpty());
     EXPECT_TRUE(store->allRecords() == before);
 }
@@ -177,7 +177,7 @@ TEST_P(StoredBadRangeTest, StoredIssueInTheAnalysisAndPrizeCheckLists)
 TEST_P(BadRangeTest, PrizeCheckRefusesTextThatIsNoBet)
 {
     seed({"123"});
-    TFrm_IsPrize window(*store, dialogs, showCountSource);
+    TFrm_IsPrize window(*store, dialogs);
     window.show();
     setRange(window, "ComboBox1", "01", "ComboBox2", "01");
 

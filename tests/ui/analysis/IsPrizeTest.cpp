@@ -15,7 +15,7 @@ class IsPrizeTest : public AnalysisWindowTest
 protected:
     TFrm_IsPrize& open()
     {
-        window = std::make_unique<TFrm_IsPrize>(*store, dialogs, showCountSource);
+        window = std::make_unique<TFrm_IsPrize>(*store, dialogs);
         window->show();
         return *window;
     }
@@ -36,22 +36,15 @@ protected:
     std::unique_ptr<TFrm_IsPrize> window;
 };
 
-TEST_F(IsPrizeTest, PreselectsTheNewestIssueAndOneBeforeTheDefaultRange)
+TEST_F(IsPrizeTest, BothTabsStartAtTheLatestIssueAndAsDirectTickets)
 {
-    struct Case
-    {
-        int stored;
-        int first; // expected index of ComboBox1
-    };
-    // 41 stored: the range would start before the first issue, so it starts there.
-    for (Case c : {Case{10, 0}, Case{41, 0}, Case{50, 8}}) {
-        while (store->count() < c.stored)
-            seedCount(1);
-        open();
-        EXPECT_EQ(child<QComboBox>(*window, "ComboBox2")->currentIndex(), c.stored - 1);
-        EXPECT_EQ(child<QComboBox>(*window, "ComboBox1")->currentIndex(), c.first) << c.stored;
-        EXPECT_EQ(child<QTabWidget>(*window, "SeSkinPageControl1")->currentIndex(), 0);
-    }
+    seedCount(50);
+    open();
+    for (const char* box : {"ComboBox1", "ComboBox2"})
+        EXPECT_EQ(child<QComboBox>(*window, box)->currentIndex(), 49) << box;
+    for (const char* box : {"SingleKind", "BatchKind"})
+        EXPECT_EQ(child<QComboBox>(*window, box)->currentText(), "直选") << box;
+    EXPECT_EQ(child<QTabWidget>(*window, "SeSkinPageControl1")->currentIndex(), 0);
 }
 
 TEST_F(IsPrizeTest, SingleQueryChecksInputThenComparesPositionByPosition)
@@ -61,8 +54,14 @@ TEST_F(IsPrizeTest, SingleQueryChecksInputThenComparesPositionByPosition)
     setRange(*window, "ComboBox1", "02", "ComboBox2", "02");
     EXPECT_EQ(single(""), QStringList{PrizeText::kNoNumber});
     EXPECT_EQ(single("12"), QStringList{PrizeText::kBadNumber});
-    EXPECT_EQ(single("012"), QStringList{"恭喜，您中奖了，奖金是：1000元"});
+    EXPECT_EQ(single("012"), QStringList{"恭喜，您中奖了，奖金是：1040元"});
     EXPECT_EQ(single("210"), QStringList{"非常抱歉，这次未中奖，请继续努力！"});
+    child<QComboBox>(*window, "SingleKind")->setCurrentText("组选");
+    EXPECT_EQ(single("210"), QStringList{"恭喜，您中奖了，奖金是：173元"});
+    EXPECT_EQ(batch("201\n555"), QStringList{"非常抱歉，这次未中奖，请继续努力！\n" +
+                                             PrizeText::theoreticalReturn(expectedReturn(BetKind::Direct, 2))});
+    child<QComboBox>(*window, "BatchKind")->setCurrentText("组选");
+    EXPECT_TRUE(batch("201\n555").first().startsWith(PrizeText::batchGroupWon(0, 1) + "\n奖金合计：173元\n按组选计"));
     // The issue went away after the list was filled.
     store->deleteIssue("02");
     EXPECT_EQ(single("012"), QStringList{"您输入的数据有错，请确认数据库是否有该期号码！"});
@@ -74,9 +73,9 @@ TEST_F(IsPrizeTest, BatchQueryCountsWinsAndStopsAtABadLine)
     open();
     EXPECT_EQ(batch(""), QStringList{"您还未输入查询号码，请输入v号码！"});
     EXPECT_EQ(batch("123\n012\n999"),
-              QStringList{"恭喜，您有1注号码中了一等奖，请尽快去兑奖！\n按直选计，所查 3 注的理论值："
+              QStringList{"恭喜，您有1注号码中了一等奖，请尽快去兑奖！\n奖金合计：1040元\n按直选计，所查 3 注的理论值："
                           "成本 6 元，下期中奖机会 0.3%，理论返还 3.12 元，理论返还率 52.0%"});
-    EXPECT_EQ(batch("012\n012\n"), QStringList{PrizeText::batchWon(2) + '\n' +
+    EXPECT_EQ(batch("012\n012\n"), QStringList{PrizeText::batchWon(2) + "\n奖金合计：2080元\n" +
                                                PrizeText::theoreticalReturn(expectedReturn(BetKind::Direct, 2, 1))});
     EXPECT_EQ(batch("012\n12\n012"), QStringList{"您输入的第2行查询号码有误，请重新输入查询号码！"});
     EXPECT_EQ(batch("123\n\n456"), QStringList{PrizeText::badLine(2)});
