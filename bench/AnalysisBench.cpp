@@ -250,7 +250,7 @@ void BM_PrizeCheckWindow(benchmark::State& state)
     DrawStore store(path);
     store.append(deriveDrawRecord(QStringLiteral("08123"), QStringLiteral("123"), QString()));
     SilentDialogs dialogs;
-    TFrm_IsPrize window(store, dialogs, [] { return QStringLiteral("40"); });
+    TFrm_IsPrize window(store, dialogs);
     window.FormShow();
     auto* memo = window.findChild<QPlainTextEdit*>("Memo1");
     const QString text = tenMegabyteBets();
