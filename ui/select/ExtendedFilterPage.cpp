@@ -51,9 +51,9 @@ ExtendedFilterPage::ExtendedFilterPage(QWidget* parent) : QWidget(parent)
     addSet(&ExtendedConditions::pairDiff, "pairDiff", name(ConditionId::PairDiff), digits(), 6, y += kPitch, kBoxWidth,
            22, 10);
     y += kPitch;
-    m_repeat = makeRange(this, "repeatBox", name(ConditionId::Repeat), "repeatLow", "repeatTo", "repeatHigh", 3, 0, 1);
+    m_repeat = makeRange(this, "repeatBox", name(ConditionId::Repeat), "repeatLow", "repeatTo", "repeatHigh", ConditionValues::counts(), 0, 1);
     m_neighbour = makeRange(this, "neighbourBox", name(ConditionId::Neighbour), "neighbourLow", "neighbourTo",
-                            "neighbourHigh", 3, 0, 1);
+                            "neighbourHigh", ConditionValues::counts(), 0, 1);
     placeRange(m_repeat, 6, y, 88);
     placeRange(m_neighbour, 222, y, 88);
     for (const RangeControls* range : {&m_repeat, &m_neighbour})

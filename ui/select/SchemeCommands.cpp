@@ -7,6 +7,7 @@
 #include "ui/widgets/Dialogs.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -18,6 +19,12 @@ const QString kSaveTitle = QStringLiteral("保存方案");
 const QString kLoadTitle = QStringLiteral("载入方案");
 
 } // namespace
+
+QString TFrm_Select::clampedText(const QString& scheme, const QStringList& ranges)
+{
+    return QStringLiteral("方案“%1”中有三位数不可能取到的值，已调整为最接近的可能值：\n").arg(scheme) +
+           ranges.join(QLatin1Char('\n'));
+}
 
 SelectionScheme TFrm_Select::currentScheme() const
 {
@@ -54,7 +61,7 @@ void TFrm_Select::setRowDigits(DigitRow& row, const QString& digits)
     row.box->setText(digits);
 }
 
-void TFrm_Select::applyScheme(const SelectionScheme& s)
+QStringList TFrm_Select::applyScheme(const SelectionScheme& s)
 {
     const GenerationInput& m = s.manual;
     const QString digits[3] = {m.digits1, m.digits2, m.digits3};
@@ -75,8 +82,16 @@ void TFrm_Select::applyScheme(const SelectionScheme& s)
                                                                        {&m_randomBig, &s.random.big},
                                                                        {&m_randomAc, &s.random.ac},
                                                                        {&m_randomSame, &s.random.same}};
+    // Schemes saved when the lists ran to 63 (sums) or 12 (AC) may hold
+    // values no three digits have: shown at the nearest possible value.
+    QStringList clamped;
     for (const auto& [controls, range] : ranges)
-        setRangeValue(*controls, *range);
+        if (!setRangeValue(*controls, *range))
+            clamped << QStringLiteral("%1 %2至%3 → %4至%5")
+                           .arg(controls->box->text())
+                           .arg(range->low)
+                           .arg(range->high)
+                           .arg(controls->low->currentText(), controls->high->currentText());
     m_extended->setValue(c.extended);
     CheckBox12->setChecked(m.singleSumsTicked);
     Edit11->setText(m.singleSumsText);
@@ -92,6 +107,7 @@ void TFrm_Select::applyScheme(const SelectionScheme& s)
     }
     m_useExtended->setChecked(s.random.useExtended);
     Edit8->setText(s.randomCount);
+    return clamped;
 }
 
 void TFrm_Select::saveScheme()
@@ -139,8 +155,10 @@ void TFrm_Select::loadScheme()
             m_dialogs.message(this, error.text());
             return;
         }
-        applyScheme(scheme);
+        const QStringList clamped = applyScheme(scheme);
         m_schemeName = *chosen;
         setWindowTitle(kCaption + QStringLiteral(" - ") + *chosen);
+        if (!clamped.isEmpty())
+            m_dialogs.message(this, clampedText(*chosen, clamped));
     });
 }

@@ -73,12 +73,20 @@ RangeCondition RangeControls::value() const
     return {box->isChecked(), low->currentText().toInt(), high->currentText().toInt()};
 }
 
-void setRangeValue(const RangeControls& range, const RangeCondition& value)
+bool setRangeValue(const RangeControls& range, const RangeCondition& value)
 {
+    bool inside = true;
+    const auto show = [&inside](QComboBox* list, int wanted) {
+        const int first = list->itemText(0).toInt();
+        const int at = std::clamp(wanted - first, 0, list->count() - 1);
+        inside = inside && at == wanted - first;
+        list->setCurrentIndex(at);
+    };
     range.box->setChecked(value.ticked);
-    range.low->setCurrentIndex(value.low);
-    range.high->setCurrentIndex(value.high);
+    show(range.low, value.low);
+    show(range.high, value.high);
     range.applyTick();
+    return inside;
 }
 
 void RangeControls::applyTick() const
@@ -90,7 +98,7 @@ void RangeControls::applyTick() const
 }
 
 RangeControls makeRange(QWidget* parent, const char* boxName, const QString& caption, const char* lowName,
-                        const char* toName, const char* highName, int max, int defaultLow, int defaultHigh)
+                        const char* toName, const char* highName, ValueSpan values, int defaultLow, int defaultHigh)
 {
     RangeControls range;
     range.box = new QCheckBox(caption, parent);
@@ -98,18 +106,18 @@ RangeControls makeRange(QWidget* parent, const char* boxName, const QString& cap
     range.to = new QLabel(QStringLiteral("至"), parent);
     range.to->setObjectName(QString::fromLatin1(toName));
     range.to->setAlignment(Qt::AlignCenter);
-    QStringList values;
-    for (int i = 0; i <= max; ++i)
-        values << QString::number(i);
+    QStringList texts;
+    for (int v = values.low; v <= values.high; ++v)
+        texts << QString::number(v);
     const std::pair<QComboBox**, const char*> lists[] = {{&range.low, lowName}, {&range.high, highName}};
     for (const auto& [list, name] : lists) {
         *list = new QComboBox(parent);
         (*list)->setObjectName(QString::fromLatin1(name));
-        (*list)->addItems(values);
+        (*list)->addItems(texts);
         (*list)->setMaxVisibleItems(12);
     }
-    range.low->setCurrentIndex(defaultLow);
-    range.high->setCurrentIndex(defaultHigh);
+    range.low->setCurrentIndex(defaultLow - values.low);
+    range.high->setCurrentIndex(defaultHigh - values.low);
     range.applyTick();
     return range;
 }

@@ -4,6 +4,7 @@
 // range conditions and the key filters of the count and sum boxes.
 
 #include "core/Bet.h"
+#include "core/ConditionValues.h"
 
 #include <QLabel>
 #include <functional>
@@ -55,12 +56,13 @@ struct RangeControls
 };
 
 // Shows a range as it was read: tick, bounds, lists enabled with the tick.
-void setRangeValue(const RangeControls& range, const RangeCondition& value);
+// A bound outside the lists is shown at their nearest end; returns false then.
+bool setRangeValue(const RangeControls& range, const RangeCondition& value);
 
-// Builds the four controls with their names, the list 0 .. max and the
+// Builds the four controls with their names, the lists of `values` and the
 // default bounds; the lists start disabled.
 RangeControls makeRange(QWidget* parent, const char* boxName, const QString& caption, const char* lowName,
-                        const char* toName, const char* highName, int max, int defaultLow, int defaultHigh);
+                        const char* toName, const char* highName, ValueSpan values, int defaultLow, int defaultHigh);
 
 // Places a range on one line at (x, y): box, low, "至", high.
 void placeRange(const RangeControls& range, int x, int y, int boxWidth);

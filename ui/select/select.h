@@ -38,6 +38,8 @@ public:
                 QWidget* parent = nullptr);
 
     static const QString kCaption;
+    // Said after loading a scheme whose `ranges` lay outside their lists.
+    static QString clampedText(const QString& scheme, const QStringList& ranges);
     static constexpr int kWidth = 624, kHeight = 624;
     ~TFrm_Select() override;
 
@@ -121,7 +123,8 @@ private:
     void panelClick(DigitRow& row, int digit);
     void setRowDigits(DigitRow& row, const QString& digits);
     SelectionScheme currentScheme() const;
-    void applyScheme(const SelectionScheme& scheme);
+    // Shows the scheme; returns the ranges whose bounds lay outside their lists.
+    QStringList applyScheme(const SelectionScheme& scheme);
     void clearRow(DigitRow& row);
     void fillRow(DigitRow& row);
     void exportBets(const BetList& bets);

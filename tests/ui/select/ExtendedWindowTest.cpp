@@ -1,6 +1,7 @@
 // The selection window's "扩展过滤" page, its schemes and "条件验证", driven
 // through the controls and the scripted dialogs.
 #include "exchange/CsvFile.h"
+#include "exchange/ResultPage.h"
 #include "exchange/SchemeFile.h"
 #include "tests/ui/select/SelectFixture.h"
 #include "ui/select/ConditionCheckWindow.h"
@@ -210,6 +211,33 @@ TEST_F(ExtendedWindowTest, ADamagedSchemeChangesNothing)
     ASSERT_EQ(dialogs.messages().size(), 1);
     EXPECT_TRUE(dialogs.messages()[0].startsWith("方案“坏”无法载入")) << dialogs.messages()[0].toStdString();
     EXPECT_EQ(controls(), before);
+}
+
+// Schemes saved when the lists offered sums to 63 and AC values to 12 load
+// with such values at the nearest possible one, and say so.
+TEST_F(ExtendedWindowTest, ASchemeWithImpossibleValuesLoadsClampedAndSaysSo)
+{
+    saveAs("旧");
+    QFile file(schemePath("旧"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QByteArray bytes = file.readAll();
+    file.close();
+    const QByteArray ac = toGbk("AC值范围=0,2,3"), sum = toGbk("和数限制=0,25,27");
+    ASSERT_TRUE(bytes.contains(ac) && bytes.contains(sum)) << bytes.toStdString();
+    bytes.replace(bytes.indexOf(ac), ac.size(), toGbk("AC值范围=1,8,8"));
+    bytes.replace(bytes.indexOf(sum), sum.size(), toGbk("和数限制=1,25,35"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+    file.close();
+
+    dialogs.clear();
+    load("旧");
+    EXPECT_EQ(dialogs.messages(),
+              QStringList{TFrm_Select::clampedText("旧", {"AC值范围 8至8 → 3至3", "和数限制 25至35 → 25至27"})});
+    EXPECT_EQ(child<QComboBox>("ComboBox13")->currentText(), "3");
+    EXPECT_EQ(child<QComboBox>("ComboBox12")->currentText(), "27");
+    EXPECT_TRUE(child<QCheckBox>("CheckBox7")->isChecked());
+    EXPECT_EQ(window->windowTitle(), "辅助选择号码 - 旧");
 }
 
 TEST_F(ExtendedWindowTest, SchemeNamesThatWouldLeaveTheFolderAreRefused)

@@ -14,25 +14,46 @@ namespace {
 struct RangeCase
 {
     const char *box, *caption, *low, *to, *high;
-    int max, defaultLow, defaultHigh;
+    int min, max, defaultLow, defaultHigh;
 };
 
+// Only values three digits can have: counts 0-3, sums 0-27, AC values 1-3
+// (distinct differences of the three pairs), spans 0-9.
 const RangeCase kRanges[] = {
-    {"CheckBox4", "大数限制", "ComboBox3", "Label17", "ComboBox4", 7, 1, 2},
-    {"CheckBox3", "奇数限制", "ComboBox1", "Label16", "ComboBox2", 7, 1, 2},
-    {"CheckBox1", "和值范围", "ComboBox9", "Label10", "ComboBox10", 63, 12, 13},
-    {"CheckBox8", "同号个数", "ComboBox15", "Label11", "ComboBox16", 7, 0, 0},
-    {"CheckBox7", "AC值范围", "ComboBox13", "Label9", "ComboBox14", 12, 8, 8},
-    {"SeSkinCheckBox1", "质数限制", "ComboBox23", "Label26", "ComboBox24", 7, 1, 1},
-    {"SeSkinCheckBox3", "0 路限制", "ComboBox25", "Label27", "ComboBox26", 7, 1, 1},
-    {"SeSkinCheckBox4", "1 路限制", "ComboBox27", "Label28", "ComboBox28", 7, 1, 1},
-    {"SeSkinCheckBox6", "跨度限制", "ComboBox29", "Label29", "ComboBox30", 9, 1, 1},
-    {"CheckBox2", "和数限制", "ComboBox11", "Label12", "ComboBox12", 63, 25, 35},
-    {"CheckBox5", "奇数个数", "ComboBox5", "Label18", "ComboBox6", 7, 4, 4},
-    {"CheckBox6", "大数个数", "ComboBox7", "Label19", "ComboBox8", 7, 4, 4},
-    {"CheckBox9", "AC值范围", "ComboBox18", "Label14", "ComboBox19", 12, 8, 8},
-    {"CheckBox10", "同号个数", "ComboBox17", "Label20", "ComboBox20", 7, 0, 0},
+    {"CheckBox4", "大数限制", "ComboBox3", "Label17", "ComboBox4", 0, 3, 1, 2},
+    {"CheckBox3", "奇数限制", "ComboBox1", "Label16", "ComboBox2", 0, 3, 1, 2},
+    {"CheckBox1", "和值范围", "ComboBox9", "Label10", "ComboBox10", 0, 27, 12, 13},
+    {"CheckBox8", "同号个数", "ComboBox15", "Label11", "ComboBox16", 0, 3, 0, 0},
+    {"CheckBox7", "AC值范围", "ComboBox13", "Label9", "ComboBox14", 1, 3, 2, 3},
+    {"SeSkinCheckBox1", "质数限制", "ComboBox23", "Label26", "ComboBox24", 0, 3, 1, 1},
+    {"SeSkinCheckBox3", "0 路限制", "ComboBox25", "Label27", "ComboBox26", 0, 3, 1, 1},
+    {"SeSkinCheckBox4", "1 路限制", "ComboBox27", "Label28", "ComboBox28", 0, 3, 1, 1},
+    {"SeSkinCheckBox6", "跨度限制", "ComboBox29", "Label29", "ComboBox30", 0, 9, 1, 1},
+    {"CheckBox2", "和数限制", "ComboBox11", "Label12", "ComboBox12", 0, 27, 25, 27},
+    {"CheckBox5", "奇数个数", "ComboBox5", "Label18", "ComboBox6", 0, 3, 1, 2},
+    {"CheckBox6", "大数个数", "ComboBox7", "Label19", "ComboBox8", 0, 3, 1, 2},
+    {"CheckBox9", "AC值范围", "ComboBox18", "Label14", "ComboBox19", 1, 3, 2, 3},
+    {"CheckBox10", "同号个数", "ComboBox17", "Label20", "ComboBox20", 0, 3, 0, 0},
 };
+constexpr int kManualRanges = 9; // the first rows; the rest are the random tab's
+
+// Each manual condition ticked alone at its default still leaves bets.
+TEST_F(SelectTest, EveryDefaultRangeKeepsBets)
+{
+    pickAll();
+    for (int i = 0; i < kManualRanges; ++i) {
+        const RangeCase& r = kRanges[i];
+        SCOPED_TRACE(r.box);
+        child<QTabWidget>("SeSkinPageControl1")->setCurrentIndex(i < 5 && i != 4 ? 0 : 1);
+        tick(r.box);
+        dialogs.clear();
+        click("SpeedButton2");
+        ASSERT_EQ(dialogs.messages().size(), 1);
+        EXPECT_NE(dialogs.messages()[0], SelectText::generated(0));
+        EXPECT_GT(text("Label25").toInt(), 0);
+        tick(r.box);
+    }
+}
 
 TEST_F(SelectTest, OpensWithItsDefaults)
 {
@@ -55,9 +76,9 @@ TEST_F(SelectTest, OpensWithItsDefaults)
         for (const char* list : {r.low, r.high}) {
             auto* combo = child<QComboBox>(list);
             EXPECT_FALSE(combo->isEnabled());
-            ASSERT_EQ(combo->count(), r.max + 1);
-            EXPECT_EQ(combo->itemText(0), "0");
-            EXPECT_EQ(combo->itemText(r.max), QString::number(r.max));
+            ASSERT_EQ(combo->count(), r.max - r.min + 1);
+            EXPECT_EQ(combo->itemText(0), QString::number(r.min));
+            EXPECT_EQ(combo->itemText(combo->count() - 1), QString::number(r.max));
         }
         EXPECT_EQ(child<QComboBox>(r.low)->currentText(), QString::number(r.defaultLow));
         EXPECT_EQ(child<QComboBox>(r.high)->currentText(), QString::number(r.defaultHigh));
@@ -125,12 +146,12 @@ TEST_F(SelectTest, TickingEnablesARangeAndUntickingKeepsItsValues)
 {
     tick("CheckBox4");
     EXPECT_TRUE(enabled("ComboBox3") && enabled("ComboBox4") && enabled("Label17"));
-    setRange("ComboBox3", 3, "ComboBox4", 5);
+    setRange("ComboBox3", 2, "ComboBox4", 3);
     tick("CheckBox4");
     EXPECT_FALSE(enabled("ComboBox3") || enabled("ComboBox4") || enabled("Label17"));
     tick("CheckBox4");
-    EXPECT_EQ(child<QComboBox>("ComboBox3")->currentText(), "3");
-    EXPECT_EQ(child<QComboBox>("ComboBox4")->currentText(), "5");
+    EXPECT_EQ(child<QComboBox>("ComboBox3")->currentText(), "2");
+    EXPECT_EQ(child<QComboBox>("ComboBox4")->currentText(), "3");
 
     tick("CheckBox11");
     EXPECT_TRUE(enabled("Edit9"));
