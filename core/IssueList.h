@@ -15,6 +15,8 @@ public:
     bool isEmpty() const { return m_ends.empty(); }
     QString at(int i) const;
     QString last() const { return isEmpty() ? QString() : at(size() - 1); }
+    // The position of `issue` in a list in ascending text order, -1 if absent.
+    int indexOf(const QString& issue) const;
     void squeeze() { m_text.squeeze(); }
 
 private:

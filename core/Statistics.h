@@ -26,6 +26,19 @@ struct RepeatedDraw
 // issues of a number in issue order.
 std::vector<RepeatedDraw> RepeatedNumbers(const std::vector<IssueNumber>& draws);
 
+// A number drawn more than once, with how often and the latest issue it came in.
+struct NumberRepeat
+{
+    QString number;
+    int count = 0;
+    QString latestIssue;
+    bool operator==(const NumberRepeat&) const = default;
+};
+
+// One row per number drawn more than once in `draws` (issue order): the
+// most frequent first, equal counts by ascending number.
+std::vector<NumberRepeat> NumberRepeats(const std::vector<IssueNumber>& draws);
+
 // The sums 0..27 missing from `drawnSums`, ascending.
 std::vector<int> SumsNeverDrawn(const std::vector<int>& drawnSums);
 

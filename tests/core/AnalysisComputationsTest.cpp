@@ -19,6 +19,16 @@ TEST(Statistics, RepeatedNumbersListEveryIssueByAscendingCount)
     EXPECT_TRUE(RepeatedNumbers({{"1", "123"}, {"2", "456"}}).empty());
 }
 
+TEST(Statistics, NumberRepeatsGiveOneRowPerNumberMostFrequentFirst)
+{
+    const std::vector<IssueNumber> draws{{"1", "777"}, {"2", "456"}, {"3", "777"}, {"4", "123"}, {"5", "123"},
+                                         {"6", "777"}, {"7", "456"}, {"8", "999"}, {"9", "1x"},  {"10", "1x"}};
+    const std::vector<NumberRepeat> expected{
+        {"777", 3, "6"}, {"123", 2, "5"}, {"1x", 2, "10"}, {"456", 2, "7"}};
+    EXPECT_EQ(NumberRepeats(draws), expected);
+    EXPECT_TRUE(NumberRepeats({{"1", "123"}, {"2", "456"}}).empty());
+}
+
 TEST(Statistics, NeverDrawnListsCompareWithTheFullSet)
 {
     EXPECT_EQ(SumsNeverDrawn({27, 0, 5, 5}).size(), 25u);

@@ -124,6 +124,9 @@ void TFrm_DataAnalyse::FormShow()
     ComboBox2->setCurrentIndex(ComboBox2->count() - 1);
     // N + 1 issues before the newest; a shorter history starts at the first.
     selectIssueAt(ComboBox1, qint64(ComboBox2->currentIndex()) - toIntStrict(m_showCount()) - 1);
+    // Opens computed over the default range; an empty history shows nothing.
+    if (ComboBox2->count() > 0)
+        SpeedButton1Click();
 }
 
 void TFrm_DataAnalyse::SpeedButton1Click()

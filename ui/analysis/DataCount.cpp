@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QTableView>
 #include <array>
 #include <memory>
@@ -23,6 +24,8 @@ const QString TFrm_DataCount::kPleaseWait = QStringLiteral("该功能需要较�
 namespace {
 constexpr int kColumnWidth = 80;
 constexpr int kWideColumn = 100;
+constexpr int kListColumns = 10;  // never-drawn lists: ten to a row
+constexpr int kListColumnWidth = 48;
 } // namespace
 
 TFrm_DataCount::TFrm_DataCount(DrawStore& store, Dialogs& dialogs, QWidget* parent)
@@ -75,6 +78,11 @@ TFrm_DataCount::TFrm_DataCount(DrawStore& store, Dialogs& dialogs, QWidget* pare
     Grid1->setItemDelegate(new DrawCellDelegate(
         [this](QPainter* painter, QStyleOptionViewItem& cell) { Grid1DrawCell(painter, cell); }, Grid1));
     Grid1->setStyleSheet(QStringLiteral("QTableView { color: blue; }"));
+    // A click on a title orders the rows by that column, a second click the other way.
+    Grid1->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    Grid1->setSortingEnabled(true);
+    m_listCaption = named(new QLabel(this), "listCaption");
+    m_listCaption->hide();
     DBChart1 = named(new FrequencyBars(this), "DBChart1");
     DBChart1->setTitle(QStringLiteral("和值频率统计"));
     DBChart1->hide();
@@ -90,6 +98,7 @@ TFrm_DataCount::TFrm_DataCount(DrawStore& store, Dialogs& dialogs, QWidget* pare
     layout->setSpacing(4);
     layout->addLayout(top);
     layout->addWidget(SeSkinGroupBox2);
+    layout->addWidget(m_listCaption);
     layout->addWidget(Grid1, 1);
     layout->addWidget(DBChart1, 1);
     resize(627, 434);
@@ -101,6 +110,12 @@ void TFrm_DataCount::FormShow()
     // The whole history by default.
     SeSkinComboBox1->setCurrentIndex(SeSkinComboBox1->count() > 0 ? 0 : -1);
     SeSkinComboBox2->setCurrentIndex(SeSkinComboBox2->count() - 1);
+    // Opens with the chosen statistic computed; an empty history shows nothing.
+    if (SeSkinComboBox2->count() > 0) {
+        m_opening = true;
+        const auto opened = qScopeGuard([this] { m_opening = false; });
+        runStatistic(SeSkinComboBox1->currentText(), SeSkinComboBox2->currentText());
+    }
 }
 
 void TFrm_DataCount::SeSkinButton1Click()
@@ -132,24 +147,26 @@ void TFrm_DataCount::runStatistic(const QString& first, const QString& last)
 
 void TFrm_DataCount::showRepeatedNumbers(const QString& first, const QString& last)
 {
-    auto rows = std::make_shared<std::vector<RepeatedDraw>>(RepeatedNumbers(m_store.issueNumbers(first, last)));
-    const QStringList titles{QStringLiteral("期数"), QStringLiteral("开奖号码"), QStringLiteral("出现次数")};
+    auto rows = std::make_shared<std::vector<NumberRepeat>>(NumberRepeats(m_store.issueNumbers(first, last)));
+    const QStringList titles{QStringLiteral("开奖号码"), QStringLiteral("出现次数"), QStringLiteral("最近出现期数")};
     // With nothing repeated the grid still shows one empty row.
     showGrid(titles, std::max<int>(1, int(rows->size())),
              [rows](int row, int column) {
                  if (row >= int(rows->size()))
                      return QString();
-                 const RepeatedDraw& r = (*rows)[row];
-                 return column == 0 ? r.qs : column == 1 ? r.number : QString::number(r.count);
+                 const NumberRepeat& r = (*rows)[size_t(row)];
+                 return column == 0 ? r.number : column == 1 ? QString::number(r.count) : r.latestIssue;
              },
-             {{1, kWideColumn}});
+             {{2, kWideColumn}});
 }
 
 void TFrm_DataCount::showSumsNeverDrawn(const QString& first, const QString& last)
 {
     const std::vector<int> sums = SumsNeverDrawn(m_store.drawnSums(first, last));
-    showGrid({QStringLiteral("未出现过的和值")}, int(sums.size()),
-             [sums](int row, int) { return QString::number(sums[row]); }, {{0, kWideColumn}});
+    QStringList texts;
+    for (int sum : sums)
+        texts << QString::number(sum);
+    showList(QStringLiteral("未出现过的和值"), texts);
 }
 
 void TFrm_DataCount::showDigitCounts(const QString& first, const QString& last)
@@ -161,17 +178,34 @@ void TFrm_DataCount::showDigitCounts(const QString& first, const QString& last)
 
 void TFrm_DataCount::showNumbersNeverDrawn(const QString& first, const QString& last)
 {
-    m_dialogs.message(this, kPleaseWait);
-    const QStringList numbers = NumbersNeverDrawn(m_store.drawnNumbers(first, last));
-    showGrid({QStringLiteral("未出现过开奖号码")}, int(numbers.size()),
-             [numbers](int row, int) { return numbers[row]; }, {{0, kWideColumn}});
+    if (!m_opening)
+        m_dialogs.message(this, kPleaseWait);
+    showList(QStringLiteral("未出现过开奖号码"), NumbersNeverDrawn(m_store.drawnNumbers(first, last)));
+}
+
+void TFrm_DataCount::showList(const QString& caption, const QStringList& items)
+{
+    showGrid(QStringList(kListColumns, QString()), int((items.size() + kListColumns - 1) / kListColumns),
+             [items](int row, int column) { return items.value(qsizetype(row) * kListColumns + column); });
+    for (int column = 0; column < kListColumns; ++column)
+        Grid1->setColumnWidth(column, kListColumnWidth);
+    m_listCaption->setText(QStringLiteral("%1：共 %2 个").arg(caption).arg(items.size()));
+    m_listCaption->show();
+    Grid1->horizontalHeader()->hide();
+    Grid1->setSortingEnabled(false);
 }
 
 void TFrm_DataCount::showGrid(const QStringList& titles, int rows, std::function<QString(int, int)> cell,
                               std::initializer_list<std::pair<int, int>> widths)
 {
+    // Titles and rows come unordered; the header's indicator says so.
+    Grid1->setSortingEnabled(false);
+    Grid1->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     m_grid->setTitles(titles);
     m_grid->setTable(rows, std::move(cell));
+    Grid1->setSortingEnabled(true);
+    Grid1->horizontalHeader()->show();
+    m_listCaption->hide();
     for (int column = 0; column < titles.size(); ++column)
         Grid1->setColumnWidth(column, kColumnWidth);
     for (auto [column, width] : widths)
@@ -184,6 +218,7 @@ void TFrm_DataCount::showChart(const QString& title)
 {
     DBChart1->setTitle(title);
     Grid1->hide();
+    m_listCaption->hide();
     DBChart1->show();
 }
 

@@ -37,6 +37,8 @@ private:
     void showSumsNeverDrawn(const QString& first, const QString& last);
     void showDigitCounts(const QString& first, const QString& last);
     void showNumbersNeverDrawn(const QString& first, const QString& last);
+    // A list of numbers or sums, ten to a row under a caption that counts them.
+    void showList(const QString& caption, const QStringList& items);
     // Fills the grid and shows it instead of the chart; widths by column.
     void showGrid(const QStringList& titles, int rows, std::function<QString(int, int)> cell,
                   std::initializer_list<std::pair<int, int>> widths = {});
@@ -51,4 +53,6 @@ private:
     TextGridModel* m_grid;
     QTableView* Grid1;
     FrequencyBars* DBChart1;
+    QLabel* m_listCaption;
+    bool m_opening = false; // computing on opening asks no patience
 };

@@ -120,6 +120,9 @@ void TFrm_LanqiuYilou::FormShow()
     selectIssueAt(cmb1, qint64(cmb1->count()) - toIntStrict(m_showCount()) - 1);
     cmb2->setCurrentIndex(cmb2->count() - 1);
     SeSkinStringGrid1->setColumnWidth(0, 60);
+    // Opens computed over the default range; an empty history shows nothing.
+    if (cmb2->count() > 0)
+        SeSkinButton1Click();
 }
 
 void TFrm_LanqiuYilou::SeSkinButton1Click()

@@ -8,6 +8,7 @@
 #include <QListView>
 #include <QPainter>
 #include <QTableView>
+#include <algorithm>
 
 namespace {
 quint64 cellKey(int row, int column)
@@ -31,6 +32,7 @@ void TextGridModel::setTable(int rows, CellText cell)
     m_rows = rows;
     m_cell = std::move(cell);
     m_edits.clear();
+    m_order.clear();
     endResetModel();
 }
 
@@ -38,6 +40,7 @@ QString TextGridModel::text(int row, int column) const
 {
     if (row < 0 || row >= m_rows || column < 0 || column >= m_titles.size())
         return {};
+    row = sourceRow(row);
     const auto edit = m_edits.constFind(cellKey(row, column));
     if (edit != m_edits.cend())
         return *edit;
@@ -93,9 +96,45 @@ bool TextGridModel::setData(const QModelIndex& index, const QVariant& value, int
 {
     if (!m_editable || !index.isValid() || role != Qt::EditRole)
         return false;
-    m_edits.insert(cellKey(index.row(), index.column()), value.toString());
+    m_edits.insert(cellKey(sourceRow(index.row()), index.column()), value.toString());
     emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
     return true;
+}
+
+void TextGridModel::sort(int column, Qt::SortOrder direction)
+{
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    m_order.clear();
+    if (column >= 0 && column < m_titles.size()) {
+        struct Key
+        {
+            bool isNumber;
+            double number;
+            QString text;
+        };
+        std::vector<Key> keys;
+        keys.reserve(size_t(m_rows));
+        std::vector<int> order;
+        order.reserve(size_t(m_rows));
+        for (int row = 0; row < m_rows; ++row) {
+            order.push_back(row);
+            Key key{false, 0, text(row, column)};
+            key.number = key.text.toDouble(&key.isNumber);
+            keys.push_back(std::move(key));
+        }
+        // Numbers before texts; an empty cell is a text and goes last.
+        const auto less = [&keys](int a, int b) {
+            const Key &x = keys[size_t(a)], &y = keys[size_t(b)];
+            if (x.isNumber != y.isNumber)
+                return x.isNumber;
+            return x.isNumber ? x.number < y.number : x.text < y.text;
+        };
+        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+            return direction == Qt::AscendingOrder ? less(a, b) : less(b, a);
+        });
+        m_order = std::move(order);
+    }
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
 DrawCellDelegate::DrawCellDelegate(DrawCell drawCell, QObject* parent)

@@ -13,6 +13,7 @@
 #include <QStringList>
 #include <QStyledItemDelegate>
 #include <functional>
+#include <vector>
 
 class QComboBox;
 class QTableView;
@@ -43,13 +44,20 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+    // Orders the rows by a column, numbers by value, texts as texts, equal
+    // cells in the table's own order; column -1 gives the table's order back.
+    // A new table starts in its own order.
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
 private:
+    int sourceRow(int row) const { return m_order.empty() ? row : m_order[size_t(row)]; }
+
     QStringList m_titles;
     int m_rows = 0;
     CellText m_cell;
     bool m_editable = false;
     QHash<quint64, QString> m_edits;
+    std::vector<int> m_order; // shown row -> table row, empty in table order
 };
 
 // Hands the drawing of each cell, its option filled from the model, to the

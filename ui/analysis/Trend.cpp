@@ -130,6 +130,9 @@ void TFrm_Trend::FormShow()
     // also reads from the first draw.
     selectIssueAt(SeSkinComboBox1, SeSkinComboBox1->count() - kDefaultDraws, true);
     SeSkinComboBox2->setCurrentIndex(SeSkinComboBox2->count() - 1);
+    // Opens computed over the default range; an empty history shows nothing.
+    if (SeSkinComboBox2->count() > 0)
+        SeSkinButton1Click();
 }
 
 void TFrm_Trend::showPositionCharts(bool positions)

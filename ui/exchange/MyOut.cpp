@@ -84,10 +84,18 @@ void TFrm_Out::FormShow()
     // Both lists show one packed issue list: a long history stays light.
     auto issues = std::make_shared<const IssueList>(m_store.packedIssueList());
     m_issues->setSlice(issues, 0, issues->size());
-    for (QComboBox* box : {ComboBox1, ComboBox2}) {
-        box->setModel(m_issues);
-        box->setCurrentIndex(issues->isEmpty() ? -1 : 0); // the oldest draw alone
-    }
+    const int first = issues->indexOf(m_first), last = issues->indexOf(m_last);
+    const bool known = first >= 0 && last >= 0;
+    ComboBox1->setModel(m_issues);
+    ComboBox2->setModel(m_issues);
+    ComboBox1->setCurrentIndex(known ? first : issues->isEmpty() ? -1 : 0);
+    ComboBox2->setCurrentIndex(known ? last : issues->isEmpty() ? -1 : 0);
+}
+
+void TFrm_Out::setRange(const QString& first, const QString& last)
+{
+    m_first = first;
+    m_last = last;
 }
 
 void TFrm_Out::BitBtn1Click()

@@ -25,6 +25,9 @@ public:
     TFrm_Out(DrawStore& store, Dialogs& dialogs, QWidget* parent = nullptr);
     void setFileOpener(FileOpener opener) { m_open = std::move(opener); }
 
+    // The range the window starts at, as the grid shows it; without one, or
+    // when its issues are gone, the oldest draw alone.
+    void setRange(const QString& first, const QString& last);
     void FormShow();
     void BitBtn1Click();
 
@@ -47,4 +50,5 @@ private:
     Dialogs& m_dialogs;
     IssueListModel* m_issues;
     FileOpener m_open;
+    QString m_first, m_last;
 };

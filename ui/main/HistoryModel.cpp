@@ -174,3 +174,14 @@ QString HistoryModel::cellText(const DrawRecord& r, int column)
     }
     return {};
 }
+
+std::pair<QString, QString> HistoryModel::shownIssues() const
+{
+    if (m_rows == 0)
+        return {};
+    const DrawRecord* top = cached(0);
+    const DrawRecord* bottom = cached(m_rows - 1);
+    if (!top || !bottom)
+        return {};
+    return m_descending ? std::pair{bottom->qs, top->qs} : std::pair{top->qs, bottom->qs};
+}

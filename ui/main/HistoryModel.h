@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QFont>
 #include <list>
+#include <utility>
 #include <vector>
 
 class DrawStore;
@@ -29,6 +30,9 @@ public:
     // No rows, as a closed query.
     void close();
     bool descending() const { return m_descending; }
+    // The oldest and the newest issue on show; empty without rows or when
+    // the store cannot be read.
+    std::pair<QString, QString> shownIssues() const;
     DrawStore& store() const { return m_store; }
 
     // The record on a row; throws when the store fails.

@@ -181,6 +181,8 @@ void TFrmMain::N25Click()
 void TFrmMain::N28Click()
 {
     TFrm_Out window(m_store, m_dialogs, this);
+    const auto [first, last] = m_history->shownIssues();
+    window.setRange(first, last);
     m_dialogs.exec(&window);
 }
 

@@ -75,12 +75,15 @@ TEST_F(DataAnalyseTest, RowsRelateEachDrawToThePreviousOneOfTheRange)
     EXPECT_TRUE(run("04", "02").isEmpty());
 }
 
-TEST_F(DataAnalyseTest, ShortHistoryStartsAtTheFirstIssue)
+TEST_F(DataAnalyseTest, ShortHistoryStartsAtTheFirstIssueAndOpensComputed)
 {
+    open();
+    EXPECT_TRUE(cells(*window, "StringGrid1").isEmpty());
     seedCount(10);
     open();
     EXPECT_EQ(child<QComboBox>(*window, "ComboBox1")->currentIndex(), 0);
     EXPECT_EQ(child<QComboBox>(*window, "ComboBox2")->currentIndex(), 9);
+    EXPECT_EQ(cells(*window, "StringGrid1").size(), 10);
     showCount = "5";
     open();
     EXPECT_EQ(child<QComboBox>(*window, "ComboBox1")->currentIndex(), 3);

@@ -6,6 +6,7 @@
 #include <QBarSet>
 #include <QHeaderView>
 #include <QHorizontalStackedBarSeries>
+#include <QLabel>
 #include <QRadioButton>
 
 namespace {
@@ -57,17 +58,30 @@ TEST_F(DataCountTest, Grid1DrawsItsTextCentredAndWrappedInBlue)
     EXPECT_LE(two.box.width(), 24);
 }
 
-TEST_F(DataCountTest, RangeIsTheWholeHistoryAndRepeatedNumbersListTheirIssues)
+TEST_F(DataCountTest, OpensComputedOverTheWholeHistoryWithOneRowPerRepeatedNumber)
 {
-    seed({"123", "456", "123", "789", "123"});
+    seed({"123", "456", "123", "789", "123", "456", "000", "000"});
     open();
     EXPECT_EQ(child<QComboBox>(*window, "SeSkinComboBox1")->currentText(), "01");
-    EXPECT_EQ(child<QComboBox>(*window, "SeSkinComboBox2")->currentText(), "05");
-    // "123" twice in the range and once more outside it: two rows, count 2.
+    EXPECT_EQ(child<QComboBox>(*window, "SeSkinComboBox2")->currentText(), "08");
+    // Most frequent first, without pressing 开始统计.
+    EXPECT_EQ(titles(*window, "Grid1"), QStringList({"开奖号码", "出现次数", "最近出现期数"}));
+    EXPECT_EQ(cells(*window, "Grid1"),
+              (QList<QStringList>{{"123", "3", "05"}, {"000", "2", "08"}, {"456", "2", "06"}}));
+    EXPECT_TRUE(dialogs.messages().isEmpty());
+    // A click on a title sorts by it; a second click the other way.
+    QHeaderView* header = child<QTableView>(*window, "Grid1")->horizontalHeader();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(header->sectionViewportPosition(2) + 5, 5));
+    EXPECT_EQ(cells(*window, "Grid1").first(), (QStringList{"123", "3", "05"}));
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(header->sectionViewportPosition(2) + 5, 5));
+    EXPECT_EQ(cells(*window, "Grid1").first(), (QStringList{"000", "2", "08"}));
+    EXPECT_TRUE(child<QTableView>(*window, "Grid1")->selectionModel()->selectedIndexes().isEmpty());
+
+    // "123" twice in the range and once more outside it: one row, count 2.
     const auto rows = run("SeSkinRadioButton5", "01", "04");
-    EXPECT_EQ(titles(*window, "Grid1"), QStringList({"期数", "开奖号码", "出现次数"}));
-    EXPECT_EQ(rows, (QList<QStringList>{{"01", "123", "2"}, {"03", "123", "2"}}));
-    EXPECT_EQ(child<QTableView>(*window, "Grid1")->columnWidth(1), 100);
+    EXPECT_EQ(rows, (QList<QStringList>{{"123", "2", "03"}}));
+    EXPECT_EQ(header->sortIndicatorSection(), -1); // a new table comes in its own order
+    EXPECT_EQ(child<QTableView>(*window, "Grid1")->columnWidth(2), 100);
     EXPECT_EQ(child<QTableView>(*window, "Grid1")->columnWidth(0), 80);
     EXPECT_TRUE(child<QTableView>(*window, "Grid1")->isVisible());
     EXPECT_FALSE(chart()->isVisible());
@@ -86,8 +100,14 @@ TEST_F(DataCountTest, NeverDrawnListsAndDigitCounts)
     seed({"112", "007"});
     open();
     EXPECT_TRUE(run("SeSkinRadioButton6", "01", "28").isEmpty());
-    EXPECT_EQ(titles(*window, "Grid1"), QStringList{"未出现过的和值"});
-    EXPECT_EQ(column(run("SeSkinRadioButton6", "02", "03")).size(), 26);
+    EXPECT_EQ(child<QLabel>(*window, "listCaption")->text(), "未出现过的和值：共 0 个");
+    // Ten to a row: 26 sums in three rows, the last one part filled.
+    const auto sums = run("SeSkinRadioButton6", "02", "03");
+    EXPECT_EQ(child<QLabel>(*window, "listCaption")->text(), "未出现过的和值：共 26 个");
+    ASSERT_EQ(sums.size(), 3);
+    EXPECT_EQ(sums[0], QStringList({"0", "3", "4", "5", "6", "7", "8", "9", "10", "11"}));
+    EXPECT_EQ(sums[2], QStringList({"22", "23", "24", "25", "26", "27", "", "", "", ""}));
+    EXPECT_FALSE(child<QTableView>(*window, "Grid1")->horizontalHeader()->isVisible());
 
     const auto digits = run("SeSkinRadioButton8", "29", "29");
     EXPECT_EQ(titles(*window, "Grid1"), QStringList({"号码", "出现过期数"}));
@@ -96,20 +116,21 @@ TEST_F(DataCountTest, NeverDrawnListsAndDigitCounts)
     EXPECT_EQ(digits[2], QStringList({"2", "1"}));
     EXPECT_EQ(digits[0], QStringList({"0", "0"}));
 
-    const QStringList numbers = column(run("SeSkinRadioButton4", "30", "30"));
+    const auto numbers = run("SeSkinRadioButton4", "30", "30");
     EXPECT_EQ(dialogs.messages(), QStringList{"该功能需要较多时间，请耐心等待！"});
-    EXPECT_EQ(titles(*window, "Grid1"), QStringList{"未出现过开奖号码"});
-    EXPECT_EQ(numbers.size(), 999);
-    EXPECT_EQ(numbers.first(), "000");
-    EXPECT_FALSE(numbers.contains("007"));
+    EXPECT_EQ(child<QLabel>(*window, "listCaption")->text(), "未出现过开奖号码：共 999 个");
+    ASSERT_EQ(numbers.size(), 100);
+    EXPECT_EQ(numbers[0], QStringList({"000", "001", "002", "003", "004", "005", "006", "008", "009", "010"}));
+    EXPECT_EQ(numbers[99].last(), "");
 }
 
 TEST_F(DataCountTest, InvertedRangeGivesFullNeverDrawnListsAndZeroCounts)
 {
     seed({"123", "456", "789"});
     open();
-    EXPECT_EQ(run("SeSkinRadioButton6", "03", "01").size(), 28);
-    EXPECT_EQ(run("SeSkinRadioButton4", "03", "01").size(), 1000);
+    EXPECT_EQ(run("SeSkinRadioButton6", "03", "01").size(), 3);
+    EXPECT_EQ(child<QLabel>(*window, "listCaption")->text(), "未出现过的和值：共 28 个");
+    EXPECT_EQ(run("SeSkinRadioButton4", "03", "01").size(), 100);
     for (const QStringList& row : run("SeSkinRadioButton8", "03", "01"))
         EXPECT_EQ(row[1], "0");
     EXPECT_EQ(run("SeSkinRadioButton5", "03", "01"), (QList<QStringList>{{"", "", ""}}));

@@ -78,6 +78,9 @@ TEST_F(LanqiuYilouTest, DefaultRangeHoldsTheNewestNPlusOneDraws)
     open();
     EXPECT_EQ(child<QComboBox>(*window, "cmb1")->currentIndex(), 0);
     EXPECT_EQ(child<QComboBox>(*window, "cmb2")->currentIndex(), 5);
+    // Built on opening: six draws and the rows below them.
+    EXPECT_GT(cells(*window, "SeSkinStringGrid1").size(), 6);
+    EXPECT_EQ(cells(*window, "SeSkinStringGrid1").at(0).first(), store->issueList().first());
     showCount = "3";
     open();
     EXPECT_EQ(child<QComboBox>(*window, "cmb1")->currentIndex(), 2);

@@ -87,6 +87,8 @@ TEST_F(TrendTest, DefaultRangeIsTheNewestTwentyDraws)
     open();
     EXPECT_EQ(child<QComboBox>(*window, "SeSkinComboBox1")->currentIndex(), 5);
     EXPECT_EQ(child<QComboBox>(*window, "SeSkinComboBox2")->currentIndex(), 24);
+    // Drawn on opening: the newest twenty draws.
+    EXPECT_EQ(points(chart("Chart1")).size(), 20);
 }
 
 } // namespace

@@ -102,11 +102,25 @@ TEST_F(ExportWindowTest, SaysWhereTheFileIsWhenNothingOpensIt)
     EXPECT_TRUE(QFile::exists(opened[0]));
 }
 
-TEST_F(ExportWindowTest, MenuOpensANewWindowEachTime)
+TEST_F(ExportWindowTest, MenuOpensANewWindowEachTimeAtTheRangeOnScreen)
 {
+    const QStringList issues = seed(60, "2025001");
+    window->FormShow();
+    ASSERT_FALSE(gridIssues().isEmpty());
+    ASSERT_NE(gridIssues().first(), issues.first());
+    QStringList ranges;
+    const auto readRange = [&](QDialog* shown) {
+        shown->show();
+        ranges << shown->findChild<QComboBox*>("ComboBox1")->currentText() + "-" +
+                      shown->findChild<QComboBox*>("ComboBox2")->currentText();
+        return 0;
+    };
+    dialogs.modalHandlers = {readRange, readRange};
     action("N28")->trigger();
     action("N28")->trigger();
     EXPECT_EQ(dialogs.texts(FakeDialogs::Kind::Modal), QStringList({"历史数据导出", "历史数据导出"}));
+    const QString onScreen = gridIssues().first() + "-" + gridIssues().last();
+    EXPECT_EQ(ranges, QStringList({onScreen, onScreen}));
 }
 
 } // namespace
