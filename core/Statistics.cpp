@@ -92,6 +92,17 @@ std::vector<int> SumsNeverDrawn(const std::vector<int>& drawnSums)
     return missing;
 }
 
+std::vector<ValueCount> EveryValue(const std::vector<ValueCount>& rows, int low, int high)
+{
+    std::vector<ValueCount> every;
+    for (int value = low; value <= high; ++value)
+        every.push_back({value, 0});
+    for (const ValueCount& row : rows)
+        if (row.value >= low && row.value <= high)
+            every[size_t(row.value - low)].count += row.count;
+    return every;
+}
+
 std::vector<ValueCount> CountValues(const std::vector<int>& values)
 {
     std::map<int, int> counts;

@@ -45,6 +45,9 @@ std::vector<int> SumsNeverDrawn(const std::vector<int>& drawnSums);
 // The numbers "000".."999" missing from `drawnNumbers`, ascending.
 QStringList NumbersNeverDrawn(const QStringList& drawnNumbers);
 
+// Every value from `low` to `high` with its count in `rows`, 0 where it has none.
+std::vector<ValueCount> EveryValue(const std::vector<ValueCount>& rows, int low, int high);
+
 // The draws per value, ascending, only values that occur.
 std::vector<ValueCount> CountValues(const std::vector<int>& values);
 

@@ -1,3 +1,4 @@
+#include "core/IssueArithmetic.h"
 #include "tests/ui/MainWindowFixture.h"
 #include "ui/widgets/TrendChartView.h"
 
@@ -155,6 +156,35 @@ TEST_F(ChartsTest, GuideLinesAndDepth)
     click("CheckBox7");
     EXPECT_FALSE(chart->view3D());
     EXPECT_TRUE(depth->isHidden());
+}
+
+// Every bar's value stands above it, a 0 included, and in 3D above its
+// upper face; the axes' text is at least 9 points.
+TEST_F(ChartsTest, BarValuesStayReadableFlatAndIn3D)
+{
+    const QStringList issues = seed(19);
+    ASSERT_TRUE(enterDraw(*store, nextIssue(issues.last()), "000").stored()); // a sum of 0
+    show();
+    auto* chart = child<TrendChartView>("Chart8");
+    click("CheckBox12"); // bars instead of the line
+    ASSERT_TRUE(series<QBarSeries>("BarSeries2")->isVisible());
+    chart->resize(900, 500);
+    QCoreApplication::processEvents();
+    const QList<qreal> values = barValues("BarSeries2");
+    ASSERT_FALSE(values.isEmpty());
+    EXPECT_EQ(values.last(), 0);
+    for (bool threeD : {false, true}) {
+        SCOPED_TRACE(threeD ? "3D" : "flat");
+        chart->setView3D(threeD);
+        for (int i = 0; i < values.size(); ++i) {
+            const auto [box, text] = chart->barLabel(i);
+            EXPECT_EQ(text, QString::number(values[i]));
+            EXPECT_LE(box.bottom(), chart->barTop(i));
+            EXPECT_FALSE(box.isEmpty());
+        }
+    }
+    for (QAbstractAxis* axis : chart->chart()->axes())
+        EXPECT_GE(axis->labelsFont().pointSizeF(), 9);
 }
 
 } // namespace

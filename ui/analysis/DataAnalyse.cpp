@@ -6,7 +6,9 @@
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -84,10 +86,8 @@ TFrm_DataAnalyse::TFrm_DataAnalyse(DrawStore& store, Dialogs& dialogs, ShowCount
     QFont font(QStringLiteral("宋体"));
     font.setPixelSize(12);
     StringGrid1->setFont(font);
-    // The five-character titles take three lines of the 40-pixel title row.
-    QFont titleFont = font;
-    titleFont.setPixelSize(10);
-    StringGrid1->horizontalHeader()->setFont(titleFont);
+    // Titles in the interface's own type; the title row grows to the tallest.
+    StringGrid1->horizontalHeader()->setFont(QApplication::font());
     StringGrid1->horizontalHeader()->setStyleSheet(
         QStringLiteral("QHeaderView::section { padding: 0px; border: none; border-right: 1px solid #c0c0c0; "
                        "border-bottom: 1px solid #c0c0c0; background: #f0f0f0; }"));
@@ -113,8 +113,18 @@ void TFrm_DataAnalyse::AddTitle()
     // window is first shown.
     StringGrid1->horizontalHeader()->setDefaultSectionSize(kColumnWidth);
     m_grid->setTitles(titles());
-    StringGrid1->horizontalHeader()->setFixedHeight(40);
     StringGrid1->setColumnWidth(0, 50);
+    // As high as the tallest title wrapped in its column, so none is cut.
+    QHeaderView* header = StringGrid1->horizontalHeader();
+    const QFontMetrics metrics(header->font());
+    int tallest = metrics.height();
+    for (int column = 0; column < m_grid->titles().size(); ++column) {
+        const QRect wrapped = metrics.boundingRect(QRect(0, 0, std::max(1, header->sectionSize(column) - 2), 1000),
+                                                   Qt::AlignCenter | Qt::TextWordWrap,
+                                                   m_grid->titles()[column].trimmed());
+        tallest = std::max(tallest, wrapped.height());
+    }
+    header->setFixedHeight(tallest + 4);
 }
 
 void TFrm_DataAnalyse::FormShow()

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
+#include <QScrollArea>
 #include <QTableView>
 #include <array>
 #include <memory>
@@ -85,7 +86,12 @@ TFrm_DataCount::TFrm_DataCount(DrawStore& store, Dialogs& dialogs, QWidget* pare
     m_listCaption->hide();
     DBChart1 = named(new FrequencyBars(this), "DBChart1");
     DBChart1->setTitle(QStringLiteral("和值频率统计"));
-    DBChart1->hide();
+    // 28 rows of readable text may be taller than the window: it scrolls.
+    m_chartScroll = named(new QScrollArea(this), "chartScroll");
+    m_chartScroll->setWidget(DBChart1);
+    m_chartScroll->setWidgetResizable(true);
+    m_chartScroll->setFrameShape(QFrame::NoFrame);
+    m_chartScroll->hide();
 
     // Range and buttons on top, the six choices below, results filling the rest.
     auto* top = new QHBoxLayout;
@@ -100,7 +106,7 @@ TFrm_DataCount::TFrm_DataCount(DrawStore& store, Dialogs& dialogs, QWidget* pare
     layout->addWidget(SeSkinGroupBox2);
     layout->addWidget(m_listCaption);
     layout->addWidget(Grid1, 1);
-    layout->addWidget(DBChart1, 1);
+    layout->addWidget(m_chartScroll, 1);
     resize(627, 434);
 }
 
@@ -133,12 +139,12 @@ void TFrm_DataCount::runStatistic(const QString& first, const QString& last)
     } else if (SeSkinRadioButton6->isChecked()) {
         showSumsNeverDrawn(first, last);
     } else if (SeSkinRadioButton7->isChecked()) {
-        DBChart1->setBars(m_store.sumFrequency(first, last));
+        DBChart1->setBars(EveryValue(m_store.sumFrequency(first, last), 0, kLargestSum));
         showChart(QStringLiteral("和值频率统计"));
     } else if (SeSkinRadioButton8->isChecked()) {
         showDigitCounts(first, last);
     } else if (SeSkinRadioButton9->isChecked()) {
-        DBChart1->setBars(m_store.spanFrequency(first, last));
+        DBChart1->setBars(EveryValue(m_store.spanFrequency(first, last), 0, 9));
         showChart(QStringLiteral("跨度频率统计"));
     } else if (SeSkinRadioButton4->isChecked()) {
         showNumbersNeverDrawn(first, last);
@@ -210,7 +216,7 @@ void TFrm_DataCount::showGrid(const QStringList& titles, int rows, std::function
         Grid1->setColumnWidth(column, kColumnWidth);
     for (auto [column, width] : widths)
         Grid1->setColumnWidth(column, width);
-    DBChart1->hide();
+    m_chartScroll->hide();
     Grid1->show();
 }
 
@@ -219,7 +225,7 @@ void TFrm_DataCount::showChart(const QString& title)
     DBChart1->setTitle(title);
     Grid1->hide();
     m_listCaption->hide();
-    DBChart1->show();
+    m_chartScroll->show();
 }
 
 void TFrm_DataCount::SeSkinButton2Click()

@@ -13,6 +13,7 @@ class QPainter;
 class QStyleOptionViewItem;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
 class QTableView;
 class TextGridModel;
 
@@ -54,5 +55,6 @@ private:
     QTableView* Grid1;
     FrequencyBars* DBChart1;
     QLabel* m_listCaption;
+    QScrollArea* m_chartScroll;
     bool m_opening = false; // computing on opening asks no patience
 };

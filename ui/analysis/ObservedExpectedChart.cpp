@@ -1,10 +1,14 @@
 #include "ui/analysis/ObservedExpectedChart.h"
 
+#include "ui/widgets/ChartStyle.h"
+#include "ui/widgets/ColourScheme.h"
+
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
 #include <QGraphicsLayout>
+#include <QGraphicsRectItem>
 #include <QValueAxis>
 #include <algorithm>
 
@@ -12,9 +16,6 @@ ObservedExpectedChart::ObservedExpectedChart(const QString& title, QWidget* pare
     : QChartView(new QChart, parent), m_observed(new QBarSet(QStringLiteral("实际"))),
       m_expected(new QBarSet(QStringLiteral("理论"))), m_categories(new QBarCategoryAxis), m_values(new QValueAxis)
 {
-    m_observed->setColor(QColor(70, 120, 200));
-    m_expected->setColor(QColor(200, 200, 200));
-    m_expected->setBorderColor(QColor(150, 150, 150));
     auto* series = new QBarSeries;
     series->append({m_observed, m_expected});
     series->setBarWidth(0.8);
@@ -24,16 +25,38 @@ ObservedExpectedChart::ObservedExpectedChart(const QString& title, QWidget* pare
     c->legend()->setAlignment(Qt::AlignTop);
     c->layout()->setContentsMargins(0, 0, 0, 0);
     c->setBackgroundRoundness(0);
-    QFont small = m_categories->labelsFont();
-    small.setPixelSize(9);
-    m_categories->setLabelsFont(small);
-    m_values->setLabelsFont(small);
     m_values->setLabelFormat(QStringLiteral("%d"));
     c->addAxis(m_categories, Qt::AlignBottom);
     c->addAxis(m_values, Qt::AlignLeft);
     series->attachAxis(m_categories);
     series->attachAxis(m_values);
     setRenderHint(QPainter::Antialiasing);
+    ChartStyle::apply(c);
+    const auto colour = [this] {
+        const SchemeColours& colours = schemeColours();
+        m_observed->setColor(colours.observedBars);
+        m_expected->setColor(colours.expectedBars);
+        m_expected->setBorderColor(colours.expectedBorder);
+        for (auto& [category, mark] : m_zeroMarks)
+            mark->setBrush(colours.observedBars);
+    };
+    colour();
+    connect(&ColourSchemeSignal::instance(), &ColourSchemeSignal::schemeChanged, this, colour);
+    connect(c, &QChart::plotAreaChanged, this, &ObservedExpectedChart::placeZeroMarks);
+}
+
+void ObservedExpectedChart::placeZeroMarks()
+{
+    QAbstractSeries* series = chart()->series().value(0);
+    if (!series)
+        return;
+    // The observed bar takes the left half of its category's width.
+    const qreal half = static_cast<QBarSeries*>(series)->barWidth() / 2;
+    for (auto& [category, mark] : m_zeroMarks) {
+        const QPointF left = chart()->mapToPosition(QPointF(category - half, 0), series);
+        const QPointF middle = chart()->mapToPosition(QPointF(category, 0), series);
+        mark->setRect(left.x(), left.y() - 3, middle.x() - left.x(), 3);
+    }
 }
 
 void ObservedExpectedChart::setCounts(const QStringList& categories, const std::vector<double>& observed,
@@ -51,4 +74,17 @@ void ObservedExpectedChart::setCounts(const QStringList& categories, const std::
     m_categories->append(categories);
     m_values->setRange(0, largest > 0 ? largest * 1.1 : 1);
     m_values->applyNiceNumbers();
+    for (auto& [category, mark] : m_zeroMarks)
+        delete mark;
+    m_zeroMarks.clear();
+    for (size_t i = 0; i < observed.size(); ++i) {
+        if (observed[i] != 0)
+            continue;
+        auto* mark = new QGraphicsRectItem(chart());
+        mark->setPen(Qt::NoPen);
+        mark->setBrush(schemeColours().observedBars);
+        mark->setZValue(10);
+        m_zeroMarks.push_back({int(i), mark});
+    }
+    placeZeroMarks();
 }

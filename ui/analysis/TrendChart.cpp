@@ -1,5 +1,8 @@
 #include "ui/analysis/TrendChart.h"
 
+#include "ui/widgets/ChartStyle.h"
+#include "ui/widgets/ColourScheme.h"
+
 #include <QCategoryAxis>
 #include <QChart>
 #include <QLineSeries>
@@ -8,7 +11,6 @@
 
 namespace {
 constexpr int kMostIssueLabels = 10; // issue texts that fit side by side across the window
-const QColor kPointColor(255, 0, 0);
 } // namespace
 
 TrendChart::TrendChart(const QString& title, const char* name, const char* seriesName, QWidget* parent)
@@ -16,10 +18,6 @@ TrendChart::TrendChart(const QString& title, const char* name, const char* serie
 {
     setObjectName(QString::fromLatin1(name));
     m_series->setObjectName(QString::fromLatin1(seriesName));
-    QPen pen(kPointColor);
-    pen.setWidth(2);
-    m_series->setPen(pen);
-    m_series->setColor(kPointColor);
     m_series->setPointsVisible(true);
     m_series->setMarkerSize(7);
     m_series->setPointLabelsVisible(false);
@@ -27,7 +25,6 @@ TrendChart::TrendChart(const QString& title, const char* name, const char* serie
     QChart* c = chart();
     c->setTitle(title);
     c->legend()->hide();
-    c->setBackgroundBrush(Qt::white);
     c->setMargins(QMargins(2, 2, 2, 2));
     c->addSeries(m_series);
     m_values->setLabelFormat(QStringLiteral("%d"));
@@ -40,6 +37,15 @@ TrendChart::TrendChart(const QString& title, const char* name, const char* serie
     m_series->attachAxis(m_issues);
     m_series->attachAxis(m_values);
     setRenderHint(QPainter::Antialiasing);
+    ChartStyle::apply(c);
+    const auto colour = [this] {
+        QPen pen(schemeColours().trendLine);
+        pen.setWidth(2);
+        m_series->setPen(pen);
+        m_series->setColor(schemeColours().trendLine);
+    };
+    colour();
+    connect(&ColourSchemeSignal::instance(), &ColourSchemeSignal::schemeChanged, this, colour);
     clearPoints();
 }
 

@@ -4,6 +4,8 @@
 #include "ui/main/HistoryColumns.h"
 #include "ui/main/HistoryModel.h"
 #include "ui/main/Main.h"
+#include "ui/widgets/ChartStyle.h"
+#include "ui/widgets/ColourScheme.h"
 #include "ui/widgets/DataGrid.h"
 #include "ui/widgets/IssueListModel.h"
 #include "ui/widgets/TrendChartView.h"
@@ -16,6 +18,7 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
@@ -75,7 +78,7 @@ struct TrendChartParts
 };
 
 TrendChartParts trendChart(const QString& title, const char* name, const char* lineName, const char* barName,
-                           const QColor& barColour, QWidget* parent)
+                           QColor SchemeColours::*barColour, QWidget* parent)
 {
     auto* chart = new QChart;
     chart->setTitle(title);
@@ -87,20 +90,13 @@ TrendChartParts trendChart(const QString& title, const char* name, const char* l
     chart->setMargins(QMargins(5, 5, 5, 5));
 
     auto* line = named(new QLineSeries(chart), lineName);
-    line->setColor(QColor(255, 0, 0));
     line->setPointsVisible(true);
     line->setMarkerSize(4);
-    QImage marker(4, 4, QImage::Format_ARGB32);
-    marker.fill(QColor(255, 0, 0));
-    line->setLightMarker(marker);
     auto* bars = named(new QBarSeries(chart), barName);
     auto* set = new QBarSet(QString(), bars);
-    set->setColor(barColour);
-    set->setBorderColor(barColour.darker(130));
-    set->setLabelColor(Qt::black);
     bars->append(set);
-    bars->setLabelsVisible(true);
-    bars->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
+    // The view writes the values above the bars, where the 3D faces leave them readable.
+    bars->setLabelsVisible(false);
     chart->addSeries(bars);
     chart->addSeries(line);
 
@@ -118,6 +114,19 @@ TrendChartParts trendChart(const QString& title, const char* name, const char* l
 
     auto* view = named(new TrendChartView(chart, parent), name);
     view->setRenderHint(QPainter::Antialiasing);
+    view->setBarLabelsVisible(true);
+    ChartStyle::apply(chart);
+    const auto colour = [line, set, barColour] {
+        const SchemeColours& colours = schemeColours();
+        line->setColor(colours.trendLine);
+        QImage marker(4, 4, QImage::Format_ARGB32);
+        marker.fill(colours.trendLine);
+        line->setLightMarker(marker);
+        set->setColor(colours.*barColour);
+        set->setBorderColor((colours.*barColour).darker(130));
+    };
+    colour();
+    QObject::connect(&ColourSchemeSignal::instance(), &ColourSchemeSignal::schemeChanged, view, colour);
     return {view, line, bars};
 }
 
@@ -158,7 +167,7 @@ struct ChartControls
 };
 
 ChartControls addChartControls(QWidget* tab, QHBoxLayout* bar, const ChartControlNames& n, const QString& title,
-                               const QColor& barColour)
+                               QColor SchemeColours::*barColour)
 {
     ChartControls c;
     bar->addWidget(label(QStringLiteral("统计期数选择："), n.rangeLabel, tab));
@@ -347,7 +356,7 @@ QWidget* TFrmMain::buildPositionChartTab()
         addChartControls(tab, bar,
                          {"Label23", "ComboBox17", "Label24", "ComboBox18", "CheckBox7", "ScrollBar5", "CheckBox8",
                           "Chart5", "LineSeries1", "BarSeries1", "Label35", "SpeedButton33"},
-                         QStringLiteral("3D按位分析图"), QColor(0, 128, 128));
+                         QStringLiteral("3D按位分析图"), &SchemeColours::positionBars);
     std::tie(ComboBox17, ComboBox18, CheckBox7, ScrollBar5, CheckBox8, Chart5, LineSeries1, BarSeries1, Label35,
              SpeedButton33) = std::tie(c.start, c.end, c.threeD, c.depth, c.line, c.chart.view, c.chart.line,
                                        c.chart.bars, c.hint, c.remover);
@@ -371,7 +380,7 @@ QWidget* TFrmMain::buildSumChartTab()
         addChartControls(tab, bar,
                          {"Label33", "ComboBox25", "Label34", "ComboBox26", "CheckBox11", "ScrollBar8", "CheckBox12",
                           "Chart8", "LineSeries2", "BarSeries2", "Label36", "SpeedButton32"},
-                         QStringLiteral("3D按总和统计"), QColor(64, 128, 128));
+                         QStringLiteral("3D按总和统计"), &SchemeColours::sumBars);
     std::tie(ComboBox25, ComboBox26, CheckBox11, ScrollBar8, CheckBox12, Chart8, LineSeries2, BarSeries2, Label36,
              SpeedButton32) = std::tie(c.start, c.end, c.threeD, c.depth, c.line, c.chart.view, c.chart.line,
                                        c.chart.bars, c.hint, c.remover);

@@ -3,6 +3,8 @@
 #include "core/ExpectedReturn.h"
 #include "exchange/CsvFile.h"
 #include "store/DrawStore.h"
+#include "ui/widgets/ChartStyle.h"
+#include "ui/widgets/ColourScheme.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
 #include "ui/widgets/TableExport.h"
@@ -108,13 +110,11 @@ BacktestWindow::BacktestWindow(DrawStore& store, Dialogs& dialogs, QString digit
     m_net = new QLineSeries(chart);
     m_net->setObjectName("netSeries");
     m_net->setName(QStringLiteral("实际"));
-    m_net->setColor(QColor(255, 0, 0));
     chart->addSeries(m_net);
     // What the same bets would have made on average: the line a fair draw drifts along.
     m_expectedNet = new QLineSeries(chart);
     m_expectedNet->setObjectName("expectedNetSeries");
     m_expectedNet->setName(QStringLiteral("理论期望"));
-    m_expectedNet->setPen(QPen(QColor(0, 0, 255), 1.5, Qt::DashLine));
     chart->addSeries(m_expectedNet);
     auto* x = new QValueAxis(chart);
     x->setLabelFormat(QStringLiteral("%d"));
@@ -127,6 +127,13 @@ BacktestWindow::BacktestWindow(DrawStore& store, Dialogs& dialogs, QString digit
         series->attachAxis(x);
         series->attachAxis(y);
     }
+    ChartStyle::apply(chart);
+    const auto colour = [this] {
+        m_net->setColor(schemeColours().trendLine);
+        m_expectedNet->setPen(QPen(schemeColours().expectedLine, 1.5, Qt::DashLine));
+    };
+    colour();
+    connect(&ColourSchemeSignal::instance(), &ColourSchemeSignal::schemeChanged, this, colour);
     m_chart = named(new QChartView(chart, this), "netChart");
     m_chart->setRenderHint(QPainter::Antialiasing);
     m_chart->setMinimumHeight(190);

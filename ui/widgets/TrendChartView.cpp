@@ -1,9 +1,13 @@
 #include "ui/widgets/TrendChartView.h"
 
+#include "ui/widgets/ChartStyle.h"
+#include "ui/widgets/ColourScheme.h"
+
 #include <QAbstractBarSeries>
 #include <QBarSet>
 #include <QChart>
 #include <QLineSeries>
+#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -13,6 +17,12 @@ TrendChartView::TrendChartView(QChart* chart, QWidget* parent) : QChartView(char
 void TrendChartView::setView3D(bool on)
 {
     m_view3D = on;
+    viewport()->update();
+}
+
+void TrendChartView::setBarLabelsVisible(bool on)
+{
+    m_barLabels = on;
     viewport()->update();
 }
 
@@ -58,6 +68,67 @@ void TrendChartView::drawForeground(QPainter* painter, const QRectF& rect)
         painter->save();
         drawDepth(*painter);
         painter->restore();
+    }
+    // Last, so no face of a neighbouring bar covers them.
+    if (m_barLabels) {
+        painter->save();
+        drawBarLabels(*painter);
+        painter->restore();
+    }
+}
+
+QAbstractBarSeries* TrendChartView::shownBars() const
+{
+    if (!chart())
+        return nullptr;
+    for (QAbstractSeries* series : chart()->series())
+        if (auto* bars = qobject_cast<QAbstractBarSeries*>(series); bars && bars->isVisible() && !bars->barSets().isEmpty())
+            return bars;
+    return nullptr;
+}
+
+qreal TrendChartView::barTop(int index) const
+{
+    QAbstractBarSeries* bars = shownBars();
+    if (!bars || index < 0 || index >= bars->barSets().first()->count())
+        return 0;
+    const qreal value = bars->barSets().first()->at(index);
+    return chart()->mapToPosition(QPointF(index, value), bars).y() + depthOffset().y();
+}
+
+std::pair<QRectF, QString> TrendChartView::barLabel(int index) const
+{
+    QAbstractBarSeries* bars = shownBars();
+    if (!bars || index < 0 || index >= bars->barSets().first()->count())
+        return {};
+    const QString text = QString::number(bars->barSets().first()->at(index), 'g', 10);
+    const QFontMetricsF metrics(ChartStyle::textFont());
+    const QSizeF size(metrics.horizontalAdvance(text), metrics.height());
+    // Centred over the bar's upper face, which in 3D recedes by the depth.
+    const qreal centre = chart()->mapToPosition(QPointF(index, 0), bars).x() + depthOffset().x() / 2;
+    const qreal bottom = barTop(index) - 1;
+    return {QRectF(QPointF(centre - size.width() / 2, bottom - size.height()), size), text};
+}
+
+void TrendChartView::drawBarLabels(QPainter& painter) const
+{
+    QAbstractBarSeries* bars = shownBars();
+    if (!bars)
+        return;
+    QBarSet* set = bars->barSets().first();
+    painter.setFont(ChartStyle::textFont());
+    const qreal half = bars->barWidth() / 2.0;
+    for (int i = 0; i < set->count(); ++i) {
+        // A bar of 0 has no height: flat, a line at the axis stands for it
+        // (in 3D its upper face shows).
+        if (set->at(i) == 0 && !m_view3D) {
+            const QPointF left = chart()->mapToPosition(QPointF(i - half, 0), bars);
+            const QPointF right = chart()->mapToPosition(QPointF(i + half, 0), bars);
+            painter.fillRect(QRectF(left.x(), left.y() - 3, right.x() - left.x(), 3), set->color());
+        }
+        const auto [box, text] = barLabel(i);
+        painter.setPen(schemeColours().chartText);
+        painter.drawText(box, Qt::AlignCenter, text);
     }
 }
 

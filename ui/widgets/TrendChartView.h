@@ -2,7 +2,10 @@
 
 #include <QChartView>
 #include <QPen>
+#include <utility>
 #include <vector>
+
+class QAbstractBarSeries;
 
 // A chart view with a 3D look drawn over the flat chart and horizontal guide
 // lines the user draws by clicking.
@@ -23,6 +26,15 @@ public:
     // The extrusion in pixels for the current plot area and depth (0 when flat).
     QPointF depthOffset() const;
 
+    // Writes each bar's value above it, on top of the 3D faces, and marks a
+    // bar of 0 at the axis; the series' own labels are then left off.
+    void setBarLabelsVisible(bool on);
+    // Where the label of bar `index` of the first visible bar series goes,
+    // in scene coordinates, with its text; empty when there is none.
+    std::pair<QRectF, QString> barLabel(int index) const;
+    // The top of bar `index` (the top of its upper face in 3D).
+    qreal barTop(int index) const;
+
     // A horizontal line across the whole view at height y (view coordinates).
     void addGuideLine(int y, const QPen& pen);
     void clearGuideLines();
@@ -38,8 +50,11 @@ protected:
 
 private:
     void drawDepth(QPainter& painter) const;
+    void drawBarLabels(QPainter& painter) const;
+    QAbstractBarSeries* shownBars() const;
 
     bool m_view3D = false;
+    bool m_barLabels = false;
     int m_depthPercent = 15;
     struct Guide
     {

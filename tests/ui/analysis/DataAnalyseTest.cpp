@@ -35,7 +35,16 @@ TEST_F(DataAnalyseTest, TitlesKeepTheirLeadingBlanks)
     EXPECT_EQ(t[9], "奇偶形态");
     EXPECT_EQ(t[14], "          大码");
     EXPECT_EQ(t[22], "         均值");
-    EXPECT_EQ(child<QTableView>(*window, "StringGrid1")->horizontalHeader()->height(), 40);
+    // Tall enough for every title wrapped in its column: none is cut.
+    const QHeaderView* header = child<QTableView>(*window, "StringGrid1")->horizontalHeader();
+    const QFontMetrics metrics(header->font());
+    for (int column = 0; column < t.size(); ++column)
+        EXPECT_LE(metrics.boundingRect(QRect(0, 0, header->sectionSize(column) - 2, 1000),
+                                       Qt::AlignCenter | Qt::TextWordWrap, t[column].trimmed())
+                      .height(),
+                  header->height())
+            << column;
+    EXPECT_GE(header->font().pointSizeF(), 9);
     EXPECT_EQ(child<QTableView>(*window, "StringGrid1")->columnWidth(0), 50);
     EXPECT_EQ(child<QTableView>(*window, "StringGrid1")->columnWidth(5), 30);
     // Shown on the title row's last line, without the blanks.

@@ -2,10 +2,12 @@
 
 #include "tests/ui/analysis/AnalysisFixture.h"
 #include "ui/analysis/FrequencyBars.h"
+#include "ui/widgets/ChartStyle.h"
+#include "ui/widgets/ColourScheme.h"
 
 #include <QBarSet>
 #include <QHeaderView>
-#include <QHorizontalStackedBarSeries>
+#include <QHorizontalBarSeries>
 #include <QLabel>
 #include <QRadioButton>
 
@@ -136,25 +138,31 @@ TEST_F(DataCountTest, InvertedRangeGivesFullNeverDrawnListsAndZeroCounts)
     EXPECT_EQ(run("SeSkinRadioButton5", "03", "01"), (QList<QStringList>{{"", "", ""}}));
 }
 
-TEST_F(DataCountTest, FrequencyChartsColourEachBarAndMarkItsShare)
+TEST_F(DataCountTest, FrequencyChartsShowEveryValueInOneColourAndMarkItsShare)
 {
     seed({"123", "321", "555", "000"});
     open();
     run("SeSkinRadioButton9", "01", "04");
     EXPECT_EQ(chart()->chart()->title(), "跨度频率统计");
+    EXPECT_EQ(chart()->bars()->count(), 10); // spans 0-9
     run("SeSkinRadioButton7", "01", "04");
     EXPECT_TRUE(chart()->isVisible());
     EXPECT_FALSE(child<QTableView>(*window, "Grid1")->isVisible());
     EXPECT_EQ(chart()->chart()->title(), "和值频率统计");
-    // Sums 0, 6 (twice), 15.
-    const QList<QBarSet*> bars = chart()->series()->barSets();
-    ASSERT_EQ(bars.size(), 3);
-    EXPECT_EQ(bars[1]->at(1), 2.0);
-    EXPECT_EQ(bars[1]->at(0), 0.0);
-    EXPECT_EQ(chart()->marks(), QStringList({"25 %", "50 %", "25 %"}));
-    EXPECT_EQ(bars[0]->color(), QColor(0xF4, 0x01, 0x00)); // 500 = 0x0001F4
-    EXPECT_EQ(bars[2]->color(), FrequencyBars::barColor(2));
-    EXPECT_EQ(FrequencyBars::barColor(2), QColor(0x94, 0x11, 0x00)); // 4500 = 0x001194
+    // Sums 0, 6 (twice), 15 among all 28; the 25 never drawn each get a mark at the axis.
+    ASSERT_EQ(chart()->series()->barSets().size(), 1);
+    QBarSet* bars = chart()->bars();
+    ASSERT_EQ(bars->count(), 28);
+    EXPECT_EQ(bars->at(0), 1.0);
+    EXPECT_EQ(bars->at(6), 2.0);
+    EXPECT_EQ(bars->at(15), 1.0);
+    EXPECT_EQ(bars->at(27), 0.0);
+    EXPECT_EQ(chart()->zeroMarks(), 25);
+    EXPECT_EQ(chart()->marks().mid(0, 7), QStringList({"25 %", "0 %", "0 %", "0 %", "0 %", "0 %", "50 %"}));
+    EXPECT_EQ(bars->color(), schemeColours().frequencyBars);
+    // Every row keeps room for a line of text of at least 9 points.
+    EXPECT_GE(chart()->minimumHeight(), 28 * QFontMetrics(ChartStyle::textFont()).height());
+    EXPECT_GE(ChartStyle::textFont().pointSizeF(), 9);
 }
 
 } // namespace

@@ -54,6 +54,11 @@ TEST_F(RandomnessWindowTest, TestsTheWholeHistoryChartsItAndExportsTheTable)
     ASSERT_EQ(sums->observed()->count(), 28);
     EXPECT_EQ(sums->observed()->at(27), 3);
     EXPECT_EQ(sums->observed()->at(26), 0);
+    int neverDrawn = 0;
+    for (int sum = 0; sum < 28; ++sum)
+        neverDrawn += sums->observed()->at(sum) == 0 ? 1 : 0;
+    EXPECT_EQ(sums->zeroMarks(), neverDrawn); // each shown at the axis
+    EXPECT_EQ(hundreds->zeroMarks(), 0);
     EXPECT_DOUBLE_EQ(sums->expected()->at(13), 30 * 75 / 1000.0);
 
     const QString csv = dir.file("随机性.csv");
