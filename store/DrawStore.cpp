@@ -371,19 +371,37 @@ std::array<int, kHitColumnCount> DrawStore::hitCounts(const QString& start, cons
     return counts;
 }
 
+namespace {
+
+// A stored number as 0-999, -1 when it is not three digits.
+short numberValue(QByteArrayView number)
+{
+    const bool digits =
+        number.size() == 3 && std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return digits ? short((number[0] - '0') * 100 + (number[1] - '0') * 10 + (number[2] - '0')) : short(-1);
+}
+
+} // namespace
+
 std::vector<short> DrawStore::rangeNumberValues(const QString& start, const QString& end) const
 {
     // Read from the read index, already in issue order.
     Statement query(db(), QStringLiteral("select AllNumber from %1 where qs>=? and qs<=? order by qs").arg(table()));
     bindIssueRange(query, start, end);
     std::vector<short> values;
-    while (query.step()) {
-        const QByteArrayView number = query.utf8(0);
-        const bool digits = number.size() == 3 &&
-                            std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; });
-        values.push_back(digits ? short((number[0] - '0') * 100 + (number[1] - '0') * 10 + (number[2] - '0'))
-                                : short(-1));
-    }
+    while (query.step())
+        values.push_back(numberValue(query.utf8(0)));
+    return values;
+}
+
+std::vector<short> DrawStore::numberValuesBefore(const QString& issue, int count) const
+{
+    Statement query(
+        db(), QStringLiteral("select AllNumber from %1 where qs<? order by qs desc limit ?").arg(table()));
+    query.bind(1, issue).bind(2, std::max(0, count));
+    std::vector<short> values;
+    while (query.step())
+        values.push_back(numberValue(query.utf8(0)));
     return values;
 }
 

@@ -81,6 +81,8 @@ public:
     // The numbers of the range in issue order as values 0-999 (-1 for a
     // stored number that is not three digits): a million draws in 2 MB.
     std::vector<short> rangeNumberValues(const QString& start, const QString& end) const;
+    // The `count` draws before `issue` as the same values, newest first.
+    std::vector<short> numberValuesBefore(const QString& issue, int count) const;
     // The newest `count` draws, in issue order.
     std::vector<DrawPoint> latestPoints(int count) const;
     // select * from T where qs=?

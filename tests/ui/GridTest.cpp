@@ -1,4 +1,5 @@
 #include "tests/ui/MainWindowFixture.h"
+#include "ui/widgets/ColourScheme.h"
 #include "ui/widgets/DataGrid.h"
 
 #include <QAbstractItemModelTester>
@@ -114,6 +115,75 @@ TEST_F(GridTest, FrequencyFootersCountTheSelectedRange)
     click("SpeedButton19");
     EXPECT_EQ(footerSums(), (std::array<int, 3>{12, 12, 12}));
     EXPECT_EQ(grid()->frozenCols(), 2);
+    EXPECT_TRUE(dialogs.messages().isEmpty());
+}
+
+// Twelve draws counted by hand (the same as the figures' own test), shown
+// from the seventh: the figures carry the omission on from the draws before.
+TEST_F(GridTest, TrendFootersAndOmissionCellsOfARangeStartingMidHistory)
+{
+    const QStringList numbers{"123", "456", "123", "789", "111", "222", "133", "456", "156", "178", "900", "102"};
+    QStringList issues;
+    for (int i = 0; i < numbers.size(); ++i) {
+        issues << QString::number(2025001 + i);
+        ASSERT_TRUE(enterDraw(*store, issues.last(), numbers[i]).stored());
+    }
+    show();
+    box("ComboBox14")->setCurrentText(issues[6]);
+    box("ComboBox15")->setCurrentText(issues[11]);
+    click("SpeedButton18");
+    click("SpeedButton19");
+    ASSERT_EQ(grid()->footerRows(), 5);
+    for (int row = 1; row <= 4; ++row)
+        EXPECT_EQ(grid()->footer(row, 0).text, TFrmMain::kTrendTitles[row - 1]);
+    EXPECT_EQ(TFrmMain::kTrendTitles, QStringList({"当前遗漏", "平均遗漏", "最大遗漏", "最大连出"}));
+    // Grid column 1 + position × 10 + digit: 当前, 平均, 最大遗漏, 最大连出.
+    const std::pair<int, QStringList> columns[] = {
+        {2, {"0", "0", "1", "2"}},   // hundreds 1
+        {5, {"4", "3", "4", "1"}},   // hundreds 4: 2.5 rounds up
+        {8, {"8", "6", "6", "0"}},   // hundreds 7, last in the fourth draw
+        {1, {"12", "6", "6", "0"}},  // hundreds 0, never
+        {11, {"0", "1", "4", "2"}},  // tens 0
+    };
+    for (const auto& [column, figures] : columns) {
+        SCOPED_TRACE(column);
+        for (int row = 1; row <= 4; ++row)
+            EXPECT_EQ(grid()->footer(row, column).text, figures[row - 1]) << row;
+    }
+    EXPECT_EQ(footerSums(), (std::array<int, 3>{6, 6, 6}));
+
+    // 显示遗漏值: the empty digit cells carry the omission, in grey; hits keep theirs.
+    const auto figure = [this](int row, int column) { return window->omissionFigure(grid()->model()->index(row, column)); };
+    EXPECT_EQ(figure(0, 5), "");
+    click("showOmissionButton");
+    EXPECT_EQ(figure(0, 5), "5"); // five draws after the second
+    EXPECT_EQ(figure(1, 5), "");  // 456: a hit
+    EXPECT_EQ(figure(5, 5), "4");
+    EXPECT_EQ(figure(0, 1), "7");
+    const QImage picture = grid()->grab().toImage();
+    // Grey ink on the cells' pale blue: a pixel as red as it is blue, darker than the ground.
+    const auto hasGrey = [&](int row, int column) {
+        const QRect cell = grid()->cellRect(grid()->model()->index(row, column));
+        for (int y = cell.top() + 1; y < cell.bottom(); ++y)
+            for (int x = cell.left() + 1; x < cell.right(); ++x) {
+                const QColor pixel(picture.pixel(x, y));
+                if (pixel.red() == pixel.blue() && pixel.red() == pixel.green() && pixel.red() < 200)
+                    return true;
+            }
+        return false;
+    };
+    EXPECT_TRUE(hasGrey(0, 5));
+    EXPECT_FALSE(hasGrey(1, 5));
+    // Descending, each row keeps its own figure; a new range brings its own.
+    click("SpeedButton21");
+    EXPECT_EQ(figure(5, 5), "5");
+    EXPECT_EQ(figure(0, 5), "4");
+    box("ComboBox14")->setCurrentText(issues[0]);
+    click("SpeedButton18");
+    EXPECT_EQ(figure(6, 5), "5");
+    EXPECT_EQ(grid()->footer(1, 1).text, "12");
+    click("showOmissionButton");
+    EXPECT_EQ(figure(6, 5), "");
     EXPECT_TRUE(dialogs.messages().isEmpty());
 }
 

@@ -3,6 +3,7 @@
 #include "core/ConversionError.h"
 #include "core/DrawEntry.h"
 #include "core/IssueArithmetic.h"
+#include "core/TrendFigures.h"
 #include "exchange/OptionsFile.h"
 #include "store/DrawEntry.h"
 #include "store/DrawStore.h"

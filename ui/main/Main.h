@@ -6,8 +6,11 @@
 #include <QMainWindow>
 #include <QModelIndex>
 #include <QString>
+#include <memory>
 
 class DataGrid;
+class OmissionCells;
+struct RangeTrend;
 class FirstStartHint;
 class Dialogs;
 class DrawStore;
@@ -80,7 +83,10 @@ public:
     void focusEntry();         // the entry tab, number box ready for typing
     // The history grid.
     void SpeedButton18Click(); // show the chosen range
-    void SpeedButton19Click(); // frequency counts in the footer
+    void SpeedButton19Click(); // frequency counts and the trend figures in the footer
+    void showOmissionValues(); // 显示遗漏值: omission figures in the empty digit cells
+    // The figure an empty digit cell shows while 显示遗漏值 is on, else empty.
+    QString omissionFigure(const QModelIndex& index) const;
     void SpeedButton20Click();
     void SpeedButton21Click(); // descending order
     void SpeedButton22Click(); // grid lines
@@ -174,6 +180,9 @@ public:
     static const QString kFolderReadOnly;
     static const QString kTooFewIssues;
     static const QColor kHighlight;
+    // The titles of the footer rows: 频率, then the trend figures.
+    static const QString kFrequencyTitle;
+    static const QStringList kTrendTitles;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -196,6 +205,10 @@ private:
     QString numberOption(const QString& stored, const QString& fallback);
     void openGrid(bool descending);
     void reloadGrid();
+    // After the range changed: the footers and omission cells on show follow it.
+    void refreshGridFigures();
+    void fillTrendFooters(const RangeTrend& trend);
+    void drawOmissionCell(QPainter& painter, const QRect& rect, const QModelIndex& index);
     void applyDigitColumnWidth();
     void fitIssueColumn(const QString& longest);
     // Draws one chart tab; `quiet` leaves a range of fewer than two draws
@@ -238,4 +251,7 @@ private:
     bool m_lineMode = false;
     bool m_lineStartPending = false;
     QPoint m_lineLast;
+    bool m_footersShown = false;                     // 频率统计 pressed: the footers follow the range
+    QToolButton* m_showOmission = nullptr;           // 显示遗漏值
+    std::unique_ptr<OmissionCells> m_omissionCells;  // of the range on show, while the toggle is on
 };

@@ -1,10 +1,12 @@
 // The history grid's commands: showing a range, the frequency footers,
 // descending order, grid lines, the title highlight and line drawing.
 #include "store/DrawStore.h"
+#include "store/RangeTrend.h"
 #include "ui/main/FrequencyFooters.h"
 #include "ui/main/HistoryColumns.h"
 #include "ui/main/HistoryModel.h"
 #include "ui/main/Main.h"
+#include "ui/widgets/ColourScheme.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/DataGrid.h"
 
@@ -16,6 +18,9 @@
 #include <QToolButton>
 
 const QColor TFrmMain::kHighlight(192, 220, 192);
+const QString TFrmMain::kFrequencyTitle = QStringLiteral("频  率");
+const QStringList TFrmMain::kTrendTitles{QStringLiteral("当前遗漏"), QStringLiteral("平均遗漏"),
+                                         QStringLiteral("最大遗漏"), QStringLiteral("最大连出")};
 
 namespace {
 
@@ -44,7 +49,7 @@ void FillFrequencyFooters(const QString& start, const QString& end, const QStrin
     for (int position = 1; position <= std::min(positions, kHitColumnCount / 10); ++position) {
         for (int digit = 0; digit <= 9; ++digit, ++column) {
             // The second position's ten columns take the paler blue.
-            const QColor fill = (column - 1) / 10 % 2 == 1 ? QColor(236, 247, 255) : QColor(187, 226, 255);
+            const QColor fill = schemeColours().footerFill[(column - 1) / 10 % 2];
             grid->setFooter(column, {QString::number(counts[size_t((position - 1) * 10 + digit)]), fill, QColor(),
                                      Qt::AlignCenter});
         }
@@ -53,15 +58,55 @@ void FillFrequencyFooters(const QString& start, const QString& end, const QStrin
 
 void TFrmMain::openGrid(bool descending)
 {
-    runGuarded(m_dialogs, this,
-               [&] { m_history->open(ComboBox14->currentText(), ComboBox15->currentText(), descending); });
+    runGuarded(m_dialogs, this, [&] {
+        m_history->open(ComboBox14->currentText(), ComboBox15->currentText(), descending);
+        refreshGridFigures();
+    });
     showNewestDraw();
 }
 
 void TFrmMain::reloadGrid()
 {
     m_history->reopen();
+    refreshGridFigures();
     showNewestDraw();
+}
+
+void TFrmMain::refreshGridFigures()
+{
+    const bool omission = m_showOmission && m_showOmission->isChecked();
+    if (!m_footersShown && !omission) {
+        m_omissionCells.reset();
+        return;
+    }
+    const RangeTrend trend = readRangeTrend(m_store, ComboBox14->currentText(), ComboBox15->currentText());
+    if (m_footersShown) {
+        FillFrequencyFooters(ComboBox14->currentText(), ComboBox15->currentText(), QStringLiteral("qs"), 3, DBGridEh1,
+                             ActiveTable());
+        fillTrendFooters(trend);
+    }
+    if (omission)
+        m_omissionCells = std::make_unique<OmissionCells>(trend.cells);
+    else
+        m_omissionCells.reset();
+    DBGridEh1->repaintAll();
+}
+
+// Under 频率, a row for each figure; the title in the issue column.
+void TFrmMain::fillTrendFooters(const RangeTrend& trend)
+{
+    const SchemeColours& colours = schemeColours();
+    const ColumnFigures* rows[] = {&trend.figures.current, &trend.figures.averageOmission,
+                                   &trend.figures.longestOmission, &trend.figures.longestRun};
+    DBGridEh1->setFooterRows(1 + int(std::size(rows)));
+    for (int row = 1; row <= int(std::size(rows)); ++row) {
+        DBGridEh1->setFooter(row, 0, {kTrendTitles[row - 1], colours.footerTitleFill, colours.footerTitleText,
+                                      Qt::AlignCenter});
+        for (int column = 1; column <= kTrendColumns; ++column)
+            DBGridEh1->setFooter(row, column,
+                                 {QString::number((*rows[row - 1])[size_t(column - 1)]),
+                                  colours.footerFill[(column - 1) / 10 % 2], QColor(), Qt::AlignCenter});
+    }
 }
 
 // The newest draw is what a user looks for first, and what an entry, an
@@ -94,13 +139,19 @@ void TFrmMain::SpeedButton21Click()
     DBGridEh1->setFrozenCols(2);
 }
 
+// 频率 and the trend figures of the range on show; from now on they follow
+// every change of the range.
 void TFrmMain::SpeedButton19Click()
 {
-    runGuarded(m_dialogs, this, [this] {
-        FillFrequencyFooters(ComboBox14->currentText(), ComboBox15->currentText(), QStringLiteral("qs"), 3, DBGridEh1,
-                             ActiveTable());
-    });
+    m_footersShown = true;
+    runGuarded(m_dialogs, this, [this] { refreshGridFigures(); });
     DBGridEh1->setFrozenCols(2);
+}
+
+void TFrmMain::showOmissionValues()
+{
+    runGuarded(m_dialogs, this, [this] { refreshGridFigures(); });
+    DBGridEh1->repaintAll();
 }
 
 void TFrmMain::SpeedButton22Click()
@@ -119,6 +170,7 @@ void TFrmMain::DBGridEh1TitleClick(int column)
 void TFrmMain::DBGridEh1DrawColumnCell(QPainter& painter, const QRect& rect, const QModelIndex& index,
                                        const QStyleOptionViewItem&)
 {
+    drawOmissionCell(painter, rect, index);
     if (!m_highlightOn || m_highlightColumn < 0)
         return;
     if (highlightGroup(historyTitle(index.column())) != highlightGroup(historyTitle(m_highlightColumn)))
@@ -138,6 +190,32 @@ void TFrmMain::DBGridEh1DrawDataCell(QPainter& painter, const QRect& rect, const
     painter.setPen(index.data(Qt::ForegroundRole).value<QBrush>().color());
     const Qt::Alignment side = historyColumn(index.column()).numeric ? Qt::AlignRight : Qt::AlignLeft;
     painter.drawText(rect.adjusted(2, 0, -2, 0), int(side | Qt::AlignVCenter), text);
+}
+
+// An empty digit cell gets the draws since that digit last came there, in
+// grey; a hit keeps its own text and colours.
+void TFrmMain::drawOmissionCell(QPainter& painter, const QRect& rect, const QModelIndex& index)
+{
+    const QString figure = omissionFigure(index);
+    if (figure.isEmpty())
+        return;
+    QFont font = index.data(Qt::FontRole).value<QFont>();
+    font.setBold(false);
+    painter.setFont(font);
+    painter.setPen(schemeColours().omissionText);
+    painter.drawText(rect, Qt::AlignCenter, figure);
+}
+
+QString TFrmMain::omissionFigure(const QModelIndex& index) const
+{
+    if (!m_omissionCells || index.column() < 1 || index.column() > kTrendColumns ||
+        !index.data(Qt::DisplayRole).toString().isEmpty())
+        return {};
+    const int rows = m_omissionCells->rows();
+    if (rows != m_history->rowCount())
+        return {}; // the range changed under the figures; they follow at the next refresh
+    const int rangeRow = m_history->descending() ? rows - 1 - index.row() : index.row();
+    return QString::number(m_omissionCells->at(rangeRow, index.column() - 1));
 }
 
 void TFrmMain::SpeedButton30Click()

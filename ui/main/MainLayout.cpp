@@ -271,6 +271,8 @@ QWidget* TFrmMain::buildEntryTab()
     bar->addWidget(SpeedButton22 = speedButton(QStringLiteral("去掉横竖线"), "SpeedButton22", toolbar, true));
     bar->addWidget(SpeedButton15 = speedButton(QStringLiteral("删除选中行"), "SpeedButton15", toolbar));
     bar->addWidget(SpeedButton30 = speedButton(QStringLiteral("画 线"), "SpeedButton30", toolbar, true));
+    bar->addWidget(m_showOmission = speedButton(QStringLiteral("显示遗漏值"), "showOmissionButton", toolbar, true));
+    m_showOmission->setToolTip(QStringLiteral("在未开出的号码格中显示该号码已遗漏的期数"));
     bar->addStretch();
     connect(SpeedButton18, &QToolButton::clicked, this, &TFrmMain::SpeedButton18Click);
     connect(SpeedButton20, &QToolButton::clicked, this, &TFrmMain::SpeedButton20Click);
@@ -280,6 +282,7 @@ QWidget* TFrmMain::buildEntryTab()
     connect(SpeedButton21, &QToolButton::clicked, this, &TFrmMain::SpeedButton21Click);
     connect(SpeedButton22, &QToolButton::clicked, this, &TFrmMain::SpeedButton22Click);
     connect(SpeedButton30, &QToolButton::clicked, this, &TFrmMain::SpeedButton30Click);
+    connect(m_showOmission, &QToolButton::clicked, this, &TFrmMain::showOmissionValues);
 
     buildGrid();
 
@@ -330,7 +333,8 @@ void TFrmMain::buildGrid()
     for (int column = 0; column < kHistoryColumnCount; ++column)
         DBGridEh1->setColumnWidth(column, historyColumn(column).width);
     applyDigitColumnWidth();
-    DBGridEh1->setFooter(0, {QStringLiteral("频  率"), Qt::white, QColor(0, 0, 255), Qt::AlignCenter});
+    DBGridEh1->setFooter(0, {kFrequencyTitle, schemeColours().footerTitleFill, schemeColours().footerTitleText,
+                             Qt::AlignCenter});
     connect(DBGridEh1, &DataGrid::titleClicked, this, &TFrmMain::DBGridEh1TitleClick);
     connect(DBGridEh1, &DataGrid::mouseReleased, this,
             [this](Qt::MouseButton button, Qt::KeyboardModifiers shift, const QPoint& at) {

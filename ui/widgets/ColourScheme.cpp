@@ -25,8 +25,8 @@ SchemeColours lightColours()
     c.spanInk = QColor(128, 0, 128);
     c.primeInk = QColor(0, 128, 0);
     c.numberInk = QColor(255, 0, 255);
-    c.footerTitleText = QColor(255, 255, 255);
-    c.footerTitleFill = QColor(0, 0, 255);
+    c.footerTitleText = QColor(0, 0, 255);
+    c.footerTitleFill = QColor(255, 255, 255);
     c.footerFill[0] = QColor(187, 226, 255);
     c.footerFill[1] = QColor(236, 247, 255);
     c.highlight = QColor(192, 220, 192);
@@ -72,8 +72,8 @@ SchemeColours darkColours()
     c.spanInk = QColor(205, 150, 255);
     c.primeInk = QColor(120, 210, 120);
     c.numberInk = QColor(255, 140, 255);
-    c.footerTitleText = QColor(255, 255, 255);
-    c.footerTitleFill = QColor(40, 70, 160);
+    c.footerTitleText = QColor(130, 175, 255);
+    c.footerTitleFill = QColor(28, 28, 30);
     c.footerFill[0] = QColor(36, 66, 96);
     c.footerFill[1] = QColor(34, 44, 56);
     c.highlight = QColor(46, 84, 46);

@@ -153,7 +153,8 @@ class DataGrid::FooterRow : public QWidget
 {
 public:
     explicit FooterRow(DataGrid* grid) : QWidget(grid), m_grid(grid) {}
-    QSize sizeHint() const override { return {0, fontMetrics().height() + 6}; }
+    int rowHeight() const { return fontMetrics().height() + 6; }
+    QSize sizeHint() const override { return {0, rowHeight() * m_grid->m_footerRows}; }
 
 protected:
     void paintEvent(QPaintEvent*) override
@@ -164,24 +165,26 @@ protected:
             return;
         const int offset = m_grid->viewport()->x() - x();
         const int columns = m_grid->model()->columnCount();
-        for (int column = 0; column < columns; ++column) {
-            if (m_grid->isColumnHidden(column) || (column == 0 && m_grid->m_frozenCols >= 2))
-                continue;
-            paintCell(painter, column, offset + m_grid->columnViewportPosition(column));
+        for (int row = 0; row < m_grid->m_footerRows; ++row) {
+            for (int column = 0; column < columns; ++column) {
+                if (m_grid->isColumnHidden(column) || (column == 0 && m_grid->m_frozenCols >= 2))
+                    continue;
+                paintCell(painter, row, column, offset + m_grid->columnViewportPosition(column));
+            }
+            if (m_grid->m_frozenCols >= 2 && columns > 0)
+                paintCell(painter, row, 0, m_grid->m_frozen->x() - x());
         }
-        if (m_grid->m_frozenCols >= 2 && columns > 0)
-            paintCell(painter, 0, m_grid->m_frozen->x() - x());
     }
 
 private:
-    void paintCell(QPainter& painter, int column, int left)
+    void paintCell(QPainter& painter, int row, int column, int left)
     {
-        const QRect cell(left, 0, m_grid->columnWidth(column), height());
+        const QRect cell(left, row * rowHeight(), m_grid->columnWidth(column), rowHeight());
         if (!m_grid->m_defaultDrawing) {
             painter.fillRect(cell, m_grid->palette().color(QPalette::Base));
             return;
         }
-        const auto found = m_grid->m_footers.find(column);
+        const auto found = m_grid->m_footers.find({row, column});
         const bool own = found != m_grid->m_footers.end();
         drawRaisedCell(painter, cell,
                        own && found->second.background.isValid() ? found->second.background : m_grid->m_footerColor);
@@ -312,16 +315,27 @@ void DataGrid::setDefaultDrawing(bool on)
     m_defaultDrawing = on;
 }
 
-void DataGrid::setFooter(int column, const Footer& footer)
+void DataGrid::setFooter(int row, int column, const Footer& footer)
 {
-    m_footers[column] = footer;
+    m_footers[{row, column}] = footer;
     m_footerRow->update();
 }
 
-DataGrid::Footer DataGrid::footer(int column) const
+DataGrid::Footer DataGrid::footer(int row, int column) const
 {
-    const auto found = m_footers.find(column);
+    const auto found = m_footers.find({row, column});
     return found == m_footers.end() ? Footer{} : found->second;
+}
+
+void DataGrid::setFooterRows(int rows)
+{
+    rows = std::max(1, rows);
+    if (rows == m_footerRows)
+        return;
+    m_footerRows = rows;
+    std::erase_if(m_footers, [rows](const auto& footer) { return footer.first.first >= rows; });
+    updateGeometries();
+    m_footerRow->update();
 }
 
 void DataGrid::setFooterColor(const QColor& color)

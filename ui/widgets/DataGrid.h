@@ -17,7 +17,7 @@ class QStyleOptionViewItem;
 // - a row indicator marking the current row;
 // - frozen columns: with 2, the indicator and the first column stay in place
 //   when the grid scrolls sideways;
-// - a footer row with a text and colours per column;
+// - footer rows with a text and colours per cell;
 // - a hook called after the painting of every data cell, and a switch that
 //   turns the grid's own painting of cells and footers off;
 // - a canvas: lines drawn over the grid that stay until cleared.
@@ -51,11 +51,18 @@ public:
         QColor foreground;
         Qt::Alignment alignment = Qt::AlignCenter;
     };
-    // Columns without a footer of their own show an empty cell in the footer colour.
-    void setFooter(int column, const Footer& footer);
-    bool hasFooter(int column) const { return m_footers.count(column) != 0; }
-    Footer footer(int column) const;
+    // Cells without a footer of their own show empty in the footer colour.
+    // Row 0 is the first footer row; the others need setFooterRows.
+    void setFooter(int column, const Footer& footer) { setFooter(0, column, footer); }
+    void setFooter(int row, int column, const Footer& footer);
+    bool hasFooter(int column) const { return m_footers.count({0, column}) != 0; }
+    Footer footer(int column) const { return footer(0, column); }
+    Footer footer(int row, int column) const;
     void setFooterColor(const QColor& color);
+    // How many footer rows lie under the cells (1 at first); rows beyond
+    // the count lose their footers.
+    void setFooterRows(int rows);
+    int footerRows() const { return m_footerRows; }
 
     // Called for every data cell after the grid's own painting of it.
     using CellHook = std::function<void(QPainter&, const QRect&, const QModelIndex&, const QStyleOptionViewItem&)>;
@@ -101,7 +108,8 @@ private:
     Canvas* m_canvas;
     int m_frozenCols = 0;
     bool m_defaultDrawing = true;
-    std::map<int, Footer> m_footers;
+    std::map<std::pair<int, int>, Footer> m_footers; // (row, column)
+    int m_footerRows = 1;
     QColor m_footerColor = Qt::yellow;
     CellHook m_cellHook;
     struct CanvasLine
