@@ -53,6 +53,9 @@ void mainWindowShots(const ShotContext& context)
 
     click(&window, "SpeedButton19");
     saveShot(context, &window, QStringLiteral("main-grid-footers"));
+    click(&window, "showOmissionButton");
+    saveShot(context, &window, QStringLiteral("main-grid-omission"));
+    click(&window, "showOmissionButton");
 
     window.DBGridEh1TitleClick(24); // "3" under "第二位"
     saveShot(context, &window, QStringLiteral("main-grid-highlight-position"));
