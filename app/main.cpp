@@ -14,6 +14,7 @@
 #include "ui/main/splash.h"
 #include "ui/select/Print.h"
 #include "ui/select/SelectHistory.h"
+#include "ui/widgets/ColourScheme.h"
 #include "ui/widgets/Dialogs.h"
 #include "ui/widgets/ScreenFit.h"
 
@@ -46,9 +47,8 @@ std::optional<int> answerBeforeStart(int argc, char** argv)
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     const QString programFolder = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
-    return answerCommandLine(
-        arguments, usageText(),
-        versionText(QStringLiteral("quorvane"), dataFolderLine(dataFolder(programFolder))));
+    return answerCommandLine(arguments, usageText(),
+                             versionText(QStringLiteral("quorvane"), dataFolderLine(dataFolder(programFolder))));
 }
 
 } // namespace
@@ -74,6 +74,8 @@ int main(int argc, char** argv)
         return 1;
     }
     QtDialogs dialogs;
+    // Before the first window, so every window opens in the chosen colours.
+    applyColourScheme(schemeFromName(readStartupOptions(Options::optionsPath(dataDir)).scheme));
 
     auto* splash = new TFrm_Splash;
     splash->show();

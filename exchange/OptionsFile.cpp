@@ -17,6 +17,11 @@ QString Options::downloadListPath(const QString& appDir)
     return appDir + QStringLiteral("/user/DownUpdate.txt");
 }
 
+QString Options::windowPath(const QString& appDir)
+{
+    return appDir + QStringLiteral("/user/Window.ini");
+}
+
 StartupOptions readStartupOptions(const QString& iniPath)
 {
     using namespace Options;
@@ -25,6 +30,8 @@ StartupOptions readStartupOptions(const QString& iniPath)
     options.defaultShowCount = ini.readString(kStartSection, kShowCountKey, kShowCountDefault);
     options.columnWidth = ini.readString(kWidthSection, kWidthKey, kWidthDefault);
     options.kind = ini.readString(kKindSection, kKindKey, kKindDefault);
+    options.scheme = ini.readString(kLookSection, kSchemeKey, kSchemeDefault);
+    options.notice = ini.readString(kLookSection, kNoticeKey, kNoticeBox);
     return options;
 }
 
@@ -56,7 +63,9 @@ bool writeDefaultOptions(const QString& path)
     try {
         IniFile(path).writeStrings({{kStartSection, kShowCountKey, kShowCountDefault},
                                     {kWidthSection, kWidthKey, kWidthDefault},
-                                    {kKindSection, kKindKey, kKindDefault}});
+                                    {kKindSection, kKindKey, kKindDefault},
+                                    {kLookSection, kSchemeKey, kSchemeDefault},
+                                    {kLookSection, kNoticeKey, kNoticeBox}});
     } catch (const IniWriteError&) {
         return false;
     }

@@ -17,11 +17,19 @@ inline const QString kKindKey = QStringLiteral("种类");
 inline const QString kKindDefault = QStringLiteral("1");
 inline const QString kKindFucai = QStringLiteral("1");
 inline const QString kKindTicai = QStringLiteral("2");
+inline const QString kLookSection = QStringLiteral("界面");
+inline const QString kSchemeKey = QStringLiteral("配色");
+inline const QString kSchemeDefault = QStringLiteral("跟随系统"); // or 浅色, 深色
+inline const QString kNoticeKey = QStringLiteral("完成提示");
+inline const QString kNoticeBox = QStringLiteral("弹出窗口");
+inline const QString kNoticeStatusLine = QStringLiteral("状态栏");
 
 // <appDir>/user/DefaultSet.ini
 QString optionsPath(const QString& appDir);
 // <appDir>/user/DownUpdate.txt
 QString downloadListPath(const QString& appDir);
+// <appDir>/user/Window.ini: where the main window was last
+QString windowPath(const QString& appDir);
 } // namespace Options
 
 // The three options as stored text.
@@ -30,9 +38,13 @@ struct StartupOptions
     QString defaultShowCount = Options::kShowCountDefault;
     QString columnWidth = Options::kWidthDefault;
     QString kind = Options::kKindDefault;
+    QString scheme = Options::kSchemeDefault;
+    QString notice = Options::kNoticeBox;
 
     // Only the exact text "1" selects the welfare game.
     bool isFucai() const { return kind == Options::kKindFucai; }
+    // Any other text keeps the boxes, as before the option existed.
+    bool noticesOnStatusLine() const { return notice == Options::kNoticeStatusLine; }
 };
 
 StartupOptions readStartupOptions(const QString& iniPath);

@@ -1,10 +1,14 @@
-// quorvane-screenshots OUTDIR: writes a PNG of every window and notable
-// state, from a sample history of 60 draws in a temporary folder.
+// quorvane-screenshots OUTDIR [--dark]: writes a PNG of every window and
+// notable state, from a sample history of 60 draws in a temporary folder,
+// in the light colours or with --dark in the dark ones. The screen's size
+// and scale are the platform's (tools/screenshots sets them).
 #include "app/screenshots/Shots.h"
 #include "exchange/OptionsFile.h"
 #include "store/DrawEntry.h"
 #include "store/DrawStore.h"
 #include "ui/main/StartUp.h"
+#include "ui/widgets/ColourScheme.h"
+#include "ui/widgets/ScreenFit.h"
 
 #include <QApplication>
 #include <QDir>
@@ -36,10 +40,15 @@ int main(int argc, char** argv)
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     prepareApplication(app);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: quorvane-screenshots OUTDIR\n");
+    // As the program does: every window fits its screen.
+    ScreenFitter screenFitter;
+    app.installEventFilter(&screenFitter);
+    const bool dark = argc == 3 && QByteArray(argv[2]) == "--dark";
+    if (argc != 2 && !dark) {
+        std::fprintf(stderr, "usage: quorvane-screenshots OUTDIR [--dark]\n");
         return 2;
     }
+    applyColourScheme(dark ? SchemeChoice::Dark : SchemeChoice::Light);
     const QString outDir = QString::fromLocal8Bit(argv[1]);
     QTemporaryDir sample;
     if (!QDir().mkpath(outDir) || !sample.isValid()) {

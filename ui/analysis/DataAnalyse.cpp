@@ -5,10 +5,12 @@
 #include "store/DrawStore.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
+#include "ui/widgets/SchemeInk.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -88,9 +90,14 @@ TFrm_DataAnalyse::TFrm_DataAnalyse(DrawStore& store, Dialogs& dialogs, ShowCount
     StringGrid1->setFont(font);
     // Titles in the interface's own type; the title row grows to the tallest.
     StringGrid1->horizontalHeader()->setFont(QApplication::font());
-    StringGrid1->horizontalHeader()->setStyleSheet(
-        QStringLiteral("QHeaderView::section { padding: 0px; border: none; border-right: 1px solid #c0c0c0; "
-                       "border-bottom: 1px solid #c0c0c0; background: #f0f0f0; }"));
+    QHeaderView* header = StringGrid1->horizontalHeader();
+    followScheme(header, [header] {
+        const QPalette palette = QGuiApplication::palette();
+        header->setStyleSheet(QStringLiteral("QHeaderView::section { padding: 0px; border: none; border-right: 1px "
+                                             "solid %1; border-bottom: 1px solid %1; background: %2; color: %3; }")
+                                  .arg(palette.color(QPalette::Mid).name(), palette.color(QPalette::Button).name(),
+                                       palette.color(QPalette::ButtonText).name()));
+    });
 
     auto* bar = new QHBoxLayout;
     bar->addWidget(Label1);
@@ -119,9 +126,9 @@ void TFrm_DataAnalyse::AddTitle()
     const QFontMetrics metrics(header->font());
     int tallest = metrics.height();
     for (int column = 0; column < m_grid->titles().size(); ++column) {
-        const QRect wrapped = metrics.boundingRect(QRect(0, 0, std::max(1, header->sectionSize(column) - 2), 1000),
-                                                   Qt::AlignCenter | Qt::TextWordWrap,
-                                                   m_grid->titles()[column].trimmed());
+        const QRect wrapped =
+            metrics.boundingRect(QRect(0, 0, std::max(1, header->sectionSize(column) - 2), 1000),
+                                 Qt::AlignCenter | Qt::TextWordWrap, m_grid->titles()[column].trimmed());
         tallest = std::max(tallest, wrapped.height());
     }
     header->setFixedHeight(tallest + 4);

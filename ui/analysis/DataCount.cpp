@@ -6,6 +6,7 @@
 #include "ui/analysis/TextGrid.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
+#include "ui/widgets/SchemeInk.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -25,7 +26,7 @@ const QString TFrm_DataCount::kPleaseWait = QStringLiteral("该功能需要较�
 namespace {
 constexpr int kColumnWidth = 80;
 constexpr int kWideColumn = 100;
-constexpr int kListColumns = 10;  // never-drawn lists: ten to a row
+constexpr int kListColumns = 10; // never-drawn lists: ten to a row
 constexpr int kListColumnWidth = 48;
 } // namespace
 
@@ -78,7 +79,7 @@ TFrm_DataCount::TFrm_DataCount(DrawStore& store, Dialogs& dialogs, QWidget* pare
     Grid1 = textGridView(m_grid, "Grid1", kColumnWidth, 22, this);
     Grid1->setItemDelegate(new DrawCellDelegate(
         [this](QPainter* painter, QStyleOptionViewItem& cell) { Grid1DrawCell(painter, cell); }, Grid1));
-    Grid1->setStyleSheet(QStringLiteral("QTableView { color: blue; }"));
+    inkText(Grid1, &SchemeColours::infoText);
     // A click on a title orders the rows by that column, a second click the other way.
     Grid1->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     Grid1->setSortingEnabled(true);
@@ -236,5 +237,5 @@ void TFrm_DataCount::SeSkinButton2Click()
 // Each cell: its background, then its text centred and wrapped, in the grid's blue.
 void TFrm_DataCount::Grid1DrawCell(QPainter* painter, QStyleOptionViewItem& cell) const
 {
-    drawCentredCell(painter, cell, Qt::blue);
+    drawCentredCell(painter, cell, schemeColours().infoText);
 }

@@ -6,6 +6,7 @@
 #include "store/DrawStore.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
+#include "ui/widgets/SchemeInk.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -37,8 +38,7 @@ TicketKind kindOf(const QComboBox* box)
 
 } // namespace
 
-TFrm_IsPrize::TFrm_IsPrize(DrawStore& store, Dialogs& dialogs, QWidget* parent)
-    : AnalysisDialog(store, dialogs, parent)
+TFrm_IsPrize::TFrm_IsPrize(DrawStore& store, Dialogs& dialogs, QWidget* parent) : AnalysisDialog(store, dialogs, parent)
 {
     setObjectName("Frm_IsPrize");
     setWindowTitle(QStringLiteral("查询中奖情况"));
@@ -105,7 +105,7 @@ QWidget* TFrm_IsPrize::buildBatchTab()
     ComboBox2 = named(new QComboBox(page), "ComboBox2");
     prepareIssueBox(ComboBox2, false);
     SeSkinLabel1 = named(new QLabel(QStringLiteral("请一行输入一注号码："), page), "SeSkinLabel1");
-    SeSkinLabel1->setStyleSheet(QStringLiteral("color: blue;"));
+    inkText(SeSkinLabel1, &SchemeColours::infoText);
     Memo1 = named(new QPlainTextEdit(page), "Memo1");
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     SeSkinButton1 = named(new QPushButton(QStringLiteral("查询"), page), "SeSkinButton1");
@@ -174,7 +174,8 @@ void TFrm_IsPrize::BitBtn10Click()
         Edit4->setFocus();
         return;
     }
-    m_dialogs.message(this, SinglePrizeMessage(bet, drawnNumber(m_store, ComboBox1->currentText()), kindOf(m_singleKind)));
+    m_dialogs.message(this,
+                      SinglePrizeMessage(bet, drawnNumber(m_store, ComboBox1->currentText()), kindOf(m_singleKind)));
 }
 
 void TFrm_IsPrize::SeSkinButton1Click()

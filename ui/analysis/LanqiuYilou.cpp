@@ -5,6 +5,7 @@
 #include "store/DrawStore.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
+#include "ui/widgets/SchemeInk.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -82,7 +83,7 @@ TFrm_LanqiuYilou::TFrm_LanqiuYilou(DrawStore& store, Dialogs& dialogs, ShowCount
     connect(SeSkinButton2, &QPushButton::clicked, this, &TFrm_LanqiuYilou::SeSkinButton2Click);
     Label1 = named(new QLabel(QStringLiteral("您选择的开奖号码有："), this), "Label1");
     Label3 = named(new QLabel(QStringLiteral("0"), this), "Label3");
-    Label3->setStyleSheet(QStringLiteral("color: red;"));
+    inkText(Label3, &SchemeColours::alertText);
     Label2 = named(new QLabel(QStringLiteral("期"), this), "Label2");
 
     m_grid->setTitles(gridTitles());
@@ -159,7 +160,7 @@ TFrm_LanqiuYilou::CellLook TFrm_LanqiuYilou::SeSkinStringGrid1DrawCell(const QSt
 {
     CellLook look;
     look.text = text;
-    look.color = Qt::black;
+    look.color = schemeColours().plainText;
     if (text == kHitMark) {
         // The digit itself on red, in white so it reads.
         look.text = columnTitle;

@@ -6,6 +6,7 @@
 #include "ui/analysis/TrendChart.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
+#include "ui/widgets/SchemeInk.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -82,7 +83,7 @@ QWidget* TFrm_Trend::buildParameters()
 
     SeSkinGroupBox3 = named(new QGroupBox(QStringLiteral("请选择期数"), content), "SeSkinGroupBox3");
     SeSkinLabel3 = named(new QLabel(QStringLiteral("选择期数请尽量控制在50期以内"), SeSkinGroupBox3), "SeSkinLabel3");
-    SeSkinLabel3->setStyleSheet(QStringLiteral("color: green;"));
+    inkText(SeSkinLabel3, &SchemeColours::goodText);
     SeSkinComboBox1 = named(new QComboBox(SeSkinGroupBox3), "SeSkinComboBox1");
     SeSkinLabel1 = named(new QLabel(QStringLiteral("至"), SeSkinGroupBox3), "SeSkinLabel1");
     SeSkinComboBox2 = named(new QComboBox(SeSkinGroupBox3), "SeSkinComboBox2");
@@ -101,7 +102,7 @@ QWidget* TFrm_Trend::buildParameters()
     legend.setPixelSize(13);
     legend.setBold(true);
     SeSkinLabel2->setFont(legend);
-    SeSkinLabel2->setStyleSheet(QStringLiteral("color: red;"));
+    inkText(SeSkinLabel2, &SchemeColours::alertText);
     SeSkinButton1 = named(new QPushButton(QStringLiteral("显示走势图"), content), "SeSkinButton1");
     SeSkinButton2 = named(new QPushButton(QStringLiteral("退出"), content), "SeSkinButton2");
     connect(SeSkinButton1, &QPushButton::clicked, this, &TFrm_Trend::SeSkinButton1Click);

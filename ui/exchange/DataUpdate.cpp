@@ -10,6 +10,7 @@
 #include "ui/exchange/PageLoader.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
+#include "ui/widgets/SchemeInk.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -72,7 +73,7 @@ TFrm_DataUpdate::TFrm_DataUpdate(EntryCommand& entry, DrawStore& store, Dialogs&
     for (QLabel* label : {SeSkinLabel1, SeSkinLabel2}) {
         label->setWordWrap(true);
         label->setIndent(20);
-        label->setStyleSheet(QStringLiteral("color: gray;"));
+        inkText(label, &SchemeColours::mutedText);
     }
     auto* kinds = new QVBoxLayout(SeSkinGroupBox1);
     kinds->addWidget(SeSkinRadioButton2);
@@ -247,7 +248,7 @@ void TFrm_DataUpdate::processPageText(const QString& text)
         }
         if (m_found) {
             log(kUpdated);
-            m_dialogs.message(this, kUpdated);
+            m_dialogs.confirm(this, kUpdated);
         } else {
             m_dialogs.message(this, kNothingNew);
         }

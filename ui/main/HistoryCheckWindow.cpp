@@ -130,7 +130,7 @@ void HistoryCheckWindow::rederiveAll()
         const int changed = m_store.rederiveAll();
         emit historyChanged();
         refresh();
-        m_dialogs.message(this, QStringLiteral("重新计算完成，共更新 %1 条记录。").arg(changed));
+        m_dialogs.confirm(this, QStringLiteral("重新计算完成，共更新 %1 条记录。").arg(changed));
     });
 }
 
@@ -153,7 +153,7 @@ void HistoryCheckWindow::changeNumber()
         m_store.changeNumber(issue, number);
         emit historyChanged();
         refresh();
-        m_dialogs.message(this, QStringLiteral("修改成功，第 %1 期的开奖号码已改为 %2。").arg(issue, number));
+        m_dialogs.confirm(this, QStringLiteral("修改成功，第 %1 期的开奖号码已改为 %2。").arg(issue, number));
     });
 }
 
@@ -186,6 +186,6 @@ void HistoryCheckWindow::unifyWidth()
         }
         emit historyChanged();
         refresh();
-        m_dialogs.message(this, QStringLiteral("统一期号完成，共修改 %1 个期号。").arg(done.renames.size()));
+        m_dialogs.confirm(this, QStringLiteral("统一期号完成，共修改 %1 个期号。").arg(done.renames.size()));
     });
 }

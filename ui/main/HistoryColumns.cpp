@@ -1,20 +1,22 @@
 #include "ui/main/HistoryColumns.h"
 
+#include "ui/widgets/ColourScheme.h"
+
 #include <QStringList>
 #include <array>
 
 namespace {
 
-const QColor kBlue(0, 0, 255);
-const QColor kWhite(255, 255, 255);
-
-std::array<HistoryColumn, kHistoryColumnCount> makeColumns()
+std::array<HistoryColumn, kHistoryColumnCount> makeColumns(const SchemeColours& colours)
 {
+    const QColor kBlue = colours.issueInk;
+    const QColor kWhite = colours.plainCell;
+    const QColor kPaleBlue = colours.paleCell;
     std::array<HistoryColumn, kHistoryColumnCount> c{};
     // The issue column takes the button face: HistoryModel resolves the
     // invalid colour to the palette's.
     c[0] = {"期数", 35, QColor(), kBlue, false, false};
-    const QColor digitInk[3] = {QColor(255, 0, 0), kBlue, QColor(255, 0, 128)};
+    const QColor* digitInk = colours.digitInk;
     const QColor digitFill[3] = {kPaleBlue, kWhite, kPaleBlue};
     for (int position = 0; position < 3; ++position)
         for (int digit = 0; digit < 10; ++digit)
@@ -24,9 +26,9 @@ std::array<HistoryColumn, kHistoryColumnCount> makeColumns()
     c[33] = {"大小比", 40, QColor(), kBlue, true, false};
     c[34] = {"AC值", 30, QColor(), kBlue, true, true};
     c[35] = {"同号数", 30, QColor(), kBlue, true, true};
-    c[36] = {"跨度", 30, QColor(), QColor(128, 0, 128), true, true};
-    c[37] = {"质数个数", 30, QColor(), QColor(0, 128, 0), true, true};
-    c[38] = {"开奖号码", 34, QColor(), QColor(255, 0, 255), true, false};
+    c[36] = {"跨度", 30, QColor(), colours.spanInk, true, true};
+    c[37] = {"质数个数", 30, QColor(), colours.primeInk, true, true};
+    c[38] = {"开奖号码", 34, QColor(), colours.numberInk, true, false};
     c[39] = {"单双", 61, QColor(), kBlue, false, false};
     c[40] = {"大小", 62, QColor(), kBlue, false, false};
     return c;
@@ -36,7 +38,13 @@ std::array<HistoryColumn, kHistoryColumnCount> makeColumns()
 
 const HistoryColumn& historyColumn(int column)
 {
-    static const auto columns = makeColumns();
+    // Built again only when the scheme changed since.
+    static const SchemeColours* builtFor = nullptr;
+    static std::array<HistoryColumn, kHistoryColumnCount> columns;
+    if (builtFor != &schemeColours()) {
+        builtFor = &schemeColours();
+        columns = makeColumns(*builtFor);
+    }
     return columns[column];
 }
 

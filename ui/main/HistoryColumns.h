@@ -15,13 +15,12 @@ struct HistoryColumn
     bool numeric; // stored as a number: highlighted text is right-aligned
 };
 
-// The 41 columns in table order: qs, A10..A39, Asum .. LargeString.
+// The 41 columns in table order: qs, A10..A39, Asum .. LargeString, in the
+// colours of the scheme in force.
 const HistoryColumn& historyColumn(int column);
 constexpr int kHistoryColumnCount = 41;
 // Title text of a column as shown ("第一位|3" for the digit columns).
 QString historyTitle(int column);
 
-// The background of the digit titles and of the first and third positions' cells.
-inline const QColor kPaleBlue{236, 247, 255};
 // Data cells use this font size, in pixels.
 constexpr int kHistoryFontPixels = 11;

@@ -2,6 +2,7 @@
 
 #include "store/DrawStore.h"
 #include "ui/main/HistoryColumns.h"
+#include "ui/widgets/ColourScheme.h"
 
 #include <QBrush>
 #include <QFont>
@@ -126,11 +127,11 @@ QVariant HistoryModel::headerData(int section, Qt::Orientation orientation, int 
         return historyTitle(section);
     case Qt::BackgroundRole:
         if (section >= 1 && section <= kHitColumnCount)
-            return QBrush(kPaleBlue);
+            return QBrush(schemeColours().paleCell);
         return {};
     case Qt::ForegroundRole:
         if (section >= 1 && section <= kHitColumnCount)
-            return QBrush(Qt::black);
+            return QBrush(schemeColours().headerText);
         return {};
     }
     return {};

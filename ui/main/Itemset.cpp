@@ -3,6 +3,7 @@
 #include "core/ConversionError.h"
 #include "exchange/IniFile.h"
 #include "exchange/OptionsFile.h"
+#include "ui/widgets/ColourScheme.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
 #include "ui/widgets/RadioGroup.h"
@@ -65,9 +66,38 @@ TFrm_itemset::TFrm_itemset(QString optionsPath, Dialogs& dialogs, QWidget* paren
     connect(SeSkinButton1, &QPushButton::clicked, this, &TFrm_itemset::SeSkinButton1Click);
     connect(SeSkinButton2, &QPushButton::clicked, this, &TFrm_itemset::SeSkinButton2Click);
 
+    m_schemeGroup = new QGroupBox(QStringLiteral("配色"), this);
+    m_schemeGroup->setObjectName("schemeGroup");
+    auto* schemeRow = new QHBoxLayout(m_schemeGroup);
+    const char* schemeNames[] = {"schemeSystem", "schemeLight", "schemeDark"};
+    const SchemeChoice choices[] = {SchemeChoice::System, SchemeChoice::Light, SchemeChoice::Dark};
+    for (int i = 0; i < 3; ++i) {
+        m_schemeButtons[i] = new QRadioButton(schemeName(choices[i]), m_schemeGroup);
+        m_schemeButtons[i]->setObjectName(QString::fromLatin1(schemeNames[i]));
+        schemeRow->addWidget(m_schemeButtons[i]);
+    }
+    m_schemeButtons[0]->setChecked(true);
+    m_schemeGroup->setToolTip(QStringLiteral("界面颜色：跟随桌面的明暗，或固定为浅色、深色；保存后立即生效"));
+
+    m_noticeGroup = new QGroupBox(QStringLiteral("完成提示"), this);
+    m_noticeGroup->setObjectName("noticeGroup");
+    m_noticeBox = new QRadioButton(Options::kNoticeBox, m_noticeGroup);
+    m_noticeBox->setObjectName("noticeBox");
+    m_noticeStatusLine = new QRadioButton(Options::kNoticeStatusLine, m_noticeGroup);
+    m_noticeStatusLine->setObjectName("noticeStatusLine");
+    m_noticeBox->setChecked(true);
+    auto* noticeRow = new QHBoxLayout(m_noticeGroup);
+    noticeRow->addWidget(m_noticeBox);
+    noticeRow->addWidget(m_noticeStatusLine);
+    m_noticeGroup->setToolTip(
+        QStringLiteral("录入、备份、保存等完成时的提示：弹出窗口，或只在状态栏显示；保存后立即生效"));
+
     auto* groups = new QHBoxLayout;
     groups->addWidget(SeSkinGroupBox2);
     groups->addWidget(SeSkinGroupBox1);
+    auto* look = new QHBoxLayout;
+    look->addWidget(m_schemeGroup);
+    look->addWidget(m_noticeGroup);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(SeSkinButton1);
@@ -75,8 +105,9 @@ TFrm_itemset::TFrm_itemset(QString optionsPath, Dialogs& dialogs, QWidget* paren
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(RadioGroup1);
     layout->addLayout(groups);
+    layout->addLayout(look);
     layout->addLayout(buttons);
-    setFixedSize(427, 273);
+    setFixedSize(sizeHint().expandedTo(QSize(427, 273)));
 }
 
 void TFrm_itemset::showEvent(QShowEvent* event)
@@ -91,6 +122,8 @@ void TFrm_itemset::FormShow()
     const StartupOptions options = readStartupOptions(m_optionsPath);
     setWidthText(options.columnWidth);
     (options.isFucai() ? SeSkinRadioButton1 : SeSkinRadioButton2)->setChecked(true);
+    m_schemeButtons[int(schemeFromName(options.scheme))]->setChecked(true);
+    (options.noticesOnStatusLine() ? m_noticeStatusLine : m_noticeBox)->setChecked(true);
     // A stored count that is not a number is reported by its conversion error
     // and selects no item, so a save keeps it unless an item is chosen. It is
     // read last: the width and the game shown are the stored ones, and a save
@@ -109,8 +142,18 @@ void TFrm_itemset::SeSkinButton1Click()
                 {Options::kStartSection, Options::kShowCountKey, RadioGroup1->itemText(RadioGroup1->itemIndex())});
         values.push_back({Options::kKindSection, Options::kKindKey,
                           SeSkinRadioButton1->isChecked() ? Options::kKindFucai : Options::kKindTicai});
+        SchemeChoice scheme = SchemeChoice::System;
+        for (int i = 0; i < 3; ++i)
+            if (m_schemeButtons[i]->isChecked())
+                scheme = SchemeChoice(i);
+        values.push_back({Options::kLookSection, Options::kSchemeKey, schemeName(scheme)});
+        const bool statusLine = m_noticeStatusLine->isChecked();
+        values.push_back({Options::kLookSection, Options::kNoticeKey,
+                          statusLine ? Options::kNoticeStatusLine : Options::kNoticeBox});
         // One replace of the whole file: a failure leaves every key as it was.
         IniFile(m_optionsPath).writeStrings(values);
+        applyColourScheme(scheme);
+        emit noticesChanged(statusLine);
         m_dialogs.message(this, kSavedText);
     });
 }

@@ -10,9 +10,10 @@ class QRadioButton;
 class QSpinBox;
 class RadioGroup;
 
-// The options window: default issue count, digit column width and game.
-// Every showing reloads the file; saving writes it and takes effect at the
-// next start.
+// The options window: default issue count, digit column width, game, colour
+// scheme and where confirmations go. Every showing reloads the file; saving
+// writes it. The scheme and the confirmations change at once, the rest at
+// the next start.
 class TFrm_itemset : public QDialog
 {
     Q_OBJECT
@@ -33,8 +34,17 @@ public:
     QRadioButton* SeSkinRadioButton2;
     QPushButton* SeSkinButton1;
     QPushButton* SeSkinButton2;
+    QGroupBox* m_schemeGroup;         // 配色
+    QRadioButton* m_schemeButtons[3]; // 跟随系统, 浅色, 深色
+    QGroupBox* m_noticeGroup;         // 完成提示
+    QRadioButton* m_noticeBox;
+    QRadioButton* m_noticeStatusLine;
 
     static const QString kSavedText;
+
+signals:
+    // Saved: the confirmations go to the status line (true) or to boxes.
+    void noticesChanged(bool statusLine);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -10,6 +10,7 @@
 #include "ui/main/Clock.h"
 #include "ui/main/HistoryColumns.h"
 #include "ui/main/HistoryModel.h"
+#include "ui/main/Itemset.h"
 #include "ui/main/splash.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/DataGrid.h"
@@ -79,7 +80,26 @@ TFrmMain::TFrmMain(DrawStore& store, Dialogs& dialogs, QString dataDir, QWidget*
         move(screen->availableGeometry().center() - rect().center());
 }
 
-TFrmMain::~TFrmMain() = default;
+TFrmMain::~TFrmMain()
+{
+    m_dialogs.setStatusLine({});
+}
+
+void TFrmMain::setOptionsWindow(TFrm_itemset* window)
+{
+    m_optionsWindow = window;
+    if (window)
+        connect(window, &TFrm_itemset::noticesChanged, this, &TFrmMain::sendConfirmationsToStatusLine);
+}
+
+// "完成提示": confirmations as boxes, or on the status bar's first panel.
+void TFrmMain::sendConfirmationsToStatusLine(bool statusLine)
+{
+    if (statusLine)
+        m_dialogs.setStatusLine([this](const QString& text) { setStatusPanel(0, text); });
+    else
+        m_dialogs.setStatusLine({});
+}
 
 QString TFrmMain::ActiveTable() const
 {
@@ -119,6 +139,7 @@ void TFrmMain::FormShow()
     m_store.setGame(options.isFucai() ? Game::Fucai : Game::Ticai);
 
     AnnounceEntry = true;
+    sendConfirmationsToStatusLine(options.noticesOnStatusLine());
     setStatusPanel(3, clockText());
     setWindowTitle(captionFor(options.isFucai()));
 
@@ -210,7 +231,7 @@ void TFrmMain::showEntered(const QString& issue)
     Edit4->clear();
     if (AnnounceEntry) {
         Edit4->setFocus();
-        m_dialogs.message(this, EntryText::entered(issue));
+        m_dialogs.confirm(this, EntryText::entered(issue));
     }
     Edit3->setText(nextIssue(issue));
     setStatusPanel(0, EntryText::status(issue));

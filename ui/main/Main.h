@@ -56,7 +56,7 @@ public:
     ~TFrmMain() override;
 
     void setSplash(TFrm_Splash* splash) { m_splash = splash; }
-    void setOptionsWindow(TFrm_itemset* window) { m_optionsWindow = window; }
+    void setOptionsWindow(TFrm_itemset* window);
     void setPrintWindow(TFrm_Print* window) { m_printWindow = window; }
     void setSelectHistoryWindow(TFrm_SelectHistory* window) { m_selectHistoryWindow = window; }
     void setDownloadWindow(TFrm_DataUpdate* window) { m_downloadWindow = window; }
@@ -217,6 +217,7 @@ private:
     void drawSumChart(bool quiet);
     void showGuideLine(TrendChartView* chart, QToolButton* remover, int y);
     void setStatusPanel(int panel, const QString& text);
+    void sendConfirmationsToStatusLine(bool statusLine);
     void closeSplash();
     void startTool(const QStringList& candidates, const QString& missingText);
     void showChangedHistory();
@@ -251,7 +252,7 @@ private:
     bool m_lineMode = false;
     bool m_lineStartPending = false;
     QPoint m_lineLast;
-    bool m_footersShown = false;                     // 频率统计 pressed: the footers follow the range
-    QToolButton* m_showOmission = nullptr;           // 显示遗漏值
-    std::unique_ptr<OmissionCells> m_omissionCells;  // of the range on show, while the toggle is on
+    bool m_footersShown = false;                    // 频率统计 pressed: the footers follow the range
+    QToolButton* m_showOmission = nullptr;          // 显示遗漏值
+    std::unique_ptr<OmissionCells> m_omissionCells; // of the range on show, while the toggle is on
 };

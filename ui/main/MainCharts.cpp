@@ -3,6 +3,7 @@
 #include "core/ConversionError.h"
 #include "store/DrawStore.h"
 #include "ui/main/Main.h"
+#include "ui/widgets/ColourScheme.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
 #include "ui/widgets/TrendChartView.h"
@@ -160,7 +161,7 @@ void TFrmMain::ScrollBar8Change()
 void TFrmMain::showGuideLine(TrendChartView* chart, QToolButton* remover, int y)
 {
     remover->show();
-    chart->addGuideLine(y, QPen(QColor(255, 0, 0), 2));
+    chart->addGuideLine(y, QPen(schemeColours().trendLine, 2));
 }
 
 void TFrmMain::Chart5MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int, int y)

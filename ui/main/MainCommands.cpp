@@ -10,9 +10,9 @@
 #include "ui/analysis/Trend.h"
 #include "ui/exchange/DataUpdate.h"
 #include "ui/exchange/MyOut.h"
-#include "ui/main/HelpWindow.h"
 #include "ui/main/About.h"
 #include "ui/main/ExternalPrograms.h"
+#include "ui/main/HelpWindow.h"
 #include "ui/main/HistoryCheckWindow.h"
 #include "ui/main/HistoryModel.h"
 #include "ui/main/Itemset.h"
@@ -47,7 +47,7 @@ void TFrmMain::N35Click()
     runGuarded(m_dialogs, this, [this] {
         m_store.deleteAll();
         reloadGrid();
-        m_dialogs.message(this, QStringLiteral("删除成功，历史数据已经全部清空！"));
+        m_dialogs.confirm(this, QStringLiteral("删除成功，历史数据已经全部清空！"));
     });
 }
 
@@ -60,9 +60,9 @@ void TFrmMain::N36Click()
         return;
     }
     const DrawRecord draw = m_history->recordAt(current.row());
-    if (!m_dialogs.askOkCancel(this, kAskTitle,
-                               QStringLiteral("准备删除所选记录数据（第%1期，开奖号码%2），是否继续！")
-                                   .arg(draw.qs, draw.allNumber)))
+    if (!m_dialogs.askOkCancel(
+            this, kAskTitle,
+            QStringLiteral("准备删除所选记录数据（第%1期，开奖号码%2），是否继续！").arg(draw.qs, draw.allNumber)))
         return;
     runGuarded(m_dialogs, this, [this, &draw] {
         m_store.deleteIssue(draw.qs);
@@ -70,7 +70,7 @@ void TFrmMain::N36Click()
         // no longer name or follow the deleted draw.
         showChangedHistory();
         updateFirstStartHint();
-        m_dialogs.message(this, QStringLiteral("删除成功，所选记录已被删除！"));
+        m_dialogs.confirm(this, QStringLiteral("删除成功，所选记录已被删除！"));
     });
 }
 
@@ -81,7 +81,7 @@ void TFrmMain::N1Click()
     runGuarded(m_dialogs, this, Unsaved::kBackup, [this] {
         const QString target = QDir(m_dataDir).filePath(DrawStore::kBackupName);
         m_store.backupTo(target);
-        m_dialogs.message(this,
+        m_dialogs.confirm(this,
                           QStringLiteral("数据备份成功，已经将所有数据备份至") + QDir::toNativeSeparators(target));
     });
 }
@@ -103,7 +103,7 @@ void TFrmMain::N12Click()
         // The rows on show belong to the replaced file; the grid stays empty
         // until the next display command.
         m_history->close();
-        m_dialogs.message(this, QStringLiteral("数据恢复成功，已经将所有数据重新恢复！"));
+        m_dialogs.confirm(this, QStringLiteral("数据恢复成功，已经将所有数据重新恢复！"));
     });
 }
 

@@ -10,11 +10,11 @@
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/DataGrid.h"
 
-#include <QTimer>
 #include <QComboBox>
 #include <QPainter>
 #include <QStringEncoder>
 #include <QStyleOptionViewItem>
+#include <QTimer>
 #include <QToolButton>
 
 const QColor TFrmMain::kHighlight(192, 220, 192);
@@ -100,8 +100,8 @@ void TFrmMain::fillTrendFooters(const RangeTrend& trend)
                                    &trend.figures.longestOmission, &trend.figures.longestRun};
     DBGridEh1->setFooterRows(1 + int(std::size(rows)));
     for (int row = 1; row <= int(std::size(rows)); ++row) {
-        DBGridEh1->setFooter(row, 0, {kTrendTitles[row - 1], colours.footerTitleFill, colours.footerTitleText,
-                                      Qt::AlignCenter});
+        DBGridEh1->setFooter(
+            row, 0, {kTrendTitles[row - 1], colours.footerTitleFill, colours.footerTitleText, Qt::AlignCenter});
         for (int column = 1; column <= kTrendColumns; ++column)
             DBGridEh1->setFooter(row, column,
                                  {QString::number((*rows[row - 1])[size_t(column - 1)]),
@@ -185,7 +185,7 @@ void TFrmMain::DBGridEh1DrawDataCell(QPainter& painter, const QRect& rect, const
     const QString text = index.data(Qt::DisplayRole).toString();
     if (text.isEmpty())
         return;
-    painter.fillRect(rect, kHighlight);
+    painter.fillRect(rect, schemeColours().highlight);
     painter.setFont(index.data(Qt::FontRole).value<QFont>());
     painter.setPen(index.data(Qt::ForegroundRole).value<QBrush>().color());
     const Qt::Alignment side = historyColumn(index.column()).numeric ? Qt::AlignRight : Qt::AlignLeft;
@@ -242,6 +242,6 @@ void TFrmMain::DBGridEh1MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int x, i
     if (m_lineStartPending)
         m_lineStartPending = false;
     else
-        DBGridEh1->drawCanvasLine(QLine(m_lineLast, at), QPen(QColor(255, 0, 0), 2));
+        DBGridEh1->drawCanvasLine(QLine(m_lineLast, at), QPen(schemeColours().trendLine, 2));
     m_lineLast = at;
 }

@@ -6,8 +6,10 @@
 #include "ui/main/Main.h"
 #include "ui/widgets/ChartStyle.h"
 #include "ui/widgets/ColourScheme.h"
+#include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/DataGrid.h"
 #include "ui/widgets/IssueListModel.h"
+#include "ui/widgets/SchemeInk.h"
 #include "ui/widgets/TrendChartView.h"
 
 #include <QBarCategoryAxis>
@@ -134,13 +136,14 @@ TrendChartParts trendChart(const QString& title, const char* name, const char* l
 std::pair<QLabel*, QToolButton*> chartOverlay(TrendChartView* chart, const char* hintName, const char* removerName)
 {
     auto* hint = named(new QLabel(QStringLiteral("鼠标点击可以画线"), chart), hintName);
-    hint->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0); background: transparent;"));
+    hint->setAttribute(Qt::WA_TranslucentBackground);
+    inkText(hint, &SchemeColours::alertText);
     hint->adjustSize();
     hint->move(12, 8);
     auto* remover = named(new QToolButton(chart), removerName);
     remover->setText(QStringLiteral("删除所有画线"));
     remover->setAutoRaise(true);
-    remover->setStyleSheet(QStringLiteral("color: rgb(0, 0, 255);"));
+    inkText(remover, &SchemeColours::infoText);
     remover->adjustSize();
     remover->move(hint->geometry().right() + 12, 8 + (hint->height() - remover->height()) / 2);
     remover->hide();
@@ -333,8 +336,16 @@ void TFrmMain::buildGrid()
     for (int column = 0; column < kHistoryColumnCount; ++column)
         DBGridEh1->setColumnWidth(column, historyColumn(column).width);
     applyDigitColumnWidth();
-    DBGridEh1->setFooter(0, {kFrequencyTitle, schemeColours().footerTitleFill, schemeColours().footerTitleText,
-                             Qt::AlignCenter});
+    // The grid's colours follow the scheme: its cells ask for theirs as they
+    // paint, the footers are filled again.
+    followScheme(DBGridEh1, [this] {
+        DBGridEh1->setFooterColor(schemeColours().footerEmpty);
+        DBGridEh1->setFooter(
+            0, {kFrequencyTitle, schemeColours().footerTitleFill, schemeColours().footerTitleText, Qt::AlignCenter});
+        if (m_footersShown)
+            runGuarded(m_dialogs, this, [this] { refreshGridFigures(); });
+        DBGridEh1->repaintAll();
+    });
     connect(DBGridEh1, &DataGrid::titleClicked, this, &TFrmMain::DBGridEh1TitleClick);
     connect(DBGridEh1, &DataGrid::mouseReleased, this,
             [this](Qt::MouseButton button, Qt::KeyboardModifiers shift, const QPoint& at) {

@@ -6,6 +6,7 @@
 #include "ui/widgets/Dialogs.h"
 #include "ui/widgets/IssueListModel.h"
 #include "ui/widgets/NumberItem.h"
+#include "ui/widgets/SchemeInk.h"
 #include "ui/widgets/TableExport.h"
 
 #include <QComboBox>
@@ -27,16 +28,8 @@ template <typename T> T* named(T* widget, const char* name)
     return widget;
 }
 
-struct HeatBand
-{
-    const char* label;
-    QColor colour;
-};
-const HeatBand kBands[] = {{"未出现", QColor(215, 215, 215)},
-                           {"低于平均", QColor(222, 242, 222)},
-                           {"1-2倍", QColor(255, 243, 190)},
-                           {"2-3倍", QColor(255, 208, 150)},
-                           {"3倍以上", QColor(250, 150, 140)}};
+// The bands' fills are the scheme's heat colours, in this order.
+const char* const kBands[] = {"未出现", "低于平均", "1-2倍", "2-3倍", "3倍以上"};
 
 } // namespace
 
@@ -50,10 +43,11 @@ const QStringList& PositionOmissionWindow::columnTitles()
 
 QColor PositionOmissionWindow::heatColour(const OmissionFigures& f)
 {
+    const QColor* heat = schemeColours().heat;
     if (!f.hasAverage)
-        return kBands[0].colour;
+        return heat[0];
     const double ratio = f.average > 0 ? f.ratio : 0;
-    return kBands[ratio < 1 ? 1 : ratio < 2 ? 2 : ratio < 3 ? 3 : 4].colour;
+    return heat[ratio < 1 ? 1 : ratio < 2 ? 2 : ratio < 3 ? 3 : 4];
 }
 
 PositionOmissionWindow::PositionOmissionWindow(DrawStore& store, Dialogs& dialogs, QWidget* parent)
@@ -107,12 +101,15 @@ PositionOmissionWindow::PositionOmissionWindow(DrawStore& store, Dialogs& dialog
     range->addStretch();
     auto* legend = new QHBoxLayout;
     legend->addWidget(new QLabel(QStringLiteral("当前遗漏为平均遗漏的："), this));
-    for (const HeatBand& band : kBands) {
-        auto* swatch = new QLabel(QString::fromUtf8(band.label), this);
+    for (int band = 0; band < int(std::size(kBands)); ++band) {
+        auto* swatch = new QLabel(QString::fromUtf8(kBands[band]), this);
         swatch->setAlignment(Qt::AlignCenter);
         swatch->setMinimumWidth(64);
-        swatch->setStyleSheet(
-            QStringLiteral("background: %1; border: 1px solid #999; padding: 2px;").arg(band.colour.name()));
+        followScheme(swatch, [swatch, band] {
+            swatch->setStyleSheet(QStringLiteral("background: %1; color: %2; border: 1px solid %3; padding: 2px;")
+                                      .arg(schemeColours().heat[band].name(), schemeColours().plainText.name(),
+                                           schemeColours().mutedText.name()));
+        });
         legend->addWidget(swatch);
     }
     legend->addStretch();

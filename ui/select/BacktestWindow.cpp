@@ -204,7 +204,7 @@ void BacktestWindow::showResult(const BacktestResult& result, int asked)
             auto* item = new QTableWidgetItem(cells[column]);
             item->setTextAlignment(Qt::AlignCenter);
             if (r.hit)
-                item->setForeground(QColor(255, 0, 0));
+                item->setForeground(schemeColours().alertText);
             m_table->setItem(row, column, item);
         }
         expected += expectedReturn(m_kind, r.bets).expectedPrize - double(r.cost);

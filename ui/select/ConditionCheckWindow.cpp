@@ -3,6 +3,7 @@
 #include "exchange/CsvFile.h"
 #include "store/DrawStore.h"
 #include "ui/select/BacktestWindow.h"
+#include "ui/widgets/ColourScheme.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
 #include "ui/widgets/NumberItem.h"
@@ -19,7 +20,6 @@
 const QString ConditionCheckWindow::kCaption = QStringLiteral("条件验证");
 const QString ConditionCheckWindow::kNoDraws = QStringLiteral("没有开奖数据，无法验证！");
 const QString ConditionCheckWindow::kAllConditions = QStringLiteral("全部条件");
-const QColor ConditionCheckWindow::kWarnColour(250, 150, 140);
 
 namespace {
 
@@ -125,7 +125,7 @@ void ConditionCheckWindow::showRows(const std::vector<ConditionCheckRow>& rows, 
         const bool warn = r.draws > 0 && r.keptShare() < kWarnBelow;
         for (int column = 0; column < cells.size(); ++column) {
             if (warn)
-                cells[column]->setBackground(kWarnColour);
+                cells[column]->setBackground(schemeColours().warnFill);
             if (!r.condition)
                 cells[column]->setFont([&] {
                     QFont bold = font();

@@ -26,7 +26,6 @@ public:
     static const QStringList& columnTitles();
     // Rows that kept fewer than this share of the draws are shown red.
     static constexpr double kWarnBelow = 0.8;
-    static const QColor kWarnColour;
     // The count box offers at least this many draws, more when stored.
     static constexpr int kMostOffered = 100000;
 

@@ -133,7 +133,7 @@ void TFrm_Select::saveScheme()
         }
         m_schemeName = name;
         setWindowTitle(kCaption + QStringLiteral(" - ") + name);
-        m_dialogs.message(this, QStringLiteral("方案“%1”已保存。").arg(name));
+        m_dialogs.confirm(this, QStringLiteral("方案“%1”已保存。").arg(name));
     });
 }
 

@@ -1,8 +1,11 @@
 #include "ui/select/SelectControls.h"
 
+#include "ui/widgets/SchemeInk.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -32,8 +35,6 @@ void centreOnScreen(QWidget* window)
     }
 }
 
-const QColor DigitPanel::kSelected(0, 255, 255);
-
 DigitPanel::DigitPanel(const char* name, int digit, QWidget* parent)
     : DigitPanel(QString::fromLatin1(name), QString::number(digit), parent)
 {
@@ -46,18 +47,22 @@ DigitPanel::DigitPanel(const QString& name, const QString& caption, QWidget* par
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setAutoFillBackground(true);
     setCursor(Qt::PointingHandCursor);
-    setSelectedColour(false);
+    // The panel's colours follow the scheme; a chosen digit stays chosen.
+    followScheme(this, [this] { setSelectedColour(m_selected); });
 }
 
 bool DigitPanel::isSelectedColour() const
 {
-    return palette().color(QPalette::Window) == kSelected;
+    return m_selected;
 }
 
 void DigitPanel::setSelectedColour(bool selected)
 {
+    m_selected = selected;
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, selected ? kSelected : QPalette().color(QPalette::Button));
+    colours.setColor(QPalette::Window,
+                     selected ? schemeColours().selectedPanel : QGuiApplication::palette().color(QPalette::Button));
+    colours.setColor(QPalette::WindowText, QGuiApplication::palette().color(QPalette::ButtonText));
     setPalette(colours);
 }
 

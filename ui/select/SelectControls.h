@@ -31,7 +31,7 @@ public:
     DigitPanel(const char* name, int digit, QWidget* parent);
     DigitPanel(const QString& name, const QString& caption, QWidget* parent);
 
-    static const QColor kSelected;
+    // A chosen digit shows in the scheme's selectedPanel colour.
     bool isSelectedColour() const;
     void setSelectedColour(bool selected);
 
@@ -40,6 +40,9 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool m_selected = false;
 };
 
 // A range condition: tick box, low list, "至", high list.

@@ -2,6 +2,7 @@
 #include "ui/select/BetListModel.h"
 #include "ui/select/ExtendedFilterPage.h"
 #include "ui/select/select.h"
+#include "ui/widgets/SchemeInk.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -43,9 +44,7 @@ QLineEdit* makeEdit(const char* name, QWidget* parent)
 QLabel* makeCountLabel(const char* name, QWidget* parent)
 {
     QLabel* label = makeLabel(name, QString(), parent);
-    QPalette colours = label->palette();
-    colours.setColor(QPalette::WindowText, Qt::red);
-    label->setPalette(colours);
+    inkText(label, &SchemeColours::alertText);
     return label;
 }
 
@@ -171,15 +170,16 @@ void TFrm_Select::buildConditionPages(QWidget* parent)
     SeSkinLabel1 =
         makeLabel("SeSkinLabel1", QStringLiteral("\"单个和值\"供用户输入不连续和值，和值之间用\"，\" 间隔"), common);
     SeSkinLabel1->setGeometry(10, 10, 416, 20);
-    QPalette blue = SeSkinLabel1->palette();
-    blue.setColor(QPalette::WindowText, Qt::blue);
-    SeSkinLabel1->setPalette(blue);
+    inkText(SeSkinLabel1, &SchemeColours::infoText);
 
-    m_big = makeRange(common, "CheckBox4", QStringLiteral("大数限制"), "ComboBox3", "Label17", "ComboBox4", ConditionValues::counts(), 1, 2);
-    m_odd = makeRange(common, "CheckBox3", QStringLiteral("奇数限制"), "ComboBox1", "Label16", "ComboBox2", ConditionValues::counts(), 1, 2);
-    m_sum =
-        makeRange(common, "CheckBox1", QStringLiteral("和值范围"), "ComboBox9", "Label10", "ComboBox10", ConditionValues::sums(), 12, 13);
-    m_same = makeRange(common, "CheckBox8", QStringLiteral("同号个数"), "ComboBox15", "Label11", "ComboBox16", ConditionValues::counts(), 0, 0);
+    m_big = makeRange(common, "CheckBox4", QStringLiteral("大数限制"), "ComboBox3", "Label17", "ComboBox4",
+                      ConditionValues::counts(), 1, 2);
+    m_odd = makeRange(common, "CheckBox3", QStringLiteral("奇数限制"), "ComboBox1", "Label16", "ComboBox2",
+                      ConditionValues::counts(), 1, 2);
+    m_sum = makeRange(common, "CheckBox1", QStringLiteral("和值范围"), "ComboBox9", "Label10", "ComboBox10",
+                      ConditionValues::sums(), 12, 13);
+    m_same = makeRange(common, "CheckBox8", QStringLiteral("同号个数"), "ComboBox15", "Label11", "ComboBox16",
+                       ConditionValues::counts(), 0, 0);
     placeRange(m_big, 10, 44, 84);
     placeRange(m_odd, 222, 44, 84);
     placeRange(m_sum, 10, 88, 84);
@@ -200,7 +200,8 @@ void TFrm_Select::buildConditionPages(QWidget* parent)
     Edit9->setEnabled(false);
     installKeyFilter(Edit9, KeyFilterKind::Count, [this](const QKeyEvent& key) { return Edit9KeyPress(key); });
 
-    m_ac = makeRange(advanced, "CheckBox7", QStringLiteral("AC值范围"), "ComboBox13", "Label9", "ComboBox14", ConditionValues::acs(), 2, 3);
+    m_ac = makeRange(advanced, "CheckBox7", QStringLiteral("AC值范围"), "ComboBox13", "Label9", "ComboBox14",
+                     ConditionValues::acs(), 2, 3);
     m_prime = makeRange(advanced, "SeSkinCheckBox1", QStringLiteral("质数限制"), "ComboBox23", "Label26", "ComboBox24",
                         ConditionValues::counts(), 1, 1);
     m_route0 = makeRange(advanced, "SeSkinCheckBox3", QStringLiteral("0 路限制"), "ComboBox25", "Label27", "ComboBox26",
@@ -231,14 +232,14 @@ void TFrm_Select::buildRandomTab(QWidget* page)
     GroupBox3->setGeometry(8, 46, 260, 206);
     m_randomSum = makeRange(GroupBox3, "CheckBox2", QStringLiteral("和数限制"), "ComboBox11", "Label12", "ComboBox12",
                             ConditionValues::sums(), 25, 27);
-    m_randomOdd =
-        makeRange(GroupBox3, "CheckBox5", QStringLiteral("奇数个数"), "ComboBox5", "Label18", "ComboBox6", ConditionValues::counts(), 1, 2);
-    m_randomBig =
-        makeRange(GroupBox3, "CheckBox6", QStringLiteral("大数个数"), "ComboBox7", "Label19", "ComboBox8", ConditionValues::counts(), 1, 2);
-    m_randomAc =
-        makeRange(GroupBox3, "CheckBox9", QStringLiteral("AC值范围"), "ComboBox18", "Label14", "ComboBox19", ConditionValues::acs(), 2, 3);
-    m_randomSame =
-        makeRange(GroupBox3, "CheckBox10", QStringLiteral("同号个数"), "ComboBox17", "Label20", "ComboBox20", ConditionValues::counts(), 0, 0);
+    m_randomOdd = makeRange(GroupBox3, "CheckBox5", QStringLiteral("奇数个数"), "ComboBox5", "Label18", "ComboBox6",
+                            ConditionValues::counts(), 1, 2);
+    m_randomBig = makeRange(GroupBox3, "CheckBox6", QStringLiteral("大数个数"), "ComboBox7", "Label19", "ComboBox8",
+                            ConditionValues::counts(), 1, 2);
+    m_randomAc = makeRange(GroupBox3, "CheckBox9", QStringLiteral("AC值范围"), "ComboBox18", "Label14", "ComboBox19",
+                           ConditionValues::acs(), 2, 3);
+    m_randomSame = makeRange(GroupBox3, "CheckBox10", QStringLiteral("同号个数"), "ComboBox17", "Label20", "ComboBox20",
+                             ConditionValues::counts(), 0, 0);
     const RangeControls* ranges[] = {&m_randomSum, &m_randomOdd, &m_randomBig, &m_randomAc, &m_randomSame};
     for (int i = 0; i < 5; ++i)
         placeRange(*ranges[i], 14, 28 + i * 34, 90);

@@ -15,6 +15,7 @@ SchemeColours lightColours()
     c.infoText = QColor(0, 0, 255);
     c.goodText = QColor(0, 128, 0);
     c.mutedText = QColor(128, 128, 128);
+    c.plainText = QColor(0, 0, 0);
     c.paleCell = QColor(236, 247, 255);
     c.plainCell = QColor(255, 255, 255);
     c.headerText = QColor(0, 0, 0);
@@ -29,6 +30,7 @@ SchemeColours lightColours()
     c.footerTitleFill = QColor(255, 255, 255);
     c.footerFill[0] = QColor(187, 226, 255);
     c.footerFill[1] = QColor(236, 247, 255);
+    c.footerEmpty = QColor(255, 255, 0);
     c.highlight = QColor(192, 220, 192);
     c.omissionText = QColor(160, 160, 160);
     c.selectedPanel = QColor(0, 255, 255);
@@ -62,6 +64,7 @@ SchemeColours darkColours()
     c.infoText = QColor(130, 175, 255);
     c.goodText = QColor(120, 210, 120);
     c.mutedText = QColor(160, 160, 160);
+    c.plainText = QColor(225, 225, 225);
     c.paleCell = QColor(34, 44, 56);
     c.plainCell = QColor(28, 28, 30);
     c.headerText = QColor(225, 225, 225);
@@ -76,6 +79,7 @@ SchemeColours darkColours()
     c.footerTitleFill = QColor(28, 28, 30);
     c.footerFill[0] = QColor(36, 66, 96);
     c.footerFill[1] = QColor(34, 44, 56);
+    c.footerEmpty = QColor(80, 80, 30);
     c.highlight = QColor(46, 84, 46);
     c.omissionText = QColor(125, 125, 125);
     c.selectedPanel = QColor(0, 120, 130);

@@ -21,16 +21,18 @@ struct SchemeColours
     bool dark = false;
     // Text that marks a hint, a warning, information or success.
     QColor alertText, infoText, goodText, mutedText;
+    QColor plainText; // text drawn by hand where the palette's is not at hand
     // The history grid.
     QColor paleCell, plainCell, headerText;
-    QColor digitInk[3];                        // hits of the three positions
+    QColor digitInk[3]; // hits of the three positions
     QColor issueInk, spanInk, primeInk, numberInk;
     QColor footerTitleText, footerTitleFill, footerFill[2];
-    QColor highlight;                          // the row or column picked out
-    QColor omissionText;                       // omission figures in empty cells
-    QColor selectedPanel;                      // a chosen digit of the selection window
-    QColor warnFill;                           // a condition that keeps too few bets
-    QColor heat[5];                            // omission bands, none drawn to three times the mean
+    QColor footerEmpty;   // footer cells without a figure
+    QColor highlight;     // the row or column picked out
+    QColor omissionText;  // omission figures in empty cells
+    QColor selectedPanel; // a chosen digit of the selection window
+    QColor warnFill;      // a condition that keeps too few bets
+    QColor heat[5];       // omission bands, none drawn to three times the mean
     // Charts.
     QColor chartBackground, chartText, chartGridLine;
     QColor positionBars, sumBars, frequencyBars, trendLine, observedBars, expectedBars, expectedBorder, expectedLine;

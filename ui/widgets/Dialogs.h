@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 class QDialog;
@@ -19,6 +20,17 @@ public:
 
     // A plain message with an OK button (information icon).
     virtual void message(QWidget* parent, const QString& text) = 0;
+    // A message that only confirms what the window already shows: a box, or
+    // with "完成提示：状态栏" a line on the status bar.
+    void confirm(QWidget* parent, const QString& text)
+    {
+        if (m_statusLine)
+            m_statusLine(text);
+        else
+            message(parent, text);
+    }
+    // Where confirmations go instead of a box; none for the box.
+    void setStatusLine(std::function<void(const QString&)> statusLine) { m_statusLine = std::move(statusLine); }
     // The standard error box: the error's own text, critical icon.
     virtual void critical(QWidget* parent, const QString& text) = 0;
     // Question icon, OK and Cancel; true only for OK.
@@ -45,6 +57,9 @@ public:
     {
         return std::nullopt;
     }
+
+private:
+    std::function<void(const QString&)> m_statusLine;
 };
 
 // A window's save-file dialog: its settings, kept under the window's name

@@ -5,6 +5,7 @@
 #include "exchange/SchemeFile.h"
 #include "tests/ui/select/SelectFixture.h"
 #include "ui/select/ConditionCheckWindow.h"
+#include "ui/widgets/ColourScheme.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -242,8 +243,8 @@ TEST_F(ExtendedWindowTest, ASchemeWithImpossibleValuesLoadsClampedAndSaysSo)
 
 TEST_F(ExtendedWindowTest, SchemeNamesThatWouldLeaveTheFolderAreRefused)
 {
-    const QString names[] = {"../逃出", "a/b", "..",        ".隐藏", QString(41, QChar(u'名')),
-                             "",        "   ", "tab\there", "a\\b",  "x..y", "尾点."};
+    const QString names[] = {"../逃出",   "a/b",  "..",   ".隐藏", QString(41, QChar(u'名')), "", "   ",
+                             "tab\there", "a\\b", "x..y", "尾点."};
     for (const QString& name : names) {
         dialogs.clear();
         saveAs(name);
@@ -290,7 +291,7 @@ TEST_F(ExtendedWindowTest, ConditionCheckShowsEachConditionAndExports)
         EXPECT_EQ(row(1), "杀码 9 75.0 0 2");
         EXPECT_EQ(row(2), "重号个数 8 66.7 0 1");
         EXPECT_EQ(row(3), "全部条件 4 33.3 0 3");
-        EXPECT_EQ(table->item(0, 2)->background().color(), ConditionCheckWindow::kWarnColour);
+        EXPECT_EQ(table->item(0, 2)->background().color(), schemeColours().warnFill);
 
         // Sorting by the kept share puts the row of all together first.
         table->sortByColumn(2, Qt::AscendingOrder);
