@@ -11,6 +11,7 @@
 #include "ui/main/HistoryColumns.h"
 #include "ui/main/HistoryModel.h"
 #include "ui/main/Itemset.h"
+#include "ui/main/WindowPlace.h"
 #include "ui/main/splash.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/DataGrid.h"
@@ -78,6 +79,8 @@ TFrmMain::TFrmMain(DrawStore& store, Dialogs& dialogs, QString dataDir, QWidget*
     resize(1024, 776);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+    // Where the user left it, when that still fits today's screens.
+    restoreWindowPlace(readWindowPlace(Options::windowPath(m_dataDir)), *this);
 }
 
 TFrmMain::~TFrmMain()
@@ -282,10 +285,12 @@ void TFrmMain::closeSplash()
 
 void TFrmMain::closeEvent(QCloseEvent* event)
 {
-    if (FormClose())
+    if (FormClose()) {
+        saveWindowPlace(Options::windowPath(m_dataDir), *this);
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
 }
 
 bool TFrmMain::FormClose()

@@ -32,15 +32,14 @@ void fitIntoScreen(QWidget* window)
                    outer.bottom() - inner.bottom());
     if (frame.isNull())
         frame = QMargins(4, 32, 4, 4);
-    const QRect fitted =
-        fittedGeometry(window->geometry(), window->minimumSize(), frame, screen->availableGeometry());
-    if (fitted.size() != window->size()) {
-        // A fixed-size dialog may be made smaller than designed: its layout
-        // then squeezes, which beats controls beyond the screen's edge.
+    const QRect fitted = fittedGeometry(window->geometry(), window->minimumSize(), frame, screen->availableGeometry());
+    // A fixed-size dialog may be made smaller than designed: its layout
+    // then squeezes, which beats controls beyond the screen's edge.
+    if (fitted.size() != window->size())
         window->setMinimumSize(window->minimumSize().boundedTo(fitted.size()));
-        window->resize(fitted.size());
-    }
-    window->move(fitted.topLeft());
+    // The window itself, not its frame: move() would place the frame's
+    // corner where the window's should be, a frame's width too low.
+    window->setGeometry(fitted);
 }
 
 bool ScreenFitter::eventFilter(QObject* watched, QEvent* event)
