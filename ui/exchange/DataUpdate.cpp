@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
@@ -27,6 +28,7 @@ const QString TFrm_DataUpdate::kAskHistory = QStringLiteral("2003-2008年历史�
 const QString TFrm_DataUpdate::kDownloading = QStringLiteral("正在下载最新数据，请稍等...");
 const QString TFrm_DataUpdate::kAnalysing = QStringLiteral("最新数据下载完毕，正在分析，请稍等...");
 const QString TFrm_DataUpdate::kUpdated = QStringLiteral("最新数据更新完毕！");
+const QString TFrm_DataUpdate::kCancelled = QStringLiteral("已取消下载。");
 const QString TFrm_DataUpdate::kNothingNew = QStringLiteral("未发现更新开奖号码，请稍后再试！");
 const QString TFrm_DataUpdate::kNoAddress =
     QStringLiteral("下载地址为空，请在 user/DownUpdate.txt 中填写开奖结果网页的地址！");
@@ -94,6 +96,16 @@ TFrm_DataUpdate::TFrm_DataUpdate(EntryCommand& entry, DrawStore& store, Dialogs&
     SpeedButton1->setAutoDefault(false);
     SpeedButton2->setAutoDefault(false);
     connect(SpeedButton1, &QPushButton::clicked, this, &TFrm_DataUpdate::SpeedButton1Click);
+    // While a page loads: a busy bar and a way out. What was entered stays.
+    m_progress = named(new QProgressBar(this), "downloadProgress");
+    m_progress->setRange(0, 0);
+    m_progress->setTextVisible(false);
+    m_progress->hide();
+    m_cancel = named(new QPushButton(QStringLiteral("取消"), this), "cancelButton");
+    m_cancel->setAutoDefault(false);
+    m_cancel->setToolTip(QStringLiteral("停止下载；已经录入的开奖号码保留"));
+    m_cancel->hide();
+    connect(m_cancel, &QPushButton::clicked, m_loader, &PageLoader::cancel);
     connect(SpeedButton2, &QPushButton::clicked, this, &TFrm_DataUpdate::SpeedButton2Click);
 
     Memo1 = named(new QPlainTextEdit(this), "Memo1");
@@ -101,7 +113,9 @@ TFrm_DataUpdate::TFrm_DataUpdate(EntryCommand& entry, DrawStore& store, Dialogs&
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(SeSkinButton1);
+    buttons->addWidget(m_progress, 1);
     buttons->addStretch();
+    buttons->addWidget(m_cancel);
     buttons->addWidget(SpeedButton1);
     buttons->addWidget(SpeedButton2);
     auto* layout = new QGridLayout(this);
@@ -113,10 +127,18 @@ TFrm_DataUpdate::TFrm_DataUpdate(EntryCommand& entry, DrawStore& store, Dialogs&
     setFixedSize(482, 301);
 
     connect(m_loader, &PageLoader::pageRead, this, [this](const QString& text) {
+        showLoading(false);
         log(kAnalysing);
         processPageText(text);
     });
     connect(m_loader, &PageLoader::failed, this, &TFrm_DataUpdate::downloadEnded);
+    connect(m_loader, &PageLoader::cancelled, this, [this] {
+        showLoading(false);
+        log(kCancelled);
+        ListBox1->scrollToBottom();
+        SpeedButton1->setEnabled(true);
+        emit downloadFailed();
+    });
 }
 
 TFrm_DataUpdate::~TFrm_DataUpdate() = default;
@@ -174,6 +196,7 @@ void TFrm_DataUpdate::SpeedButton1Click()
     }
     log(kDownloading);
     SpeedButton1->setEnabled(false);
+    showLoading(true);
     m_loader->load(pages, m_store.game());
 }
 
@@ -182,8 +205,15 @@ void TFrm_DataUpdate::SpeedButton2Click()
     close();
 }
 
+void TFrm_DataUpdate::showLoading(bool loading)
+{
+    m_progress->setVisible(loading);
+    m_cancel->setVisible(loading);
+}
+
 void TFrm_DataUpdate::downloadEnded(const QString& message)
 {
+    showLoading(false);
     log(message);
     m_dialogs.message(this, message);
     ListBox1->scrollToBottom();

@@ -8,6 +8,7 @@ class QGroupBox;
 class QLabel;
 class QListWidget;
 class QPlainTextEdit;
+class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class EntryCommand;
@@ -47,6 +48,7 @@ public:
     static const QString kAnalysing;
     static const QString kUpdated;
     static const QString kNothingNew;
+    static const QString kCancelled;
     static const QString kNoAddress;
     static QString badAddress(const QString& address); // a line that names no page
 
@@ -61,6 +63,7 @@ protected:
 
 private:
     void downloadEnded(const QString& message);
+    void showLoading(bool loading);
     void log(const QString& line);
 
     QGroupBox* SeSkinGroupBox1;
@@ -72,6 +75,8 @@ private:
     QPushButton* SeSkinButton1;
     QPushButton* SpeedButton1;
     QPushButton* SpeedButton2;
+    QProgressBar* m_progress; // busy while a page loads
+    QPushButton* m_cancel;    // 取消
     QPlainTextEdit* Memo1;
     PageLoader* m_loader;
 

@@ -182,6 +182,22 @@ void PageLoader::fail(const QString& message)
     emit failed(message);
 }
 
+void PageLoader::cancel()
+{
+    if (m_state == State::Idle)
+        return;
+    m_loadTimer->stop();
+    m_readTimer->stop();
+    m_answerTimer->stop();
+    const bool loading = m_state == State::Loading;
+    m_state = State::Idle;
+    ++m_run; // whatever the page still answers belongs to no run
+    if (loading && m_page)
+        m_page->triggerAction(QWebEnginePage::Stop);
+    leavePage();
+    emit cancelled();
+}
+
 // A page left as it is keeps its scripts running for the session.
 void PageLoader::leavePage()
 {

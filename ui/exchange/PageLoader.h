@@ -36,6 +36,8 @@ public:
     // Ends in pageRead or failed.
     void load(const QList<QUrl>& pages, Game game);
     bool isLoading() const { return m_state != State::Idle; }
+    // Ends the run now, as the user asked: the page is left, cancelled follows.
+    void cancel();
     // The page of the current or last run; null before the first.
     QWebEnginePage* page() const { return m_page; }
 
@@ -48,6 +50,7 @@ signals:
     // The last page's text, once it holds draws of the game.
     void pageRead(const QString& text);
     void failed(const QString& message);
+    void cancelled();
 
 private:
     enum class State

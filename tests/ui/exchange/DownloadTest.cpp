@@ -222,6 +222,32 @@ TEST_F(DownloadTest, DownloadsFromTheLocalServer)
     EXPECT_EQ(dialogs.messages().last(), TFrm_DataUpdate::kNothingNew);
 }
 
+// A page that keeps the download waiting: a busy bar and 取消, which ends the
+// run at once, with nothing asked and nothing stored lost.
+TEST_F(DownloadTest, CancelEndsAWaitingDownloadAndKeepsTheHistory)
+{
+    seed(3);
+    PageServer server;
+    ASSERT_TRUE(server.listening());
+    server.hangingPage("/slow");
+    addresses({server.url("/slow")});
+    auto* progress = part<QWidget>("downloadProgress");
+    auto* cancel = part<QPushButton>("cancelButton");
+    EXPECT_FALSE(progress->isVisible() || cancel->isVisible());
+    QTest::mouseClick(part<QPushButton>("SpeedButton1"), Qt::LeftButton);
+    EXPECT_TRUE(download->isLoading());
+    EXPECT_TRUE(progress->isVisible() && cancel->isVisible());
+    QSignalSpy ended(download.get(), &TFrm_DataUpdate::downloadFailed);
+    QTest::mouseClick(cancel, Qt::LeftButton);
+    EXPECT_EQ(ended.count(), 1);
+    EXPECT_FALSE(download->isLoading());
+    EXPECT_FALSE(progress->isVisible() || cancel->isVisible());
+    EXPECT_TRUE(startEnabled());
+    EXPECT_EQ(log().last(), TFrm_DataUpdate::kCancelled);
+    EXPECT_TRUE(dialogs.messages().isEmpty());
+    EXPECT_EQ(store->count(), 3);
+}
+
 // Sources of today's shapes the marker-page reader and line reader already read.
 TEST_F(DownloadTest, DownloadsPagesFilledByScriptAndQueriesNeedingTheSiteFirst)
 {
