@@ -175,3 +175,60 @@ BetFilter::BetFilter(const GenerationConditions& conditions) : m_conditions(cond
                                              [&](ConditionId id) { return conditionHolds(id, conditions, t, none); });
     }
 }
+
+QString conditionHint(ConditionId id)
+{
+    switch (id) {
+    case ConditionId::Sum:
+        return QStringLiteral("只保留三个数字之和在所选范围内的号码");
+    case ConditionId::Odd:
+        return QStringLiteral("只保留奇数（1 3 5 7 9）个数在所选范围内的号码");
+    case ConditionId::Big:
+        return QStringLiteral("只保留大数（5-9）个数在所选范围内的号码");
+    case ConditionId::Ac:
+        return QStringLiteral("只保留AC值（三个数字两两之差有几种）在所选范围内的号码");
+    case ConditionId::Same:
+        return QStringLiteral("只保留与最新一期同位相同的数字个数在所选范围内的号码");
+    case ConditionId::Span:
+        return QStringLiteral("只保留跨度（最大数字减最小数字）在所选范围内的号码");
+    case ConditionId::Prime:
+        return QStringLiteral("只保留质数（1 2 3 5 7）个数在所选范围内的号码");
+    case ConditionId::Route0:
+        return QStringLiteral("只保留0路数字（0 3 6 9）个数在所选范围内的号码");
+    case ConditionId::Route1:
+        return QStringLiteral("只保留1路数字（1 4 7）个数在所选范围内的号码");
+    case ConditionId::SingleSums:
+        return QStringLiteral("只保留和值为所填各值之一的号码，和值之间用逗号隔开");
+    case ConditionId::Dan:
+        return QStringLiteral("只保留含有所选胆码的号码（含任一个或全部含有）");
+    case ConditionId::Kill:
+        return QStringLiteral("去掉含有所选数字的号码");
+    case ConditionId::SumExcluded:
+        return QStringLiteral("去掉和值为所选值的号码");
+    case ConditionId::SpanExcluded:
+        return QStringLiteral("去掉跨度为所选值的号码");
+    case ConditionId::SumTail:
+        return QStringLiteral("只保留和值个位为所选数字的号码");
+    case ConditionId::Shape:
+        return QStringLiteral("只保留所选形态（豹子、组三、组六）的号码");
+    case ConditionId::Run:
+        return QStringLiteral("按连号情况（无连号、二连号、三连号）只保留所选的号码");
+    case ConditionId::BigSmall:
+        return QStringLiteral("只保留百十个位大小排列为所选形态的号码");
+    case ConditionId::OddEven:
+        return QStringLiteral("只保留百十个位单双排列为所选形态的号码");
+    case ConditionId::PrimeComposite:
+        return QStringLiteral("只保留百十个位质合排列为所选形态的号码");
+    case ConditionId::Route:
+        return QStringLiteral("只保留百十个位012路排列为所选形态的号码");
+    case ConditionId::PairSumTail:
+        return QStringLiteral("去掉任意两位之和的个位为所选数字的号码");
+    case ConditionId::PairDiff:
+        return QStringLiteral("去掉任意两位之差为所选数字的号码");
+    case ConditionId::Repeat:
+        return QStringLiteral("只保留含有最新一期数字（重号）的个数在所选范围内的号码");
+    case ConditionId::Neighbour:
+        return QStringLiteral("只保留含有最新一期数字±1（邻号）的个数在所选范围内的号码");
+    }
+    return {};
+}

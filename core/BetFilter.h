@@ -46,6 +46,8 @@ inline constexpr int kConditionCount = int(ConditionId::Neighbour) + 1;
 
 // The condition's caption in the window ("和值范围", "胆码").
 QString conditionName(ConditionId id);
+// What the condition keeps, in one line, for its tooltip.
+QString conditionHint(ConditionId id);
 // Same-number, repeat and neighbour counts: they change with the latest draw.
 bool dependsOnLatest(ConditionId id);
 

@@ -42,18 +42,25 @@ TEST_F(MenuTest, HasEveryItemInOrder)
             layout << "  " + QString(item->text()).remove(accelerator);
         }
     }
-    const QStringList expected = {"系统设置",       "  默认设置...", "  -",
-                                  "  数据备份",     "  数据恢复",    "  -",
-                                  "  退出系统",     "数据管理",      "  刷新分布图",
-                                  "  录入开奖号码", "  -",           "  全部数据清空",
-                                  "  删除选中行",   "  -",           "  数据导出...",
-                                  "  数据导入...",  "  -",           "  数据检查...",
+    const QStringList expected = {"系统设置",      "  默认设置...",
+                                  "  -",           "  数据备份",
+                                  "  数据恢复",    "  -",
+                                  "  退出系统",    "数据管理",
+                                  "  刷新分布图",  "  录入开奖号码",
+                                  "  -",           "  全部数据清空",
+                                  "  删除选中行",  "  -",
+                                  "  数据导出...", "  数据导入...",
+                                  "  -",           "  数据检查...",
                                   "辅助工具",      "  计算器...",
-                                  "  文本编辑...",  "  -",           "  辅助选号...",
-                                  "  中奖查询...",  "  数据统计...", "  数据分析...",
-                                  "  走势分析...",  "  遗漏分析...", "  分位遗漏...", "  随机性检验...", "自动更新",
-                                  "  开奖号码下载", "系统帮助",      "  关于系统...",
-                                  "  用户帮助...",  "  -",           "  升级帮助"};
+                                  "  文本编辑...", "  -",
+                                  "  辅助选号...", "  中奖查询...",
+                                  "  数据统计...", "  数据分析...",
+                                  "  走势分析...", "  遗漏分析...",
+                                  "  分位遗漏...", "  随机性检验...",
+                                  "自动更新",      "  开奖号码下载",
+                                  "系统帮助",      "  关于系统...",
+                                  "  用户帮助...", "  -",
+                                  "  升级帮助"};
     EXPECT_EQ(layout, expected);
 }
 
@@ -66,10 +73,14 @@ TEST_F(MenuTest, ShortcutsTriggerTheirCommands)
         const char* action;
         QKeySequence keys;
     } shortcuts[] = {
-        {"refreshGridAction", QKeySequence::Refresh}, {"enterDrawAction", QKeySequence::New},
-        {"N17", QKeySequence("Ctrl+I")},              {"N28", QKeySequence("Ctrl+E")},
-        {"N41", QKeySequence("Ctrl+D")},              {"N1", QKeySequence("Ctrl+B")},
-        {"N8", QKeySequence("Ctrl+L")},               {"N6", QKeySequence::HelpContents},
+        {"refreshGridAction", QKeySequence::Refresh},
+        {"enterDrawAction", QKeySequence::New},
+        {"N17", QKeySequence("Ctrl+I")},
+        {"N28", QKeySequence("Ctrl+E")},
+        {"N41", QKeySequence("Ctrl+D")},
+        {"N1", QKeySequence("Ctrl+B")},
+        {"N8", QKeySequence("Ctrl+L")},
+        {"N6", QKeySequence::HelpContents},
         {"N48", QKeySequence::Quit},
     };
     QSet<QString> seen;
@@ -91,6 +102,33 @@ TEST_F(MenuTest, ShortcutsTriggerTheirCommands)
     EXPECT_EQ(entered.count(), 1);
     EXPECT_EQ(window->findChild<QTabWidget*>("PageControl3")->currentIndex(), 0);
     EXPECT_EQ(QApplication::focusWidget(), window->findChild<QLineEdit*>("Edit4"));
+}
+
+// Tab walks the entry row as it reads, Enter in the number box enters the
+// draw, and Esc closes a dialog.
+TEST_F(MenuTest, TabOrderFollowsTheEntryRowAndEscClosesDialogs)
+{
+    show();
+    window->activateWindow();
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    auto* issue = child<QLineEdit>("Edit3");
+    auto* number = child<QLineEdit>("Edit4");
+    issue->setFocus();
+    QTest::keyClick(issue, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), number);
+    issue->setText("2025001");
+    number->setText("123");
+    QTest::keyClick(number, Qt::Key_Return);
+    EXPECT_TRUE(store->issueExists("2025001"));
+
+    TFrm_itemset options(Options::optionsPath(dir.path()), dialogs, window.get());
+    options.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&options));
+    options.activateWindow();
+    QApplication::setActiveWindow(&options);
+    QTest::keyClick(&options, Qt::Key_Escape);
+    EXPECT_FALSE(options.isVisible());
 }
 
 TEST_F(MenuTest, PlainMessagesAndWindows)

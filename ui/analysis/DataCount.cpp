@@ -61,6 +61,12 @@ TFrm_DataCount::TFrm_DataCount(DrawStore& store, Dialogs& dialogs, QWidget* pare
         named(new QRadioButton(QStringLiteral("历期未出现的号码"), SeSkinGroupBox2), "SeSkinRadioButton4");
     SeSkinRadioButton9 = named(new QRadioButton(QStringLiteral("跨度频率统计"), SeSkinGroupBox2), "SeSkinRadioButton9");
     SeSkinRadioButton5->setChecked(true);
+    SeSkinRadioButton5->setToolTip(QStringLiteral("列出范围内开出两次以上的号码，每个号码一行，次数多的在前"));
+    SeSkinRadioButton6->setToolTip(QStringLiteral("列出范围内从未开出的和值（0-27）"));
+    SeSkinRadioButton7->setToolTip(QStringLiteral("每个和值（0-27）在范围内开出的期数及所占比例"));
+    SeSkinRadioButton8->setToolTip(QStringLiteral("每个数字（0-9）在范围内出现过的期数"));
+    SeSkinRadioButton4->setToolTip(QStringLiteral("列出范围内从未开出的号码（000-999）"));
+    SeSkinRadioButton9->setToolTip(QStringLiteral("每个跨度（0-9）在范围内开出的期数及所占比例"));
     auto* kinds = new QGridLayout(SeSkinGroupBox2);
     kinds->setContentsMargins(8, 2, 8, 2);
     kinds->setVerticalSpacing(2);

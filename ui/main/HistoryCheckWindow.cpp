@@ -60,6 +60,9 @@ HistoryCheckWindow::HistoryCheckWindow(DrawStore& store, Dialogs& dialogs, QWidg
     m_rederive = named(new QPushButton(QStringLiteral("重新计算"), this), "rederiveButton");
     m_unify = named(new QPushButton(QStringLiteral("统一期号"), this), "unifyWidthButton");
     auto* close = named(new QPushButton(QStringLiteral("关闭"), this), "closeButton");
+    m_change->setToolTip(QStringLiteral("把所选一期的开奖号码改为输入的号码，并重新计算受影响的各期"));
+    m_rederive->setToolTip(QStringLiteral("按开奖号码重新计算每期的和值、跨度、形态等各列，改正不一致的记录"));
+    m_unify->setToolTip(QStringLiteral("把长短不一的期号统一为同一种写法（如 25001 与 2025001）"));
     connect(m_change, &QPushButton::clicked, this, &HistoryCheckWindow::changeNumber);
     connect(m_rederive, &QPushButton::clicked, this, &HistoryCheckWindow::rederiveAll);
     connect(m_unify, &QPushButton::clicked, this, &HistoryCheckWindow::unifyWidth);

@@ -270,10 +270,15 @@ QWidget* TFrmMain::buildEntryTab()
     bar->addWidget(SpeedButton19 = speedButton(QStringLiteral("频率统计"), "SpeedButton19", toolbar));
     bar->addWidget(SpeedButton20 = speedButton(QStringLiteral("辅助选号"), "SpeedButton20", toolbar));
     SpeedButton20->setToolTip(QStringLiteral("打开辅助选号窗口（Ctrl+L）"));
+    SpeedButton19->setToolTip(QStringLiteral("在表格下方统计频率、当前遗漏、平均遗漏、最大遗漏和最大连出"));
     bar->addWidget(SpeedButton21 = speedButton(QStringLiteral("降序排列"), "SpeedButton21", toolbar, true));
     bar->addWidget(SpeedButton22 = speedButton(QStringLiteral("去掉横竖线"), "SpeedButton22", toolbar, true));
     bar->addWidget(SpeedButton15 = speedButton(QStringLiteral("删除选中行"), "SpeedButton15", toolbar));
     bar->addWidget(SpeedButton30 = speedButton(QStringLiteral("画 线"), "SpeedButton30", toolbar, true));
+    SpeedButton21->setToolTip(QStringLiteral("把最新一期放在最上面"));
+    SpeedButton22->setToolTip(QStringLiteral("隐藏或显示表格线"));
+    SpeedButton15->setToolTip(QStringLiteral("删除当前选中的一期（会先询问）"));
+    SpeedButton30->setToolTip(QStringLiteral("点击格子用红线连起来；再按一次清除连线"));
     bar->addWidget(m_showOmission = speedButton(QStringLiteral("显示遗漏值"), "showOmissionButton", toolbar, true));
     m_showOmission->setToolTip(QStringLiteral("在未开出的号码格中显示该号码已遗漏的期数"));
     bar->addStretch();

@@ -51,9 +51,29 @@ ExtendedFilterPage::ExtendedFilterPage(QWidget* parent) : QWidget(parent)
     addSet(&ExtendedConditions::pairDiff, "pairDiff", name(ConditionId::PairDiff), digits(), 6, y += kPitch, kBoxWidth,
            22, 10);
     y += kPitch;
-    m_repeat = makeRange(this, "repeatBox", name(ConditionId::Repeat), "repeatLow", "repeatTo", "repeatHigh", ConditionValues::counts(), 0, 1);
+    m_repeat = makeRange(this, "repeatBox", name(ConditionId::Repeat), "repeatLow", "repeatTo", "repeatHigh",
+                         ConditionValues::counts(), 0, 1);
     m_neighbour = makeRange(this, "neighbourBox", name(ConditionId::Neighbour), "neighbourLow", "neighbourTo",
                             "neighbourHigh", ConditionValues::counts(), 0, 1);
+    // Every condition says in its tooltip what it keeps.
+    const std::pair<const char*, ConditionId> hints[] = {{"danBox", ConditionId::Dan},
+                                                         {"killBox", ConditionId::Kill},
+                                                         {"sumExcludedBox", ConditionId::SumExcluded},
+                                                         {"spanExcludedBox", ConditionId::SpanExcluded},
+                                                         {"sumTailBox", ConditionId::SumTail},
+                                                         {"shapeBox", ConditionId::Shape},
+                                                         {"runBox", ConditionId::Run},
+                                                         {"bigSmallBox", ConditionId::BigSmall},
+                                                         {"oddEvenBox", ConditionId::OddEven},
+                                                         {"primeCompositeBox", ConditionId::PrimeComposite},
+                                                         {"routeBox", ConditionId::Route},
+                                                         {"pairSumTailBox", ConditionId::PairSumTail},
+                                                         {"pairDiffBox", ConditionId::PairDiff},
+                                                         {"repeatBox", ConditionId::Repeat},
+                                                         {"neighbourBox", ConditionId::Neighbour}};
+    for (const auto& [box, id] : hints)
+        if (auto* found = findChild<QCheckBox*>(QString::fromLatin1(box)))
+            found->setToolTip(conditionHint(id));
     placeRange(m_repeat, 6, y, 88);
     placeRange(m_neighbour, 222, y, 88);
     for (const RangeControls* range : {&m_repeat, &m_neighbour})

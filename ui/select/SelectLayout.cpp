@@ -1,4 +1,5 @@
 // The selection window's controls and their places.
+#include "core/BetFilter.h"
 #include "ui/select/BetListModel.h"
 #include "ui/select/ExtendedFilterPage.h"
 #include "ui/select/select.h"
@@ -215,6 +216,14 @@ void TFrm_Select::buildConditionPages(QWidget* parent)
     placeRange(m_route0, 10, 64, 84);
     placeRange(m_route1, 222, 64, 84);
     placeRange(m_span, 10, 108, 84);
+    const std::pair<QCheckBox*, ConditionId> hints[] = {
+        {m_sum.box, ConditionId::Sum},        {m_odd.box, ConditionId::Odd},       {m_big.box, ConditionId::Big},
+        {m_ac.box, ConditionId::Ac},          {m_same.box, ConditionId::Same},     {m_span.box, ConditionId::Span},
+        {m_prime.box, ConditionId::Prime},    {m_route0.box, ConditionId::Route0}, {m_route1.box, ConditionId::Route1},
+        {CheckBox12, ConditionId::SingleSums}};
+    for (const auto& [box, id] : hints)
+        box->setToolTip(conditionHint(id));
+    CheckBox11->setToolTip(QStringLiteral("最多列出所填注数的号码"));
     SeSkinPageControl1->setCurrentIndex(0);
 }
 
@@ -247,6 +256,14 @@ void TFrm_Select::buildRandomTab(QWidget* page)
     m_useExtended->setObjectName("useExtendedBox");
     m_useExtended->setToolTip(QStringLiteral("随机号码也要满足\"手动选号\"页\"扩展过滤\"中勾选的条件"));
     m_useExtended->move(14, 260);
+    // The random tab's limits are the manual tab's conditions.
+    const std::pair<const RangeControls*, ConditionId> randomHints[] = {{&m_randomSum, ConditionId::Sum},
+                                                                        {&m_randomOdd, ConditionId::Odd},
+                                                                        {&m_randomBig, ConditionId::Big},
+                                                                        {&m_randomAc, ConditionId::Ac},
+                                                                        {&m_randomSame, ConditionId::Same}};
+    for (const auto& [range, id] : randomHints)
+        range->box->setToolTip(conditionHint(id));
     m_useExtended->adjustSize();
 
     StringGrid2 = makeResultGrid("StringGrid2", m_randomBets, page);
