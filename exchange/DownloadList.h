@@ -7,7 +7,7 @@
 // from the last (some result queries answer only a session that has opened
 // their site's page first).
 
-#include "store/DrawStore.h"
+#include "core/Game.h"
 
 #include <QString>
 #include <QStringList>

@@ -7,8 +7,8 @@
 // (issue, optional date and weekday, the number, anything after it; columns
 // taken by name where a header row names them).
 
+#include "core/Game.h"
 #include "exchange/ImportFile.h"
-#include "store/DrawStore.h"
 
 #include <QString>
 #include <functional>
@@ -20,8 +20,10 @@ ImportFile readDrawText(const QString& text, Game game);
 
 // Moves every draw the entry panel would refuse (an issue not all digits, a
 // number not three digits) into `bad`, shown as `shown` gives it.
-void checkEntries(ImportFile& file, const std::function<QString(const ImportLine&)>& shown =
-                                        [](const ImportLine& draw) { return draw.issue + u' ' + draw.number; });
+void checkEntries(
+    ImportFile& file, const std::function<QString(const ImportLine&)>& shown = [](const ImportLine& draw) {
+        return draw.issue + u' ' + draw.number;
+    });
 
 // The draws of a result page's text (its other lines are no concern); a text
 // over ImportLimits::kPageTextChars is refused with ImportFileError.

@@ -3,7 +3,7 @@
 // Draw history files: text (UTF-8 or GBK) in any shape readDrawText reads,
 // or an .xlsx workbook (its first sheet).
 
-#include "store/DrawStore.h"
+#include "core/Game.h"
 
 #include <QByteArray>
 #include <QString>

@@ -6,7 +6,7 @@
 // Only the first marker counts, and reading stops at the first entry whose
 // mark is not "期".
 
-#include "store/DrawStore.h"
+#include "core/Game.h"
 
 #include <QByteArray>
 #include <QString>

@@ -5,28 +5,21 @@
 #include "core/IssueArithmetic.h"
 #include "store/Database.h"
 #include "store/DrawRow.h"
+#include "store/DrawSchema.h"
+#include "store/FileReplace.h"
 #include "store/RangeBinding.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QRandomGenerator>
 #include <QSet>
 #include <algorithm>
-#include <cstdio>
-#include <fcntl.h>
 #include <numeric>
 #include <sqlite3.h>
-#include <unistd.h>
 
 const QString DrawStore::kKey = QStringLiteral("qemxoda");
 const QString DrawStore::kFileName = QStringLiteral("db1.mdb");
 const QString DrawStore::kBackupName = QStringLiteral("备份数据.mdb");
-
-QString tableName(Game game)
-{
-    return game == Game::Fucai ? QStringLiteral("fucai") : QStringLiteral("ticai");
-}
 
 namespace {
 
@@ -135,58 +128,14 @@ QString createTableSql(const QString& table)
     return QStringLiteral("create table %1 (%2)").arg(table, columns.join(QStringLiteral(", ")));
 }
 
-// An unused name beside `path`, so a later rename stays on one file system.
-QString siblingTempPath(const QString& path, const char* tag)
-{
-    for (;;) {
-        const QString candidate = QStringLiteral("%1.%2-%3")
-                                      .arg(path, QLatin1String(tag))
-                                      .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
-        if (!QFileInfo::exists(candidate))
-            return candidate;
-    }
-}
-
-// The engine's side files: a log or journal left beside a file would be
-// replayed into whatever file next takes that name.
-void removeSideFiles(const QString& path)
-{
-    for (const char* suffix : {"-wal", "-shm", "-journal"})
-        QFile::remove(path + QLatin1String(suffix));
-}
-
-void removeWithSideFiles(const QString& path)
-{
-    QFile::remove(path);
-    removeSideFiles(path);
-}
-
-// Makes a rename in the folder of `path` survive a power cut.
-void syncFolder(const QString& path)
-{
-    const int fd = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_DIRECTORY);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
-
-// Atomic replace: readers see either the old file or the complete new one.
-// The engine already synced the new file's contents when it committed.
-bool replaceFile(const QString& from, const QString& to)
-{
-    if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0)
-        return false;
-    syncFolder(to);
-    return true;
-}
-
 // Range reads (analysis, charts, omission) find every column they need in
 // this index, a few megabytes instead of the whole table.
 QString readIndexSql(const QString& table)
 {
     return QStringLiteral("create index if not exists %1_analysis on %1 (qs, AllNumber, Asum, kuadu)").arg(table);
 }
+
+} // namespace
 
 // Files made before the read index get it once (a few seconds for a
 // million draws). A file that cannot be written is read without it.
@@ -208,8 +157,6 @@ void requireDrawTables(const Database& db)
     if (!tables.step() || tables.integer(0) != 2)
         throw DatabaseError(QStringLiteral("数据库中没有开奖数据表 (%1)").arg(db.path()));
 }
-
-} // namespace
 
 DrawStore::DrawStore(const QString& path) : m_path(path)
 {
@@ -333,98 +280,6 @@ std::vector<DrawPoint> DrawStore::rangePoints(const QString& start, const QStrin
     while (query.step())
         points.push_back({query.text(0), query.text(1), query.integer(2)});
     return points;
-}
-
-std::array<int, kHitColumnCount> DrawStore::hitCounts(const QString& start, const QString& end,
-                                                      const QString& issueColumn, int positions,
-                                                      const QString& table) const
-{
-    std::array<int, kHitColumnCount> counts{};
-    positions = std::min(positions, kHitColumnCount / 10);
-    if (positions <= 0)
-        return counts;
-    // Names reach the text only when they are names we know.
-    if (table != tableName(Game::Fucai) && table != tableName(Game::Ticai))
-        throw DatabaseError(QStringLiteral("未知的数据表：%1").arg(table));
-    if (!drawColumns().contains(issueColumn))
-        throw DatabaseError(QStringLiteral("未知的期数列：%1").arg(issueColumn));
-    QStringList columns;
-    for (int i = 0; i < positions * 10; ++i) {
-        const QString name = drawColumns()[FirstHit + i];
-        columns << QStringLiteral("Count(%1) as %1").arg(name);
-    }
-    QString sql = QStringLiteral("select %1 from %2").arg(columns.join(QStringLiteral(", ")), table);
-    if (!start.isEmpty()) {
-        // The issue index pays for a narrow range; across most of the table
-        // one pass straight through the rows is several times faster than a
-        // lookup per row. Either way the counts are the same.
-        if (coversMostOfTable(table, issueColumn, start, end))
-            sql += QStringLiteral(" not indexed");
-        sql += QStringLiteral(" where %1>=? and %1<=?").arg(issueColumn);
-    }
-    Statement query(db(), sql);
-    if (!start.isEmpty())
-        query.bind(1, start).bind(2, end);
-    if (query.step())
-        for (int i = 0; i < positions * 10; ++i)
-            counts[i] = query.integer(i);
-    return counts;
-}
-
-namespace {
-
-// A stored number as 0-999, -1 when it is not three digits.
-short numberValue(QByteArrayView number)
-{
-    const bool digits =
-        number.size() == 3 && std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; });
-    return digits ? short((number[0] - '0') * 100 + (number[1] - '0') * 10 + (number[2] - '0')) : short(-1);
-}
-
-} // namespace
-
-std::vector<short> DrawStore::rangeNumberValues(const QString& start, const QString& end) const
-{
-    // Read from the read index, already in issue order.
-    Statement query(db(), QStringLiteral("select AllNumber from %1 where qs>=? and qs<=? order by qs").arg(table()));
-    bindIssueRange(query, start, end);
-    std::vector<short> values;
-    while (query.step())
-        values.push_back(numberValue(query.utf8(0)));
-    return values;
-}
-
-std::vector<short> DrawStore::numberValuesBefore(const QString& issue, int count) const
-{
-    Statement query(
-        db(), QStringLiteral("select AllNumber from %1 where qs<? order by qs desc limit ?").arg(table()));
-    query.bind(1, issue).bind(2, std::max(0, count));
-    std::vector<short> values;
-    while (query.step())
-        values.push_back(numberValue(query.utf8(0)));
-    return values;
-}
-
-// Rows are appended in issue order, so the row numbers of the range's first
-// and last issue estimate its share of the table; three index probes, however
-// long the table.
-bool DrawStore::coversMostOfTable(const QString& table, const QString& issueColumn, const QString& start,
-                                  const QString& end) const
-{
-    auto probe = [this](const QString& sql, const QString& bound) {
-        Statement query(db(), sql);
-        if (!bound.isNull())
-            query.bind(1, bound);
-        return query.step() && !query.isNull(0) ? qint64(query.integer(0)) : -1;
-    };
-    const qint64 last = probe(QStringLiteral("select max(rowid) from %1").arg(table), QString());
-    const qint64 from =
-        probe(QStringLiteral("select rowid from %1 where %2>=? order by %2 limit 1").arg(table, issueColumn), start);
-    const qint64 to =
-        probe(QStringLiteral("select rowid from %1 where %2<=? order by %2 desc limit 1").arg(table, issueColumn), end);
-    if (last <= 0 || from < 0 || to < 0)
-        return false;
-    return (to - from + 1) * 4 > last;
 }
 
 std::vector<DrawPoint> DrawStore::latestPoints(int count) const
@@ -605,55 +460,13 @@ int DrawStore::deleteIssue(const QString& issue)
     return sqlite3_changes(db().handle());
 }
 
-void DrawStore::backupTo(const QString& target) const
+std::vector<DrawnNumber> DrawStore::numbersInRange(const QString& from, const QString& to) const
 {
-    // Replacing the live file under its own connection would send later
-    // writes to an unlinked file.
-    if (QFileInfo(target).canonicalFilePath() == QFileInfo(m_path).canonicalFilePath())
-        throw DatabaseError(QStringLiteral("备份失败：备份文件不能是数据库文件本身 (%1)").arg(target));
-    // The online backup reads a consistent snapshot, log included, while
-    // this connection stays open; the earlier backup is replaced only by a
-    // complete copy.
-    const QString temp = siblingTempPath(target, "tmp");
-    try {
-        db().backupTo(temp, kKey);
-    } catch (const DatabaseError& error) {
-        removeWithSideFiles(temp);
-        if (error.diskFull())
-            throw; // said as a full disk, with the engine's text
-        throw DatabaseError(QStringLiteral("备份失败：%1").arg(error.text()));
-    }
-    removeSideFiles(target);
-    if (!replaceFile(temp, target)) {
-        removeWithSideFiles(temp);
-        throw DatabaseError(QStringLiteral("备份失败：无法写入备份文件 %1").arg(target));
-    }
-}
-
-void DrawStore::restoreFrom(const QString& source)
-{
-    if (!QFileInfo::exists(source))
-        throw DatabaseError(QStringLiteral("找不到备份文件：%1").arg(source));
-    std::unique_ptr<Database> backup;
-    try {
-        backup = std::make_unique<Database>(source, kKey, Database::Mode::OpenExisting);
-        requireDrawTables(*backup);
-    } catch (const DatabaseError& error) {
-        if (error.diskFull())
-            throw; // opening needs room for the engine's side files
-        throw DatabaseError(QStringLiteral("备份文件无法使用，数据未恢复：%1").arg(error.text()));
-    }
-    // Copied into the live connection as one write: another program with
-    // the file open (an import, a second window) keeps writing into the
-    // restored file instead of into one that was renamed away under it.
-    try {
-        db().restoreFrom(*backup);
-    } catch (const DatabaseBusy&) {
-        throw DatabaseError(QStringLiteral("数据库正被其他程序使用，数据未恢复：%1").arg(m_path));
-    } catch (const DatabaseError& error) {
-        if (error.diskFull())
-            throw; // said as a full disk, with the engine's text
-        throw DatabaseError(QStringLiteral("数据未恢复：%1").arg(error.text()));
-    }
-    addReadIndex(db()); // a backup from before the index
+    Statement query(db(),
+                    QStringLiteral("select allNumber,qs from %1 where qs >= ? and qs <= ? order by qs").arg(table()));
+    bindIssueRange(query, from, to);
+    std::vector<DrawnNumber> numbers;
+    while (query.step())
+        numbers.push_back({query.text(1), query.text(0)});
+    return numbers;
 }

@@ -6,6 +6,7 @@
 
 #include "core/DrawLookup.h"
 #include "core/DrawRecord.h"
+#include "core/Game.h"
 #include "core/HistoryCheck.h"
 #include "core/HistoryFilter.h"
 #include "core/IssueList.h"
@@ -21,14 +22,6 @@
 #include <vector>
 
 class Database;
-
-// The two draw tables; the active one is an option read at start.
-enum class Game
-{
-    Fucai,
-    Ticai
-};
-QString tableName(Game game); // "fucai" / "ticai"
 
 // What a chart needs of one draw.
 struct DrawPoint

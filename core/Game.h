@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// The two games, each with its own draw table; the active one is an option
+// read at start.
+enum class Game
+{
+    Fucai, // 福彩3D
+    Ticai  // 排列3
+};
+
+// The draw table of a game: "fucai" / "ticai".
+inline QString tableName(Game game)
+{
+    return game == Game::Fucai ? QStringLiteral("fucai") : QStringLiteral("ticai");
+}
