@@ -1,6 +1,7 @@
 #include "core/PrizeCheck.h"
 
 #include "core/Backtest.h"
+#include "core/DrawEntry.h"
 #include "core/DrawRecord.h"
 #include "core/ExpectedReturn.h"
 
@@ -10,9 +11,10 @@
 #include <vector>
 
 namespace PrizeText {
-const QString kAskIssue = QStringLiteral("请输入彩票期数！");
-const QString kNoNumber = QStringLiteral("您还未输入开奖号码，请输入开奖号码！");
-const QString kBadNumber = QStringLiteral("您输入的开奖号码有误，请重新输入开奖号码！");
+// The issue and number boxes answer as the entry panel's do.
+const QString kAskIssue = EntryText::kNoIssue;
+const QString kNoNumber = EntryText::kNoNumber;
+const QString kBadNumber = EntryText::kBadNumber;
 const QString kNoBets = QStringLiteral("您还未输入查询号码，请输入v号码！");
 const QString kNoWin = QStringLiteral("非常抱歉，这次未中奖，请继续努力！");
 const QString kIssueMissing = QStringLiteral("您输入的数据有错，请确认数据库是否有该期号码！");
@@ -136,7 +138,8 @@ BetReturn ticketsReturn(const std::vector<int>& bets, TicketKind kind)
         r.expectedPrize += winningNumbers(bet) / 1000.0 * prizeOf(winningNumbers(bet));
     r.hitChance = covered / 1000.0;
     // Without bets, the rate of one 组选 ticket that can win.
-    r.returnRate = r.cost ? r.expectedPrize / double(r.cost) : 3 / 1000.0 * BacktestPrices::kGroup3 / BacktestPrices::kPerBet;
+    r.returnRate =
+        r.cost ? r.expectedPrize / double(r.cost) : 3 / 1000.0 * BacktestPrices::kGroup3 / BacktestPrices::kPerBet;
     return r;
 }
 

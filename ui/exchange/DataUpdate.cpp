@@ -126,11 +126,8 @@ TFrm_DataUpdate::TFrm_DataUpdate(EntryCommand& entry, DrawStore& store, Dialogs&
     layout->addLayout(buttons, 1, 0, 1, 2);
     setFixedSize(482, 301);
 
-    connect(m_loader, &PageLoader::pageRead, this, [this](const QString& text) {
-        showLoading(false);
-        log(kAnalysing);
-        processPageText(text);
-    });
+    connect(m_loader, &PageLoader::pageLoaded, this, &TFrm_DataUpdate::WebBrowser1NavigateComplete2);
+    connect(m_loader, &PageLoader::pageRead, this, &TFrm_DataUpdate::WebBrowser1DownloadComplete);
     connect(m_loader, &PageLoader::failed, this, &TFrm_DataUpdate::downloadEnded);
     connect(m_loader, &PageLoader::cancelled, this, [this] {
         showLoading(false);
@@ -203,6 +200,20 @@ void TFrm_DataUpdate::SpeedButton1Click()
 void TFrm_DataUpdate::SpeedButton2Click()
 {
     close();
+}
+
+// A page of the run is open; its text is read once the last one is.
+void TFrm_DataUpdate::WebBrowser1NavigateComplete2(const QUrl& page)
+{
+    m_progress->setToolTip(QStringLiteral("已打开：") + page.toDisplayString());
+}
+
+// The page's text is read, once per run: its draws are entered.
+void TFrm_DataUpdate::WebBrowser1DownloadComplete(const QString& text)
+{
+    showLoading(false);
+    log(kAnalysing);
+    processPageText(text);
 }
 
 void TFrm_DataUpdate::showLoading(bool loading)

@@ -10,6 +10,7 @@ class QListWidget;
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
+class QUrl;
 class QRadioButton;
 class EntryCommand;
 class PageLoader;
@@ -60,6 +61,10 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+
+    // The loader's answers, under the handler names the window always had.
+    void WebBrowser1NavigateComplete2(const QUrl& page);   // a page finished loading
+    void WebBrowser1DownloadComplete(const QString& text); // the page's text is read
 
 private:
     void downloadEnded(const QString& message);

@@ -118,6 +118,7 @@ void PageLoader::loadFinished(bool ok)
         fail(notLoaded(address()));
         return;
     }
+    emit pageLoaded(m_pages.value(m_next - 1));
     if (m_next < m_pages.size()) {
         // Left to the event loop: the finished page is done with its own events first.
         const int run = m_run;

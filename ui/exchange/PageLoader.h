@@ -47,6 +47,8 @@ public:
     static QString crashed(const QString& address);
 
 signals:
+    // A page of the run finished loading (each navigation once).
+    void pageLoaded(const QUrl& page);
     // The last page's text, once it holds draws of the game.
     void pageRead(const QString& text);
     void failed(const QString& message);

@@ -131,8 +131,9 @@ TEST_F(DownloadTest, DownloadsFromTheLocalServer)
     server.page("/3d-two-byte", gbkPage("<pre>3D号码：08126期222  08127期333  </pre>"));
     server.page("/none", gbkPage("今日暂无开奖"));
     // Loads, then its script never lets the page answer again.
-    server.page("/busy", gbkPage("今日暂无开奖<script>onload = function () { setTimeout(function () { for (;;) {} }, 0); };"
-                                 "</script>"));
+    server.page("/busy",
+                gbkPage("今日暂无开奖<script>onload = function () { setTimeout(function () { for (;;) {} }, 0); };"
+                        "</script>"));
     QString history;
     for (int i = 0; i < 2000; ++i)
         history += QStringLiteral("%1期%2 ")
@@ -148,6 +149,7 @@ TEST_F(DownloadTest, DownloadsFromTheLocalServer)
               QStringList({TFrm_DataUpdate::kDownloading, TFrm_DataUpdate::kAnalysing, "3D期数:08123", "开奖号码:456",
                            "3D期数:08124", "开奖号码:789", TFrm_DataUpdate::newDraws(2), TFrm_DataUpdate::kUpdated}));
     EXPECT_EQ(dialogs.messages(), QStringList{TFrm_DataUpdate::kUpdated});
+    EXPECT_EQ(part<QWidget>("downloadProgress")->toolTip(), "已打开：" + server.url("/3d")); // NavigateComplete2
     EXPECT_EQ(store->issueList(), QStringList({"08123", "08124"}));
     EXPECT_EQ(store->oneIssue("08124")->allNumber, "789");
     EXPECT_EQ(child<QLineEdit>("Edit3")->text(), "08125");
