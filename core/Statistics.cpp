@@ -46,39 +46,6 @@ std::vector<RepeatedDraw> RepeatedNumbers(const std::vector<IssueNumber>& draws)
     return rows;
 }
 
-std::vector<NumberRepeat> NumberRepeats(const std::vector<IssueNumber>& draws)
-{
-    // Numbers of the form "000".."999" go by value, which spares hashing a
-    // million texts; anything else a history may hold goes by its text.
-    std::array<int, 1000> counts{};
-    std::array<int, 1000> latest{};
-    QHash<QString, std::pair<int, int>> others; // count, latest position
-    for (int i = 0; i < int(draws.size()); ++i) {
-        const QString& number = draws[i].number;
-        bool ok = false;
-        const int value = number.size() == 3 ? number.toInt(&ok) : -1;
-        if (ok && value >= 0 && AllNumbers()[value] == number) {
-            ++counts[size_t(value)];
-            latest[size_t(value)] = i;
-        } else {
-            auto& [count, at] = others[number];
-            ++count;
-            at = i;
-        }
-    }
-    std::vector<NumberRepeat> rows;
-    for (int value = 0; value < 1000; ++value)
-        if (counts[size_t(value)] > 1)
-            rows.push_back({AllNumbers()[value], counts[size_t(value)], draws[size_t(latest[size_t(value)])].qs});
-    for (auto it = others.cbegin(); it != others.cend(); ++it)
-        if (it->first > 1)
-            rows.push_back({it.key(), it->first, draws[size_t(it->second)].qs});
-    std::stable_sort(rows.begin(), rows.end(), [](const NumberRepeat& a, const NumberRepeat& b) {
-        return a.count != b.count ? a.count > b.count : a.number < b.number;
-    });
-    return rows;
-}
-
 std::vector<int> SumsNeverDrawn(const std::vector<int>& drawnSums)
 {
     std::array<bool, kLargestSum + 1> drawn{};

@@ -35,10 +35,6 @@ struct NumberRepeat
     bool operator==(const NumberRepeat&) const = default;
 };
 
-// One row per number drawn more than once in `draws` (issue order): the
-// most frequent first, equal counts by ascending number.
-std::vector<NumberRepeat> NumberRepeats(const std::vector<IssueNumber>& draws);
-
 // The sums 0..27 missing from `drawnSums`, ascending.
 std::vector<int> SumsNeverDrawn(const std::vector<int>& drawnSums);
 

@@ -173,6 +173,13 @@ void DrawStore::connect()
     m_db = std::move(db);
 }
 
+quint64 DrawStore::revision() const
+{
+    Statement version(db(), QStringLiteral("pragma data_version"));
+    const quint64 others = version.step() ? quint64(version.integer(0)) : 0;
+    return (others << 32) | quint32(sqlite3_total_changes(db().handle()));
+}
+
 Database& DrawStore::db() const
 {
     if (!m_db)

@@ -50,6 +50,9 @@ public:
     void setGame(Game game) { m_game = game; }
     Game game() const { return m_game; }
     QString table() const { return tableName(m_game); }
+    // Differs after every change to the stored draws, by this connection or
+    // another: what was computed from them may be kept while it stays.
+    quint64 revision() const;
     const QString& path() const { return m_path; }
 
     // select qs from T order by qs

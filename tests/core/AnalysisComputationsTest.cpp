@@ -1,6 +1,7 @@
 #include "core/ExpectedReturn.h"
 #include "core/Omission.h"
 #include "core/PrizeCheck.h"
+#include "core/RangeStatistics.h"
 #include "core/Statistics.h"
 #include "core/TrendAnalysis.h"
 #include "tests/support/QtPrinters.h"
@@ -19,14 +20,13 @@ TEST(Statistics, RepeatedNumbersListEveryIssueByAscendingCount)
     EXPECT_TRUE(RepeatedNumbers({{"1", "123"}, {"2", "456"}}).empty());
 }
 
-TEST(Statistics, NumberRepeatsGiveOneRowPerNumberMostFrequentFirst)
+TEST(Statistics, RepeatsGiveOneRowPerNumberMostFrequentFirst)
 {
     const std::vector<IssueNumber> draws{{"1", "777"}, {"2", "456"}, {"3", "777"}, {"4", "123"}, {"5", "123"},
                                          {"6", "777"}, {"7", "456"}, {"8", "999"}, {"9", "1x"},  {"10", "1x"}};
-    const std::vector<NumberRepeat> expected{
-        {"777", 3, "6"}, {"123", 2, "5"}, {"1x", 2, "10"}, {"456", 2, "7"}};
-    EXPECT_EQ(NumberRepeats(draws), expected);
-    EXPECT_TRUE(NumberRepeats({{"1", "123"}, {"2", "456"}}).empty());
+    const std::vector<NumberRepeat> expected{{"777", 3, "6"}, {"123", 2, "5"}, {"1x", 2, "10"}, {"456", 2, "7"}};
+    EXPECT_EQ(rangeStatistics(draws).repeats, expected);
+    EXPECT_TRUE(rangeStatistics({{"1", "123"}, {"2", "456"}}).repeats.empty());
 }
 
 TEST(Statistics, NeverDrawnListsCompareWithTheFullSet)
@@ -204,9 +204,10 @@ TEST(PrizeCheck, EveryKindOfWinAndMiss)
 // counts a pair's ticket on 3 numbers, a different-digit one on 6, a 豹子 on none.
 TEST(PrizeCheck, GroupBatchCountsEachKindAndTheTotal)
 {
-    EXPECT_EQ(BatchPrizeMessages(u"948\n489\n112\n777", "894", TicketKind::Group),
-              QStringList{"恭喜，您有2注号码中奖（组选3 0注，组选6 2注），请尽快去兑奖！\n奖金合计：346元\n"
-                          "按组选计，所查 4 注的理论值：成本 8 元，下期中奖机会 0.9%，理论返还 3.11 元，理论返还率 38.9%"});
+    EXPECT_EQ(
+        BatchPrizeMessages(u"948\n489\n112\n777", "894", TicketKind::Group),
+        QStringList{"恭喜，您有2注号码中奖（组选3 0注，组选6 2注），请尽快去兑奖！\n奖金合计：346元\n"
+                    "按组选计，所查 4 注的理论值：成本 8 元，下期中奖机会 0.9%，理论返还 3.11 元，理论返还率 38.9%"});
     EXPECT_EQ(BatchPrizeMessages(u"121\n211\n894", "112", TicketKind::Group).first().section('\n', 0, 1),
               "恭喜，您有2注号码中奖（组选3 2注，组选6 0注），请尽快去兑奖！\n奖金合计：692元");
     EXPECT_EQ(BatchPrizeMessages(u"777", "777", TicketKind::Group).first().section('\n', 0, 0), PrizeText::kNoWin);

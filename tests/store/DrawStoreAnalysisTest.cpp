@@ -1,5 +1,6 @@
 #include "core/DrawRecord.h"
 #include "core/Myfunction.h"
+#include "core/RangeStatistics.h"
 #include "store/Database.h"
 #include "store/DrawStore.h"
 #include "tests/support/TestDir.h"
@@ -68,6 +69,17 @@ TEST_F(DrawStoreAnalysisTest, OneStatementEqualsOneStatementPerCandidate)
                   store->numbersNeverDrawnPerCandidate(first, last));
         EXPECT_EQ(store->digitDrawCounts(first, last), store->digitDrawCountsPerCandidate(first, last));
         EXPECT_EQ(RepeatedNumbers(store->issueNumbers(first, last)), store->repeatedNumbersPerCandidate(first, last));
+        // The one pass over the range's numbers gives the same six statistics.
+        const RangeStatistics once = rangeStatistics(store->issueNumbers(first, last));
+        EXPECT_EQ(once.sumsNeverDrawn, SumsNeverDrawn(store->drawnSums(first, last)));
+        EXPECT_EQ(once.numbersNeverDrawn, NumbersNeverDrawn(store->drawnNumbers(first, last)));
+        EXPECT_EQ(once.digitCounts, store->digitDrawCounts(first, last));
+        EXPECT_EQ(once.sums, EveryValue(store->sumFrequency(first, last), 0, kLargestSum));
+        EXPECT_EQ(once.spans, EveryValue(store->spanFrequency(first, last), 0, 9));
+        int repeated = 0;
+        for (const NumberRepeat& row : once.repeats)
+            repeated += row.count;
+        EXPECT_EQ(size_t(repeated), RepeatedNumbers(store->issueNumbers(first, last)).size());
     }
     // The full range repeats numbers; the comparison is not between two empty lists.
     EXPECT_GT(store->repeatedNumbersPerCandidate(draws.front().qs, draws.back().qs).size(), 100u);

@@ -1,6 +1,6 @@
 #include "ui/analysis/DataCount.h"
 
-#include "core/Statistics.h"
+#include "core/RangeStatistics.h"
 #include "store/DrawStore.h"
 #include "ui/analysis/FrequencyBars.h"
 #include "ui/analysis/TextGrid.h"
@@ -138,29 +138,48 @@ void TFrm_DataCount::SeSkinButton1Click()
     runGuarded(m_dialogs, this, [&] { runStatistic(first, last); });
 }
 
+const RangeStatistics& TFrm_DataCount::statisticsOf(const QString& first, const QString& last)
+{
+    // One read and one pass for all six; kept while the range, the game and
+    // the stored history stay as they were.
+    const Computed key{first, last, m_store.game(), m_store.revision()};
+    if (!m_statistics || !(m_computed == key)) {
+        m_statistics = rangeStatistics(m_store.issueNumbers(first, last));
+        m_computed = key;
+    }
+    return *m_statistics;
+}
+
 void TFrm_DataCount::runStatistic(const QString& first, const QString& last)
 {
-    // Asum is stored as an integer column already: no conversion runs first.
+    const RangeStatistics& s = statisticsOf(first, last);
     if (SeSkinRadioButton5->isChecked()) {
-        showRepeatedNumbers(first, last);
+        showRepeatedNumbers(s.repeats);
     } else if (SeSkinRadioButton6->isChecked()) {
-        showSumsNeverDrawn(first, last);
+        QStringList texts;
+        for (int sum : s.sumsNeverDrawn)
+            texts << QString::number(sum);
+        showList(QStringLiteral("未出现过的和值"), texts);
     } else if (SeSkinRadioButton7->isChecked()) {
-        DBChart1->setBars(EveryValue(m_store.sumFrequency(first, last), 0, kLargestSum));
+        DBChart1->setBars(s.sums);
         showChart(QStringLiteral("和值频率统计"));
     } else if (SeSkinRadioButton8->isChecked()) {
-        showDigitCounts(first, last);
+        const std::array<int, 10> counts = s.digitCounts;
+        showGrid({QStringLiteral("号码"), QStringLiteral("出现过期数")}, 10,
+                 [counts](int row, int column) { return QString::number(column == 0 ? row : counts[size_t(row)]); });
     } else if (SeSkinRadioButton9->isChecked()) {
-        DBChart1->setBars(EveryValue(m_store.spanFrequency(first, last), 0, 9));
+        DBChart1->setBars(s.spans);
         showChart(QStringLiteral("跨度频率统计"));
     } else if (SeSkinRadioButton4->isChecked()) {
-        showNumbersNeverDrawn(first, last);
+        if (!m_opening)
+            m_dialogs.message(this, kPleaseWait);
+        showList(QStringLiteral("未出现过开奖号码"), s.numbersNeverDrawn);
     }
 }
 
-void TFrm_DataCount::showRepeatedNumbers(const QString& first, const QString& last)
+void TFrm_DataCount::showRepeatedNumbers(const std::vector<NumberRepeat>& repeats)
 {
-    auto rows = std::make_shared<std::vector<NumberRepeat>>(NumberRepeats(m_store.issueNumbers(first, last)));
+    auto rows = std::make_shared<std::vector<NumberRepeat>>(repeats);
     const QStringList titles{QStringLiteral("开奖号码"), QStringLiteral("出现次数"), QStringLiteral("最近出现期数")};
     // With nothing repeated the grid still shows one empty row.
     showGrid(titles, std::max<int>(1, int(rows->size())),
@@ -171,29 +190,6 @@ void TFrm_DataCount::showRepeatedNumbers(const QString& first, const QString& la
                  return column == 0 ? r.number : column == 1 ? QString::number(r.count) : r.latestIssue;
              },
              {{2, kWideColumn}});
-}
-
-void TFrm_DataCount::showSumsNeverDrawn(const QString& first, const QString& last)
-{
-    const std::vector<int> sums = SumsNeverDrawn(m_store.drawnSums(first, last));
-    QStringList texts;
-    for (int sum : sums)
-        texts << QString::number(sum);
-    showList(QStringLiteral("未出现过的和值"), texts);
-}
-
-void TFrm_DataCount::showDigitCounts(const QString& first, const QString& last)
-{
-    const std::array<int, 10> counts = m_store.digitDrawCounts(first, last);
-    showGrid({QStringLiteral("号码"), QStringLiteral("出现过期数")}, 10,
-             [counts](int row, int column) { return QString::number(column == 0 ? row : counts[row]); });
-}
-
-void TFrm_DataCount::showNumbersNeverDrawn(const QString& first, const QString& last)
-{
-    if (!m_opening)
-        m_dialogs.message(this, kPleaseWait);
-    showList(QStringLiteral("未出现过开奖号码"), NumbersNeverDrawn(m_store.drawnNumbers(first, last)));
 }
 
 void TFrm_DataCount::showList(const QString& caption, const QStringList& items)

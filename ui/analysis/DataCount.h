@@ -1,9 +1,12 @@
 #pragma once
 
+#include "core/Game.h"
+#include "core/RangeStatistics.h"
 #include "ui/analysis/AnalysisDialog.h"
 
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 class FrequencyBars;
 class QComboBox;
@@ -34,10 +37,8 @@ public:
 
 private:
     void runStatistic(const QString& first, const QString& last);
-    void showRepeatedNumbers(const QString& first, const QString& last);
-    void showSumsNeverDrawn(const QString& first, const QString& last);
-    void showDigitCounts(const QString& first, const QString& last);
-    void showNumbersNeverDrawn(const QString& first, const QString& last);
+    const RangeStatistics& statisticsOf(const QString& first, const QString& last);
+    void showRepeatedNumbers(const std::vector<NumberRepeat>& repeats);
     // A list of numbers or sums, ten to a row under a caption that counts them.
     void showList(const QString& caption, const QStringList& items);
     // Fills the grid and shows it instead of the chart; widths by column.
@@ -57,4 +58,13 @@ private:
     QLabel* m_listCaption;
     QScrollArea* m_chartScroll;
     bool m_opening = false; // computing on opening asks no patience
+    struct Computed
+    {
+        QString first, last;
+        Game game;
+        quint64 revision;
+        bool operator==(const Computed&) const = default;
+    };
+    std::optional<RangeStatistics> m_statistics; // of m_computed's range
+    Computed m_computed;
 };

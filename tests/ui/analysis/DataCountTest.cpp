@@ -126,6 +126,19 @@ TEST_F(DataCountTest, NeverDrawnListsAndDigitCounts)
     EXPECT_EQ(numbers[99].last(), "");
 }
 
+// The six statistics come from one reading of the range, kept until the
+// range or the history changes.
+TEST_F(DataCountTest, StatisticsFollowAChangedHistory)
+{
+    seed({"123", "123"});
+    open();
+    EXPECT_EQ(run("SeSkinRadioButton5", "01", "03"), (QList<QStringList>{{"123", "2", "02"}}));
+    seed({"123"}); // issue 03, inside the range typed
+    EXPECT_EQ(run("SeSkinRadioButton5", "01", "03"), (QList<QStringList>{{"123", "3", "03"}}));
+    store->deleteIssue("01");
+    EXPECT_EQ(run("SeSkinRadioButton5", "01", "03"), (QList<QStringList>{{"123", "2", "03"}}));
+}
+
 TEST_F(DataCountTest, InvertedRangeGivesFullNeverDrawnListsAndZeroCounts)
 {
     seed({"123", "456", "789"});
