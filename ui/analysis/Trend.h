@@ -19,11 +19,11 @@ public:
     TFrm_Trend(DrawStore& store, Dialogs& dialogs, QWidget* parent = nullptr);
 
     void FormShow() override;
-    void SeSkinRadioButton1Click();
-    void SeSkinRadioButton2Click();
-    void SeSkinRadioButton6Click();
-    void SeSkinButton1Click(); // draws the selected analysis
-    void SeSkinButton2Click(); // close
+    void SeSkinRadioButton1Click(); // "质合走势分析"
+    void SeSkinRadioButton2Click(); // "012走势分析"
+    void SeSkinRadioButton6Click(); // "跨度走势分析"
+    void SeSkinButton1Click();      // draws the selected analysis
+    void SeSkinButton2Click();      // close
 
     static const QString kPrimeLegend;
     static const QString kRouteLegend;

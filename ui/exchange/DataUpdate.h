@@ -28,8 +28,8 @@ public:
     ~TFrm_DataUpdate() override;
 
     void FormShow();
-    void SpeedButton1Click();
-    void SpeedButton2Click();
+    void SpeedButton1Click(); // "开始下载"
+    void SpeedButton2Click(); // "退出"
     // Starts the download of the active game's history at once (the first-start hint's command).
     void startHistoryDownload();
     // Everything after the page text is read: the entries, the log, the closing message.

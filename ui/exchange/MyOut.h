@@ -29,7 +29,7 @@ public:
     // when its issues are gone, the oldest draw alone.
     void setRange(const QString& first, const QString& last);
     void FormShow();
-    void BitBtn1Click();
+    void BitBtn1Click(); // "确定": writes and opens the workbook
 
     static const QString kEmptyRange;
     static const QString kCannotOpen;

@@ -21,8 +21,8 @@ public:
     TFrm_itemset(QString optionsPath, Dialogs& dialogs, QWidget* parent = nullptr);
 
     void FormShow();
-    void SeSkinButton1Click();
-    void SeSkinButton2Click();
+    void SeSkinButton1Click(); // "设置": saves the options
+    void SeSkinButton2Click(); // "退出"
 
     RadioGroup* RadioGroup1;
     QGroupBox* SeSkinGroupBox2;

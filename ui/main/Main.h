@@ -87,50 +87,50 @@ public:
     void showOmissionValues(); // 显示遗漏值: omission figures in the empty digit cells
     // The figure an empty digit cell shows while 显示遗漏值 is on, else empty.
     QString omissionFigure(const QModelIndex& index) const;
-    void SpeedButton20Click();
-    void SpeedButton21Click(); // descending order
-    void SpeedButton22Click(); // grid lines
-    void SpeedButton15Click();
-    void SpeedButton30Click(); // line mode
-    void DBGridEh1TitleClick(int column);
+    void SpeedButton20Click();            // "辅助选号" on the grid toolbar: the selection window
+    void SpeedButton21Click();            // descending order
+    void SpeedButton22Click();            // grid lines
+    void SpeedButton15Click();            // "删除选中行": deletes the current row's draw
+    void SpeedButton30Click();            // line mode
+    void DBGridEh1TitleClick(int column); // a click on a grid title: highlights its group
     void DBGridEh1DrawColumnCell(QPainter& painter, const QRect& rect, const QModelIndex& index,
                                  const QStyleOptionViewItem& state);
     void DBGridEh1DrawDataCell(QPainter& painter, const QRect& rect, const QModelIndex& index);
     void DBGridEh1MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
     // The chart tabs.
-    void SpeedButton24Click();
-    void SpeedButton27Click();
-    void CheckBox7Click();
-    void CheckBox8Click();
-    void CheckBox11Click();
-    void CheckBox12Click();
-    void ScrollBar5Change();
-    void ScrollBar8Change();
+    void SpeedButton24Click(); // "开始统计" on the position chart tab
+    void SpeedButton27Click(); // "开始统计" on the sum chart tab
+    void CheckBox7Click();     // "3D显示" on the position chart tab
+    void CheckBox8Click();     // "直线图" on the position chart tab
+    void CheckBox11Click();    // "3D显示" on the sum chart tab
+    void CheckBox12Click();    // "直线图" on the sum chart tab
+    void ScrollBar5Change();   // the position chart's 3D depth
+    void ScrollBar8Change();   // the sum chart's 3D depth
     void Chart5MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
     void Chart8MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
-    void SpeedButton33Click();
-    void SpeedButton32Click();
-    void Timer2Timer();
-    void N13Click();
-    void N1Click();
-    void N12Click();
-    void N48Click();
-    void N35Click();
-    void N36Click();
-    void N28Click();
-    void N17Click();
-    void N23Click();
-    void N24Click();
-    void N8Click();
-    void N27Click();
-    void N7Click();
-    void N2Click();
-    void N10Click();
-    void N11Click();
-    void N41Click();
-    void N5Click();
-    void N6Click();
-    void N25Click();
+    void SpeedButton33Click(); // "删除所有画线" on the position chart
+    void SpeedButton32Click(); // "删除所有画线" on the sum chart
+    void Timer2Timer();        // the status bar clock, every 100 ms
+    void N13Click();           // 系统设置 → 默认设置...
+    void N1Click();            // 系统设置 → 数据备份
+    void N12Click();           // 系统设置 → 数据恢复
+    void N48Click();           // 系统设置 → 退出系统
+    void N35Click();           // 数据管理 → 删除所有数据
+    void N36Click();           // 数据管理 → 删除选中数据
+    void N28Click();           // 数据管理 → 数据导出...
+    void N17Click();           // 数据管理 → 数据导入...
+    void N23Click();           // 辅助工具 → 计算器...
+    void N24Click();           // 辅助工具 → 文本编辑...
+    void N8Click();            // 辅助工具 → 辅助选号...
+    void N27Click();           // 辅助工具 → 中奖查询...
+    void N7Click();            // 辅助工具 → 数据统计...
+    void N2Click();            // 辅助工具 → 数据分析...
+    void N10Click();           // 辅助工具 → 走势分析...
+    void N11Click();           // 辅助工具 → 遗漏分析...
+    void N41Click();           // 自动更新 → 开奖号码下载
+    void N5Click();            // 系统帮助 → 关于系统...
+    void N6Click();            // 系统帮助 → 用户帮助...
+    void N25Click();           // 系统帮助 → 升级帮助
     // Commands of our own beyond the original menu.
     void checkHistory();
     void showPositionOmission();
