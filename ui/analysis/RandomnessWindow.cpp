@@ -44,22 +44,14 @@ RandomnessWindow::RandomnessWindow(DrawStore& store, Dialogs& dialogs, QWidget* 
     endIssueBox = named(new QComboBox(this), "endIssueBox");
     for (QComboBox* box : {startIssueBox, endIssueBox})
         prepareIssueBox(box, true);
-    auto* run = named(new QPushButton(QStringLiteral("开始检验"), this), "runButton");
-    auto* exportButton = named(new QPushButton(QStringLiteral("导出CSV"), this), "exportButton");
-    auto* close = named(new QPushButton(QStringLiteral("关闭"), this), "closeButton");
+    const auto [run, exportButton, close] = resultButtons(QStringLiteral("开始检验"), this);
     connect(run, &QPushButton::clicked, this, &RandomnessWindow::run);
     connect(exportButton, &QPushButton::clicked, this, &RandomnessWindow::exportCsv);
-    connect(close, &QPushButton::clicked, this, &QDialog::accept);
     drawsLabel = named(new QLabel(this), "drawsLabel");
     drawsLabel->setWordWrap(true);
 
     const QStringList& titles = RandomnessText::columnTitles();
-    resultTable = named(new QTableWidget(0, int(titles.size()), this), "resultTable");
-    resultTable->setHorizontalHeaderLabels(titles);
-    resultTable->verticalHeader()->hide();
-    resultTable->verticalHeader()->setDefaultSectionSize(20);
-    resultTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    resultTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    resultTable = ::resultTable(titles, "resultTable", 20, this);
     QHeaderView* header = resultTable->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::ResizeToContents);
     header->setSectionResizeMode(Observed, QHeaderView::Stretch);

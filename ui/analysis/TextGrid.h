@@ -6,6 +6,7 @@
 // the issue boxes with their preselection.
 
 #include "core/IssueList.h"
+#include "ui/widgets/ResultTable.h"
 
 #include <QAbstractTableModel>
 #include <QColor>
@@ -94,12 +95,6 @@ void fillIssueBoxes(IssueList issues, std::initializer_list<QComboBox*> boxes);
 // leaves the box without a selection.
 void selectIssueAt(QComboBox* box, qint64 position, bool keepAtMinusOne = false);
 
-// Gives a control its designer name.
-template <typename T> T* named(T* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 // Source of the main window's default issue count ("默认显示期数").
 using ShowCountSource = std::function<QString()>;

@@ -11,6 +11,7 @@
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
 #include "ui/widgets/SchemeInk.h"
+#include "ui/widgets/ResultTable.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -41,11 +42,6 @@ QString TFrm_DataUpdate::badAddress(const QString& address)
 
 namespace {
 
-template <typename T> T* named(T* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 QString issueLabel(Game game)
 {

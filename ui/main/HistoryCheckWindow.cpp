@@ -6,6 +6,7 @@
 #include "store/DrawStore.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
+#include "ui/widgets/ResultTable.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -22,11 +23,6 @@ namespace {
 
 const QString kAskTitle = QStringLiteral("提示");
 
-template <typename T> T* named(T* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 } // namespace
 

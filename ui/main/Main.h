@@ -115,8 +115,8 @@ public:
     void N1Click();            // 系统设置 → 数据备份
     void N12Click();           // 系统设置 → 数据恢复
     void N48Click();           // 系统设置 → 退出系统
-    void N35Click();           // 数据管理 → 删除所有数据
-    void N36Click();           // 数据管理 → 删除选中数据
+    void N35Click();           // 数据管理 → 全部数据清空
+    void N36Click();           // 数据管理 → 删除选中行
     void N28Click();           // 数据管理 → 数据导出...
     void N17Click();           // 数据管理 → 数据导入...
     void N23Click();           // 辅助工具 → 计算器...

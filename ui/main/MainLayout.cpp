@@ -11,6 +11,7 @@
 #include "ui/widgets/IssueListModel.h"
 #include "ui/widgets/SchemeInk.h"
 #include "ui/widgets/TrendChartView.h"
+#include "ui/widgets/ResultTable.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -37,11 +38,6 @@
 
 namespace {
 
-template <typename T> T* named(T* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 QLabel* label(const QString& text, const char* name, QWidget* parent)
 {

@@ -8,6 +8,7 @@
 #include "ui/widgets/NumberItem.h"
 #include "ui/widgets/SchemeInk.h"
 #include "ui/widgets/TableExport.h"
+#include "ui/widgets/ResultTable.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -22,11 +23,6 @@ const QString PositionOmissionWindow::kCaption = QStringLiteral("分位遗漏统
 
 namespace {
 
-template <typename T> T* named(T* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 // The bands' fills are the scheme's heat colours, in this order.
 const char* const kBands[] = {"未出现", "低于平均", "1-2倍", "2-3倍", "3倍以上"};
@@ -75,20 +71,11 @@ PositionOmissionWindow::PositionOmissionWindow(DrawStore& store, Dialogs& dialog
     }
     m_start->setCurrentIndex(issues->rowCount() > 0 ? 0 : -1);
     m_end->setCurrentIndex(issues->rowCount() - 1);
-    auto* run = named(new QPushButton(QStringLiteral("统计"), this), "runButton");
-    auto* exportButton = named(new QPushButton(QStringLiteral("导出CSV"), this), "exportButton");
-    auto* close = named(new QPushButton(QStringLiteral("关闭"), this), "closeButton");
+    const auto [run, exportButton, close] = resultButtons(QStringLiteral("统计"), this);
     connect(run, &QPushButton::clicked, this, &PositionOmissionWindow::run);
     connect(exportButton, &QPushButton::clicked, this, &PositionOmissionWindow::exportCsv);
-    connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
-    m_table = named(new QTableWidget(0, int(columnTitles().size()), this), "omissionTable");
-    m_table->setHorizontalHeaderLabels(columnTitles());
-    m_table->verticalHeader()->hide();
-    m_table->verticalHeader()->setDefaultSectionSize(20);
-    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_table = resultTable(columnTitles(), "omissionTable", 20, this);
     // Shown in the table's own order until the user sorts by a column.
     m_table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
 

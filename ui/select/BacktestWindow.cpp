@@ -8,6 +8,7 @@
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
 #include "ui/widgets/TableExport.h"
+#include "ui/widgets/ResultTable.h"
 
 #include <QChart>
 #include <QChartView>
@@ -28,11 +29,6 @@ const QString BacktestWindow::kNoDraws = QStringLiteral("没有开奖数据，�
 
 namespace {
 
-template <typename T> T* named(T* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 QString kindName(BetKind kind)
 {
@@ -86,22 +82,13 @@ BacktestWindow::BacktestWindow(DrawStore& store, Dialogs& dialogs, QString digit
     // The whole history, however long.
     m_count->setRange(1, std::max(100000, m_store.count()));
     m_count->setValue(100);
-    auto* run = named(new QPushButton(QStringLiteral("开始回测"), this), "runButton");
-    auto* exportButton = named(new QPushButton(QStringLiteral("导出CSV"), this), "exportButton");
-    auto* close = named(new QPushButton(QStringLiteral("关闭"), this), "closeButton");
+    const auto [run, exportButton, close] = resultButtons(QStringLiteral("开始回测"), this);
     connect(run, &QPushButton::clicked, this, &BacktestWindow::run);
     connect(exportButton, &QPushButton::clicked, this, &BacktestWindow::exportCsv);
-    connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
     m_summary = named(new QLabel(this), "summaryLabel");
     m_summary->setWordWrap(true);
-    m_table = named(new QTableWidget(0, int(columnTitles().size()), this), "resultTable");
-    m_table->setHorizontalHeaderLabels(columnTitles());
-    m_table->verticalHeader()->hide();
-    m_table->verticalHeader()->setDefaultSectionSize(20);
-    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_table = resultTable(columnTitles(), "resultTable", 20, this);
 
     auto* chart = new QChart;
     chart->legend()->setAlignment(Qt::AlignRight);

@@ -8,6 +8,7 @@
 #include "ui/widgets/Dialogs.h"
 #include "ui/widgets/NumberItem.h"
 #include "ui/widgets/TableExport.h"
+#include "ui/widgets/ResultTable.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -20,16 +21,6 @@
 const QString ConditionCheckWindow::kCaption = QStringLiteral("条件验证");
 const QString ConditionCheckWindow::kNoDraws = QStringLiteral("没有开奖数据，无法验证！");
 const QString ConditionCheckWindow::kAllConditions = QStringLiteral("全部条件");
-
-namespace {
-
-template <typename T> T* named(T* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-} // namespace
 
 const QStringList& ConditionCheckWindow::columnTitles()
 {
@@ -50,22 +41,13 @@ ConditionCheckWindow::ConditionCheckWindow(DrawStore& store, Dialogs& dialogs, G
     // Any number of draws up to the whole history.
     m_count->setRange(1, std::max(kMostOffered, m_store.count()));
     m_count->setValue(100);
-    auto* run = named(new QPushButton(QStringLiteral("开始验证"), this), "runButton");
-    auto* exportButton = named(new QPushButton(QStringLiteral("导出CSV"), this), "exportButton");
-    auto* close = named(new QPushButton(QStringLiteral("关闭"), this), "closeButton");
+    const auto [run, exportButton, close] = resultButtons(QStringLiteral("开始验证"), this);
     connect(run, &QPushButton::clicked, this, &ConditionCheckWindow::run);
     connect(exportButton, &QPushButton::clicked, this, &ConditionCheckWindow::exportCsv);
-    connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
     m_summary = named(new QLabel(this), "summaryLabel");
     m_summary->setWordWrap(true);
-    m_table = named(new QTableWidget(0, int(columnTitles().size()), this), "resultTable");
-    m_table->setHorizontalHeaderLabels(columnTitles());
-    m_table->verticalHeader()->hide();
-    m_table->verticalHeader()->setDefaultSectionSize(22);
-    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_table = resultTable(columnTitles(), "resultTable", 22, this);
     // Sorting starts from the table's own order, not from names reversed.
     m_table->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
 

@@ -1,0 +1,34 @@
+#pragma once
+
+// What the result windows (历史回测, 条件验证, 分位遗漏, 随机性检验) share:
+// controls named as the tests find them, the read-only table of results and
+// the 开始 / 导出CSV / 关闭 buttons.
+
+#include <QString>
+#include <QStringList>
+
+class QDialog;
+class QPushButton;
+class QTableWidget;
+class QWidget;
+
+// Gives a control its object name; returns it for the member it goes into.
+template <typename T> T* named(T* widget, const char* name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+// A table of `titles` the user reads but does not edit: whole rows selected,
+// no row numbers, rows `rowHeight` high, columns sharing the width.
+QTableWidget* resultTable(const QStringList& titles, const char* name, int rowHeight, QWidget* parent);
+
+// "runButton" with `runText`, "exportButton" (导出CSV) and "closeButton"
+// (关闭, which accepts the window); the caller connects the first two.
+struct ResultButtons
+{
+    QPushButton* run;
+    QPushButton* exportCsv;
+    QPushButton* close;
+};
+ResultButtons resultButtons(const QString& runText, QDialog* window);
