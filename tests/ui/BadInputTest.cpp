@@ -13,7 +13,7 @@
 #include "ui/exchange/PageLoader.h"
 #include "ui/main/HistoryCheckWindow.h"
 #include "ui/main/Itemset.h"
-#include "ui/main/PositionOmissionWindow.h"
+#include "ui/analysis/PositionOmissionWindow.h"
 #include "ui/widgets/DataGrid.h"
 #include "ui/widgets/RadioGroup.h"
 

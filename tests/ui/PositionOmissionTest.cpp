@@ -1,6 +1,6 @@
 #include "exchange/CsvFile.h"
 #include "tests/ui/MainWindowFixture.h"
-#include "ui/main/PositionOmissionWindow.h"
+#include "ui/analysis/PositionOmissionWindow.h"
 
 #include <QTableWidget>
 

@@ -15,7 +15,7 @@
 #include "ui/main/HelpWindow.h"
 #include "ui/main/HistoryCheckWindow.h"
 #include "ui/main/Itemset.h"
-#include "ui/main/PositionOmissionWindow.h"
+#include "ui/analysis/PositionOmissionWindow.h"
 #include "ui/main/WindowPlace.h"
 #include "ui/select/Print.h"
 #include "ui/select/SelectHistory.h"

@@ -17,7 +17,7 @@
 #include "ui/main/HistoryModel.h"
 #include "ui/main/Itemset.h"
 #include "ui/main/Main.h"
-#include "ui/main/PositionOmissionWindow.h"
+#include "ui/analysis/PositionOmissionWindow.h"
 #include "ui/select/select.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/DataGrid.h"

@@ -1,4 +1,4 @@
-#include "ui/main/PositionOmissionWindow.h"
+#include "ui/analysis/PositionOmissionWindow.h"
 
 #include "exchange/CsvFile.h"
 #include "store/DrawStore.h"
