@@ -181,9 +181,16 @@ void TFrm_Select::SeSkinButton1Click()
 {
     if (!m_history)
         return;
-    m_history->setSelectWindow(this);
+    // The filter works on this window's list and hands back what it leaves.
+    m_history->setBets(manualBets());
+    const QMetaObject::Connection shown =
+        connect(m_history, &TFrm_SelectHistory::betsThinned, this, &TFrm_Select::showManualBets);
+    const QMetaObject::Connection done = connect(m_history, &TFrm_SelectHistory::filtered, this,
+                                                 [this](const BetList&, int removed) { lowerFilteredCount(removed); });
     m_dialogs.exec(m_history);
-    m_history->setSelectWindow(nullptr);
+    disconnect(shown);
+    disconnect(done);
+    m_history->setBets(std::nullopt);
 }
 
 const BetList& TFrm_Select::manualBets() const

@@ -4,7 +4,6 @@
 #include "core/SelectionText.h"
 #include "store/DrawStore.h"
 #include "ui/select/SelectControls.h"
-#include "ui/select/select.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
 
@@ -82,19 +81,20 @@ void TFrm_SelectHistory::FormShow()
 
 void TFrm_SelectHistory::SeSkinButton1Click()
 {
-    if (!m_select)
+    if (!m_bets)
         return;
     runGuarded(m_dialogs, this, [this] {
         const DrawnIssues drawn(m_store.numbersInRange(ComboBox1->currentText(), ComboBox2->currentText()));
-        BetList bets = m_select->manualBets();
+        BetList bets = *m_bets;
         const int removed = filterDrawnBets(bets, drawn, [&](const QString& bet, const QString& issue) {
             // The list as thinned so far stays on show while the user decides.
-            m_select->showManualBets(bets);
+            emit betsThinned(bets);
             return m_dialogs.askOkCancel(this, SelectText::kAskTitle, SelectText::askDrawn(bet, issue));
         });
-        m_select->showManualBets(bets);
+        m_bets = bets;
+        emit betsThinned(bets);
         m_dialogs.message(this, SelectText::filtered(removed));
-        m_select->lowerFilteredCount(removed);
+        emit filtered(bets, removed);
         close();
     });
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "core/Bet.h"
+
 #include <QDialog>
+#include <optional>
 
 class Dialogs;
 class DrawStore;
@@ -8,22 +11,29 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
-class TFrm_Select;
 
 // The history filter: drops, one confirmed bet at a time, the generated bets
-// already drawn within an issue range. Created once at start; works on the
-// selection window that opens it and refreshes its issue lists at every showing.
+// already drawn within an issue range. Created once at start; it is given the
+// bets to thin before it shows, tells what it left through its signals, and
+// refreshes its issue lists at every showing.
 class TFrm_SelectHistory : public QDialog
 {
     Q_OBJECT
 public:
     TFrm_SelectHistory(DrawStore& store, Dialogs& dialogs, QWidget* parent = nullptr);
 
-    void setSelectWindow(TFrm_Select* window) { m_select = window; }
+    // The bets the next 确定 thins; none: 确定 does nothing.
+    void setBets(std::optional<BetList> bets) { m_bets = std::move(bets); }
 
     void FormShow();
     void SeSkinButton1Click(); // 确定
     void SeSkinButton2Click(); // 退出
+
+signals:
+    // The list as thinned so far, while the user decides on the next bet.
+    void betsThinned(const BetList& bets);
+    // The list left after the run, and how many bets it lost.
+    void filtered(const BetList& bets, int removed);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -31,7 +41,7 @@ protected:
 private:
     DrawStore& m_store;
     Dialogs& m_dialogs;
-    TFrm_Select* m_select = nullptr;
+    std::optional<BetList> m_bets;
     QGroupBox* SeSkinGroupBox1;
     QComboBox* ComboBox1;
     QLabel* SeSkinLabel1;
