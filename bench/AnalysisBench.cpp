@@ -13,7 +13,9 @@
 #include "core/PrizeCheck.h"
 #include "core/RangeStatistics.h"
 #include "core/Statistics.h"
+#include "store/Database.h"
 #include "store/DrawStore.h"
+#include "tests/reference/PerCandidateQueries.h"
 #include "ui/analysis/DataAnalyse.h"
 #include "ui/analysis/DataCount.h"
 #include "ui/analysis/IsPrize.h"
@@ -134,10 +136,10 @@ BENCHMARK(BM_SixStatistics)->Arg(10'000)->Arg(1'000'000)->Unit(benchmark::kMilli
 
 void BM_NumbersNeverDrawnPerCandidate(benchmark::State& state)
 {
-    DrawStore store(analysisHistory(int(state.range(0))));
+    const Database db(analysisHistory(int(state.range(0))), DrawStore::kKey);
     const Range range = benchRange(state);
     for (auto _ : state)
-        benchmark::DoNotOptimize(store.numbersNeverDrawnPerCandidate(range.first, range.last));
+        benchmark::DoNotOptimize(numbersNeverDrawnPerCandidate(db, tableName(Game::Fucai), range.first, range.last));
 }
 BENCHMARK(BM_NumbersNeverDrawnPerCandidate)
     ->ArgsProduct({{10'000, 1'000'000}, {0, 100}})
@@ -158,10 +160,10 @@ BENCHMARK(BM_NumbersNeverDrawn)
 
 void BM_SumsNeverDrawnPerCandidate(benchmark::State& state)
 {
-    DrawStore store(analysisHistory(int(state.range(0))));
+    const Database db(analysisHistory(int(state.range(0))), DrawStore::kKey);
     const Range range = benchRange(state);
     for (auto _ : state)
-        benchmark::DoNotOptimize(store.sumsNeverDrawnPerCandidate(range.first, range.last));
+        benchmark::DoNotOptimize(sumsNeverDrawnPerCandidate(db, tableName(Game::Fucai), range.first, range.last));
 }
 BENCHMARK(BM_SumsNeverDrawnPerCandidate)
     ->ArgsProduct({{10'000, 1'000'000}, {0, 100}})

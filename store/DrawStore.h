@@ -114,11 +114,6 @@ public:
     std::array<int, 10> digitDrawCounts(const QString& first, const QString& last) const;
     // Reference answers with one statement per candidate (sum, number,
     // digit, repeated number), the way these statistics were first written.
-    // Only the comparison test and the benchmark use them.
-    std::vector<int> sumsNeverDrawnPerCandidate(const QString& first, const QString& last) const;
-    QStringList numbersNeverDrawnPerCandidate(const QString& first, const QString& last) const;
-    std::array<int, 10> digitDrawCountsPerCandidate(const QString& first, const QString& last) const;
-    std::vector<RepeatedDraw> repeatedNumbersPerCandidate(const QString& first, const QString& last) const;
 
     void append(const DrawRecord& record); // one transaction
 

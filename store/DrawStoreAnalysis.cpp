@@ -1,5 +1,5 @@
 // The analysis windows' and the grid footers' reads: each statistic over an
-// issue range in one statement, plus the one-statement-per-candidate forms kept as a reference.
+// issue range in one statement.
 // Counting and grouping happen here in C++: the engine's sorter takes seconds
 // over a million rows that a plain read of the range delivers in a fraction.
 #include "store/Database.h"
@@ -20,12 +20,6 @@ QString sharedNumber(QByteArrayView bytes)
         std::isdigit(uchar(bytes[2])))
         return AllNumbers()[(bytes[0] - '0') * 100 + (bytes[1] - '0') * 10 + (bytes[2] - '0')];
     return QString::fromUtf8(bytes);
-}
-
-// The like pattern of the numbers holding `digit`: "%3%".
-QString containsDigit(int digit)
-{
-    return QLatin1Char('%') + QString::number(digit) + QLatin1Char('%');
 }
 
 // One integer column of the range, in no particular order.
@@ -99,67 +93,6 @@ std::array<int, 10> DrawStore::digitDrawCounts(const QString& first, const QStri
     while (query.step())
         AddDigitDraw(counts, sharedNumber(query.utf8(0)));
     return counts;
-}
-
-std::vector<int> DrawStore::sumsNeverDrawnPerCandidate(const QString& first, const QString& last) const
-{
-    Statement query(db(), QStringLiteral("select asum from %1 where %2 and Asum=?").arg(table(), kInRange));
-    std::vector<int> missing;
-    for (int sum = 0; sum <= kLargestSum; ++sum) {
-        query.reset();
-        bindIssueRange(query, first, last).bind(3, sum);
-        if (!query.step())
-            missing.push_back(sum);
-    }
-    return missing;
-}
-
-QStringList DrawStore::numbersNeverDrawnPerCandidate(const QString& first, const QString& last) const
-{
-    Statement query(db(), QStringLiteral("select allnumber from %1 where %2 and allnumber=?").arg(table(), kInRange));
-    QStringList missing;
-    for (const QString& number : AllNumbers()) {
-        query.reset();
-        bindIssueRange(query, first, last).bind(3, number);
-        if (!query.step())
-            missing << number;
-    }
-    return missing;
-}
-
-std::array<int, 10> DrawStore::digitDrawCountsPerCandidate(const QString& first, const QString& last) const
-{
-    Statement query(db(),
-                    QStringLiteral("select allnumber from %1 where %2 and allnumber like ?").arg(table(), kInRange));
-    std::array<int, 10> counts{};
-    for (int digit = 0; digit < 10; ++digit) {
-        query.reset();
-        bindIssueRange(query, first, last).bind(3, containsDigit(digit));
-        while (query.step())
-            ++counts[digit];
-    }
-    return counts;
-}
-
-std::vector<RepeatedDraw> DrawStore::repeatedNumbersPerCandidate(const QString& first, const QString& last) const
-{
-    Statement repeated(db(),
-                       QStringLiteral("select allnumber, count(allnumber) as 次数 from %1 where %2 group by "
-                                      "allnumber having count(allnumber) > 1 order by count(allnumber), allnumber")
-                           .arg(table(), kInRange));
-    bindIssueRange(repeated, first, last);
-    Statement issues(db(),
-                     QStringLiteral("select qs from %1 where allnumber=? and %2 order by qs").arg(table(), kInRange));
-    std::vector<RepeatedDraw> rows;
-    while (repeated.step()) {
-        const QString number = repeated.text(0);
-        issues.reset();
-        issues.bind(1, number);
-        bindIssueRange(issues, first, last, 2);
-        while (issues.step())
-            rows.push_back({issues.text(0), number, repeated.integer(1)});
-    }
-    return rows;
 }
 
 std::array<int, kHitColumnCount> DrawStore::hitCounts(const QString& start, const QString& end,
