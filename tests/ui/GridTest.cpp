@@ -139,11 +139,11 @@ TEST_F(GridTest, TrendFootersAndOmissionCellsOfARangeStartingMidHistory)
     EXPECT_EQ(TFrmMain::kTrendTitles, QStringList({"当前遗漏", "平均遗漏", "最大遗漏", "最大连出"}));
     // Grid column 1 + position × 10 + digit: 当前, 平均, 最大遗漏, 最大连出.
     const std::pair<int, QStringList> columns[] = {
-        {2, {"0", "0", "1", "2"}},   // hundreds 1
-        {5, {"4", "3", "4", "1"}},   // hundreds 4: 2.5 rounds up
-        {8, {"8", "6", "6", "0"}},   // hundreds 7, last in the fourth draw
-        {1, {"12", "6", "6", "0"}},  // hundreds 0, never
-        {11, {"0", "1", "4", "2"}},  // tens 0
+        {2, {"0", "0", "1", "2"}},  // hundreds 1
+        {5, {"4", "3", "4", "1"}},  // hundreds 4: 2.5 rounds up
+        {8, {"8", "6", "6", "0"}},  // hundreds 7, last in the fourth draw
+        {1, {"12", "6", "6", "0"}}, // hundreds 0, never
+        {11, {"0", "1", "4", "2"}}, // tens 0
     };
     for (const auto& [column, figures] : columns) {
         SCOPED_TRACE(column);
@@ -153,7 +153,9 @@ TEST_F(GridTest, TrendFootersAndOmissionCellsOfARangeStartingMidHistory)
     EXPECT_EQ(footerSums(), (std::array<int, 3>{6, 6, 6}));
 
     // 显示遗漏值: the empty digit cells carry the omission, in grey; hits keep theirs.
-    const auto figure = [this](int row, int column) { return window->omissionFigure(grid()->model()->index(row, column)); };
+    const auto figure = [this](int row, int column) {
+        return window->omissionFigure(grid()->model()->index(row, column));
+    };
     EXPECT_EQ(figure(0, 5), "");
     click("showOmissionButton");
     EXPECT_EQ(figure(0, 5), "5"); // five draws after the second
@@ -185,6 +187,29 @@ TEST_F(GridTest, TrendFootersAndOmissionCellsOfARangeStartingMidHistory)
     click("showOmissionButton");
     EXPECT_EQ(figure(6, 5), "");
     EXPECT_TRUE(dialogs.messages().isEmpty());
+}
+
+// A selected row's text takes the highlighted-text colour, not its ink on
+// the highlight: dark blue on blue would not read.
+TEST_F(GridTest, SelectedRowsStayReadable)
+{
+    seed(5);
+    show();
+    grid()->selectRow(0);
+    const QModelIndex sum = grid()->model()->index(0, 31); // 总和, blue ink
+    ASSERT_FALSE(sum.data().toString().isEmpty());
+    const QImage picture = grid()->grab().toImage();
+    const QColor ink = sum.data(Qt::ForegroundRole).value<QBrush>().color();
+    const auto inkedPixels = [&](const QModelIndex& index) {
+        const QRect cell = grid()->cellRect(index);
+        int inked = 0;
+        for (int y = cell.top() + 1; y < cell.bottom(); ++y)
+            for (int x = cell.left() + 1; x < cell.right(); ++x)
+                inked += QColor(picture.pixel(x, y)) == ink ? 1 : 0;
+        return inked;
+    };
+    EXPECT_EQ(inkedPixels(sum), 0);
+    EXPECT_GT(inkedPixels(grid()->model()->index(1, 31)), 0); // an unselected row keeps its ink
 }
 
 TEST_F(GridTest, StartIgnoresDescendingOrderAndKeepsGridLinesHidden)
