@@ -190,7 +190,7 @@ TEST_F(GridTest, TrendFootersAndOmissionCellsOfARangeStartingMidHistory)
 }
 
 // A selected row's text takes the highlighted-text colour, not its ink on
-// the highlight: dark blue on blue would not read.
+// the highlight, even in a highlighted column: dark blue on blue would not read.
 TEST_F(GridTest, SelectedRowsStayReadable)
 {
     seed(5);
@@ -198,6 +198,7 @@ TEST_F(GridTest, SelectedRowsStayReadable)
     grid()->selectRow(0);
     const QModelIndex sum = grid()->model()->index(0, 31); // 总和, blue ink
     ASSERT_FALSE(sum.data().toString().isEmpty());
+    window->DBGridEh1TitleClick(31); // its column highlighted too
     const QImage picture = grid()->grab().toImage();
     const QColor ink = sum.data(Qt::ForegroundRole).value<QBrush>().color();
     const auto inkedPixels = [&](const QModelIndex& index) {

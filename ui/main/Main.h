@@ -208,7 +208,7 @@ private:
     // After the range changed: the footers and omission cells on show follow it.
     void refreshGridFigures();
     void fillTrendFooters(const RangeTrend& trend);
-    void drawOmissionCell(QPainter& painter, const QRect& rect, const QModelIndex& index);
+    void drawOmissionCell(QPainter& painter, const QRect& rect, const QModelIndex& index, const QColor& ink);
     void applyDigitColumnWidth();
     void fitIssueColumn(const QString& longest);
     // Draws one chart tab; `quiet` leaves a range of fewer than two draws

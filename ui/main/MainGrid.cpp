@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QPainter>
 #include <QStringEncoder>
+#include <QStyle>
 #include <QStyleOptionViewItem>
 #include <QTimer>
 #include <QToolButton>
@@ -168,10 +169,13 @@ void TFrmMain::DBGridEh1TitleClick(int column)
 }
 
 void TFrmMain::DBGridEh1DrawColumnCell(QPainter& painter, const QRect& rect, const QModelIndex& index,
-                                       const QStyleOptionViewItem&)
+                                       const QStyleOptionViewItem& state)
 {
-    drawOmissionCell(painter, rect, index);
-    if (!m_highlightOn || m_highlightColumn < 0)
+    // A selected row keeps the style's highlight, its text in the highlighted-text colour.
+    const bool selected = state.state & QStyle::State_Selected;
+    drawOmissionCell(painter, rect, index,
+                     selected ? state.palette.color(QPalette::HighlightedText) : schemeColours().omissionText);
+    if (!m_highlightOn || m_highlightColumn < 0 || selected)
         return;
     if (highlightGroup(historyTitle(index.column())) != highlightGroup(historyTitle(m_highlightColumn)))
         return;
@@ -194,7 +198,7 @@ void TFrmMain::DBGridEh1DrawDataCell(QPainter& painter, const QRect& rect, const
 
 // An empty digit cell gets the draws since that digit last came there, in
 // grey; a hit keeps its own text and colours.
-void TFrmMain::drawOmissionCell(QPainter& painter, const QRect& rect, const QModelIndex& index)
+void TFrmMain::drawOmissionCell(QPainter& painter, const QRect& rect, const QModelIndex& index, const QColor& ink)
 {
     const QString figure = omissionFigure(index);
     if (figure.isEmpty())
@@ -202,7 +206,7 @@ void TFrmMain::drawOmissionCell(QPainter& painter, const QRect& rect, const QMod
     QFont font = index.data(Qt::FontRole).value<QFont>();
     font.setBold(false);
     painter.setFont(font);
-    painter.setPen(schemeColours().omissionText);
+    painter.setPen(ink);
     painter.drawText(rect, Qt::AlignCenter, figure);
 }
 
