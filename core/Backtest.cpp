@@ -17,6 +17,8 @@ std::array<int, 3> sortedDigits(int value)
     return digits;
 }
 
+} // namespace
+
 int prizeOf(BetKind kind)
 {
     switch (kind) {
@@ -35,6 +37,8 @@ int sortedValue(int value)
     const auto d = sortedDigits(value);
     return d[0] * 100 + d[1] * 10 + d[2];
 }
+
+namespace {
 
 // The bets of one latest draw, as much as a draw needs to know of them.
 struct GeneratedBets

@@ -53,6 +53,11 @@ constexpr int kGroup3 = 346;
 constexpr int kGroup6 = 173;
 } // namespace BacktestPrices
 
+// The prize in yuan of one winning bet of `kind`.
+int prizeOf(BetKind kind);
+// 0-999 with its digits in ascending order (894 -> 489): the class a group bet wins on.
+int sortedValue(int value);
+
 // True when `number` wins with `bet` of `kind`: the same digits in the same
 // order for 直选, in any order for 组选3 and 组选6.
 bool betWins(const Bet& bet, const QString& number, BetKind kind);

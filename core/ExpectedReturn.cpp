@@ -6,23 +6,10 @@
 
 namespace {
 
-struct Prize
+// How many of the 1000 numbers one bet of `kind` wins on.
+int winningNumbers(BetKind kind)
 {
-    int yuan;
-    int numbers; // of the 1000 that win with one bet
-};
-
-Prize prizeOf(BetKind kind)
-{
-    switch (kind) {
-    case BetKind::Group3:
-        return {BacktestPrices::kGroup3, 3};
-    case BetKind::Group6:
-        return {BacktestPrices::kGroup6, 6};
-    case BetKind::Direct:
-        break;
-    }
-    return {BacktestPrices::kDirect, 1};
+    return kind == BetKind::Group3 ? 3 : kind == BetKind::Group6 ? 6 : 1;
 }
 
 QString percent(double share)
@@ -39,15 +26,15 @@ BetReturn expectedReturn(BetKind kind, qint64 bets)
 
 BetReturn expectedReturn(BetKind kind, qint64 bets, qint64 differentBets)
 {
-    const Prize prize = prizeOf(kind);
-    const double chancePerBet = prize.numbers / 1000.0;
+    const int yuan = prizeOf(kind);
+    const double chancePerBet = winningNumbers(kind) / 1000.0;
     BetReturn r;
     r.bets = std::max<qint64>(0, bets);
     r.cost = r.bets * BacktestPrices::kPerBet;
     // Different bets of one kind win on different numbers.
     r.hitChance = std::min(1.0, double(std::clamp<qint64>(differentBets, 0, r.bets)) * chancePerBet);
-    r.expectedPrize = double(r.bets) * chancePerBet * prize.yuan;
-    r.returnRate = chancePerBet * prize.yuan / BacktestPrices::kPerBet;
+    r.expectedPrize = double(r.bets) * chancePerBet * yuan;
+    r.returnRate = chancePerBet * yuan / BacktestPrices::kPerBet;
     return r;
 }
 

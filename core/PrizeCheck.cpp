@@ -4,9 +4,11 @@
 #include "core/DrawEntry.h"
 #include "core/DrawRecord.h"
 #include "core/ExpectedReturn.h"
+#include "core/Statistics.h"
 
 #include <algorithm>
 #include <bitset>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -58,32 +60,22 @@ QString theoreticalReturn(const BetReturn& checked, TicketKind kind)
 
 namespace {
 
-// The three digits of 0-999 in ascending order, as one number: 894 -> 489.
-int sortedDigitsOf(int number)
+// The 组选 kind a ticket plays: a pair's ticket is 组选3, three different
+// digits 组选6; three equal digits win no 组选 at all.
+std::optional<BetKind> groupKindOf(int ticket)
 {
-    int d[3] = {number / 100, number / 10 % 10, number % 10};
-    std::sort(d, d + 3);
-    return d[0] * 100 + d[1] * 10 + d[2];
-}
-
-bool holdsAPair(int number)
-{
-    const int a = number / 100, b = number / 10 % 10, c = number % 10;
-    return a == b || b == c || a == c;
+    const int a = ticket / 100, b = ticket / 10 % 10, c = ticket % 10;
+    if (a == b && b == c)
+        return std::nullopt;
+    return a == b || b == c || a == c ? BetKind::Group3 : BetKind::Group6;
 }
 
 } // namespace
 
 int ticketPrize(int bet, int drawn, TicketKind kind)
 {
-    if (kind == TicketKind::Direct)
-        return bet == drawn ? BacktestPrices::kDirect : 0;
-    if (sortedDigitsOf(bet) != sortedDigitsOf(drawn))
-        return 0;
-    const bool triple = drawn / 100 == drawn % 10 && drawn / 10 % 10 == drawn % 10;
-    if (triple)
-        return 0; // a 豹子 pays no 组选
-    return holdsAPair(drawn) ? BacktestPrices::kGroup3 : BacktestPrices::kGroup6;
+    const std::optional<BetKind> played = kind == TicketKind::Direct ? BetKind::Direct : groupKindOf(bet);
+    return played && betWins(Bet{bet}, AllNumbers()[drawn], *played) ? prizeOf(*played) : 0;
 }
 
 QString SinglePrizeMessage(const QString& bet, const QString& drawn, TicketKind kind)
@@ -110,36 +102,35 @@ bool isThreeCharacterInteger(QStringView line)
     return true;
 }
 
-// What `bets` (0-999) return in theory as tickets of `kind`. A 组选 ticket
-// of a pair wins on 3 numbers with 346 yuan, one of three different digits
-// on 6 with 173; one of three equal digits wins nothing.
+// What `bets` (0-999) return in theory as tickets of `kind`: 组选 tickets as
+// the 组选3 and 组选6 bets they are, which win on different numbers; a 豹子
+// ticket costs and wins nothing.
 BetReturn ticketsReturn(const std::vector<int>& bets, TicketKind kind)
 {
-    std::bitset<1000> different;
-    for (int bet : bets)
-        different.set(size_t(kind == TicketKind::Direct ? bet : sortedDigitsOf(bet)));
-    if (kind == TicketKind::Direct)
+    if (kind == TicketKind::Direct) {
+        std::bitset<1000> different;
+        for (int bet : bets)
+            different.set(size_t(bet));
         return expectedReturn(BetKind::Direct, qint64(bets.size()), qint64(different.count()));
+    }
+    std::bitset<1000> classes[2];
+    qint64 counts[2] = {};
+    for (int bet : bets) {
+        if (const std::optional<BetKind> played = groupKindOf(bet)) {
+            const int k = *played == BetKind::Group3 ? 0 : 1;
+            ++counts[k];
+            classes[k].set(size_t(sortedValue(bet)));
+        }
+    }
+    const BetReturn group3 = expectedReturn(BetKind::Group3, counts[0], qint64(classes[0].count()));
+    const BetReturn group6 = expectedReturn(BetKind::Group6, counts[1], qint64(classes[1].count()));
     BetReturn r;
     r.bets = qint64(bets.size());
     r.cost = r.bets * BacktestPrices::kPerBet;
-    const auto winningNumbers = [](int bet) {
-        const bool triple = bet / 100 == bet % 10 && bet / 10 % 10 == bet % 10;
-        return triple ? 0 : holdsAPair(bet) ? 3 : 6;
-    };
-    const auto prizeOf = [](int numbers) {
-        return numbers == 3 ? BacktestPrices::kGroup3 : numbers == 6 ? BacktestPrices::kGroup6 : 0;
-    };
-    int covered = 0;
-    for (size_t sorted = 0; sorted < different.size(); ++sorted)
-        if (different.test(sorted))
-            covered += winningNumbers(int(sorted));
-    for (int bet : bets)
-        r.expectedPrize += winningNumbers(bet) / 1000.0 * prizeOf(winningNumbers(bet));
-    r.hitChance = covered / 1000.0;
+    r.hitChance = group3.hitChance + group6.hitChance;
+    r.expectedPrize = group3.expectedPrize + group6.expectedPrize;
     // Without bets, the rate of one 组选 ticket that can win.
-    r.returnRate =
-        r.cost ? r.expectedPrize / double(r.cost) : 3 / 1000.0 * BacktestPrices::kGroup3 / BacktestPrices::kPerBet;
+    r.returnRate = r.cost ? r.expectedPrize / double(r.cost) : group3.returnRate;
     return r;
 }
 
@@ -180,7 +171,8 @@ QStringList BatchPrizeMessages(QStringView text, const QString& drawn, TicketKin
             if (const int yuan = ticketPrize(bet, drawnValue, kind); yuan > 0) {
                 ++wins;
                 prize += yuan;
-                (yuan == BacktestPrices::kGroup3 ? group3 : group6) += kind == TicketKind::Group ? 1 : 0;
+                if (kind == TicketKind::Group)
+                    ++(yuan == prizeOf(BetKind::Group3) ? group3 : group6);
             }
         }
         if (stop == end)
