@@ -2,7 +2,7 @@
 
 #include "store/DrawStore.h"
 
-RangeTrend readRangeTrend(const DrawStore& store, const QString& start, const QString& end)
+RangeTrend readRangeTrend(const DrawStore& store, const QString& start, const QString& end, TrendParts parts)
 {
     // Most digits came within the last few dozen draws: read back a little,
     // and further only while some digit has not come.
@@ -14,5 +14,10 @@ RangeTrend readRangeTrend(const DrawStore& store, const QString& start, const QS
             break;
     }
     const std::vector<short> numbers = store.rangeNumberValues(start, end);
-    return {trendFigures(numbers, before.omission), OmissionCells(numbers, before.omission)};
+    RangeTrend trend;
+    if (parts.figures)
+        trend.figures = trendFigures(numbers, before.omission);
+    if (parts.cells)
+        trend.cells = OmissionCells(numbers, before.omission);
+    return trend;
 }

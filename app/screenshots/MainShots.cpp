@@ -1,10 +1,12 @@
 // The main window: the grid in its states and both chart tabs.
 #include "app/screenshots/Shots.h"
+#include "exchange/OptionsFile.h"
 #include "store/DrawEntry.h"
 #include "store/DrawStore.h"
 #include "ui/main/About.h"
 #include "ui/main/HelpWindow.h"
 #include "ui/main/HistoryCheckWindow.h"
+#include "ui/main/Itemset.h"
 #include "ui/main/Main.h"
 #include "ui/widgets/DataGrid.h"
 #include "ui/widgets/TrendChartView.h"
@@ -35,6 +37,11 @@ void mainWindowShots(const ShotContext& context)
 {
     TFrmMain window(context.store, context.dialogs, context.appDir);
     window.show();
+    {
+        TFrm_itemset options(Options::optionsPath(context.appDir), context.dialogs);
+        options.show();
+        saveShot(context, &options, QStringLiteral("options"));
+    }
     {
         TFrm_about about(QStringLiteral("/home/user/.local/share/quorvane"));
         about.show();

@@ -20,6 +20,17 @@ struct ColumnCase
     int column, current, average, longestOmission, longestRun;
 };
 
+template <size_t N> void expectFigures(const TrendFigures& f, const ColumnCase (&cases)[N])
+{
+    for (const ColumnCase& c : cases) {
+        SCOPED_TRACE(c.column);
+        EXPECT_EQ(f.current[size_t(c.column)], c.current);
+        EXPECT_EQ(f.averageOmission[size_t(c.column)], c.average);
+        EXPECT_EQ(f.longestOmission[size_t(c.column)], c.longestOmission);
+        EXPECT_EQ(f.longestRun[size_t(c.column)], c.longestRun);
+    }
+}
+
 TEST(TrendFigures, WholeHistory)
 {
     const OmissionBefore before = omissionBefore({});
@@ -31,13 +42,7 @@ TEST(TrendFigures, WholeHistory)
         {0, 12, 12, 12, 0}, // never: all twelve draws
         {10, 0, 3, 10, 2},  // the last two only: 10 / 3 = 3.33 -> 3
     };
-    for (const ColumnCase& c : cases) {
-        SCOPED_TRACE(c.column);
-        EXPECT_EQ(f.current[size_t(c.column)], c.current);
-        EXPECT_EQ(f.averageOmission[size_t(c.column)], c.average);
-        EXPECT_EQ(f.longestOmission[size_t(c.column)], c.longestOmission);
-        EXPECT_EQ(f.longestRun[size_t(c.column)], c.longestRun);
-    }
+    expectFigures(f, cases);
 }
 
 // The range d6..d11 starts mid-history: its omission carries on from the
@@ -62,13 +67,7 @@ TEST(TrendFigures, RangeStartingMidHistory)
         {0, 12, 6, 6, 0}, // never: the whole history
         {10, 0, 1, 4, 2}, // rows 4 and 5: 4 / 3 = 1.33 -> 1
     };
-    for (const ColumnCase& c : cases) {
-        SCOPED_TRACE(c.column);
-        EXPECT_EQ(f.current[size_t(c.column)], c.current);
-        EXPECT_EQ(f.averageOmission[size_t(c.column)], c.average);
-        EXPECT_EQ(f.longestOmission[size_t(c.column)], c.longestOmission);
-        EXPECT_EQ(f.longestRun[size_t(c.column)], c.longestRun);
-    }
+    expectFigures(f, cases);
 
     // The cells: row 0 of column 4 is five draws after d1; the whole range
     // agrees with the figures of the same history read from the start.

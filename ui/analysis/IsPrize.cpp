@@ -115,13 +115,15 @@ QWidget* TFrm_IsPrize::buildBatchTab()
 
     m_batchKindLabel = named(new QLabel(QStringLiteral("玩法："), page), "BatchKindLabel");
     m_batchKind = kindBox(page, "BatchKind");
-    auto* issue = new QHBoxLayout;
-    issue->addWidget(Label3);
-    issue->addWidget(ComboBox2, 1);
-    issue->addWidget(m_batchKindLabel);
-    issue->addWidget(m_batchKind);
+    // Issue and kind on a line each: side by side the issue would be cut.
+    auto* choices = new QGridLayout;
+    choices->addWidget(Label3, 0, 0);
+    choices->addWidget(ComboBox2, 0, 1);
+    choices->addWidget(m_batchKindLabel, 1, 0);
+    choices->addWidget(m_batchKind, 1, 1);
+    choices->setColumnStretch(1, 1);
     auto* left = new QVBoxLayout;
-    left->addLayout(issue);
+    left->addLayout(choices);
     left->addWidget(SeSkinLabel1);
     left->addWidget(Memo1, 1);
     auto* buttons = new QVBoxLayout;

@@ -80,14 +80,15 @@ void TFrmMain::refreshGridFigures()
         m_omissionCells.reset();
         return;
     }
-    const RangeTrend trend = readRangeTrend(m_store, ComboBox14->currentText(), ComboBox15->currentText());
+    RangeTrend trend =
+        readRangeTrend(m_store, ComboBox14->currentText(), ComboBox15->currentText(), {m_footersShown, omission});
     if (m_footersShown) {
         FillFrequencyFooters(ComboBox14->currentText(), ComboBox15->currentText(), QStringLiteral("qs"), 3, DBGridEh1,
                              ActiveTable());
         fillTrendFooters(trend);
     }
     if (omission)
-        m_omissionCells = std::make_unique<OmissionCells>(trend.cells);
+        m_omissionCells = std::make_unique<OmissionCells>(std::move(trend.cells));
     else
         m_omissionCells.reset();
     DBGridEh1->repaintAll();
