@@ -22,9 +22,6 @@ const QString TFrm_LanqiuYilou::kHitMark = QStringLiteral("中");
 namespace {
 
 constexpr int kColumnWidth = 40;
-const QColor kHitBackground(255, 0, 0);
-const QColor kOmissionColor(177, 173, 254);
-const QColor kCountColor(255, 0, 0);
 
 QStringList gridTitles()
 {
@@ -162,14 +159,14 @@ TFrm_LanqiuYilou::CellLook TFrm_LanqiuYilou::SeSkinStringGrid1DrawCell(const QSt
     look.text = text;
     look.color = schemeColours().plainText;
     if (text == kHitMark) {
-        // The digit itself on red, in white so it reads.
+        // The digit itself on the hit fill.
         look.text = columnTitle;
-        look.background = kHitBackground;
-        look.color = Qt::white;
+        look.background = schemeColours().hitFill;
+        look.color = schemeColours().hitText;
     } else if (column > 0 && row > 0 && row < rows - 2) {
-        look.color = kOmissionColor;
+        look.color = schemeColours().missText;
     } else if (row == rows - 1) {
-        look.color = kCountColor;
+        look.color = schemeColours().alertText;
         look.bold = true;
     }
     return look;

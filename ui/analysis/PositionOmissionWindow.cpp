@@ -78,6 +78,9 @@ PositionOmissionWindow::PositionOmissionWindow(DrawStore& store, Dialogs& dialog
     m_table = resultTable(columnTitles(), "omissionTable", 20, this);
     // Shown in the table's own order until the user sorts by a column.
     m_table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    m_heat.emplace(m_table, [this](int row) {
+        return SchemeCells::Look{heatColour(m_figures[size_t(row)]), schemeColours().plainText};
+    });
 
     auto* range = new QHBoxLayout;
     range->addWidget(new QLabel(QStringLiteral("统计期数选择："), this));
@@ -122,10 +125,10 @@ void PositionOmissionWindow::run()
 void PositionOmissionWindow::showFigures(const std::vector<OmissionFigures>& rows)
 {
     m_table->setSortingEnabled(false);
+    m_figures = rows;
     m_table->setRowCount(int(rows.size()));
     for (int row = 0; row < int(rows.size()); ++row) {
         const OmissionFigures& f = rows[size_t(row)];
-        const QColor heat = heatColour(f);
         auto* group = new NumberItem(f.group, row / 1000.0); // keeps the table's own order
         auto* item = new NumberItem(f.item, row);
         auto* current = new NumberItem(QString::number(f.current), f.current);
@@ -135,8 +138,8 @@ void PositionOmissionWindow::showFigures(const std::vector<OmissionFigures>& row
         auto* appearances = new NumberItem(QString::number(f.appearances), f.appearances);
         auto* ratio = new NumberItem(f.hasAverage ? QString::number(f.ratio, 'f', 2) : QStringLiteral("—"),
                                      f.hasAverage ? f.ratio : 1e18);
-        current->setBackground(heat);
-        ratio->setBackground(heat);
+        m_heat->colour(current, row);
+        m_heat->colour(ratio, row);
         const QList<QTableWidgetItem*> cells{group, item, current, largest, average, appearances, ratio};
         for (int column = 0; column < cells.size(); ++column)
             m_table->setItem(row, column, cells[column]);

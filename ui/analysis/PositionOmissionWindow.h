@@ -1,8 +1,10 @@
 #pragma once
 
 #include "core/PositionOmission.h"
+#include "ui/widgets/SchemeInk.h"
 
 #include <QDialog>
+#include <optional>
 #include <vector>
 
 class Dialogs;
@@ -35,4 +37,6 @@ private:
     QComboBox* m_start;
     QComboBox* m_end;
     QTableWidget* m_table;
+    std::vector<OmissionFigures> m_figures; // as shown, so the heat fills follow the scheme
+    std::optional<SchemeCells> m_heat;
 };

@@ -17,6 +17,7 @@
 #include "ui/widgets/DataGrid.h"
 #include "ui/widgets/Dialogs.h"
 #include "ui/widgets/IssueListModel.h"
+#include "ui/widgets/SchemeInk.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -54,7 +55,7 @@ TFrmMain::TFrmMain(DrawStore& store, Dialogs& dialogs, QString dataDir, QWidget*
     PageControl3 = new QTabWidget(central);
     PageControl3->setObjectName("PageControl3");
     PageControl3->setIconSize(QSize(24, 24));
-    PageControl3->setStyleSheet(QStringLiteral("QTabBar::tab { width: 150px; height: 40px; }"));
+    setTabSize(PageControl3, QSize(150, 40));
     const QStyle* look = style();
     PageControl3->addTab(buildEntryTab(), look->standardIcon(QStyle::SP_FileDialogDetailedView),
                          QStringLiteral("原始数据录入"));

@@ -51,8 +51,8 @@ void FillFrequencyFooters(const QString& start, const QString& end, const QStrin
         for (int digit = 0; digit <= 9; ++digit, ++column) {
             // The second position's ten columns take the paler blue.
             const QColor fill = schemeColours().footerFill[(column - 1) / 10 % 2];
-            grid->setFooter(column, {QString::number(counts[size_t((position - 1) * 10 + digit)]), fill, QColor(),
-                                     Qt::AlignCenter});
+            grid->setFooter(column, {QString::number(counts[size_t((position - 1) * 10 + digit)]), fill,
+                                     schemeColours().footerText, Qt::AlignCenter});
         }
     }
 }
@@ -107,7 +107,7 @@ void TFrmMain::fillTrendFooters(const RangeTrend& trend)
         for (int column = 1; column <= kTrendColumns; ++column)
             DBGridEh1->setFooter(row, column,
                                  {QString::number((*rows[row - 1])[size_t(column - 1)]),
-                                  colours.footerFill[(column - 1) / 10 % 2], QColor(), Qt::AlignCenter});
+                                  colours.footerFill[(column - 1) / 10 % 2], colours.footerText, Qt::AlignCenter});
     }
 }
 

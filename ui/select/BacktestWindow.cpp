@@ -7,6 +7,7 @@
 #include "ui/widgets/ColourScheme.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
+#include "ui/widgets/SchemeInk.h"
 #include "ui/widgets/TableExport.h"
 #include "ui/widgets/ResultTable.h"
 
@@ -89,6 +90,7 @@ BacktestWindow::BacktestWindow(DrawStore& store, Dialogs& dialogs, QString digit
     m_summary = named(new QLabel(this), "summaryLabel");
     m_summary->setWordWrap(true);
     m_table = resultTable(columnTitles(), "resultTable", 20, this);
+    m_hits.emplace(m_table, [](int) { return SchemeCells::Look{QColor(), schemeColours().alertText}; });
 
     auto* chart = new QChart;
     chart->legend()->setAlignment(Qt::AlignRight);
@@ -191,7 +193,7 @@ void BacktestWindow::showResult(const BacktestResult& result, int asked)
             auto* item = new QTableWidgetItem(cells[column]);
             item->setTextAlignment(Qt::AlignCenter);
             if (r.hit)
-                item->setForeground(schemeColours().alertText);
+                m_hits->colour(item, 0);
             m_table->setItem(row, column, item);
         }
         expected += expectedReturn(m_kind, r.bets).expectedPrize - double(r.cost);

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "core/Backtest.h"
+#include "ui/widgets/SchemeInk.h"
 
 #include <QDialog>
+#include <optional>
 
 class Dialogs;
 class DrawStore;
@@ -44,6 +46,7 @@ private:
     QSpinBox* m_count;
     QLabel* m_summary;
     QTableWidget* m_table;
+    std::optional<SchemeCells> m_hits;
     QChartView* m_chart;
     QLineSeries* m_net;
     QLineSeries* m_expectedNet;

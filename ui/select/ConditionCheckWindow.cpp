@@ -7,6 +7,7 @@
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
 #include "ui/widgets/NumberItem.h"
+#include "ui/widgets/SchemeInk.h"
 #include "ui/widgets/TableExport.h"
 #include "ui/widgets/ResultTable.h"
 
@@ -50,6 +51,9 @@ ConditionCheckWindow::ConditionCheckWindow(DrawStore& store, Dialogs& dialogs, G
     m_table = resultTable(columnTitles(), "resultTable", 22, this);
     // Sorting starts from the table's own order, not from names reversed.
     m_table->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
+    m_warnings.emplace(m_table, [](int) {
+        return SchemeCells::Look{schemeColours().warnFill, schemeColours().plainText};
+    });
 
     auto* top = new QHBoxLayout;
     top->addWidget(new QLabel(QStringLiteral("用当前条件验证最近"), this));
@@ -107,7 +111,7 @@ void ConditionCheckWindow::showRows(const std::vector<ConditionCheckRow>& rows, 
         const bool warn = r.draws > 0 && r.keptShare() < kWarnBelow;
         for (int column = 0; column < cells.size(); ++column) {
             if (warn)
-                cells[column]->setBackground(schemeColours().warnFill);
+                m_warnings->colour(cells[column], 0);
             if (!r.condition)
                 cells[column]->setFont([&] {
                     QFont bold = font();

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "core/ConditionCheck.h"
+#include "ui/widgets/SchemeInk.h"
 
 #include <QDialog>
+#include <optional>
 
 class Dialogs;
 class DrawStore;
@@ -42,4 +44,5 @@ private:
     QSpinBox* m_count;
     QLabel* m_summary;
     QTableWidget* m_table;
+    std::optional<SchemeCells> m_warnings;
 };

@@ -3,6 +3,7 @@
 #include "core/SelectionText.h"
 #include "ui/select/BetListModel.h"
 #include "ui/widgets/Dialogs.h"
+#include "ui/widgets/SchemeInk.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -33,7 +34,7 @@ TFrm_Select::TFrm_Select(DrawStore& store, Dialogs& dialogs, TFrm_Print* print, 
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName("PageControl1");
     PageControl1->setGeometry(0, 0, kWidth, kHeight);
-    PageControl1->setStyleSheet(QStringLiteral("QTabBar::tab { width: 100px; height: 25px; }"));
+    setTabSize(PageControl1, QSize(100, 25));
     TabSheet1 = new QWidget;
     TabSheet1->setObjectName("TabSheet1");
     TabSheet2 = new QWidget;

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QPalette>
 #include <QStyle>
+#include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace {
@@ -11,28 +13,29 @@ SchemeColours lightColours()
 {
     SchemeColours c;
     c.dark = false;
-    c.alertText = QColor(255, 0, 0);
+    c.alertText = QColor(184, 0, 0);
     c.infoText = QColor(0, 0, 255);
-    c.goodText = QColor(0, 128, 0);
-    c.mutedText = QColor(128, 128, 128);
+    c.goodText = QColor(0, 104, 0);
+    c.mutedText = QColor(104, 104, 104);
     c.plainText = QColor(0, 0, 0);
     c.paleCell = QColor(236, 247, 255);
     c.plainCell = QColor(255, 255, 255);
     c.headerText = QColor(0, 0, 0);
-    c.digitInk[0] = QColor(255, 0, 0);
+    c.digitInk[0] = QColor(184, 0, 0);
     c.digitInk[1] = QColor(0, 0, 255);
-    c.digitInk[2] = QColor(255, 0, 128);
+    c.digitInk[2] = QColor(176, 0, 88);
     c.issueInk = QColor(0, 0, 255);
     c.spanInk = QColor(128, 0, 128);
-    c.primeInk = QColor(0, 128, 0);
-    c.numberInk = QColor(255, 0, 255);
+    c.primeInk = QColor(0, 104, 0);
+    c.numberInk = QColor(160, 0, 160);
     c.footerTitleText = QColor(0, 0, 255);
     c.footerTitleFill = QColor(255, 255, 255);
     c.footerFill[0] = QColor(187, 226, 255);
     c.footerFill[1] = QColor(236, 247, 255);
+    c.footerText = QColor(0, 0, 0);
     c.footerEmpty = QColor(255, 255, 0);
     c.highlight = QColor(192, 220, 192);
-    c.omissionText = QColor(160, 160, 160);
+    c.omissionText = QColor(108, 108, 108);
     c.selectedPanel = QColor(0, 255, 255);
     c.warnFill = QColor(250, 150, 140);
     c.heat[0] = QColor(215, 215, 215);
@@ -40,6 +43,9 @@ SchemeColours lightColours()
     c.heat[2] = QColor(255, 243, 190);
     c.heat[3] = QColor(255, 208, 150);
     c.heat[4] = QColor(250, 150, 140);
+    c.hitFill = QColor(220, 0, 0);
+    c.hitText = QColor(255, 255, 255);
+    c.missText = QColor(100, 92, 220);
     c.chartBackground = QColor(255, 255, 255);
     c.chartText = QColor(0, 0, 0);
     c.chartGridLine = QColor(220, 220, 220);
@@ -79,16 +85,20 @@ SchemeColours darkColours()
     c.footerTitleFill = QColor(28, 28, 30);
     c.footerFill[0] = QColor(36, 66, 96);
     c.footerFill[1] = QColor(34, 44, 56);
+    c.footerText = QColor(225, 225, 225);
     c.footerEmpty = QColor(80, 80, 30);
-    c.highlight = QColor(46, 84, 46);
-    c.omissionText = QColor(125, 125, 125);
-    c.selectedPanel = QColor(0, 120, 130);
+    c.highlight = QColor(34, 62, 34);
+    c.omissionText = QColor(150, 150, 150);
+    c.selectedPanel = QColor(0, 104, 112);
     c.warnFill = QColor(120, 50, 45);
     c.heat[0] = QColor(70, 70, 70);
     c.heat[1] = QColor(40, 75, 40);
     c.heat[2] = QColor(95, 85, 30);
     c.heat[3] = QColor(115, 70, 25);
     c.heat[4] = QColor(120, 45, 40);
+    c.hitFill = QColor(160, 30, 30);
+    c.hitText = QColor(255, 255, 255);
+    c.missText = QColor(177, 173, 254);
     c.chartBackground = QColor(36, 36, 40);
     c.chartText = QColor(225, 225, 225);
     c.chartGridLine = QColor(70, 70, 75);
@@ -131,6 +141,26 @@ QPalette darkPalette()
         p.setColor(QPalette::Disabled, role, QColor(120, 120, 120));
     p.setColor(QPalette::Disabled, QPalette::Highlight, QColor(70, 70, 74));
     return p;
+}
+
+// 浅色 starts from the desktop's light palette or the style's, whose
+// selection (Fusion's #308cc6) is too pale for white text.
+QPalette lightPalette(QPalette palette)
+{
+    palette.setColor(QPalette::Highlight, QColor(40, 120, 172));
+    palette.setColor(QPalette::HighlightedText, QColor(255, 255, 255));
+    palette.setColor(QPalette::Disabled, QPalette::Highlight, QColor(190, 190, 190));
+    palette.setColor(QPalette::Disabled, QPalette::HighlightedText, QColor(0, 0, 0));
+    return palette;
+}
+
+double relativeLuminance(const QColor& colour)
+{
+    const auto linear = [](double channel) {
+        return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    const QColor rgb = colour.toRgb();
+    return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) + 0.0722 * linear(rgb.blueF());
 }
 
 const SchemeColours& light()
@@ -186,11 +216,18 @@ void applyColourScheme(SchemeChoice choice)
     QPalette palette = *g_desktopPalette;
     if (choice == SchemeChoice::Dark)
         palette = darkPalette();
-    else if (choice == SchemeChoice::Light && desktopIsDark())
-        palette = QApplication::style() ? QApplication::style()->standardPalette() : QPalette();
+    else if (choice == SchemeChoice::Light)
+        palette =
+            lightPalette(desktopIsDark() && QApplication::style() ? QApplication::style()->standardPalette() : palette);
     QApplication::setPalette(palette);
     if (changed)
         emit ColourSchemeSignal::instance().schemeChanged();
+}
+
+double contrastRatio(const QColor& a, const QColor& b)
+{
+    const double first = relativeLuminance(a), second = relativeLuminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
 }
 
 QString schemeName(SchemeChoice choice)

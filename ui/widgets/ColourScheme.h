@@ -27,12 +27,15 @@ struct SchemeColours
     QColor digitInk[3]; // hits of the three positions
     QColor issueInk, spanInk, primeInk, numberInk;
     QColor footerTitleText, footerTitleFill, footerFill[2];
+    QColor footerText;    // the figures on footerFill
     QColor footerEmpty;   // footer cells without a figure
     QColor highlight;     // the row or column picked out
     QColor omissionText;  // omission figures in empty cells
     QColor selectedPanel; // a chosen digit of the selection window
     QColor warnFill;      // a condition that keeps too few bets
-    QColor heat[5];       // omission bands, none drawn to three times the mean
+    QColor heat[5];       // omission bands, none drawn to three times the mean, under plainText
+    // 遗漏分析: a hit cell, and the omission figures of the others.
+    QColor hitFill, hitText, missText;
     // Charts.
     QColor chartBackground, chartText, chartGridLine;
     QColor positionBars, sumBars, frequencyBars, trendLine, observedBars, expectedBars, expectedBorder, expectedLine;
@@ -48,6 +51,10 @@ const SchemeColours& coloursOf(SchemeChoice choice);
 // listening to schemeChanged redraws. The desktop's own palette is kept so
 // that 跟随系统 can go back to it.
 void applyColourScheme(SchemeChoice choice);
+
+// WCAG's contrast of two colours, from 1 (the same) to 21 (black on white);
+// every text of the tables keeps at least 4.5 against its fill.
+double contrastRatio(const QColor& a, const QColor& b);
 
 // The choice as the options file and the options window name it.
 QString schemeName(SchemeChoice choice);

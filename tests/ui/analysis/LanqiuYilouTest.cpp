@@ -1,6 +1,7 @@
 #include "ui/analysis/LanqiuYilou.h"
 
 #include "tests/ui/analysis/AnalysisFixture.h"
+#include "ui/widgets/ColourScheme.h"
 
 #include <QLabel>
 
@@ -95,9 +96,10 @@ TEST(LanqiuYilouCells, DrawingRules)
     const int rows = 5;
     auto hit = TFrm_LanqiuYilou::SeSkinStringGrid1DrawCell("中", "7", 8, 1, rows);
     EXPECT_EQ(hit.text, "7");
-    EXPECT_EQ(hit.background, QColor(255, 0, 0));
+    EXPECT_EQ(hit.background, schemeColours().hitFill);
+    EXPECT_EQ(hit.color, schemeColours().hitText);
     auto omission = TFrm_LanqiuYilou::SeSkinStringGrid1DrawCell("3", "2", 3, 1, rows);
-    EXPECT_EQ(omission.color, QColor(177, 173, 254));
+    EXPECT_EQ(omission.color, schemeColours().missText);
     EXPECT_FALSE(omission.background.isValid());
     auto issue = TFrm_LanqiuYilou::SeSkinStringGrid1DrawCell("01", "期数", 0, 1, rows);
     EXPECT_EQ(issue.color, QColor(Qt::black));
@@ -105,7 +107,7 @@ TEST(LanqiuYilouCells, DrawingRules)
     EXPECT_EQ(largest.color, QColor(Qt::black));
     EXPECT_FALSE(largest.bold);
     auto counts = TFrm_LanqiuYilou::SeSkinStringGrid1DrawCell("2", "2", 3, 4, rows);
-    EXPECT_EQ(counts.color, QColor(255, 0, 0));
+    EXPECT_EQ(counts.color, schemeColours().alertText);
     EXPECT_TRUE(counts.bold);
 }
 

@@ -1,6 +1,7 @@
 #include "core/SelectionText.h"
 #include "tests/ui/select/SelectFixture.h"
 #include "ui/select/SelectControls.h"
+#include "ui/widgets/ColourScheme.h"
 
 #include <QGroupBox>
 #include <QHeaderView>
@@ -91,7 +92,7 @@ TEST_F(SelectTest, OpensWithItsDefaults)
     EXPECT_TRUE(child<QRadioButton>("RadioButton1")->isChecked());
     for (const char* label : {"Label23", "Label25", "Edit1", "Edit2", "Edit3"})
         EXPECT_TRUE(text(label).isEmpty()) << label;
-    EXPECT_EQ(child<QLabel>("Label25")->palette().color(QPalette::WindowText), QColor(Qt::red));
+    EXPECT_EQ(child<QLabel>("Label25")->palette().color(QPalette::WindowText), schemeColours().alertText);
     EXPECT_EQ(child<QLabel>("SeSkinLabel1")->text(), "\"单个和值\"供用户输入不连续和值，和值之间用\"，\" 间隔");
 
     const std::pair<const char*, bool> buttons[] = {
