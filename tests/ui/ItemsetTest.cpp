@@ -4,12 +4,14 @@
 #include "exchange/OptionsFile.h"
 #include "tests/support/FakeDialogs.h"
 #include "tests/support/TestDir.h"
+#include "ui/widgets/ColourScheme.h"
 #include "ui/widgets/RadioGroup.h"
 
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -72,12 +74,57 @@ TEST_F(ItemsetTest, SavesTheThreeKeysInGbk)
     w.SeSkinSpinEdit1->setValue(22);
     w.SeSkinRadioButton2->setChecked(true);
     QTest::mouseClick(w.SeSkinButton1, Qt::LeftButton);
-    EXPECT_EQ(dialogs.messages(), QStringList{TFrm_itemset::kSavedText});
+    EXPECT_EQ(dialogs.messages(), QStringList{TFrm_itemset::savedText({"默认显示期数", "首页列宽", "彩票种类设置"})});
     EXPECT_EQ(read(Options::kStartSection, Options::kShowCountKey), "80");
     EXPECT_EQ(read(Options::kWidthSection, Options::kWidthKey), "22");
     EXPECT_EQ(read(Options::kKindSection, Options::kKindKey), "2");
     // 种类=2 in GBK: D6 D6 C0 E0 '=' '2'
     EXPECT_TRUE(dir.read("user/DefaultSet.ini").contains(QByteArray("\xD6\xD6\xC0\xE0=2")));
+}
+
+// The confirmation names what waits for the next start: the options the
+// program read at its start and the saves since differ in, whatever the file
+// held in between. 配色 and 完成提示 never wait.
+TEST_F(ItemsetTest, TheConfirmationNamesWhatWaitsForARestart)
+{
+    using Change = std::function<void(TFrm_itemset&)>;
+    const Change nothing = [](TFrm_itemset&) {};
+    const Change dark = [](TFrm_itemset& w) { w.findChild<QRadioButton*>("schemeDark")->setChecked(true); };
+    const Change statusLine = [](TFrm_itemset& w) { w.findChild<QRadioButton*>("noticeStatusLine")->setChecked(true); };
+    const Change count80 = [](TFrm_itemset& w) { w.RadioGroup1->setItemIndex(3); };
+    const Change count40 = [](TFrm_itemset& w) { w.RadioGroup1->setItemIndex(1); };
+    const Change width20 = [](TFrm_itemset& w) { w.SeSkinSpinEdit1->setValue(20); };
+    const Change ticai = [](TFrm_itemset& w) { w.SeSkinRadioButton2->setChecked(true); };
+    const Change fucai = [](TFrm_itemset& w) { w.SeSkinRadioButton1->setChecked(true); };
+    struct Step
+    {
+        Change change;
+        QStringList waiting;
+    };
+    const std::vector<std::vector<Step>> sequences{
+        {{nothing, {}}},
+        {{dark, {}}, {statusLine, {}}},
+        {{width20, {"首页列宽"}}, {dark, {"首页列宽"}}},
+        {{ticai, {"彩票种类设置"}}, {fucai, {}}},
+        {{count80, {"默认显示期数"}}, {ticai, {"默认显示期数", "彩票种类设置"}}, {count40, {"彩票种类设置"}}},
+    };
+    for (size_t i = 0; i < sequences.size(); ++i) {
+        QFile::remove(dir.file("user/DefaultSet.ini"));
+        store(Options::kKindSection, Options::kKindKey, "1"); // 40 draws, width 16, 3D
+        TFrm_itemset& w = open();
+        for (const Step& step : sequences[i]) {
+            dialogs.clear();
+            w.show(); // each save from a fresh showing, as the user opens the window again
+            step.change(w);
+            QTest::mouseClick(w.SeSkinButton1, Qt::LeftButton);
+            EXPECT_EQ(dialogs.messages(), QStringList{TFrm_itemset::savedText(step.waiting)}) << "sequence " << i;
+            w.hide();
+        }
+    }
+    applyColourScheme(SchemeChoice::Light); // the next tests start light
+    EXPECT_EQ(TFrm_itemset::savedText({}), "默认参数设置成功！");
+    EXPECT_EQ(TFrm_itemset::savedText({"首页列宽", "彩票种类设置"}),
+              "默认参数设置成功；以下设置在重新启动程序后生效：首页列宽、彩票种类设置。");
 }
 
 TEST_F(ItemsetTest, SavingWithoutCountItemKeepsTheStoredCount)

@@ -18,10 +18,17 @@
 #include <QSpinBox>
 #include <climits>
 
-const QString TFrm_itemset::kSavedText = QStringLiteral("默认参数设置成功，重新启动程序设置生效！");
+const QString TFrm_itemset::kSavedText = QStringLiteral("默认参数设置成功！");
+const QString TFrm_itemset::kRestartText = QStringLiteral("默认参数设置成功；以下设置在重新启动程序后生效：%1。");
+
+QString TFrm_itemset::savedText(const QStringList& waiting)
+{
+    return waiting.isEmpty() ? kSavedText : kRestartText.arg(waiting.join(QStringLiteral("、")));
+}
 
 TFrm_itemset::TFrm_itemset(QString optionsPath, Dialogs& dialogs, QWidget* parent)
-    : QDialog(parent), m_optionsPath(std::move(optionsPath)), m_dialogs(dialogs)
+    : QDialog(parent), m_optionsPath(std::move(optionsPath)), m_dialogs(dialogs),
+      m_inForce(readStartupOptions(m_optionsPath))
 {
     setObjectName("Frm_itemset");
     setWindowTitle(QStringLiteral("选项设置"));
@@ -154,13 +161,30 @@ void TFrm_itemset::SeSkinButton1Click()
         IniFile(m_optionsPath).writeStrings(values);
         applyColourScheme(scheme);
         emit noticesChanged(statusLine);
-        m_dialogs.message(this, kSavedText);
+        // What is in force already only needs confirming; a wait for the restart must be seen.
+        const QStringList waiting = waitingForRestart();
+        if (waiting.isEmpty())
+            m_dialogs.confirm(this, kSavedText);
+        else
+            m_dialogs.message(this, savedText(waiting));
     });
 }
 
 void TFrm_itemset::SeSkinButton2Click()
 {
     close();
+}
+
+QStringList TFrm_itemset::waitingForRestart() const
+{
+    QStringList waiting;
+    if (RadioGroup1->itemIndex() >= 0 && RadioGroup1->itemText(RadioGroup1->itemIndex()) != m_inForce.defaultShowCount)
+        waiting << RadioGroup1->title();
+    if (widthText() != m_inForce.columnWidth)
+        waiting << SeSkinGroupBox2->title();
+    if (SeSkinRadioButton1->isChecked() != m_inForce.isFucai())
+        waiting << SeSkinGroupBox1->title();
+    return waiting;
 }
 
 QString TFrm_itemset::widthText() const

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "exchange/OptionsFile.h"
+
 #include <QDialog>
+#include <QStringList>
 
 class Dialogs;
 class QGroupBox;
@@ -12,8 +15,10 @@ class RadioGroup;
 
 // The options window: default issue count, digit column width, game, colour
 // scheme and where confirmations go. Every showing reloads the file; saving
-// writes it. The scheme and the confirmations change at once, the rest at
-// the next start.
+// writes it. The scheme and the confirmations change at once; the issue count,
+// the width and the game are read once at start (the main window and the
+// windows that take its issue count keep them), so a change waits for the next
+// start and the confirmation names it.
 class TFrm_itemset : public QDialog
 {
     Q_OBJECT
@@ -40,7 +45,10 @@ public:
     QRadioButton* m_noticeBox;
     QRadioButton* m_noticeStatusLine;
 
-    static const QString kSavedText;
+    static const QString kSavedText;   // everything saved is in force
+    static const QString kRestartText; // %1: the changed options that wait for a restart
+    // The confirmation for options that wait for the next start (none: kSavedText).
+    static QString savedText(const QStringList& waiting);
 
 signals:
     // Saved: the confirmations go to the status line (true) or to boxes.
@@ -53,6 +61,10 @@ private:
     QString widthText() const;
     void setWidthText(const QString& text);
 
+    // Changed options the running program will not take before it restarts.
+    QStringList waitingForRestart() const;
+
     QString m_optionsPath;
     Dialogs& m_dialogs;
+    StartupOptions m_inForce; // as the program read them at its start
 };
