@@ -56,3 +56,5 @@ void selectShots(const ShotContext& context);
 // export window, the import of an exported workbook into an empty history.
 void exchangeShots(const ShotContext& context);
 void analysisWindowShots(const ShotContext& context);
+// 深色 chosen while the main window and 分位遗漏 are open (live-switch-*).
+void liveSwitchShots(const ShotContext& context);

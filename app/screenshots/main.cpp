@@ -71,6 +71,7 @@ int main(int argc, char** argv)
     mainWindowShots(context);
     selectShots(context);
     analysisWindowShots(context);
+    liveSwitchShots(context);
     // Last: the download adds draws of its own to the sample history.
     exchangeShots(context);
     return 0;
