@@ -18,7 +18,12 @@ QString EntryText::status(const QString& issue)
     return QStringLiteral("您成功录入") + issueValueText(issue) + QStringLiteral("期数据信息！");
 }
 
-QString entryInputProblem(const QString& issue, const QString& number)
+QString EntryText::noSuchIssue(const QString& why)
+{
+    return QStringLiteral("没有这一期：") + why + QStringLiteral("，请重新输入彩票期数！");
+}
+
+QString entryInputProblem(const QString& issue, const QString& number, std::optional<Game> game, const QDate& today)
 {
     if (issue.isEmpty())
         return EntryText::kNoIssue;
@@ -32,5 +37,7 @@ QString entryInputProblem(const QString& issue, const QString& number)
         return EntryText::kIssueNotDecimal;
     if (!isDrawNumber(number))
         return EntryText::kNumberNotDigits;
+    if (const QString why = impossibleIssue(issue, game, today); !why.isEmpty())
+        return EntryText::noSuchIssue(why);
     return {};
 }

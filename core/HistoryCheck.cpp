@@ -40,7 +40,7 @@ QStringList missingIssues(const QStringList& issues)
     std::map<QString, std::set<int>> years;
     for (const QString& issue : issues) {
         const int year = yearWidth(issue);
-        if (year == 0 || issue.size() != width)
+        if (year == 0 || issue.size() != width || !impossibleIssue(issue).isEmpty())
             continue;
         years[issue.left(year)].insert(issue.mid(year).toInt());
     }
@@ -66,7 +66,17 @@ QStringList unusualWidthIssues(const QStringList& issues)
     return odd;
 }
 
-WidthRepair planWidthRepair(const QStringList& issues, int width)
+std::vector<ImpossibleIssue> impossibleIssues(const QStringList& issues, std::optional<Game> game)
+{
+    std::vector<ImpossibleIssue> impossible;
+    for (const QString& issue : issues)
+        if (yearWidth(issue) != 0)
+            if (QString why = impossibleIssue(issue, game); !why.isEmpty())
+                impossible.push_back({issue, std::move(why)});
+    return impossible;
+}
+
+WidthRepair planWidthRepair(const QStringList& issues, int width, std::optional<Game> game)
 {
     WidthRepair repair;
     QSet<QString> taken(issues.begin(), issues.end());
@@ -74,7 +84,8 @@ WidthRepair planWidthRepair(const QStringList& issues, int width)
         if (issue.size() == width)
             continue;
         const QString renamed = issueAtWidth(issue, width);
-        if (renamed.size() != width)
+        if (renamed.size() != width || !impossibleIssue(issue, game).isEmpty() ||
+            !impossibleIssue(renamed, game).isEmpty())
             continue;
         if (taken.contains(renamed))
             repair.conflicts << renamed;
@@ -104,11 +115,11 @@ QStringList staleRecords(const std::vector<DrawRecord>& records)
     return stale;
 }
 
-HistoryProblems checkHistory(const std::vector<DrawRecord>& records)
+HistoryProblems checkHistory(const std::vector<DrawRecord>& records, std::optional<Game> game)
 {
     QStringList issues;
     issues.reserve(qsizetype(records.size()));
     for (const DrawRecord& record : records)
         issues << record.qs;
-    return {missingIssues(issues), unusualWidthIssues(issues), staleRecords(records)};
+    return {missingIssues(issues), unusualWidthIssues(issues), staleRecords(records), impossibleIssues(issues, game)};
 }

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "core/DrawRecord.h"
+#include "core/Game.h"
 
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 // Checks of a stored history: issues missing from a year's sequence, issues
@@ -15,12 +17,23 @@
 // mid-year) to the highest stored one; a year's end is never a gap.
 
 // Absent issues inside each year's run, in order. `issues` in text order;
-// issues of an unusual width are left out.
+// issues of an unusual width, and issues no draw can carry, are left out.
 QStringList missingIssues(const QStringList& issues);
 
 // Issues neither five nor seven characters long or not all digits, and
 // issues whose width differs from the one most of the history has.
 QStringList unusualWidthIssues(const QStringList& issues);
+
+// Issues of five or seven digits that no draw of the game can carry
+// (impossibleIssue: a day number beyond 366, a year before the game began or
+// after next year), each with the reason.
+struct ImpossibleIssue
+{
+    QString issue;
+    QString why;
+    bool operator==(const ImpossibleIssue&) const = default;
+};
+std::vector<ImpossibleIssue> impossibleIssues(const QStringList& issues, std::optional<Game> game = std::nullopt);
 
 // The width most of the issues have (the shorter of two as common); 0 for none.
 int mostCommonWidth(const QStringList& issues);
@@ -37,8 +50,9 @@ QStringList staleRecords(const std::vector<DrawRecord>& records);
 
 // "统一期号": the issues of the other width (five digits in a seven-digit
 // history or the reverse) renamed to `width` by issueAtWidth. Issues that
-// cannot be brought there (another width, not digits) are left alone; a new
-// name already stored, or given to two issues, is a conflict.
+// cannot be brought there (another width, not digits) or that no draw can
+// carry before or after (a year 1925 or 2125 would become 25) are left alone;
+// a new name already stored, or given to two issues, is a conflict.
 struct IssueRename
 {
     QString from;
@@ -50,16 +64,17 @@ struct WidthRepair
     std::vector<IssueRename> renames; // in the order of `issues`
     QStringList conflicts;            // the new names that are taken
 };
-WidthRepair planWidthRepair(const QStringList& issues, int width);
+WidthRepair planWidthRepair(const QStringList& issues, int width, std::optional<Game> game = std::nullopt);
 
 struct HistoryProblems
 {
     QStringList missing;
     QStringList oddWidth;
     QStringList stale;
-    bool none() const { return missing.isEmpty() && oddWidth.isEmpty() && stale.isEmpty(); }
+    std::vector<ImpossibleIssue> impossible;
+    bool none() const { return missing.isEmpty() && oddWidth.isEmpty() && stale.isEmpty() && impossible.empty(); }
 };
-HistoryProblems checkHistory(const std::vector<DrawRecord>& records);
+HistoryProblems checkHistory(const std::vector<DrawRecord>& records, std::optional<Game> game = std::nullopt);
 
 #include "core/IssueArithmetic.h"
 

@@ -60,3 +60,24 @@ QString issueAtWidth(const QString& issue, int width)
         return issue.mid(2);
     return issue;
 }
+
+int firstIssueYear(std::optional<Game> game)
+{
+    return game == Game::Ticai ? 2004 : 2002;
+}
+
+QString impossibleIssue(const QString& issue, std::optional<Game> game, const QDate& today)
+{
+    if (!isIssueText(issue) || (issue.size() != 5 && issue.size() != 7))
+        return QStringLiteral("期号应为五位（如25217）或七位（如2025217）数字");
+    const int yearDigits = issue.size() - 3;
+    const int year = issue.left(yearDigits).toInt() + (yearDigits == 2 ? 2000 : 0);
+    const int day = issue.right(3).toInt();
+    const int first = firstIssueYear(game);
+    const int last = today.year() + 1;
+    if (year < first || year > last)
+        return QStringLiteral("期号%1的年份%2不在%3年至%4年之间").arg(issue).arg(year).arg(first).arg(last);
+    if (day < 1 || day > 366)
+        return QStringLiteral("期号%1的当年序号%2不在001至366之间").arg(issue, issue.right(3));
+    return {};
+}

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "core/Game.h"
+
+#include <QDate>
 #include <QString>
+#include <optional>
 
 // Neighbouring issues. The result keeps the width of the given issue, padded
 // with zeros (08123 -> 08124, 2025217 -> 2025216), and grows only when the
@@ -22,3 +26,14 @@ bool isCountableIssue(const QString& issue);
 // loses it (2025217 -> 25217) for a five-digit history. Any other issue or
 // width is returned as it is.
 QString issueAtWidth(const QString& issue, int width);
+
+// The first year an issue can name: 3D began drawing in 2002, 排列3 in 2004.
+// Without a game, 2002.
+int firstIssueYear(std::optional<Game> game = std::nullopt);
+
+// Why no draw can carry the issue, in words for the user; empty when one can.
+// An issue is five digits (yynnn, the year 20yy) or seven (yyyynnn); its day
+// number nnn is 001–366 (both games draw at most once a day) and its year lies
+// between the game's first year and the year after `today`.
+QString impossibleIssue(const QString& issue, std::optional<Game> game = std::nullopt,
+                        const QDate& today = QDate::currentDate());

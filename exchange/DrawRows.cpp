@@ -189,7 +189,7 @@ struct DrawRowReader::Header
     qsizetype last() const { return std::max({issue, number, digits[0], digits[1], digits[2]}); }
 };
 
-DrawRowReader::DrawRowReader() = default;
+DrawRowReader::DrawRowReader(std::optional<Game> game) : m_keeper(m_file, game) {}
 DrawRowReader::~DrawRowReader() = default;
 
 bool DrawRowReader::readHeader(QStringView text)
@@ -273,15 +273,27 @@ bool DrawRowReader::readByColumns(QStringView text, ImportLine& draw, bool& shap
 void DrawRowReader::read(int line, QStringView text)
 {
     text = text.trimmed();
-    if (text.isEmpty())
+    if (text.isEmpty() || refused())
         return;
+    if (!m_lastDrawLine.isEmpty() && text == m_lastDrawLine) {
+        ++m_file.repeats;
+        return;
+    }
+    m_lastDrawLine.clear(); // a header between two equal lines may read them differently
     const bool first = std::exchange(m_firstContent, false);
     ImportLine draw{line, {}, {}};
     bool shaped = false;
+    const auto keep = [&] {
+        const DrawKeeper::Outcome outcome = m_keeper.add(std::move(draw));
+        const bool drawn = outcome == DrawKeeper::Outcome::Kept || outcome == DrawKeeper::Outcome::Repeat;
+        // A draw's line is short; a longer one is not worth its copy.
+        if (drawn && text.size() <= 256)
+            m_lastDrawLine = text.toString();
+    };
     if (m_header && readByColumns(text, draw, shaped)) {
-        m_file.draws.push_back(std::move(draw));
+        keep();
     } else if (!shaped && readFree(text, draw)) {
-        m_file.draws.push_back(std::move(draw));
+        keep();
     } else if (!startsWithDigit(text) && readHeader(text)) {
         m_file.hasHeader = true;
     } else if (first && !startsWithDigit(text)) {
@@ -295,16 +307,18 @@ ImportFile DrawRowReader::take()
 {
     ImportFile file = std::move(m_file);
     m_file = {};
+    m_keeper.reset();
+    m_lastDrawLine.clear();
     m_header.reset();
     m_firstContent = true;
     return file;
 }
 
-ImportFile readDrawLines(QStringView text)
+ImportFile readDrawLines(QStringView text, std::optional<Game> game)
 {
-    DrawRowReader reader;
+    DrawRowReader reader(game);
     int lineNumber = 0;
-    for (qsizetype start = 0; start < text.size();) {
+    for (qsizetype start = 0; start < text.size() && !reader.refused();) {
         qsizetype end = start;
         while (end < text.size() && text[end] != u'\n' && text[end] != u'\r')
             ++end;

@@ -17,13 +17,15 @@
 class DrawRowReader
 {
 public:
-    DrawRowReader();
+    explicit DrawRowReader(std::optional<Game> game = std::nullopt);
     ~DrawRowReader();
     DrawRowReader(const DrawRowReader&) = delete;
     DrawRowReader& operator=(const DrawRowReader&) = delete;
 
-    // One line or row; `line` is its number for the bad-line list.
+    // One line or row; `line` is its number for the bad-line list. Nothing
+    // more is read once the draws exceed their limit (refused()).
     void read(int line, QStringView text);
+    bool refused() const { return m_keeper.refused(); }
     ImportFile take();
 
 private:
@@ -32,10 +34,14 @@ private:
     bool readByColumns(QStringView text, ImportLine& draw, bool& shaped) const;
 
     ImportFile m_file;
+    DrawKeeper m_keeper;
+    // The last line that gave a draw: the same line again is only counted,
+    // at the cost of a comparison.
+    QString m_lastDrawLine;
     std::unique_ptr<Header> m_header;
     bool m_firstContent = true;
 };
 
 // Every line of the text through one DrawRowReader. Lines end in CR LF, LF
 // or CR alone.
-ImportFile readDrawLines(QStringView text);
+ImportFile readDrawLines(QStringView text, std::optional<Game> game = std::nullopt);

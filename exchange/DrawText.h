@@ -11,20 +11,14 @@
 #include "exchange/ImportFile.h"
 
 #include <QString>
-#include <functional>
 
-// Every draw the text lists, in text order. Lines that hold none are listed
-// in `bad` with their line number (a web page's other lines too: the
-// download takes only the draws).
+// Every draw the text lists, in text order, each exact repeat once. Lines
+// that hold none, and draws the entry panel would refuse, are listed in `bad`
+// with their line number (a web page's other lines too: the download takes
+// only the draws). A text over a limit comes back with its `refusal`.
 ImportFile readDrawText(const QString& text, Game game);
 
-// Moves every draw the entry panel would refuse (an issue not all digits, a
-// number not three digits) into `bad`, shown as `shown` gives it.
-void checkEntries(
-    ImportFile& file, const std::function<QString(const ImportLine&)>& shown = [](const ImportLine& draw) {
-        return draw.issue + u' ' + draw.number;
-    });
-
 // The draws of a result page's text (its other lines are no concern); a text
-// over ImportLimits::kPageTextChars is refused with ImportFileError.
+// over ImportLimits::kPageTextChars, or with more draws than
+// ImportLimits::kMostDraws, is refused with ImportFileError.
 ImportFile readPageDraws(const QString& text, Game game);

@@ -9,7 +9,9 @@
 ImportPlan planImport(const ImportFile& file, int historyWidth)
 {
     ImportPlan plan;
-    plan.read = int(file.draws.size());
+    // The readers keep an exact repeat of a line once and count the rest.
+    plan.read = int(file.draws.size()) + file.repeats;
+    plan.repeats = file.repeats;
     plan.bad = file.bad;
     plan.badNotKept = file.badNotKept;
     // One history has one issue width (08123 or 2025217). A five-digit issue

@@ -1,5 +1,7 @@
 #include "exchange/ImportFile.h"
 
+#include "core/DrawEntry.h"
+#include "core/IssueArithmetic.h"
 #include "exchange/DrawText.h"
 #include "exchange/WorkbookReader.h"
 
@@ -61,6 +63,44 @@ void addBadLine(ImportFile& file, int line, QStringView text)
     file.bad.push_back({line, shown});
 }
 
+DrawKeeper::DrawKeeper(ImportFile& file, std::optional<Game> game, Shown shown)
+    : m_file(&file), m_game(game), m_shown(std::move(shown)), m_today(QDate::currentDate())
+{
+    if (!m_shown)
+        m_shown = [](const ImportLine& draw) { return draw.issue + u' ' + draw.number; };
+}
+
+DrawKeeper::Outcome DrawKeeper::add(ImportLine draw)
+{
+    if (refused())
+        return Outcome::Refused;
+    if (const QString problem = entryInputProblem(draw.issue, draw.number, m_game, m_today); !problem.isEmpty()) {
+        QString shown = m_shown(draw);
+        if (const QString why = impossibleIssue(draw.issue, m_game, m_today);
+            !why.isEmpty() && problem == EntryText::noSuchIssue(why))
+            shown += QStringLiteral("（") + why + QStringLiteral("）");
+        addBadLine(*m_file, draw.line, shown);
+        return Outcome::Bad;
+    }
+    // Checked above: five or seven digits and three digits, so the key is the draw.
+    const quint64 key = quint64(draw.issue.size()) * 10'000'000'000ULL + draw.issue.toULongLong() * 1000 +
+                        draw.number.toUInt();
+    if (m_seen.contains(key)) {
+        ++m_file->repeats;
+        return Outcome::Repeat;
+    }
+    if (m_file->draws.size() >= size_t(ImportLimits::kMostDraws)) {
+        m_file->draws = {};
+        m_seen = {};
+        m_file->refusal = QStringLiteral("开奖数据超过%1期（全部开奖历史不到一万期），不是开奖历史，没有读取。")
+                              .arg(ImportLimits::kMostDraws);
+        return Outcome::Refused;
+    }
+    m_seen.insert(key);
+    m_file->draws.push_back(std::move(draw));
+    return Outcome::Kept;
+}
+
 ImportFile readImportFile(const QString& path, Game game)
 {
     QFile file(path);
@@ -70,15 +110,19 @@ ImportFile readImportFile(const QString& path, Game game)
         throw ImportFileError(QStringLiteral("文件 %1 超过%2 MB，不是开奖数据文件，没有读取。")
                                   .arg(path)
                                   .arg(ImportLimits::kTextFileBytes >> 20));
-    const QByteArray bytes = file.read(ImportLimits::kTextFileBytes + 1);
+    QByteArray bytes = file.read(ImportLimits::kTextFileBytes + 1);
     if (isZipArchive(bytes) || path.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive)) {
         try {
-            ImportFile file = readWorkbookDraws(bytes);
-            checkEntries(file);
-            return file;
+            return readWorkbookDraws(bytes, game);
         } catch (const ImportFileError& error) {
             throw ImportFileError(QStringLiteral("无法读取工作簿 %1：%2").arg(path, error.text()));
         }
     }
-    return readDrawText(decodeText(bytes), game);
+    // The bytes go once decoded: a file at the size limit is held once, as text.
+    QString text = decodeText(bytes);
+    bytes = QByteArray();
+    ImportFile read = readDrawText(text, game);
+    if (!read.refusal.isEmpty())
+        throw ImportFileError(QStringLiteral("无法导入文件 %1：%2").arg(path, read.refusal));
+    return read;
 }

@@ -6,7 +6,11 @@
 #include "core/Game.h"
 
 #include <QByteArray>
+#include <QDate>
+#include <QSet>
 #include <QString>
+#include <functional>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
@@ -40,6 +44,11 @@ constexpr size_t kBadLinesKept = 500;
 constexpr qint64 kTextFileBytes = qint64(256) << 20;
 // What a result page's text may hold.
 constexpr qsizetype kPageTextChars = qsizetype(32) << 20;
+// The largest real history is under 10,000 draws: a text or workbook listing
+// more than this is no history, and reading it on would only cost memory.
+constexpr int kMostDraws = 2'000'000;
+// A result query's JSON answer is parsed whole; a real one is well under a megabyte.
+constexpr qsizetype kJsonAnswerChars = qsizetype(32) << 20;
 } // namespace ImportLimits
 
 struct ImportFile
@@ -47,7 +56,40 @@ struct ImportFile
     std::vector<ImportLine> draws; // in file order
     std::vector<BadLine> bad;      // lines that hold no draw (at most kBadLinesKept)
     int badNotKept = 0;            // further such lines, counted only
+    int repeats = 0;               // lines repeating a kept line's draw exactly, counted only
     bool hasHeader = false;
+    QString refusal;               // why the text was not read (a limit it exceeds); no draws then
+};
+
+// Where every reader puts the draws it finds. A draw the entry panel would
+// refuse (entryInputProblem: an issue no draw can carry, with the reason)
+// becomes a bad line; an exact repeat of a kept draw is only counted, so a
+// line repeated a million times costs one draw; a draw beyond
+// ImportLimits::kMostDraws refuses the whole text.
+class DrawKeeper
+{
+public:
+    using Shown = std::function<QString(const ImportLine&)>;
+    // `shown` is how a refused draw is listed; by default "<issue> <number>".
+    explicit DrawKeeper(ImportFile& file, std::optional<Game> game = std::nullopt, Shown shown = {});
+    enum class Outcome
+    {
+        Kept,
+        Repeat,
+        Bad,
+        Refused // the text is refused: the reader stops there
+    };
+    Outcome add(ImportLine draw);
+    bool refused() const { return !m_file->refusal.isEmpty(); }
+    // Forgets the draws seen, for the next text.
+    void reset() { m_seen.clear(); }
+
+private:
+    ImportFile* m_file;
+    std::optional<Game> m_game;
+    Shown m_shown;
+    QDate m_today;
+    QSet<quint64> m_seen;
 };
 
 // Lists a line that holds no draw within the limits above.
@@ -57,5 +99,6 @@ void addBadLine(ImportFile& file, int line, QStringView text);
 QString decodeText(const QByteArray& bytes);
 // The draws of a history file of the game: a workbook (a zip archive, or a
 // name ending in .xlsx) by readWorkbookDraws, any other file by
-// readDrawText. Throws ImportFileError when the file cannot be read.
+// readDrawText. Throws ImportFileError when the file cannot be read or
+// exceeds a limit.
 ImportFile readImportFile(const QString& path, Game game);

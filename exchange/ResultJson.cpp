@@ -21,8 +21,10 @@ QString textOf(const QJsonValue& value)
     return {};
 }
 
-void readEntries(const QJsonArray& entries, const QString& issueKey, const QString& numberKey, ImportFile& file)
+void readEntries(const QJsonArray& entries, const QString& issueKey, const QString& numberKey, ImportFile& file,
+                 std::optional<Game> game)
 {
+    DrawKeeper keeper(file, game);
     int line = 0;
     for (const QJsonValue& value : entries) {
         ++line;
@@ -31,15 +33,15 @@ void readEntries(const QJsonArray& entries, const QString& issueKey, const QStri
         const QString numberText = textOf(entry.value(numberKey));
         ImportLine draw{line, DrawFields::issueOf(issueText), DrawFields::numberOfCell(numberText.trimmed())};
         if (draw.issue.isEmpty() || draw.number.isEmpty())
-            file.bad.push_back({line, (issueText + QLatin1Char(' ') + numberText).trimmed()});
-        else
-            file.draws.push_back(std::move(draw));
+            addBadLine(file, line, (issueText + QLatin1Char(' ') + numberText).trimmed());
+        else if (keeper.add(std::move(draw)) == DrawKeeper::Outcome::Refused)
+            break;
     }
 }
 
 } // namespace
 
-std::optional<ImportFile> readResultJson(const QString& text)
+std::optional<ImportFile> readResultJson(const QString& text, std::optional<Game> game)
 {
     const qsizetype open = text.indexOf(u'{');
     if (open < 0 || open > kLongestLead)
@@ -47,6 +49,12 @@ std::optional<ImportFile> readResultJson(const QString& text)
     const qsizetype close = text.lastIndexOf(u'}');
     if (close < open)
         return std::nullopt;
+    if (close - open + 1 > ImportLimits::kJsonAnswerChars) {
+        ImportFile file;
+        file.refusal = QStringLiteral("开奖查询结果超过%1 MB，不是开奖查询的回答，没有读取。")
+                           .arg(ImportLimits::kJsonAnswerChars >> 20);
+        return file;
+    }
     QJsonParseError error{};
     const QJsonDocument json = QJsonDocument::fromJson(text.mid(open, close - open + 1).toUtf8(), &error);
     if (error.error != QJsonParseError::NoError || !json.isObject())
@@ -55,9 +63,9 @@ std::optional<ImportFile> readResultJson(const QString& text)
     const QJsonObject answer = json.object();
     if (answer.value(QLatin1String("result")).isArray())
         readEntries(answer.value(QLatin1String("result")).toArray(), QStringLiteral("code"), QStringLiteral("red"),
-                    file);
+                    file, game);
     else if (answer.value(QLatin1String("value")).toObject().value(QLatin1String("list")).isArray())
         readEntries(answer.value(QLatin1String("value")).toObject().value(QLatin1String("list")).toArray(),
-                    QStringLiteral("lotteryDrawNum"), QStringLiteral("lotteryDrawResult"), file);
+                    QStringLiteral("lotteryDrawNum"), QStringLiteral("lotteryDrawResult"), file, game);
     return file;
 }

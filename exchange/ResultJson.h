@@ -13,5 +13,6 @@
 
 // The draws of the answer in its order, entry i on line i + 1; an entry that
 // holds no draw of three digits is listed as bad. Nothing when the text is no
-// JSON object; no draws when it is JSON of another shape.
-std::optional<ImportFile> readResultJson(const QString& text);
+// JSON object; no draws when it is JSON of another shape. An answer over
+// ImportLimits::kJsonAnswerChars comes back with its `refusal`.
+std::optional<ImportFile> readResultJson(const QString& text, std::optional<Game> game = std::nullopt);

@@ -15,7 +15,7 @@ QString fromGbk(const QByteArray& bytes)
 
 } // namespace
 
-QByteArray toGbk(const QString& text)
+QByteArray toGbk(QStringView text)
 {
     QStringEncoder encoder(kCodec);
     return encoder(text);

@@ -29,6 +29,10 @@ constexpr int kNumberSize = 3;
 // "3D号码：" for fucai, "排列三号码：" for ticai, as GBK bytes (8 and 12 bytes).
 QByteArray resultMarker(Game game);
 // The page text as GBK bytes; characters GBK cannot hold become "?".
-QByteArray toGbk(const QString& text);
+QByteArray toGbk(QStringView text);
+inline QByteArray toGbk(const QString& text)
+{
+    return toGbk(QStringView(text));
+}
 // The entries after the game's first marker, in page order.
 std::vector<PageDraw> readResultPage(const QByteArray& gbkText, Game game);

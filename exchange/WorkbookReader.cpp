@@ -24,7 +24,8 @@ constexpr qsizetype kSharedStringChars = qsizetype(32) << 20;
 // What of a cell goes into its row's line: a draw's cell is a few characters,
 // and this bounds a row's length whatever a shared string holds.
 constexpr qsizetype kCellInRow = 256;
-// Spreadsheet programs number their rows up to 1,048,576.
+// Spreadsheet programs number their rows up to 1,048,576: a row past that is
+// no sheet of theirs, and the reader stops there.
 constexpr int kMostRows = 1'048'576;
 
 const char* const kFirstSheet = "xl/worksheets/sheet1.xml";
@@ -182,10 +183,13 @@ private:
         const QStringView name = m_xml.name();
         if (name == u"row") {
             bool ok = false;
-            const int number = m_xml.attributes().value(QLatin1String("r")).toInt(&ok);
-            // Counted within the sheet's bounds: a row numbered at the end of
-            // int followed by one without a number must not overflow.
-            m_row = ok && number > 0 ? std::min(number, kMostRows) : std::min(m_row + 1, kMostRows);
+            const qint64 number = m_xml.attributes().value(QLatin1String("r")).toLongLong(&ok);
+            // m_row never passes kMostRows, so counting on cannot overflow.
+            const qint64 row = ok && number > 0 ? number : qint64(m_row) + 1;
+            if (row > kMostRows)
+                throw ImportFileError(QStringLiteral("工作表超过%1行（表格程序的最后一行），不是开奖数据表，没有读取。")
+                                          .arg(kMostRows));
+            m_row = int(row);
             m_cells.clear();
             m_column = -1;
         } else if (name == u"c") {
@@ -214,6 +218,8 @@ private:
         } else if (name == u"row") {
             QString line = m_cells.join(QLatin1Char('\t'));
             m_reader.read(m_row, line);
+            if (m_reader.refused())
+                throw ImportFileError(m_reader.take().refusal);
         }
     }
 
@@ -255,7 +261,7 @@ bool isZipArchive(const QByteArray& bytes)
     return bytes.startsWith("PK\x03\x04");
 }
 
-ImportFile readWorkbookDraws(const QByteArray& bytes)
+ImportFile readWorkbookDraws(const QByteArray& bytes, std::optional<Game> game)
 {
     // An encrypted workbook is not a zip archive but an OLE compound file.
     if (bytes.startsWith("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1"))
@@ -265,7 +271,7 @@ ImportFile readWorkbookDraws(const QByteArray& bytes)
     if (!zip.contains(sheet.constData()))
         throw ImportFileError(QStringLiteral("工作簿中没有工作表"));
     const QStringList shared = sharedStrings(zip);
-    DrawRowReader reader;
+    DrawRowReader reader(game);
     SheetRows rows(shared, reader);
     zip.read(sheet.constData(), kSheetBytes, [&](const char* data, int size) { rows.add(data, size); });
     rows.finish();

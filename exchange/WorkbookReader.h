@@ -12,5 +12,8 @@
 
 // True for the bytes of a zip archive, as every .xlsx workbook is.
 bool isZipArchive(const QByteArray& bytes);
-// Throws ImportFileError with the reason when the workbook cannot be read.
-ImportFile readWorkbookDraws(const QByteArray& bytes);
+// Throws ImportFileError with the reason when the workbook cannot be read or
+// exceeds a limit (a row past the sheet's last, more draws than
+// ImportLimits::kMostDraws). `game`, when known, decides the first year an
+// issue can name.
+ImportFile readWorkbookDraws(const QByteArray& bytes, std::optional<Game> game = std::nullopt);

@@ -7,7 +7,7 @@
 EntryOutcome enterDraw(DrawStore& store, const QString& issue, const QString& number)
 {
     EntryOutcome outcome;
-    outcome.refusal = entryInputProblem(issue, number);
+    outcome.refusal = entryInputProblem(issue, number, store.game());
     if (!outcome.stored())
         return outcome;
     if (store.issueExists(issue)) {

@@ -424,7 +424,7 @@ void DrawStore::changeNumber(const QString& issue, const QString& number)
 WidthRepair DrawStore::unifyIssueWidth()
 {
     Transaction transaction(db());
-    const WidthRepair repair = planWidthRepair(issueList(), issueWidth());
+    const WidthRepair repair = planWidthRepair(issueList(), issueWidth(), game());
     if (!repair.conflicts.isEmpty() || repair.renames.empty())
         return repair;
     Statement rename(db(), QStringLiteral("update %1 set qs=? where qs=?").arg(table()));

@@ -58,6 +58,24 @@ TEST(HistoryCheck, WidthRepairRenamesTheOtherWidthUnlessTheNameIsTaken)
     EXPECT_TRUE(planWidthRepair({}, 0).renames.empty());
 }
 
+// Stored issues no draw can carry are listed with the reason and stay out of
+// the gap search: a day 400 makes no run of 35 missing issues.
+TEST(HistoryCheck, ImpossibleIssuesAreListedNotCountedAsGaps)
+{
+    const QStringList issues{"2025001", "2025003", "2025400", "0000000", "1925003", "25004", "2025a05"};
+    const std::vector<ImpossibleIssue> impossible = impossibleIssues(issues);
+    QStringList listed;
+    for (const ImpossibleIssue& issue : impossible) {
+        listed << issue.issue;
+        EXPECT_EQ(issue.why, impossibleIssue(issue.issue));
+    }
+    EXPECT_EQ(listed, (QStringList{"2025400", "0000000", "1925003"}));
+    EXPECT_EQ(missingIssues(issues), QStringList{"2025002"});
+    // 排列3 began in 2004.
+    EXPECT_EQ(impossibleIssues({"2003100"}, Game::Ticai).size(), 1u);
+    EXPECT_TRUE(impossibleIssues({"2003100"}, Game::Fucai).empty());
+}
+
 TEST(HistoryCheck, StaleRowsAreThoseTheirNumberNoLongerDerives)
 {
     std::vector<DrawRecord> records = derive({"2025001", "2025002", "2025003"}, {"123", "124", "555"});

@@ -66,4 +66,33 @@ TEST(IssueArithmetic, IssueAtWidthAddsOrDropsTheCentury)
         EXPECT_EQ(issueAtWidth(c.issue, c.width), c.expected) << c.issue << " at " << c.width;
 }
 
+// The rule itself on a fixed day; the readers, the entry and 统一期号 run one
+// table of issues through it in tests/exchange/ImpossibleIssueTest.cpp.
+TEST(IssueArithmetic, ImpossibleIssuesAreOutsideTheGamesYearsAndDays)
+{
+    const QDate today(2026, 12, 11);
+    struct Case
+    {
+        const char* issue;
+        std::optional<Game> game;
+        const char* why; // part of the reason; empty when the issue can exist
+    };
+    const Case cases[] = {
+        {"2025217", {}, ""},        {"25217", {}, ""},          {"2002001", {}, ""},
+        {"2027366", {}, ""},        {"27001", Game::Ticai, ""}, {"2004001", Game::Ticai, ""},
+        {"0000000", {}, "年份0"},   {"00000", {}, "年份2000"},  {"2031000", {}, "年份2031"},
+        {"2025000", {}, "序号000"}, {"2024367", {}, "序号367"}, {"1925003", {}, "年份1925"},
+        {"2125004", {}, "年份2125"}, {"2028001", {}, "2027年"},  {"28001", {}, "年份2028"},
+        {"2003100", Game::Ticai, "2004年"}, {"03100", Game::Ticai, "年份2003"},
+        {"2025", {}, "五位"},       {"20250011", {}, "七位"},   {"2025a01", {}, "数字"},
+    };
+    for (const Case& c : cases) {
+        const QString why = impossibleIssue(c.issue, c.game, today);
+        if (*c.why == '\0')
+            EXPECT_TRUE(why.isEmpty()) << c.issue << ": " << why.toStdString();
+        else
+            EXPECT_TRUE(why.contains(QString::fromUtf8(c.why))) << c.issue << ": " << why.toStdString();
+    }
+}
+
 } // namespace

@@ -192,7 +192,7 @@ TEST(BadWorkbook, DamagedWorkbooksAreRefusedWithTheReason)
 
 // What a reader keeps of lines without a draw is bounded whatever a small
 // file makes it read: one long shared text in every cell of thousands of
-// rows, a row numbered at the end of int, thousands of long text lines.
+// rows, a row numbered as the sheet's last, thousands of long text lines.
 TEST(BadWorkbook, WhatIsKeptOfBadLinesIsBounded)
 {
     TestDir dir;
@@ -202,7 +202,7 @@ TEST(BadWorkbook, WhatIsKeptOfBadLinesIsBounded)
     QByteArray rows;
     for (int row = 0; row < 4000; ++row)
         rows += "<row>" + cells + "</row>";
-    rows += "<row r=\"2147483647\"/><row><c><v>2025001</v></c><c><v>123</v></c></row>";
+    rows += "<row r=\"1048576\"><c><v>2025001</v></c><c><v>123</v></c></row>";
     ASSERT_TRUE(writeZip(dir.file("book.xlsx"),
                          workbookParts(rows, "<si><t>" + QByteArray(32767, 'x') + "</t></si>")));
     dir.write("long.txt", (QByteArray(3000, 'x') + "\n").repeated(2000));
@@ -243,7 +243,7 @@ TEST(BadImportFile, HugeTextFileIsRefusedNamingTheLimit)
 TEST(BadWorkbook, OddCellsAreNoDraws)
 {
     const QByteArray rows =
-        "<row r=\"1048576\"><c r=\"XFD1048576\"><v>1</v></c><c r=\"A1048576\" t=\"s\"><v>99999</v></c></row>"
+        "<row r=\"1048574\"><c r=\"XFD1048574\"><v>1</v></c><c r=\"A1048574\" t=\"s\"><v>99999</v></c></row>"
         "<row><c r=\"ZZZZZZZZZZ1\"><v>2025001</v></c><c r=\"1A\"><v>1</v></c></row>"
         "<row r=\"-5\"><c t=\"n\"><v>NaN</v></c><c t=\"n\"><v>1e999</v></c><c t=\"b\"><v>1</v></c></row>"
         "<row r=\"7\"><c r=\"A7\"><v>2025002</v></c><c r=\"B7\" t=\"inlineStr\"><is><t>4\t5\n6</t></is></c></row>";
@@ -252,6 +252,45 @@ TEST(BadWorkbook, OddCellsAreNoDraws)
     const ImportFile file = readImportFile(dir.file("book.xlsx"), Game::Fucai);
     ASSERT_EQ(file.draws.size(), 1u);
     EXPECT_EQ(file.draws[0].issue + ' ' + file.draws[0].number, "2025002 456");
+}
+
+// No sheet has a row past 1,048,576: a workbook that goes on is refused,
+// however it numbers the row, before it can make the reader hold its rows.
+TEST(BadWorkbook, RowsPastTheSheetsLastAreRefused)
+{
+    const QByteArray rows[] = {
+        "<row r=\"1048577\"><c><v>2025001</v></c><c><v>123</v></c></row>",
+        "<row r=\"2147483647\"/>",
+        "<row r=\"99999999999\"/>",
+        "<row r=\"1048576\"/><row><c><v>2025001</v></c><c><v>123</v></c></row>",
+    };
+    TestDir dir;
+    for (const QByteArray& row : rows) {
+        SCOPED_TRACE(row.toStdString());
+        ASSERT_TRUE(writeZip(dir.file("book.xlsx"), workbookParts(row)));
+        try {
+            readImportFile(dir.file("book.xlsx"), Game::Fucai);
+            ADD_FAILURE() << "read";
+        } catch (const ImportFileError& error) {
+            EXPECT_TRUE(error.text().contains("1048576行")) << error.text().toStdString();
+        }
+    }
+}
+
+// A line repeated costs one draw; the repeats are counted as the import
+// always counted them, and a repeated bad line stays a bad line each time.
+TEST(BadImportFile, RepeatedLinesAreKeptOnceAndCounted)
+{
+    const QString text = QString("2025001 123\n").repeated(1000) + "25001 123\n2025002 456\n" +
+                         QString("2031000 789\n").repeated(3);
+    const ImportFile file = readDrawText(text, Game::Fucai);
+    ASSERT_EQ(file.draws.size(), 3u);
+    EXPECT_EQ(file.repeats, 999);
+    EXPECT_EQ(file.bad.size(), 3u);
+    const ImportPlan plan = planImport(file, 7);
+    EXPECT_EQ(plan.read, 1002);
+    EXPECT_EQ(plan.draws.size(), 2u);
+    EXPECT_EQ(plan.repeats, 1000); // 25001 is 2025001 in a seven-digit history
 }
 
 TEST(BadResultPage, DamagedEntriesAreCutAsLaidOut)

@@ -84,8 +84,8 @@ TEST(DrawText, ReadsOneLine)
     };
     // After a line that holds a draw, so that no case is taken for a title line.
     for (const Case& c : cases) {
-        const ImportFile file = readDrawText("2002000 000\n" + QString::fromUtf8(c.line), Game::Fucai);
-        QStringList expected{"2002000 000"};
+        const ImportFile file = readDrawText("2003100 000\n" + QString::fromUtf8(c.line), Game::Fucai);
+        QStringList expected{"2003100 000"};
         if (*c.draw)
             expected << QString::fromUtf8(c.draw);
         EXPECT_EQ(drawsOf(file), expected) << c.line;
