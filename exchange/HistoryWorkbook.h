@@ -7,6 +7,7 @@
 
 #include "core/DrawRecord.h"
 
+#include <QDir>
 #include <QString>
 #include <QStringList>
 #include <stdexcept>
@@ -22,13 +23,20 @@ public:
 namespace HistoryWorkbook {
 // 期数, 第一位, 第二位, 第三位, 总和
 const QStringList& titles();
-// <private temporary folder>/历史数据_<first>_<last>.xlsx, in a folder only
-// this user may enter
-QString exportPath(const QString& first, const QString& last);
+// The folder exports go into under `temporaryRoot`: <root>/quorvane-<uid> when
+// it is ours alone (made now or found so: a folder, not a link, owned by this
+// user, closed to others), else a fresh one made by mkdtemp. Throws
+// ExportError when neither can be had: anything else under that name may
+// hold another user's link.
+QString exportFolder(const QString& temporaryRoot = QDir::tempPath());
+// <exportFolder(temporaryRoot)>/历史数据_<first>_<last>.xlsx
+QString exportPath(const QString& first, const QString& last, const QString& temporaryRoot = QDir::tempPath());
 // The five texts of a draw's row.
 QStringList rowCells(const DrawRecord& draw);
 } // namespace HistoryWorkbook
 
-// Writes the workbook at `path`, replacing a file of that name.
-// Throws ExportError with the writer's reason when it cannot.
+// Writes the workbook at `path`, replacing a file of that name. The file is
+// made anew (O_EXCL | O_NOFOLLOW) in its folder, itself opened without
+// following a link, so nothing is ever written through a link. Throws
+// ExportError with the reason when it cannot; nothing half-written is left.
 void writeHistoryWorkbook(const QString& path, const std::vector<DrawRecord>& draws);

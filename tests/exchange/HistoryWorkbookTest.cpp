@@ -2,10 +2,14 @@
 
 #include "core/DrawRecord.h"
 #include "tests/exchange/XlsxSheet.h"
+#include "tests/support/FolderPermissions.h"
+#include "tests/support/ScratchMount.h"
 #include "tests/support/TestDir.h"
 
 #include <QScopeGuard>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -57,6 +61,107 @@ TEST(HistoryWorkbook, ExportPathNamesTheRangeInAPrivateTemporaryFolder)
     const QString other = HistoryWorkbook::exportPath("08001", "08123");
     EXPECT_NE(QFileInfo(other).path(), folder.filePath());
     EXPECT_EQ(QFileInfo(QFileInfo(other).path()).permissions() & (QFile::ReadOther | QFile::ExeOther), 0);
+}
+
+std::vector<DrawRecord> someDraws(int count)
+{
+    std::vector<DrawRecord> draws;
+    for (int i = 0; i < count; ++i)
+        draws.push_back(deriveDrawRecord(QString::number(2025001 + i % 366), "507", ""));
+    return draws;
+}
+
+// What may stand under <tmp>/quorvane-<uid> when someone else got there
+// first. The export goes into a fresh folder of its own, and when it cannot
+// make one, refuses; nothing is ever written into or through what stands there.
+TEST(HistoryWorkbook, SquattedPrivateFolderIsNeverWrittenInto)
+{
+    struct Squat
+    {
+        const char* name;
+        std::function<bool(const QString& at, const QString& elsewhere)> plant;
+    };
+    const Squat squats[] = {
+        {"a link to another folder", [](const QString& at, const QString& elsewhere) { return QFile::link(elsewhere, at); }},
+        {"a folder others may enter",
+         [](const QString& at, const QString&) {
+             return QDir().mkdir(at) && chmod(QFile::encodeName(at).constData(), 0777) == 0;
+         }},
+        {"another user's folder",
+         [](const QString& at, const QString&) {
+             return QDir().mkdir(at) && chmod(QFile::encodeName(at).constData(), 0700) == 0 &&
+                    chown(QFile::encodeName(at).constData(), getuid() + 4242, getgid()) == 0;
+         }},
+    };
+    for (const Squat& squat : squats) {
+        SCOPED_TRACE(squat.name);
+        TestDir dir;
+        const QString root = dir.file("tmp");
+        const QString elsewhere = dir.file("elsewhere");
+        ASSERT_TRUE(QDir().mkpath(root) && QDir().mkpath(elsewhere));
+        const QString own = root + QStringLiteral("/quorvane-%1").arg(getuid());
+        if (!squat.plant(own, elsewhere)) {
+            ADD_FAILURE() << "cannot plant (needs root for another user's folder)";
+            continue;
+        }
+        const auto untouched = [&] {
+            EXPECT_TRUE(QDir(elsewhere).isEmpty());
+            EXPECT_TRUE(QDir(own).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty());
+        };
+        {
+            // No fresh folder can be made either: a refusal that says so.
+            const ReadOnlyFolder readOnly(root);
+            try {
+                HistoryWorkbook::exportPath("2025001", "2025003", root);
+                ADD_FAILURE() << "a folder was given";
+            } catch (const ExportError& error) {
+                EXPECT_TRUE(error.text().contains("无法导出")) << error.text().toStdString();
+            }
+        }
+        untouched();
+        const QString path = HistoryWorkbook::exportPath("2025001", "2025003", root);
+        EXPECT_NE(QFileInfo(path).path(), own);
+        writeHistoryWorkbook(path, someDraws(3));
+        EXPECT_EQ(readFirstSheet(path).size(), 4 * 5);
+        untouched();
+    }
+}
+
+// A link under the workbook's own name is replaced, never written through.
+TEST(HistoryWorkbook, LinkUnderTheFilesNameIsNotFollowed)
+{
+    TestDir dir;
+    dir.write("victim.txt", "someone else's");
+    ASSERT_TRUE(QFile::link(dir.file("victim.txt"), dir.file("out.xlsx")));
+    writeHistoryWorkbook(dir.file("out.xlsx"), someDraws(2));
+    EXPECT_EQ(dir.read("victim.txt"), "someone else's");
+    EXPECT_FALSE(QFileInfo(dir.file("out.xlsx")).isSymLink());
+    EXPECT_EQ(readFirstSheet(dir.file("out.xlsx")).size(), 3 * 5);
+}
+
+// On a full disk the export says so and leaves no piece behind.
+TEST(HistoryWorkbook, FullDiskLeavesNothingHalfWritten)
+{
+    TestDir dir;
+    const QString root = dir.file("tmp");
+    ASSERT_TRUE(QDir().mkpath(root));
+    const ScratchMount disk(root, 256);
+    if (!disk.available())
+        GTEST_SKIP() << "no rights to mount a small file system";
+    const QString path = HistoryWorkbook::exportPath("2025001", "2025366", root);
+    QFile filler(root + "/filler");
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+    const QByteArray block(4096, 'x');
+    while (filler.write(block) == block.size() && filler.flush()) {
+    }
+    filler.close();
+    try {
+        writeHistoryWorkbook(path, someDraws(5000));
+        ADD_FAILURE() << "written";
+    } catch (const ExportError& error) {
+        EXPECT_TRUE(error.text().contains("磁盘空间不足")) << error.text().toStdString();
+    }
+    EXPECT_TRUE(QDir(QFileInfo(path).path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty());
 }
 
 TEST(HistoryWorkbook, UnwritableFolderIsAnError)
