@@ -1,16 +1,16 @@
 #pragma once
 
+#include "core/OmissionCount.h"
+
 #include <QString>
 #include <vector>
 
 // Omission figures of a run of draws, per position and digit, per shape
-// (豹子, 组三, 组六) and per sum 0-27, from one pass over the draws.
-//
-// For each item: the current omission (draws since it last appeared, up to
-// the last draw; all of them when it never appeared), the largest omission
-// (the longest run of draws without it, the current run included), the
-// appearances, the average omission (draws without it per appearance; none
-// when it never appeared) and the ratio of current to average omission.
+// (豹子, 组三, 组六) and per sum 0-27, from one pass over the draws, counted
+// as core/OmissionCount.h counts them: carried in from the draws before the
+// range, the average over the range's own draws.
+
+constexpr int kPositionOmissionItems = 30 + 3 + 28;
 
 struct OmissionFigures
 {
@@ -19,12 +19,18 @@ struct OmissionFigures
     int current = 0;
     int largest = 0;
     int appearances = 0;
-    bool hasAverage = false;
-    double average = 0;
-    double ratio = 0; // current / average; 0 without an average or when the average is 0
+    double average = 0; // averageOmission
+    double ratio = 0;   // current / average; 0 when the average is 0
 };
+
+// The omission of every item just before a range (see countBack), in the
+// order of positionOmission's rows.
+using PositionOmissionBefore = ItemsBefore<kPositionOmissionItems>;
+PositionOmissionBefore positionOmissionBefore(const std::vector<short>& newestFirst);
 
 // `numbers` are the draws in issue order as values 0-999 (position 1 is the
 // hundreds digit); a negative value is a draw whose number is unreadable: it
-// counts as a draw in which no item appears. 30 + 3 + 28 rows, in that order.
-std::vector<OmissionFigures> positionOmission(const std::vector<short>& numbers);
+// counts as a draw in which no item appears. `before`: each item's omission
+// just before them. 30 + 3 + 28 rows, in that order.
+std::vector<OmissionFigures> positionOmission(const std::vector<short>& numbers,
+                                              const PositionOmissionBefore::Omission& before = {});

@@ -19,31 +19,21 @@ bool columnsOf(short number, int (&columns)[3])
 
 OmissionBefore omissionBefore(const std::vector<short>& newestFirst)
 {
-    OmissionBefore result;
-    std::array<bool, kTrendColumns> found{};
-    int missing = kTrendColumns;
-    result.omission.fill(int(newestFirst.size()));
-    for (int i = 0; i < int(newestFirst.size()) && missing > 0; ++i) {
+    return countBack<kTrendColumns>(newestFirst, [](short number, auto hit) {
         int columns[3];
-        if (!columnsOf(newestFirst[size_t(i)], columns))
-            continue;
-        for (int column : columns) {
-            if (found[size_t(column)])
-                continue;
-            found[size_t(column)] = true;
-            result.omission[size_t(column)] = i;
-            --missing;
-        }
-    }
-    result.complete = missing == 0;
-    return result;
+        columnsOf(number, columns);
+        for (int column : columns)
+            hit(column);
+    });
 }
 
 TrendFigures trendFigures(const std::vector<short>& numbers, const ColumnFigures& before)
 {
     TrendFigures f;
-    ColumnFigures omission = before; // running, over the whole history
-    ColumnFigures appearances{}, withoutRun{}, withRun{};
+    std::array<OmissionRun, kTrendColumns> runs{};
+    for (size_t c = 0; c < size_t(kTrendColumns); ++c)
+        runs[c].current = before[c];
+    ColumnFigures withRun{};
     for (short number : numbers) {
         std::array<bool, kTrendColumns> came{};
         int columns[3];
@@ -51,24 +41,16 @@ TrendFigures trendFigures(const std::vector<short>& numbers, const ColumnFigures
             for (int column : columns)
                 came[size_t(column)] = true;
         for (size_t c = 0; c < size_t(kTrendColumns); ++c) {
-            if (came[c]) {
-                omission[c] = 0;
-                ++appearances[c];
-                withoutRun[c] = 0;
-                f.longestRun[c] = std::max(f.longestRun[c], ++withRun[c]);
-            } else {
-                ++omission[c];
-                withRun[c] = 0;
-                f.longestOmission[c] = std::max(f.longestOmission[c], ++withoutRun[c]);
-            }
+            runs[c].next(came[c]);
+            withRun[c] = came[c] ? withRun[c] + 1 : 0;
+            f.longestRun[c] = std::max(f.longestRun[c], withRun[c]);
         }
     }
     const int draws = int(numbers.size());
     for (size_t c = 0; c < size_t(kTrendColumns); ++c) {
-        f.current[c] = omission[c];
-        // Half up in whole numbers: (2 × (d − a) + (a + 1)) / (2 × (a + 1)).
-        const int a = appearances[c];
-        f.averageOmission[c] = (2 * (draws - a) + (a + 1)) / (2 * (a + 1));
+        f.current[c] = runs[c].current;
+        f.longestOmission[c] = runs[c].largest;
+        f.averageOmission[c] = wholeAverageOmission(draws, runs[c].appearances);
     }
     return f;
 }
@@ -96,4 +78,22 @@ int OmissionCells::at(int row, int column) const
     if (after == hits.begin())
         return m_before[size_t(column)] + row + 1;
     return row - *(after - 1);
+}
+
+int OmissionCells::largest() const
+{
+    int largest = 0;
+    for (int column = 0; column < kTrendColumns; ++column) {
+        const std::vector<int>& hits = m_hits[size_t(column)];
+        if (hits.empty()) {
+            largest = std::max(largest, m_before[size_t(column)] + m_rows);
+            continue;
+        }
+        // The row before a hit holds the longest run of misses that ends there.
+        largest = std::max(largest, m_before[size_t(column)] + hits.front());
+        for (size_t i = 1; i < hits.size(); ++i)
+            largest = std::max(largest, hits[i] - hits[i - 1] - 1);
+        largest = std::max(largest, m_rows - 1 - hits.back());
+    }
+    return largest;
 }

@@ -4,10 +4,11 @@
 // cells, for each digit at each position (column = position × 10 + digit,
 // position 0 the hundreds).
 //
-// Omission is counted as players count it: a cell holds the number of draws
-// since the digit last came at that position, 0 where it came. It runs over
-// the whole stored history, so the first rows of a range that starts in the
-// middle carry on from the draws before it.
+// Omission is counted as core/OmissionCount.h counts it: a cell holds the
+// number of draws since the digit last came at that position, 0 where it
+// came, carried on from the draws before the range.
+
+#include "core/OmissionCount.h"
 
 #include <array>
 #include <vector>
@@ -16,24 +17,16 @@ constexpr int kTrendColumns = 30;
 
 using ColumnFigures = std::array<int, kTrendColumns>;
 
-// The omission of every column just before a range, from the draws before
-// it, newest first (values 0-999; a negative value is an unreadable number,
-// a draw in which no digit came). A column that never came counts all of
-// them. `complete` is false while some column has not come in the draws
-// given: more draws from further back could still change it.
-struct OmissionBefore
-{
-    ColumnFigures omission{};
-    bool complete = false;
-};
+// The omission of every column just before a range (see countBack).
+using OmissionBefore = ItemsBefore<kTrendColumns>;
 OmissionBefore omissionBefore(const std::vector<short>& newestFirst);
 
 // The four rows under the range.
 struct TrendFigures
 {
     ColumnFigures current{};         // 当前遗漏: the omission at the range's last draw
-    ColumnFigures averageOmission{}; // 平均遗漏: (draws − appearances) / (appearances + 1), rounded half up
-    ColumnFigures longestOmission{}; // 最大遗漏: the longest run without the digit inside the range
+    ColumnFigures averageOmission{}; // 平均遗漏: wholeAverageOmission
+    ColumnFigures longestOmission{}; // 最大遗漏: the largest omission at any draw of the range
     ColumnFigures longestRun{};      // 最大连出: the longest run with it
 };
 
@@ -52,6 +45,8 @@ public:
     int rows() const { return m_rows; }
     // The omission at range row `row` (0 the oldest); 0 where the digit came.
     int at(int row, int column) const;
+    // The largest figure of any cell: what the widest cell must show.
+    int largest() const;
 
 private:
     std::array<std::vector<int>, kTrendColumns> m_hits; // rows where each column came, ascending

@@ -45,8 +45,8 @@ TEST(TrendFigures, WholeHistory)
     expectFigures(f, cases);
 }
 
-// The range d6..d11 starts mid-history: its omission carries on from the
-// draws before it, its runs and averages are its own.
+// The range d6..d11 starts mid-history: its omission, the largest included,
+// carries on from the draws before it; its averages and runs of hits are its own.
 TEST(TrendFigures, RangeStartingMidHistory)
 {
     const std::vector<short> earlier(kHistory.begin(), kHistory.begin() + 6);
@@ -61,11 +61,11 @@ TEST(TrendFigures, RangeStartingMidHistory)
 
     const TrendFigures f = trendFigures(range, before.omission);
     const ColumnCase cases[] = {
-        {1, 0, 0, 1, 2},  // rows 0 2 3 5: 2 / 5 = 0.4 -> 0
-        {4, 4, 3, 4, 1},  // row 1 only: 5 / 2 = 2.5 -> 3, half up
-        {7, 8, 6, 6, 0},  // last came in d3: eight draws since; none in the range
-        {0, 12, 6, 6, 0}, // never: the whole history
-        {10, 0, 1, 4, 2}, // rows 4 and 5: 4 / 3 = 1.33 -> 1
+        {1, 0, 0, 1, 2},   // rows 0 2 3 5: 2 / 5 = 0.4 -> 0
+        {4, 4, 3, 5, 1},   // row 1 only: 5 / 2 = 2.5 -> 3, half up; row 0 is five draws after d1
+        {7, 8, 6, 8, 0},   // last came in d3: eight draws since; none in the range
+        {0, 12, 6, 12, 0}, // never: the whole history
+        {10, 0, 1, 10, 2}, // rows 4 and 5: 4 / 3 = 1.33 -> 1; missing since before d0 until row 4
     };
     expectFigures(f, cases);
 
@@ -81,6 +81,13 @@ TEST(TrendFigures, RangeStartingMidHistory)
         for (int column = 0; column < kTrendColumns; ++column)
             ASSERT_EQ(cells.at(row, column), whole.at(row + 6, column)) << row << " " << column;
     EXPECT_EQ(cells.at(5, 7), f.current[7]);
+    // 最大遗漏 is the largest figure its column's cells show.
+    for (int column = 0; column < kTrendColumns; ++column) {
+        int largest = 0;
+        for (int row = 0; row < int(range.size()); ++row)
+            largest = std::max(largest, cells.at(row, column));
+        EXPECT_EQ(f.longestOmission[size_t(column)], largest) << column;
+    }
 }
 
 TEST(TrendFigures, UnreadableNumbersAndAnEmptyRange)

@@ -1,3 +1,4 @@
+#include "tests/support/OmissionHistory.h"
 #include "tests/ui/MainWindowFixture.h"
 #include "ui/widgets/ColourScheme.h"
 #include "ui/widgets/DataGrid.h"
@@ -118,38 +119,37 @@ TEST_F(GridTest, FrequencyFootersCountTheSelectedRange)
     EXPECT_TRUE(dialogs.messages().isEmpty());
 }
 
-// Twelve draws counted by hand (the same as the figures' own test), shown
-// from the seventh: the figures carry the omission on from the draws before.
+// Twelve draws counted by hand (tests/support/OmissionHistory.h, the same as
+// 分位遗漏's and 遗漏分析's), shown from the seventh: the figures carry the
+// omission on from the draws before.
 TEST_F(GridTest, TrendFootersAndOmissionCellsOfARangeStartingMidHistory)
 {
-    const QStringList numbers{"123", "456", "123", "789", "111", "222", "133", "456", "156", "178", "900", "102"};
+    namespace h = omission_history;
     QStringList issues;
-    for (int i = 0; i < numbers.size(); ++i) {
-        issues << QString::number(2025001 + i);
-        ASSERT_TRUE(enterDraw(*store, issues.last(), numbers[i]).stored());
+    for (const char* number : h::kNumbers) {
+        issues << QString::number(2025001 + issues.size());
+        ASSERT_TRUE(enterDraw(*store, issues.last(), number).stored());
     }
     show();
-    box("ComboBox14")->setCurrentText(issues[6]);
-    box("ComboBox15")->setCurrentText(issues[11]);
+    box("ComboBox14")->setCurrentText(issues[h::kRangeStart]);
+    box("ComboBox15")->setCurrentText(issues.last());
     click("SpeedButton18");
     click("SpeedButton19");
     ASSERT_EQ(grid()->footerRows(), 5);
     for (int row = 1; row <= 4; ++row)
         EXPECT_EQ(grid()->footer(row, 0).text, TFrmMain::kTrendTitles[row - 1]);
     EXPECT_EQ(TFrmMain::kTrendTitles, QStringList({"当前遗漏", "平均遗漏", "最大遗漏", "最大连出"}));
-    // Grid column 1 + position × 10 + digit: 当前, 平均, 最大遗漏, 最大连出.
-    const std::pair<int, QStringList> columns[] = {
-        {2, {"0", "0", "1", "2"}},  // hundreds 1
-        {5, {"4", "3", "4", "1"}},  // hundreds 4: 2.5 rounds up
-        {8, {"8", "6", "6", "0"}},  // hundreds 7, last in the fourth draw
-        {1, {"12", "6", "6", "0"}}, // hundreds 0, never
-        {11, {"0", "1", "4", "2"}}, // tens 0
-    };
-    for (const auto& [column, figures] : columns) {
-        SCOPED_TRACE(column);
-        for (int row = 1; row <= 4; ++row)
-            EXPECT_EQ(grid()->footer(row, column).text, figures[row - 1]) << row;
+    // Grid column 1 + position × 10 + digit.
+    for (const h::PositionCase& c : h::kPositionCases) {
+        SCOPED_TRACE(c.column);
+        EXPECT_EQ(grid()->footer(1, 1 + c.column).text, QString::number(c.current));
+        EXPECT_EQ(grid()->footer(2, 1 + c.column).text, c.wholeAverage);
+        EXPECT_EQ(grid()->footer(3, 1 + c.column).text, QString::number(c.largest));
     }
+    // 最大连出: hundreds 1 in rows 2 and 3, hundreds 4 once, tens 0 in the last two.
+    const std::pair<int, QString> runs[] = {{2, "2"}, {5, "1"}, {8, "0"}, {1, "0"}, {11, "2"}};
+    for (const auto& [column, run] : runs)
+        EXPECT_EQ(grid()->footer(4, column).text, run) << column;
     EXPECT_EQ(footerSums(), (std::array<int, 3>{6, 6, 6}));
 
     // 显示遗漏值: the empty digit cells carry the omission, in grey; hits keep theirs.

@@ -1,8 +1,8 @@
 #include "ui/analysis/LanqiuYilou.h"
 
 #include "core/ConversionError.h"
-#include "core/Omission.h"
 #include "store/DrawStore.h"
+#include "store/RangeOmission.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
 #include "ui/widgets/SchemeInk.h"
@@ -18,6 +18,8 @@
 #include <memory>
 
 const QString TFrm_LanqiuYilou::kHitMark = QStringLiteral("中");
+const QString TFrm_LanqiuYilou::kSummaryTitles[kSummaryRows] = {QStringLiteral("平均遗漏"), QStringLiteral("最大遗漏"),
+                                                                QStringLiteral("出现次数")};
 
 namespace {
 
@@ -128,13 +130,13 @@ void TFrm_LanqiuYilou::SeSkinButton1Click()
     const QString first = cmb1->currentText();
     const QString last = cmb2->currentText();
     runGuarded(m_dialogs, this, [&] {
-        auto table = std::make_shared<OmissionTable>(OmissionOf(m_store.issueNumbers(first, last)));
+        auto table = std::make_shared<OmissionTable>(readOmissionTable(m_store, first, last));
         const int n = int(table->draws.size());
         Label3->setText(QString::number(n));
-        // Draw rows, one empty row, then the largest omissions and the occurrences.
+        // Draw rows, one empty row, then the summary rows.
         // The header takes its default width from the style once shown.
         SeSkinStringGrid1->horizontalHeader()->setDefaultSectionSize(kColumnWidth);
-        m_grid->setTable(n + 3, [table, n](int row, int column) -> QString {
+        m_grid->setTable(n + 1 + kSummaryRows, [table, n](int row, int column) -> QString {
             if (row < n) {
                 if (column == 0)
                     return table->draws[row].qs;
@@ -143,10 +145,11 @@ void TFrm_LanqiuYilou::SeSkinButton1Click()
             }
             if (row == n)
                 return {};
-            const bool largest = row == n + 1;
+            const int summary = row - n - 1;
             if (column == 0)
-                return largest ? QStringLiteral("最大遗漏") : QStringLiteral("出现次数");
-            return QString::number(largest ? table->largest[column - 1] : table->occurrences[column - 1]);
+                return kSummaryTitles[summary];
+            const DigitCounts* figures[kSummaryRows] = {&table->average, &table->largest, &table->occurrences};
+            return QString::number((*figures[summary])[column - 1]);
         });
         SeSkinStringGrid1->setColumnWidth(0, 60);
     });
@@ -163,7 +166,7 @@ TFrm_LanqiuYilou::CellLook TFrm_LanqiuYilou::SeSkinStringGrid1DrawCell(const QSt
         look.text = columnTitle;
         look.background = schemeColours().hitFill;
         look.color = schemeColours().hitText;
-    } else if (column > 0 && row > 0 && row < rows - 2) {
+    } else if (column > 0 && row > 0 && row < rows - kSummaryRows) {
         look.color = schemeColours().missText;
     } else if (row == rows - 1) {
         look.color = schemeColours().alertText;

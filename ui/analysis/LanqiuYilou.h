@@ -11,8 +11,9 @@ class QPushButton;
 class QTableView;
 
 // The omission window: per draw of an issue range and per digit, the hit
-// mark or the digit's omission, then each digit's largest omission and
-// occurrences. Created once at start; the table stays between openings.
+// mark or the digit's omission (carried in from the draws before the range),
+// then each digit's average and largest omission and its occurrences.
+// Created once at start; the table stays between openings.
 class TFrm_LanqiuYilou : public AnalysisDialog
 {
     Q_OBJECT
@@ -24,6 +25,9 @@ public:
     void SeSkinButton2Click(); // close
 
     static const QString kHitMark; // "中"
+    // The rows under the draws and the empty row: 平均遗漏, 最大遗漏, 出现次数.
+    static constexpr int kSummaryRows = 3;
+    static const QString kSummaryTitles[kSummaryRows];
 
     // How a cell is drawn: grid row `row` counts the title row as 0, and the
     // grid has `rows` rows in all.

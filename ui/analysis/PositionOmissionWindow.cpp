@@ -2,6 +2,7 @@
 
 #include "exchange/CsvFile.h"
 #include "store/DrawStore.h"
+#include "store/RangeOmission.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
 #include "ui/widgets/IssueListModel.h"
@@ -40,10 +41,9 @@ const QStringList& PositionOmissionWindow::columnTitles()
 QColor PositionOmissionWindow::heatColour(const OmissionFigures& f)
 {
     const QColor* heat = schemeColours().heat;
-    if (!f.hasAverage)
+    if (f.appearances == 0)
         return heat[0];
-    const double ratio = f.average > 0 ? f.ratio : 0;
-    return heat[ratio < 1 ? 1 : ratio < 2 ? 2 : ratio < 3 ? 3 : 4];
+    return heat[f.ratio < 1 ? 1 : f.ratio < 2 ? 2 : f.ratio < 3 ? 3 : 4];
 }
 
 PositionOmissionWindow::PositionOmissionWindow(DrawStore& store, Dialogs& dialogs, QWidget* parent)
@@ -118,7 +118,7 @@ PositionOmissionWindow::PositionOmissionWindow(DrawStore& store, Dialogs& dialog
 void PositionOmissionWindow::run()
 {
     runGuarded(m_dialogs, this, [this] {
-        showFigures(positionOmission(m_store.rangeNumberValues(m_start->currentText(), m_end->currentText())));
+        showFigures(readPositionOmission(m_store, m_start->currentText(), m_end->currentText()));
     });
 }
 
@@ -133,11 +133,9 @@ void PositionOmissionWindow::showFigures(const std::vector<OmissionFigures>& row
         auto* item = new NumberItem(f.item, row);
         auto* current = new NumberItem(QString::number(f.current), f.current);
         auto* largest = new NumberItem(QString::number(f.largest), f.largest);
-        auto* average = new NumberItem(f.hasAverage ? QString::number(f.average, 'f', 2) : QStringLiteral("—"),
-                                       f.hasAverage ? f.average : 1e18);
+        auto* average = new NumberItem(QString::number(f.average, 'f', 2), f.average);
         auto* appearances = new NumberItem(QString::number(f.appearances), f.appearances);
-        auto* ratio = new NumberItem(f.hasAverage ? QString::number(f.ratio, 'f', 2) : QStringLiteral("—"),
-                                     f.hasAverage ? f.ratio : 1e18);
+        auto* ratio = new NumberItem(QString::number(f.ratio, 'f', 2), f.ratio);
         m_heat->colour(current, row);
         m_heat->colour(ratio, row);
         const QList<QTableWidgetItem*> cells{group, item, current, largest, average, appearances, ratio};
