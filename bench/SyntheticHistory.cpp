@@ -21,6 +21,12 @@ QString syntheticIssue(int n)
     return QStringLiteral("%1%2").arg(2000 + n / kDrawsPerYear).arg(n % kDrawsPerYear + 1, 3, 10, QLatin1Char('0'));
 }
 
+QString possibleIssue(int n)
+{
+    const int day = n % (24 * 366);
+    return QStringLiteral("%1%2").arg(2002 + day / 366).arg(day % 366 + 1, 3, 10, QLatin1Char('0'));
+}
+
 void createSyntheticHistory(const QString& path, int draws)
 {
     if (!DrawStore::createEmpty(path))

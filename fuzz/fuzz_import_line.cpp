@@ -1,8 +1,10 @@
 // Any bytes as a history file or a downloaded page's text, for both games:
 // the marker page, the result JSON answers and the lines and table rows.
+#include "core/DrawEntry.h"
 #include "exchange/DrawText.h"
 #include "exchange/ResultJson.h"
-#include "exchange/ResultPage.h"
+
+#include <QSet>
 
 #include <cstddef>
 #include <cstdint>
@@ -19,14 +21,24 @@ bool digitsOfSize(const QString& text, bool (*sizeFits)(qsizetype))
     return true;
 }
 
-// Every draw the lines or the JSON give is a five- or seven-digit issue and
-// three digits (the marker page's entries are cut as laid out, not checked).
-void check(const ImportFile& file)
+// Every draw any reader gives is a five- or seven-digit issue and three
+// digits that the entry panel would take, each draw once; a refused text has
+// no draws, and no more are kept than the limit.
+void check(const ImportFile& file, Game game)
 {
-    for (const ImportLine& draw : file.draws)
+    if (file.draws.size() > size_t(ImportLimits::kMostDraws) || (!file.refusal.isEmpty() && !file.draws.empty()))
+        __builtin_trap();
+    QSet<QString> seen;
+    for (const ImportLine& draw : file.draws) {
         if (draw.line < 1 || !digitsOfSize(draw.issue, [](qsizetype n) { return n == 5 || n == 7; }) ||
-            !digitsOfSize(draw.number, [](qsizetype n) { return n == 3; }))
+            !digitsOfSize(draw.number, [](qsizetype n) { return n == 3; }) ||
+            !entryInputProblem(draw.issue, draw.number, game).isEmpty())
             __builtin_trap();
+        const QString key = draw.issue + u' ' + draw.number;
+        if (seen.contains(key))
+            __builtin_trap();
+        seen.insert(key);
+    }
     for (const BadLine& bad : file.bad)
         if (bad.line < 1)
             __builtin_trap();
@@ -37,12 +49,9 @@ void check(const ImportFile& file)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QString text = decodeText(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
-    for (const Game game : {Game::Fucai, Game::Ticai}) {
-        const ImportFile file = readDrawText(text, game);
-        if (readResultPage(toGbk(text), game).empty())
-            check(file);
-    }
+    for (const Game game : {Game::Fucai, Game::Ticai})
+        check(readDrawText(text, game), game);
     if (const std::optional<ImportFile> json = readResultJson(text))
-        check(*json);
+        check(*json, Game::Fucai);
     return 0;
 }
