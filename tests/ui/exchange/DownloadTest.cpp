@@ -135,9 +135,10 @@ TEST_F(DownloadTest, DownloadsFromTheLocalServer)
                 gbkPage("今日暂无开奖<script>onload = function () { setTimeout(function () { for (;;) {} }, 0); };"
                         "</script>"));
     QString history;
-    for (int i = 0; i < 2000; ++i)
-        history += QStringLiteral("%1期%2 ")
-                       .arg(10001 + i, 5, 10, QLatin1Char('0'))
+    for (int i = 0; i < 2000; ++i) // 10001 to 15170: every day of six years
+        history += QStringLiteral("%1%2期%3 ")
+                       .arg(10 + i / 366, 2, 10, QLatin1Char('0'))
+                       .arg(i % 366 + 1, 3, 10, QLatin1Char('0'))
                        .arg((i * 37) % 1000, 3, 10, QLatin1Char('0'));
     server.page("/3d-history", gbkPage("3D号码：" + history));
     server.hangingPage("/pl3-latest");
@@ -199,8 +200,8 @@ TEST_F(DownloadTest, DownloadsFromTheLocalServer)
     ASSERT_TRUE(downloadAndWait(60000));
     EXPECT_EQ(dialogs.texts(FakeDialogs::Kind::OkCancel), QStringList{TFrm_DataUpdate::kAskHistory});
     EXPECT_EQ(store->count(), 2004);
-    EXPECT_EQ(gridIssues().last(), "12000");
-    EXPECT_EQ(child<QComboBox>("ComboBox15")->currentText(), "12000");
+    EXPECT_EQ(gridIssues().last(), "15170");
+    EXPECT_EQ(child<QComboBox>("ComboBox15")->currentText(), "15170");
 
     // The other game: its page never finishes; given up with a message, the start enabled again.
     reshow();

@@ -1,9 +1,11 @@
 #include "exchange/HistoryWorkbook.h"
 #include "tests/exchange/XlsxSheet.h"
+#include "tests/support/FolderPermissions.h"
 #include "tests/ui/MainWindowFixture.h"
 #include "ui/exchange/MyOut.h"
 
 #include <QPushButton>
+#include <unistd.h>
 
 namespace {
 
@@ -12,6 +14,10 @@ class ExportWindowTest : public MainWindowTest
 protected:
     ExportWindowTest()
     {
+        // Our own temporary folder: on a shared machine <tmp>/quorvane-<uid>
+        // may be someone else's, and every export would make a new folder.
+        QDir().mkpath(temporaryRoot());
+        qputenv("TMPDIR", QFile::encodeName(temporaryRoot()));
         show();
         out = std::make_unique<TFrm_Out>(*store, dialogs, window.get());
         out->setFileOpener([this](const QString& path) {
@@ -23,7 +29,13 @@ protected:
     {
         for (const QString& path : opened)
             QFile::remove(path);
+        if (m_oldTemporaryRoot.isNull())
+            qunsetenv("TMPDIR");
+        else
+            qputenv("TMPDIR", m_oldTemporaryRoot);
     }
+
+    QString temporaryRoot() const { return dir.file("tmp"); }
 
     QComboBox* box(const char* name) const { return out->findChild<QComboBox*>(name); }
     void press(const char* name) { QTest::mouseClick(out->findChild<QPushButton*>(name), Qt::LeftButton); }
@@ -31,6 +43,9 @@ protected:
     std::unique_ptr<TFrm_Out> out;
     QStringList opened;
     bool openerWorks = true;
+
+private:
+    QByteArray m_oldTemporaryRoot = qgetenv("TMPDIR");
 };
 
 TEST_F(ExportWindowTest, OkAtOnceExportsTheOldestDrawAlone)
@@ -45,6 +60,7 @@ TEST_F(ExportWindowTest, OkAtOnceExportsTheOldestDrawAlone)
     EXPECT_EQ(out->result(), QDialog::Accepted);
     ASSERT_EQ(opened.size(), 1);
     EXPECT_EQ(opened[0], HistoryWorkbook::exportPath("08123", "08123"));
+    EXPECT_TRUE(opened[0].startsWith(temporaryRoot() + "/quorvane-"));
     const auto cells = readFirstSheet(opened[0]);
     EXPECT_EQ(cells.size(), 10);
     const QStringList row2 = {"08123", "0", "1", "2", "3"};
@@ -100,6 +116,24 @@ TEST_F(ExportWindowTest, SaysWhereTheFileIsWhenNothingOpensIt)
     EXPECT_EQ(dialogs.texts(FakeDialogs::Kind::Critical), QStringList{TFrm_Out::kCannotOpen});
     EXPECT_EQ(dialogs.texts(FakeDialogs::Kind::Message), QStringList{TFrm_Out::writtenTo(opened[0])});
     EXPECT_TRUE(QFile::exists(opened[0]));
+}
+
+// Under a private folder name that is a link to elsewhere, in a temporary
+// folder where no fresh one can be made, the export says so and writes nothing.
+TEST_F(ExportWindowTest, RefusesWhenNoFolderOfOursCanBeHad)
+{
+    seed(2, "08001");
+    const QString elsewhere = dir.file("elsewhere");
+    ASSERT_TRUE(QDir().mkpath(elsewhere));
+    ASSERT_TRUE(QFile::link(elsewhere, temporaryRoot() + QStringLiteral("/quorvane-%1").arg(getuid())));
+    const ReadOnlyFolder readOnly(temporaryRoot());
+    out->show();
+    press("BitBtn1");
+    EXPECT_TRUE(opened.isEmpty());
+    const QStringList critical = dialogs.texts(FakeDialogs::Kind::Critical);
+    ASSERT_EQ(critical.size(), 1);
+    EXPECT_TRUE(critical[0].contains("无法导出")) << critical[0].toStdString();
+    EXPECT_TRUE(QDir(elsewhere).isEmpty());
 }
 
 TEST_F(ExportWindowTest, MenuOpensANewWindowEachTimeAtTheRangeOnScreen)
