@@ -185,8 +185,9 @@ TEST_F(FaultTest, FullDiskFailsTheEntryAndTheImportWithNothingStored)
     seed(10);
     show();
     QByteArray lines;
-    for (int n = 0; n < 10000; ++n)
-        lines += QByteArray::number(3000001 + n) + ' ' + QByteArray::number(100 + n % 900) + '\n';
+    for (int n = 0; n < 8000; ++n) // every day of 2002 to 2023
+        lines += QByteArray::number(2002 + n / 366) + QByteArray::number(n % 366 + 1).rightJustified(3, '0') + ' ' +
+                 QByteArray::number(100 + n % 900) + '\n';
     dir.write("history.txt", lines); // outside the full file system
     fillDisk(16 * 1024);
 

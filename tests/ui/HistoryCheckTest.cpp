@@ -114,6 +114,26 @@ TEST_F(HistoryCheckTest, UnifyingIssuesRenamesTheOtherWidthAndRederives)
     EXPECT_EQ(gridIssues().size(), 5);
 }
 
+// Issues no draw can carry, from a file made elsewhere, are listed with the
+// reason, and 统一期号 leaves them as they are: 1925063 never becomes 25063.
+TEST_F(HistoryCheckTest, ImpossibleIssuesAreListedAndNotRenamed)
+{
+    ASSERT_TRUE(enterDraw(*store, "25060", "123").stored());
+    ASSERT_TRUE(enterDraw(*store, "25061", "124").stored());
+    store->appendDraws({{"1925063", "125"}, {"25400", "126"}});
+    show();
+    openCheck([this](HistoryCheckWindow& window) {
+        const QStringList shown = rows(window);
+        EXPECT_TRUE(shown.contains("期号不存在 1925063"));
+        EXPECT_TRUE(shown.contains("期号不存在 25400"));
+        EXPECT_TRUE(window.findChild<QLabel*>("summaryLabel")->text().contains("期号不存在 2 个"));
+        clickIn(window, "unifyWidthButton");
+        EXPECT_EQ(dialogs.messages().last(), "没有可以统一位数的期号。");
+    });
+    EXPECT_TRUE(store->issueExists("1925063"));
+    EXPECT_FALSE(store->issueExists("25063"));
+}
+
 TEST_F(HistoryCheckTest, UnifyingRefusesWhenARenamedIssueIsAlreadyStored)
 {
     ASSERT_TRUE(enterDraw(*store, "2025060", "123").stored());

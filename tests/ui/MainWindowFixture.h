@@ -2,6 +2,7 @@
 
 #include "exchange/IniFile.h"
 #include "exchange/OptionsFile.h"
+#include "core/IssueArithmetic.h"
 #include "store/DrawEntry.h"
 #include "store/DrawStore.h"
 #include "tests/support/FakeDialogs.h"
@@ -36,7 +37,7 @@ protected:
         IniFile(Options::optionsPath(dir.path())).writeString(section, key, value);
     }
 
-    // Stores `count` draws with consecutive seven-character issues from `first`.
+    // Stores `count` draws with consecutive issues from `first`.
     QStringList seed(int count, const QString& first = "2025001")
     {
         QStringList issues;
@@ -45,7 +46,10 @@ protected:
             const QString number = QStringLiteral("%1").arg((i * 37) % 1000, 3, 10, QLatin1Char('0'));
             EXPECT_TRUE(enterDraw(*store, issue, number).stored());
             issues << issue;
-            issue = QString::number(issue.toLongLong() + 1);
+            // The next issue of the same width; past day 366, day 001 of the next year.
+            issue = nextIssue(issue);
+            if (issue.right(3).toInt() > 366)
+                issue = nextIssue(issue.left(issue.size() - 3)) + QStringLiteral("001");
         }
         return issues;
     }

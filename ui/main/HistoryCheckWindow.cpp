@@ -86,7 +86,7 @@ void HistoryCheckWindow::refresh()
 {
     runGuarded(m_dialogs, this, [this] {
         const std::vector<DrawRecord> records = m_store.allRecords();
-        const HistoryProblems problems = checkHistory(records);
+        const HistoryProblems problems = checkHistory(records, m_store.game());
         m_problems->setRowCount(0);
         auto add = [this](const QString& kind, const QStringList& issues, const QString& note) {
             for (const QString& issue : issues) {
@@ -102,13 +102,18 @@ void HistoryCheckWindow::refresh()
             QStringLiteral("期号应为5位（如08123）或7位（如2025217），且与其余期号位数相同，可用“统一期号”修复"));
         add(QStringLiteral("派生数据不符"), problems.stale,
             QStringLiteral("和值、比例、同号数等与开奖号码不符，可用“重新计算”修复"));
+        for (const ImpossibleIssue& impossible : problems.impossible)
+            add(QStringLiteral("期号不存在"), {impossible.issue},
+                impossible.why + QStringLiteral("，可改正期号后重新录入，再删除这一期"));
         m_summary->setText(
             problems.none() ? QStringLiteral("共检查 %1 期，数据完整，未发现问题。").arg(records.size())
-                            : QStringLiteral("共检查 %1 期：缺失期号 %2 个，期号位数异常 %3 个，派生数据不符 %4 期。")
+                            : QStringLiteral("共检查 %1 期：缺失期号 %2 个，期号位数异常 %3 个，派生数据不符 %4 期，"
+                                             "期号不存在 %5 个。")
                                   .arg(records.size())
                                   .arg(problems.missing.size())
                                   .arg(problems.oddWidth.size())
-                                  .arg(problems.stale.size()));
+                                  .arg(problems.stale.size())
+                                  .arg(problems.impossible.size()));
     });
 }
 
@@ -160,7 +165,7 @@ void HistoryCheckWindow::unifyWidth()
 {
     runGuarded(m_dialogs, this, [this] {
         const int width = m_store.issueWidth();
-        const WidthRepair plan = planWidthRepair(m_store.issueList(), width);
+        const WidthRepair plan = planWidthRepair(m_store.issueList(), width, m_store.game());
         if (plan.renames.empty() && plan.conflicts.isEmpty())
             return m_dialogs.message(this, QStringLiteral("没有可以统一位数的期号。"));
         if (plan.conflicts.isEmpty() &&
