@@ -68,16 +68,16 @@ int firstIssueYear(std::optional<Game> game)
 
 QString impossibleIssue(const QString& issue, std::optional<Game> game, const QDate& today)
 {
+    // Short: a bad line quotes the issue before the reason, and its message
+    // shows only the start of a line.
     if (!isIssueText(issue) || (issue.size() != 5 && issue.size() != 7))
-        return QStringLiteral("期号应为五位（如25217）或七位（如2025217）数字");
-    const int yearDigits = issue.size() - 3;
-    const int year = issue.left(yearDigits).toInt() + (yearDigits == 2 ? 2000 : 0);
-    const int day = issue.right(3).toInt();
+        return QStringLiteral("期号应为五位或七位数字");
+    const QString year = issue.size() == 7 ? issue.left(4) : QStringLiteral("20") + issue.left(2);
     const int first = firstIssueYear(game);
     const int last = today.year() + 1;
-    if (year < first || year > last)
-        return QStringLiteral("期号%1的年份%2不在%3年至%4年之间").arg(issue).arg(year).arg(first).arg(last);
-    if (day < 1 || day > 366)
-        return QStringLiteral("期号%1的当年序号%2不在001至366之间").arg(issue, issue.right(3));
+    if (year.toInt() < first || year.toInt() > last)
+        return QStringLiteral("年份%1不在%2至%3年之间").arg(year).arg(first).arg(last);
+    if (const int day = issue.right(3).toInt(); day < 1 || day > 366)
+        return QStringLiteral("当年序号%1不在001至366之间").arg(issue.right(3));
     return {};
 }

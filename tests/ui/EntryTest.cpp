@@ -1,5 +1,7 @@
 #include "core/DrawEntry.h"
+#include "core/IssueArithmetic.h"
 #include "store/Database.h"
+#include "tests/support/IssueCases.h"
 #include "tests/ui/MainWindowFixture.h"
 
 namespace {
@@ -87,6 +89,22 @@ TEST_F(EntryTest, RefusesBadInputInOrderAndStoresNothing)
     }
     EXPECT_EQ(store->count(), 1);
     EXPECT_EQ(store->oneIssue("08122")->allNumber, store->latestNumber()); // the stored draw is untouched
+}
+
+// Typed issues no draw can carry are refused with the reason; the possible
+// ones of the same table are stored.
+TEST_F(EntryTest, IssuesThatCannotExistAreRefused)
+{
+    show();
+    window->AnnounceEntry = false;
+    for (const IssueCase& c : issueCases()) {
+        dialogs.clear();
+        enter(c.issue, "123");
+        EXPECT_EQ(store->issueExists(c.issue), c.possible) << c.issue.toStdString();
+        EXPECT_EQ(dialogs.messages(),
+                  c.possible ? QStringList{} : QStringList{EntryText::noSuchIssue(impossibleIssue(c.issue))})
+            << c.issue.toStdString();
+    }
 }
 
 TEST_F(EntryTest, SilentEntryStillUpdatesThePanel)
