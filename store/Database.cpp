@@ -2,9 +2,13 @@
 
 #include <QByteArray>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
+#include <QUrl>
 #include <cerrno>
+#include <fcntl.h>
 #include <sqlite3.h>
+#include <unistd.h>
 
 namespace {
 
@@ -16,6 +20,12 @@ QString engineText(sqlite3* db)
     return QString::fromUtf8(sqlite3_errmsg(db));
 }
 
+QString fileOf(sqlite3* db)
+{
+    const char* name = db ? sqlite3_db_filename(db, "main") : nullptr;
+    return name ? QString::fromUtf8(name) : QString();
+}
+
 // The engine says SQLITE_FULL when a write finds no room, but a log or
 // shared-memory file that cannot grow comes back as an I/O error: the
 // system's own error number tells.
@@ -24,36 +34,104 @@ bool diskFull(sqlite3* db, int rc)
     return (rc & 0xff) == SQLITE_FULL || (db && sqlite3_system_errno(db) == ENOSPC);
 }
 
-// Opens and keys a connection; on any failure closes it and throws. The key
-// goes in before the first read, so the read of sqlite_master is what proves
-// it: a wrong key or a damaged file fails there ("file is not a database").
-sqlite3* openKeyed(const QString& path, const QString& key, int flags)
+bool busy(int rc)
 {
-    sqlite3* db = nullptr;
-    const QByteArray name = path.toUtf8();
-    int rc = sqlite3_open_v2(name.constData(), &db, flags, nullptr);
-    if (rc == SQLITE_OK) {
-        const QByteArray secret = key.toUtf8();
-        rc = sqlite3_key(db, secret.constData(), int(secret.size()));
-    }
-    if (rc == SQLITE_OK)
-        rc = sqlite3_exec(db, "select count(*) from sqlite_master", nullptr, nullptr, nullptr);
-    if (rc != SQLITE_OK) {
-        const QString text = db ? engineText(db) : QString::fromUtf8(sqlite3_errstr(rc));
-        const bool full = diskFull(db, rc);
-        sqlite3_close_v2(db);
-        throw DatabaseError(QStringLiteral("%1 (%2)").arg(text, path), full);
-    }
-    return db;
+    return (rc & 0xff) == SQLITE_BUSY || (rc & 0xff) == SQLITE_LOCKED;
+}
+
+// Throws the error of `rc` on `db` (or, without a connection, on `file`):
+// DatabaseBusy for another connection's lock, DatabaseError otherwise.
+[[noreturn]] void fail(sqlite3* db, int rc, QString file = QString())
+{
+    if (file.isEmpty())
+        file = fileOf(db);
+    const int code = db ? sqlite3_extended_errcode(db) : rc;
+    const QString text = storageErrorText(code ? code : rc, db ? sqlite3_system_errno(db) : 0, file,
+                                          db ? engineText(db) : QString::fromUtf8(sqlite3_errstr(rc)));
+    if (busy(rc))
+        throw DatabaseBusy(text);
+    throw DatabaseError(text, diskFull(db, rc));
 }
 
 void check(sqlite3* db, int rc)
 {
     if (rc != SQLITE_OK)
-        throw DatabaseError(engineText(db), diskFull(db, rc));
+        fail(db, rc);
+}
+
+// Opens and keys a connection; on any failure closes it and throws. The key
+// goes in before the first read, so the read of sqlite_master is what proves
+// it: a wrong key or a damaged file fails there ("file is not a database").
+sqlite3* openKeyed(const QString& path, const QByteArray& name, const QString& key, int flags)
+{
+    sqlite3* db = nullptr;
+    int rc = sqlite3_open_v2(name.constData(), &db, flags, nullptr);
+    if (rc == SQLITE_OK) {
+        sqlite3_extended_result_codes(db, 1);
+        const QByteArray secret = key.toUtf8();
+        rc = sqlite3_key(db, secret.constData(), int(secret.size()));
+    }
+    // A file from elsewhere may carry SQL of its own (a default, an index
+    // expression); none of it may call a function that acts. Engines before
+    // 3.31 ignore the pragma: there the schema check before any use
+    // (requireOwnSchema) is what keeps such SQL out.
+    if (rc == SQLITE_OK)
+        rc = sqlite3_exec(db, "pragma trusted_schema=off", nullptr, nullptr, nullptr);
+    if (rc == SQLITE_OK)
+        rc = sqlite3_exec(db, "select count(*) from sqlite_master", nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) {
+        try {
+            fail(db, rc, path);
+        } catch (...) {
+            sqlite3_close_v2(db);
+            throw;
+        }
+    }
+    return db;
+}
+
+sqlite3* openKeyed(const QString& path, const QString& key, int flags)
+{
+    return openKeyed(path, path.toUtf8(), key, flags);
 }
 
 } // namespace
+
+QString storageErrorText(int code, int systemErrno, const QString& file, const QString& engineText)
+{
+    if ((code & 0xff) == SQLITE_FULL || systemErrno == ENOSPC || systemErrno == EDQUOT)
+        return QStringLiteral("磁盘空间不足，无法写入数据文件 %1").arg(file);
+    if (code == SQLITE_IOERR_NOMEM || systemErrno == ENOMEM)
+        return QStringLiteral("内存不足，无法读写数据文件 %1").arg(file);
+    if (systemErrno == EROFS)
+        return QStringLiteral("数据文件只读，无法写入：%1").arg(file);
+    switch (code & 0xff) {
+    case SQLITE_READONLY:
+        return QStringLiteral("数据文件只读，无法写入：%1").arg(file);
+    case SQLITE_CANTOPEN:
+        return QStringLiteral("无法打开数据文件：%1").arg(file);
+    case SQLITE_NOMEM:
+        return QStringLiteral("内存不足，无法读写数据文件 %1").arg(file);
+    case SQLITE_NOTADB:
+        return QStringLiteral("数据文件已损坏，或不是本程序的数据文件：%1").arg(file);
+    case SQLITE_CORRUPT:
+        return QStringLiteral("数据文件已损坏：%1").arg(file);
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return QStringLiteral("另一个程序正在写入数据文件，请等它结束后再试：%1").arg(file);
+    case SQLITE_PERM:
+    case SQLITE_AUTH:
+        return QStringLiteral("没有权限读写数据文件：%1").arg(file);
+    case SQLITE_IOERR:
+        return systemErrno == EACCES || systemErrno == EPERM
+                   ? QStringLiteral("没有权限读写数据文件：%1").arg(file)
+                   : QStringLiteral("读写数据文件时出错：%1").arg(file);
+    case SQLITE_CONSTRAINT:
+        return QStringLiteral("期号已经存在，数据未写入：%1").arg(file);
+    default:
+        return QStringLiteral("数据库出错（%1）：%2").arg(engineText, file);
+    }
+}
 
 Database::Database(const QString& path, const QString& key, Mode mode) : m_path(path)
 {
@@ -61,7 +139,19 @@ Database::Database(const QString& path, const QString& key, Mode mode) : m_path(
     // nor is an empty file, which the engine would take for one and write
     // its header into.
     if (mode == Mode::OpenExisting && QFileInfo(path).exists() && QFileInfo(path).size() == 0)
-        throw DatabaseError(QStringLiteral("文件是空的 (%1)").arg(path));
+        throw DatabaseError(QStringLiteral("数据文件是空的：%1").arg(path));
+    // The engine would open a file it cannot write for reading, then make a
+    // log and shared-memory file it can never remove. Without a log beside
+    // it, such a file is whole as it stands and is read as it is.
+    const QByteArray native = QFile::encodeName(path);
+    const bool unwritable = mode == Mode::OpenExisting && QFileInfo::exists(path) &&
+                            faccessat(AT_FDCWD, native.constData(), W_OK, AT_EACCESS) != 0 &&
+                            !QFileInfo::exists(path + QLatin1String("-wal"));
+    if (unwritable) {
+        const QByteArray uri = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toEncoded() + "?immutable=1";
+        m_db = openKeyed(path, uri, key, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI);
+        return;
+    }
     const int flags = SQLITE_OPEN_READWRITE | (mode == Mode::CreateIfMissing ? SQLITE_OPEN_CREATE : 0);
     m_db = openKeyed(path, key, flags);
     try {
@@ -88,13 +178,24 @@ Database::~Database()
 
 void Database::exec(const QString& sql)
 {
-    char* message = nullptr;
-    const int rc = sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, &message);
-    if (rc != SQLITE_OK) {
-        const QString text = message ? QString::fromUtf8(message) : engineText(m_db);
-        sqlite3_free(message);
-        throw DatabaseError(text, diskFull(m_db, rc));
-    }
+    const int rc = sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK)
+        fail(m_db, rc, m_path);
+}
+
+bool Database::anotherWriter() const
+{
+    sqlite3_busy_timeout(m_db, 0);
+    const int rc = sqlite3_exec(m_db, "begin immediate", nullptr, nullptr, nullptr);
+    sqlite3_busy_timeout(m_db, kBusyTimeoutMs);
+    if (rc == SQLITE_OK)
+        sqlite3_exec(m_db, "rollback", nullptr, nullptr, nullptr);
+    return busy(rc);
+}
+
+bool Database::readOnly() const
+{
+    return sqlite3_db_readonly(m_db, "main") == 1;
 }
 
 void Database::backupTo(const QString& target, const QString& key) const
@@ -111,22 +212,23 @@ void Database::backupTo(const QString& target, const QString& key) const
             rc = finished;
     }
     if (rc != SQLITE_OK) {
-        const QString text = engineText(dest);
-        const bool full = diskFull(dest, rc);
-        sqlite3_close_v2(dest);
-        throw DatabaseError(QStringLiteral("%1 (%2)").arg(text, target), full);
+        try {
+            fail(dest, rc, target);
+        } catch (...) {
+            sqlite3_close_v2(dest);
+            throw;
+        }
     }
     rc = sqlite3_close_v2(dest);
     if (rc != SQLITE_OK)
-        throw DatabaseError(QStringLiteral("%1 (%2)").arg(QString::fromUtf8(sqlite3_errstr(rc)), target),
-                            diskFull(nullptr, rc));
+        fail(nullptr, rc, target);
 }
 
 void Database::restoreFrom(const Database& source, int deadlineMs)
 {
     sqlite3_backup* backup = sqlite3_backup_init(m_db, "main", source.m_db, "main");
     if (!backup)
-        throw DatabaseError(engineText(m_db), diskFull(m_db, sqlite3_errcode(m_db)));
+        fail(m_db, sqlite3_errcode(m_db), m_path);
     QElapsedTimer waited;
     waited.start();
     // The waits below keep the deadline; the engine's own would add to it.
@@ -143,11 +245,8 @@ void Database::restoreFrom(const Database& source, int deadlineMs)
     sqlite3_busy_timeout(m_db, kBusyTimeoutMs);
     if (rc == SQLITE_DONE)
         rc = finished;
-    if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED)
-        throw DatabaseBusy(QStringLiteral("%1 (%2)").arg(QString::fromUtf8(sqlite3_errstr(rc)), m_path));
     if (rc != SQLITE_OK)
-        throw DatabaseError(QStringLiteral("%1 (%2)").arg(QString::fromUtf8(sqlite3_errstr(rc)), m_path),
-                            diskFull(m_db, rc));
+        fail(busy(rc) ? nullptr : m_db, rc, m_path);
 }
 
 Statement::Statement(const Database& db, const QString& sql) : m_db(db.handle())
@@ -189,7 +288,7 @@ bool Statement::step()
         return true;
     if (rc == SQLITE_DONE)
         return false;
-    throw DatabaseError(engineText(m_db), diskFull(m_db, rc));
+    fail(m_db, rc);
 }
 
 void Statement::reset()

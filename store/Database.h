@@ -2,7 +2,8 @@
 
 // A small RAII layer over the SQLCipher C API: one connection, prepared
 // statements with bound values, and transactions that roll back unless
-// committed. Every failure throws DatabaseError with the engine's own text.
+// committed. Every failure throws DatabaseError with the program's own text
+// for what went wrong (storageErrorText), naming the file.
 
 #include "core/StorageError.h"
 
@@ -25,6 +26,12 @@ public:
     using DatabaseError::DatabaseError;
 };
 
+// The user's words for an engine failure (`code` as the engine returns it,
+// `systemErrno` what the system said last) on `file`: a full disk, a file that
+// cannot be written, opened or read, too little memory. Anything else is a
+// fault of ours and keeps the engine's text beside the file's name.
+QString storageErrorText(int code, int systemErrno, const QString& file, const QString& engineText);
+
 class Database
 {
 public:
@@ -35,13 +42,20 @@ public:
     };
 
     // Opens the file, applies the key at once and proves it with a read of
-    // sqlite_master: a wrong key or a damaged file throws here.
+    // sqlite_master: a wrong key or a damaged file throws here. The schema's
+    // own SQL (defaults, index expressions, triggers) may call no function
+    // with side effects (trusted_schema off). A file this user cannot write
+    // and that has no log beside it is opened as a file nobody changes, so
+    // reading it leaves no side files behind.
     Database(const QString& path, const QString& key, Mode mode = Mode::OpenExisting);
     ~Database();
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
 
     void exec(const QString& sql); // statements without results
+    // True while another connection holds the write lock; asks without waiting.
+    bool anotherWriter() const;
+    bool readOnly() const;
     sqlite3* handle() const { return m_db; }
     const QString& path() const { return m_path; }
 
@@ -53,7 +67,7 @@ public:
     // backup, as one write transaction under this connection's locks: other
     // connections to the file see the old contents or the new, and their
     // later writes land in the restored file. Waits at most `deadlineMs` for
-    // another connection's write to end.
+    // another connection's write to end, then throws DatabaseBusy.
     void restoreFrom(const Database& source, int deadlineMs = 10000);
 
 private:

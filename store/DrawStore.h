@@ -116,6 +116,10 @@ public:
     // digit, repeated number), the way these statistics were first written.
 
     void append(const DrawRecord& record); // one transaction
+    // The entry's write: in one write transaction, refuses an issue already
+    // stored (nullopt), derives the draw from the previous issue's number and
+    // inserts it, so no other program can store the issue in between.
+    std::optional<DrawRecord> appendNew(const QString& issue, const QString& number);
 
     // Every row in issue order.
     std::vector<DrawRecord> allRecords() const;
@@ -171,11 +175,38 @@ public:
     // Consistent copy of the live file, even while connected: online backup
     // into a temporary file that then replaces `target`.
     void backupTo(const QString& target) const;
-    // Replaces the live file with `source` and reconnects. Checks first that
-    // the source opens with the key; the live file is replaced only by a
-    // complete copy (temporary file, then rename). Throws DatabaseError with
-    // a user-facing reason when it cannot restore; the live file is then kept.
-    void restoreFrom(const QString& source);
+
+    // What a restore would take away: per game, the draws of the backup and
+    // of the live history, and the live draws the backup does not hold.
+    struct GameLoss
+    {
+        Game game = Game::Fucai;
+        int backupDraws = 0;
+        int liveDraws = 0;
+        int lost = 0;
+        QString firstLost; // in issue order
+        QString lastLost;
+    };
+    struct RestoreLoss
+    {
+        std::vector<GameLoss> games;
+        quint64 liveRevision = 0; // the live history these counts describe
+        int lost() const;
+        // The question to ask before restoring, with the counts when anything is lost.
+        QString question() const;
+    };
+    static const QString kRestoreWhileWriting;
+    // Compares `source` with the live history. Throws DatabaseError when the
+    // backup cannot be used, DatabaseBusy (kRestoreWhileWriting) while
+    // another program writes to the history.
+    RestoreLoss restoreLoss(const QString& source) const;
+    // Replaces the live history with `source`'s through the open connection.
+    // Checks first that the source opens with the key and holds our schema,
+    // that no other program is writing (refused at once, never waited for)
+    // and, given `askedAt`, that the history is still the one the user was
+    // asked about. Throws DatabaseError with a user-facing reason when it
+    // cannot restore; the live history is then kept.
+    void restoreFrom(const QString& source, std::optional<quint64> askedAt = std::nullopt);
 
 private:
     void connect();

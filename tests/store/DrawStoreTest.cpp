@@ -229,8 +229,15 @@ TEST_F(DrawStoreTest, IssueWidthIsTheWidthMostDrawsHave)
 
 TEST_F(DrawStoreTest, DeleteIssueRemovesEveryRowOfThatIssueOnly)
 {
-    add(QStringLiteral("08123"), QStringLiteral("507"));
-    add(QStringLiteral("08123"), QStringLiteral("508"));
+    // A history of an earlier version may hold an issue twice.
+    store.reset();
+    {
+        Database db(live, DrawStore::kKey);
+        db.exec(QStringLiteral("drop index fucai_issue"));
+        db.exec(QStringLiteral("create index fucai_qs on fucai (qs)"));
+        db.exec(QStringLiteral("insert into fucai (qs, AllNumber) values ('08123', '507'), ('08123', '508')"));
+    }
+    store = std::make_unique<DrawStore>(live);
     add(QStringLiteral("08124"), QStringLiteral("509"));
     add(QStringLiteral("08123"), QStringLiteral("510"), Game::Ticai);
 
