@@ -115,11 +115,26 @@ QStringList staleRecords(const std::vector<DrawRecord>& records)
     return stale;
 }
 
+QStringList duplicateIssues(const QStringList& issues)
+{
+    QHash<QString, int> times;
+    for (const QString& issue : issues)
+        ++times[issue];
+    QStringList duplicates;
+    for (const QString& issue : issues)
+        if (times.value(issue) > 1) {
+            duplicates << issue;
+            times[issue] = 0; // listed once
+        }
+    return duplicates;
+}
+
 HistoryProblems checkHistory(const std::vector<DrawRecord>& records, std::optional<Game> game)
 {
     QStringList issues;
     issues.reserve(qsizetype(records.size()));
     for (const DrawRecord& record : records)
         issues << record.qs;
-    return {missingIssues(issues), unusualWidthIssues(issues), staleRecords(records), impossibleIssues(issues, game)};
+    return {missingIssues(issues), unusualWidthIssues(issues), staleRecords(records), impossibleIssues(issues, game),
+            duplicateIssues(issues)};
 }

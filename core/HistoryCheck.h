@@ -66,13 +66,22 @@ struct WidthRepair
 };
 WidthRepair planWidthRepair(const QStringList& issues, int width, std::optional<Game> game = std::nullopt);
 
+// Issues stored more than once (a history of an earlier version may hold
+// them), each once, in the order of `issues`.
+QStringList duplicateIssues(const QStringList& issues);
+
 struct HistoryProblems
 {
     QStringList missing;
     QStringList oddWidth;
     QStringList stale;
     std::vector<ImpossibleIssue> impossible;
-    bool none() const { return missing.isEmpty() && oddWidth.isEmpty() && stale.isEmpty() && impossible.empty(); }
+    QStringList duplicates;
+    bool none() const
+    {
+        return missing.isEmpty() && oddWidth.isEmpty() && stale.isEmpty() && impossible.empty() &&
+               duplicates.isEmpty();
+    }
 };
 HistoryProblems checkHistory(const std::vector<DrawRecord>& records, std::optional<Game> game = std::nullopt);
 

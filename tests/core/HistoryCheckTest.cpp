@@ -95,4 +95,14 @@ TEST(HistoryCheck, StaleRowsAreThoseTheirNumberNoLongerDerives)
     EXPECT_FALSE(problems.none());
 }
 
+TEST(HistoryCheck, IssuesStoredTwiceAreListedOnce)
+{
+    EXPECT_EQ(duplicateIssues({"2025001", "2025002", "2025003"}), QStringList{});
+    EXPECT_EQ(duplicateIssues({"2025003", "2025001", "2025003", "2025002", "2025001", "2025003"}),
+              (QStringList{"2025003", "2025001"}));
+    const HistoryProblems problems = checkHistory(derive({"2025001", "2025001"}, {"123", "124"}));
+    EXPECT_EQ(problems.duplicates, QStringList{"2025001"});
+    EXPECT_FALSE(problems.none());
+}
+
 } // namespace
