@@ -19,6 +19,7 @@
 #include "exchange/OptionsFile.h"
 #include "store/Database.h"
 #include "store/DrawStore.h"
+#include "store/FileReplace.h"
 #include "ui/exchange/PageLoader.h"
 
 #include <QCoreApplication>
@@ -273,10 +274,15 @@ int main(int argc, char** argv)
         print(stderr, noDataFolderText());
         return kFailed;
     }
+    removeLeftovers(args->folder); // of a creation, backup or restore that was killed
     try {
         return run(*args);
     } catch (const Failure& failure) {
         print(stderr, failure.message);
+        return kFailed;
+    } catch (const std::bad_alloc&) {
+        // Nothing was stored: the import's one transaction rolled back.
+        print(stderr, QStringLiteral("内存不足，没有导入任何数据。"));
         return kFailed;
     } catch (const std::exception& error) {
         print(stderr, QString::fromUtf8(error.what()));

@@ -5,7 +5,9 @@
 //   quorvane-initdb [folder]     (default: the data folder of this program)
 #include "app/CommandLine.h"
 #include "exchange/DataFolder.h"
+#include "store/Database.h"
 #include "store/DrawStore.h"
+#include "store/FileReplace.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -36,12 +38,23 @@ int main(int argc, char** argv)
         printLine(stderr, noDataFolderText());
         return 1;
     }
+    removeLeftovers(folder); // of a creation, backup or restore that was killed
     const FolderPreparation prepared = prepareFolder(folder);
     if (!prepared.error.isEmpty()) {
         printLine(stderr, prepared.error);
         return 1;
     }
     const QString database = QDir(folder).filePath(DrawStore::kFileName);
+    if (!prepared.databaseCreated) {
+        // A kept file is said to be usable only once it opens as our history;
+        // opening also gives an older file the indexes this version makes.
+        try {
+            DrawStore store(database);
+        } catch (const DatabaseError& error) {
+            printLine(stderr, error.text());
+            return 1;
+        }
+    }
     printLine(stdout, (prepared.databaseCreated ? QStringLiteral("created ") : QStringLiteral("kept ")) + database);
     return 0;
 }

@@ -4,6 +4,7 @@
 #include "exchange/DataFolder.h"
 #include "exchange/OptionsFile.h"
 #include "store/DrawStore.h"
+#include "store/FileReplace.h"
 #include "ui/analysis/DataAnalyse.h"
 #include "ui/analysis/DataCount.h"
 #include "ui/analysis/LanqiuYilou.h"
@@ -73,6 +74,7 @@ int main(int argc, char** argv)
         printLine(stderr, noDataFolderText());
         return 1;
     }
+    removeLeftovers(dataDir); // of a creation, backup or restore that was killed
     QtDialogs dialogs;
     // Before the first window, so every window opens in the chosen colours.
     applyColourScheme(schemeFromName(readStartupOptions(Options::optionsPath(dataDir)).scheme));

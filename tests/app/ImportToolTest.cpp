@@ -1,5 +1,6 @@
 #include "exchange/IniFile.h"
 #include "exchange/OptionsFile.h"
+#include "store/Database.h"
 #include "store/DrawEntry.h"
 #include "store/DrawStore.h"
 #include "tests/support/ProgramRun.h"
@@ -7,11 +8,14 @@
 #include "tests/ui/exchange/PageServer.h"
 #include "tests/ui/exchange/SourcePages.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QEventLoop>
-#include <unistd.h>
+#include <QFile>
 #include <QProcess>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
 
@@ -126,6 +130,32 @@ TEST_F(ImportToolTest, FailuresExitNonZero)
         EXPECT_EQ(run.err.contains("--skip-bad"), status == 2) << args.join(' ').toStdString();
     }
     EXPECT_EQ(stored(Game::Fucai), 0);
+}
+
+TEST_F(ImportToolTest, SaysStorageFailuresInItsOwnWordsAndClearsLeftovers)
+{
+    // Pieces of a creation killed before this run started.
+    const QStringList leftovers{"db1.mdb.new-1a2b3c4d", "db1.mdb.new-1a2b3c4d-journal"};
+    for (const QString& name : leftovers) {
+        dir.write(name, "x");
+        QFile file(dir.file(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addDays(-1), QFileDevice::FileModificationTime));
+    }
+    {
+        Database foreign(dir.file("db1.mdb"), DrawStore::kKey);
+        foreign.exec("create trigger t1 after insert on fucai begin update fucai set AllNumber='000'; end");
+    }
+    ToolRun run = runImport({dir.file("good.csv"), dir.path()});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.contains("数据文件含有本程序不会建立的对象：触发器 t1")) << run.err.toStdString();
+    for (const QString& name : leftovers)
+        EXPECT_FALSE(QFile::exists(dir.file(name))) << name.toStdString();
+
+    QDir(dir.path()).mkdir("empty");
+    run = runImport({dir.file("good.csv"), dir.file("empty")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.startsWith("无法打开数据文件：" + dir.file("empty/db1.mdb"))) << run.err.toStdString();
 }
 
 // As root the web engine's sandbox cannot start; the tool turns it off only

@@ -1,5 +1,7 @@
 #include "tests/ui/MainWindowFixture.h"
 
+#include "store/Database.h"
+
 namespace {
 
 using DataCommandsTest = MainWindowTest;
@@ -97,6 +99,41 @@ TEST_F(DataCommandsTest, BackupTwiceAndRestoreGiveTheLatestBackup)
     EXPECT_TRUE(gridIssues().isEmpty()); // nothing is reopened until the next display
     click("SpeedButton18");
     EXPECT_FALSE(gridIssues().isEmpty());
+}
+
+TEST_F(DataCommandsTest, RestoreAsksWithWhatItRemovesAndRefusesDuringAWrite)
+{
+    seed(3);
+    show();
+    dialogs.answers = {true};
+    action("N1")->trigger();
+    const QStringList later = seed(2, "2025004");
+
+    dialogs.clear();
+    dialogs.answers = {false};
+    action("N12")->trigger();
+    EXPECT_EQ(dialogs.texts(FakeDialogs::Kind::OkCancel),
+              QStringList{"福彩3D：备份有3期，当前有5期；恢复后将失去备份之后的2期：第2025004期至第2025005期。\n"
+                          "体彩排列3：备份有0期，当前有0期。\n是否继续？"});
+    EXPECT_EQ(store->count(), 5); // declined: nothing replaced
+
+    // Another program holds the write lock (an import): refused before asking.
+    {
+        Database import(store->path(), DrawStore::kKey);
+        Transaction writing(import);
+        dialogs.clear();
+        action("N12")->trigger();
+        EXPECT_TRUE(dialogs.texts(FakeDialogs::Kind::OkCancel).isEmpty());
+        EXPECT_EQ(dialogs.messages(), QStringList{"数据恢复失败！\n" + DrawStore::kRestoreWhileWriting});
+    }
+    EXPECT_EQ(store->count(), 5);
+
+    dialogs.clear();
+    dialogs.answers = {true};
+    action("N12")->trigger();
+    EXPECT_EQ(dialogs.messages(), QStringList{"数据恢复成功，已经将所有数据重新恢复！"});
+    EXPECT_EQ(store->count(), 3);
+    EXPECT_FALSE(store->issueExists(later.first()));
 }
 
 TEST_F(DataCommandsTest, RestoreWithoutBackupKeepsTheLiveFile)

@@ -1,5 +1,6 @@
 #include "tests/ui/MainWindowFixture.h"
 #include "ui/main/HistoryCheckWindow.h"
+#include "store/Database.h"
 
 #include <QLabel>
 #include <QTableWidget>
@@ -116,6 +117,24 @@ TEST_F(HistoryCheckTest, UnifyingIssuesRenamesTheOtherWidthAndRederives)
 
 // Issues no draw can carry, from a file made elsewhere, are listed with the
 // reason, and 统一期号 leaves them as they are: 1925063 never becomes 25063.
+TEST_F(HistoryCheckTest, IssuesStoredTwiceInAnEarlierHistoryAreListed)
+{
+    // Only a file of an earlier version can hold them: it lacks the unique index.
+    store.reset();
+    {
+        Database earlier(dir.file(DrawStore::kFileName), DrawStore::kKey);
+        earlier.exec("drop index fucai_issue");
+        earlier.exec("create index fucai_qs on fucai (qs)");
+        earlier.exec("insert into fucai (qs, AllNumber) values ('2025001', '123'), ('2025001', '124')");
+    }
+    store = std::make_unique<DrawStore>(dir.file(DrawStore::kFileName));
+    show();
+    openCheck([this](HistoryCheckWindow& window) {
+        EXPECT_TRUE(rows(window).contains("期号重复 2025001"));
+        EXPECT_TRUE(window.findChild<QLabel*>("summaryLabel")->text().contains("期号重复 1 个"));
+    });
+}
+
 TEST_F(HistoryCheckTest, ImpossibleIssuesAreListedAndNotRenamed)
 {
     ASSERT_TRUE(enterDraw(*store, "25060", "123").stored());

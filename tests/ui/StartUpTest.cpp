@@ -160,7 +160,22 @@ TEST(StartUpStore, MissingWrongKeyOrDamagedFileGivesTheStartUpMessage)
     EXPECT_EQ(openDrawStore(dir.path(), dialogs), nullptr); // damaged
     EXPECT_EQ(dir.read(DrawStore::kFileName), QByteArray(8192, 'x')); // left as it was
 
-    EXPECT_EQ(dialogs.messages(), QStringList(3, TFrmMain::kStoreMissing));
+    QFile::remove(dir.file(DrawStore::kFileName));
+    ASSERT_TRUE(DrawStore::createEmpty(dir.file(DrawStore::kFileName)));
+    {
+        Database foreign(dir.file(DrawStore::kFileName), DrawStore::kKey);
+        foreign.exec("create trigger t1 after insert on fucai begin delete from ticai; end");
+    }
+    EXPECT_EQ(openDrawStore(dir.path(), dialogs), nullptr); // holds what we never make
+
+    // The start-up message, then what was wrong with the file, naming it.
+    const QStringList said = dialogs.messages();
+    ASSERT_EQ(said.size(), 4);
+    for (const QString& text : said)
+        EXPECT_TRUE(text.startsWith(TFrmMain::kStoreMissing + "\n\n")) << text.toStdString();
+    EXPECT_TRUE(said[0].contains("无法打开数据文件")) << said[0].toStdString();
+    EXPECT_TRUE(said[2].contains("数据文件已损坏")) << said[2].toStdString();
+    EXPECT_TRUE(said[3].contains("数据文件含有本程序不会建立的对象：触发器 t1")) << said[3].toStdString();
     QFile::remove(dir.file(DrawStore::kFileName));
     ASSERT_TRUE(DrawStore::createEmpty(dir.file(DrawStore::kFileName)));
     EXPECT_NE(openDrawStore(dir.path(), dialogs), nullptr);

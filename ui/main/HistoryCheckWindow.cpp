@@ -105,15 +105,18 @@ void HistoryCheckWindow::refresh()
         for (const ImpossibleIssue& impossible : problems.impossible)
             add(QStringLiteral("期号不存在"), {impossible.issue},
                 impossible.why + QStringLiteral("，可改正期号后重新录入，再删除这一期"));
+        add(QStringLiteral("期号重复"), problems.duplicates,
+            QStringLiteral("同一期存了不止一行，可删除这一期后重新录入"));
         m_summary->setText(
             problems.none() ? QStringLiteral("共检查 %1 期，数据完整，未发现问题。").arg(records.size())
                             : QStringLiteral("共检查 %1 期：缺失期号 %2 个，期号位数异常 %3 个，派生数据不符 %4 期，"
-                                             "期号不存在 %5 个。")
+                                             "期号不存在 %5 个，期号重复 %6 个。")
                                   .arg(records.size())
                                   .arg(problems.missing.size())
                                   .arg(problems.oddWidth.size())
                                   .arg(problems.stale.size())
-                                  .arg(problems.impossible.size()));
+                                  .arg(problems.impossible.size())
+                                  .arg(problems.duplicates.size()));
     });
 }
 

@@ -88,16 +88,29 @@ void TFrmMain::N1Click()
 
 void TFrmMain::N12Click()
 {
-    if (!m_dialogs.askOkCancel(this, kAskTitle, QStringLiteral("准备恢复所有记录数据，是否继续！")))
-        return;
     runGuarded(m_dialogs, this, [this] {
-        try {
-            m_store.restoreFrom(QDir(m_dataDir).filePath(DrawStore::kBackupName));
-        } catch (const DatabaseError& error) {
-            // The live file is kept whenever the restore cannot be completed.
+        const QString backup = QDir(m_dataDir).filePath(DrawStore::kBackupName);
+        // The live file is kept whenever the restore cannot be completed.
+        const auto refused = [this](const DatabaseError& error) {
             m_dialogs.message(this, error.diskFull()
                                         ? diskFullText(Unsaved::kRestore, error.text())
                                         : QStringLiteral("数据恢复失败！") + QLatin1Char('\n') + error.text());
+        };
+        // The user sees what the backup lacks before anything is replaced;
+        // while an import writes, the restore is refused rather than waited for.
+        DrawStore::RestoreLoss loss;
+        try {
+            loss = m_store.restoreLoss(backup);
+        } catch (const DatabaseError& error) {
+            refused(error);
+            return;
+        }
+        if (!m_dialogs.askOkCancel(this, kAskTitle, loss.question()))
+            return;
+        try {
+            m_store.restoreFrom(backup, loss.liveRevision);
+        } catch (const DatabaseError& error) {
+            refused(error);
             return;
         }
         // The rows on show belong to the replaced file; the grid stays empty

@@ -19,14 +19,15 @@ std::unique_ptr<DrawStore> openDrawStore(const QString& appDir, Dialogs& dialogs
 {
     try {
         return std::make_unique<DrawStore>(QDir(appDir).filePath(DrawStore::kFileName));
-    } catch (const DatabaseError&) {
+    } catch (const DatabaseError& error) {
+        // What the store found (a file of another program, a foreign object
+        // in it, a damaged page) follows the start-up message.
+        QString text = TFrmMain::kStoreMissing + QStringLiteral("\n\n") + error.text();
         // The log beside the file must be written even to read it, so a
         // folder that cannot be written keeps a sound file from opening: say so.
-        const QString reason =
-            faccessat(AT_FDCWD, QFile::encodeName(appDir).constData(), W_OK, AT_EACCESS) == 0
-                ? QString()
-                : TFrmMain::kFolderReadOnly.arg(appDir);
-        dialogs.message(nullptr, reason.isEmpty() ? TFrmMain::kStoreMissing : TFrmMain::kStoreMissing + "\n\n" + reason);
+        if (faccessat(AT_FDCWD, QFile::encodeName(appDir).constData(), W_OK, AT_EACCESS) != 0)
+            text += QStringLiteral("\n\n") + TFrmMain::kFolderReadOnly.arg(appDir);
+        dialogs.message(nullptr, text);
     }
     return nullptr;
 }
