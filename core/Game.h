@@ -15,3 +15,9 @@ inline QString tableName(Game game)
 {
     return game == Game::Fucai ? QStringLiteral("fucai") : QStringLiteral("ticai");
 }
+
+// The game's short name as players say it: "3D" / "排列3".
+inline QString gameName(Game game)
+{
+    return game == Game::Fucai ? QStringLiteral("3D") : QStringLiteral("排列3");
+}

@@ -18,7 +18,9 @@
 #include "ui/widgets/Dialogs.h"
 #include "ui/widgets/IssueListModel.h"
 #include "ui/widgets/SchemeInk.h"
+#include "ui/widgets/TrendChartView.h"
 
+#include <QChart>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFontMetrics>
@@ -141,6 +143,9 @@ void TFrmMain::FormShow()
     m_digitColumnWidth = toIntStrict(numberOption(options.columnWidth, Options::kWidthDefault));
     applyDigitColumnWidth();
     m_store.setGame(options.isFucai() ? Game::Fucai : Game::Ticai);
+    // The charts name the game they show.
+    Chart5->chart()->setTitle(gameName(m_store.game()) + QStringLiteral("按位分析图"));
+    Chart8->chart()->setTitle(gameName(m_store.game()) + QStringLiteral("按总和统计"));
 
     AnnounceEntry = true;
     sendConfirmationsToStatusLine(options.noticesOnStatusLine());
@@ -154,7 +159,6 @@ void TFrmMain::FormShow()
 
     const IssueList issues = m_store.packedIssueList();
     fillRangeSelectors(issues);
-    fitIssueColumn(issues.last());
     Edit3->setText(isCountableIssue(issues.last()) ? nextIssue(issues.last()) : QString());
 
     PageControl3->setCurrentIndex(0);
@@ -248,16 +252,19 @@ void TFrmMain::showEntered(const QString& issue)
 
 // The issue column is 35 pixels wide, enough for five-digit issues; longer
 // issues (year and sequence, seven digits) widen it so they are never cut.
-void TFrmMain::fitIssueColumn(const QString& longest)
+// Called whenever the grid shows another range or another history.
+void TFrmMain::fitIssueColumn()
 {
+    const auto [oldest, newest] = m_history->shownIssues();
     const QFontMetrics metrics(HistoryModel::cellFont(0));
-    DBGridEh1->setColumnWidth(0, std::max(historyColumn(0).width, metrics.horizontalAdvance(longest) + 8));
+    const int widest = std::max(metrics.horizontalAdvance(oldest), metrics.horizontalAdvance(newest));
+    DBGridEh1->setColumnWidth(0, std::max(historyColumn(0).width, widest + 8));
 }
 
 void TFrmMain::applyDigitColumnWidth()
 {
     for (int column = 1; column <= 30; ++column)
-        DBGridEh1->setColumnWidth(column, m_digitColumnWidth);
+        DBGridEh1->setColumnWidth(column, std::max(m_digitColumnWidth, m_figureColumnWidth));
 }
 
 void TFrmMain::SpeedButton20Click()

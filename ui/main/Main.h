@@ -210,7 +210,8 @@ private:
     void fillTrendFooters(const RangeTrend& trend);
     void drawOmissionCell(QPainter& painter, const QRect& rect, const QModelIndex& index, const QColor& ink);
     void applyDigitColumnWidth();
-    void fitIssueColumn(const QString& longest);
+    void fitIssueColumn();
+    void fitDigitColumns();
     // Draws one chart tab; `quiet` leaves a range of fewer than two draws
     // without the message (start-up on a short history).
     void drawPositionChart(bool quiet);
@@ -246,6 +247,7 @@ private:
     TFrm_Trend* m_trendWindow = nullptr;
     TFrm_LanqiuYilou* m_omissionWindow = nullptr;
     int m_digitColumnWidth = 13;
+    int m_figureColumnWidth = 0; // what the widest footer or omission figure needs
     // The grid's view state.
     bool m_highlightOn = false;
     int m_highlightColumn = -1;

@@ -32,7 +32,6 @@ void TFrmMain::showChangedHistory()
 {
     const IssueList issues = m_store.packedIssueList();
     fillRangeSelectors(issues);
-    fitIssueColumn(issues.last());
     Edit3->setText(isCountableIssue(issues.last()) ? nextIssue(issues.last()) : QString());
     preselectRanges(toIntStrict(DefaultShowCount.isEmpty() ? Options::kShowCountDefault : DefaultShowCount));
 }

@@ -9,13 +9,13 @@
 #include "ui/widgets/ColourScheme.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/DataGrid.h"
+#include "ui/widgets/FigureFit.h"
 
 #include <QComboBox>
 #include <QPainter>
 #include <QStringEncoder>
 #include <QStyle>
 #include <QStyleOptionViewItem>
-#include <QTimer>
 #include <QToolButton>
 
 const QColor TFrmMain::kHighlight(192, 220, 192);
@@ -78,6 +78,7 @@ void TFrmMain::refreshGridFigures()
     const bool omission = m_showOmission && m_showOmission->isChecked();
     if (!m_footersShown && !omission) {
         m_omissionCells.reset();
+        fitDigitColumns();
         return;
     }
     RangeTrend trend =
@@ -91,7 +92,29 @@ void TFrmMain::refreshGridFigures()
         m_omissionCells = std::make_unique<OmissionCells>(std::move(trend.cells));
     else
         m_omissionCells.reset();
+    fitDigitColumns();
     DBGridEh1->repaintAll();
+}
+
+// The digit columns keep the width the options give them unless a footer or
+// omission figure would not fit even in the smaller face.
+void TFrmMain::fitDigitColumns()
+{
+    int needed = 0;
+    auto need = [&needed](const QFont& font, const QString& figure) {
+        needed = std::max(needed, figureWidth(font, figure));
+    };
+    if (m_footersShown)
+        for (int row = 0; row < DBGridEh1->footerRows(); ++row)
+            for (int column = 1; column <= kTrendColumns; ++column)
+                need(DBGridEh1->font(), DBGridEh1->footer(row, column).text);
+    if (m_omissionCells) {
+        QFont face = HistoryModel::cellFont(1);
+        face.setBold(false);
+        need(face, QString::number(m_omissionCells->largest()));
+    }
+    m_figureColumnWidth = needed;
+    applyDigitColumnWidth();
 }
 
 // Under 频率, a row for each figure; the title in the issue column.
@@ -116,16 +139,15 @@ void TFrmMain::fillTrendFooters(const RangeTrend& trend)
 // descending.
 void TFrmMain::showNewestDraw()
 {
-    auto scroll = [this] {
-        if (m_history->descending())
-            DBGridEh1->scrollToTop();
-        else
-            DBGridEh1->scrollToBottom();
-    };
-    scroll();
-    // At the window's first showing the grid has not its size yet; it has
-    // once the events of the showing are handled.
-    QTimer::singleShot(0, this, scroll);
+    // Ascending, the grid keeps following its last row through the layout
+    // that follows a reset, footer rows coming or going and resizes, until
+    // the user scrolls elsewhere.
+    if (m_history->descending()) {
+        DBGridEh1->followLastRow(false);
+        DBGridEh1->scrollToTop();
+    } else {
+        DBGridEh1->followLastRow(true);
+    }
 }
 
 // Always ascending, whatever "降序排列" shows.
@@ -206,7 +228,7 @@ void TFrmMain::drawOmissionCell(QPainter& painter, const QRect& rect, const QMod
         return;
     QFont font = index.data(Qt::FontRole).value<QFont>();
     font.setBold(false);
-    painter.setFont(font);
+    painter.setFont(figureFont(font, figure, rect.width()));
     painter.setPen(ink);
     painter.drawText(rect, Qt::AlignCenter, figure);
 }

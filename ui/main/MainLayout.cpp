@@ -315,6 +315,7 @@ QWidget* TFrmMain::buildEntryTab()
     connect(m_firstStartHint, &FirstStartHint::downloadRequested, this, &TFrmMain::startHistoryDownload);
     connect(m_firstStartHint, &FirstStartHint::importRequested, this, &TFrmMain::N17Click);
     connect(m_history, &QAbstractItemModel::modelReset, this, &TFrmMain::updateFirstStartHint);
+    connect(m_history, &QAbstractItemModel::modelReset, this, &TFrmMain::fitIssueColumn);
 
     auto* splitter = named(new QSplitter(Qt::Vertical, tab), "Splitter1");
     splitter->addWidget(m_gridArea);

@@ -1,5 +1,7 @@
 #include "ui/widgets/DataGrid.h"
 
+#include "ui/widgets/FigureFit.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QHeaderView>
@@ -7,6 +9,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
+#include <utility>
 
 namespace {
 
@@ -147,6 +150,43 @@ private:
     DataGrid* m_grid;
 };
 
+// The frozen copy of column 0. Its vertical scrolling is the grid's, never
+// its own: whenever it lays itself out (after a model reset it does so later
+// than the grid, with the old row count), it takes the grid's range and
+// offset again, so an issue is never drawn beside another row's draw.
+class DataGrid::FrozenView : public QTableView
+{
+public:
+    explicit FrozenView(DataGrid* grid) : QTableView(grid), m_grid(grid) {}
+
+    void followGrid()
+    {
+        const QScrollBar* own = m_grid->verticalScrollBar();
+        const bool wasFollowing = std::exchange(m_following, true);
+        verticalScrollBar()->setRange(own->minimum(), own->maximum());
+        verticalScrollBar()->setValue(own->value());
+        m_following = wasFollowing;
+    }
+    // A change of its own offset that is not the grid's own being copied:
+    // the user scrolled over the frozen column.
+    bool scrolledByUser() const { return !m_following; }
+
+protected:
+    void updateGeometries() override
+    {
+        // Its own layout clamps the offset to its own (perhaps stale) range;
+        // that is no move of the user's.
+        m_following = true;
+        QTableView::updateGeometries();
+        m_following = false;
+        followGrid();
+    }
+
+private:
+    DataGrid* m_grid;
+    bool m_following = false;
+};
+
 // The footer row, laid over the bottom of the cells and scrolled sideways
 // with them.
 class DataGrid::FooterRow : public QWidget
@@ -192,7 +232,7 @@ private:
             return;
         painter.setPen(found->second.foreground.isValid() ? found->second.foreground
                                                           : palette().color(QPalette::WindowText));
-        painter.setFont(font());
+        painter.setFont(figureFont(font(), found->second.text, cell.width()));
         painter.drawText(cell, int(found->second.alignment), found->second.text);
     }
 
@@ -223,7 +263,7 @@ private:
 };
 
 DataGrid::DataGrid(QWidget* parent)
-    : QTableView(parent), m_frozen(new QTableView(this)), m_footerRow(new FooterRow(this)), m_canvas(new Canvas(this))
+    : QTableView(parent), m_frozen(new FrozenView(this)), m_footerRow(new FooterRow(this)), m_canvas(new Canvas(this))
 {
     setHorizontalHeader(new Header(this));
     setVerticalHeader(new Indicator(this));
@@ -260,8 +300,15 @@ DataGrid::DataGrid(QWidget* parent)
     m_frozen->viewport()->installEventFilter(this);
     m_frozen->hide();
     connect(m_frozen->horizontalHeader(), &QHeaderView::sectionClicked, this, [this] { emit titleClicked(0); });
-    connect(verticalScrollBar(), &QScrollBar::valueChanged, m_frozen->verticalScrollBar(), &QScrollBar::setValue);
-    connect(m_frozen->verticalScrollBar(), &QScrollBar::valueChanged, verticalScrollBar(), &QScrollBar::setValue);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &DataGrid::verticalScrolled);
+    // One vertical position for both: the grid's bar leads; a wheel or a
+    // click over the frozen column moves the grid's bar, which leads again.
+    connect(verticalScrollBar(), &QScrollBar::rangeChanged, m_frozen, &FrozenView::followGrid);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, m_frozen, &FrozenView::followGrid);
+    connect(m_frozen->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int value) {
+        if (m_frozen->scrolledByUser() && value != verticalScrollBar()->value())
+            verticalScrollBar()->setValue(value);
+    });
     connect(verticalHeader(), &QHeaderView::sectionResized, m_frozen,
             [this](int row, int, int size) { m_frozen->setRowHeight(row, size); });
 }
@@ -291,7 +338,7 @@ void DataGrid::syncFrozenColumns()
     if (columns > 0)
         m_frozen->setColumnWidth(0, columnWidth(0));
     m_frozen->verticalHeader()->setDefaultSectionSize(verticalHeader()->defaultSectionSize());
-    m_frozen->verticalScrollBar()->setValue(verticalScrollBar()->value());
+    m_frozen->followGrid();
 }
 
 void DataGrid::setFrozenCols(int count)
@@ -388,21 +435,35 @@ QRect DataGrid::titleRect(int column) const
 
 void DataGrid::updateGeometries()
 {
+    m_layingOut = true;
     QTableView::updateGeometries();
     // The footer covers the bottom of the cells: leave room to scroll the
     // last row above it.
     if (verticalHeader()) {
-        // A grid scrolled to its end (the newest draw) stays there when its
-        // height changes.
         QScrollBar* bar = verticalScrollBar();
-        const bool atEnd = bar->maximum() > 0 && bar->value() == bar->maximum();
         const int footer = m_footerRow->sizeHint().height();
         const int length = verticalHeader()->length();
         bar->setRange(0, std::max(0, length + footer - viewport()->height()));
-        if (atEnd)
+        if (m_followLastRow)
             bar->setValue(bar->maximum());
     }
+    m_layingOut = false;
     layoutOverlays();
+}
+
+void DataGrid::followLastRow(bool on)
+{
+    m_followLastRow = on;
+    if (on)
+        verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+}
+
+// A scroll by the user (wheel, keys, bar, a click) decides whether the last
+// row is still followed: only when it ends at the last row.
+void DataGrid::verticalScrolled(int value)
+{
+    if (!m_layingOut)
+        m_followLastRow = value > 0 && value == verticalScrollBar()->maximum();
 }
 
 void DataGrid::scrollTo(const QModelIndex& index, ScrollHint hint)
@@ -410,7 +471,9 @@ void DataGrid::scrollTo(const QModelIndex& index, ScrollHint hint)
     QTableView::scrollTo(index, hint);
     if (!index.isValid() || !m_footerRow->isVisible())
         return;
-    const int hidden = visualRect(index).bottom() + 1 - (viewport()->height() - m_footerRow->sizeHint().height());
+    // The row's whole section, grid line included, clear of the footer.
+    const int rowEnd = rowViewportPosition(index.row()) + rowHeight(index.row());
+    const int hidden = rowEnd - (viewport()->height() - m_footerRow->sizeHint().height());
     if (hidden > 0)
         verticalScrollBar()->setValue(std::min(verticalScrollBar()->maximum(), verticalScrollBar()->value() + hidden));
 }

@@ -33,6 +33,12 @@ public:
 
     void setModel(QAbstractItemModel* model) override;
 
+    // While on, the last row stays in view, clear of the footer, through
+    // model resets, footer changes and resizes. Scrolling elsewhere turns it
+    // off, scrolling back to the end on again.
+    void followLastRow(bool on);
+    bool followsLastRow() const { return m_followLastRow; }
+
     // 0 or 1: only the indicator stays; 2: the indicator and column 0.
     void setFrozenCols(int count);
     int frozenCols() const { return m_frozenCols; }
@@ -97,16 +103,20 @@ private:
     class Delegate;
     class FooterRow;
     class Canvas;
+    class FrozenView;
     friend class FooterRow;
     friend class Delegate;
 
     void layoutOverlays();
     void syncFrozenColumns();
+    void verticalScrolled(int value);
 
-    QTableView* m_frozen;
+    FrozenView* m_frozen;
     FooterRow* m_footerRow;
     Canvas* m_canvas;
     int m_frozenCols = 0;
+    bool m_followLastRow = false;
+    bool m_layingOut = false;
     bool m_defaultDrawing = true;
     std::map<std::pair<int, int>, Footer> m_footers; // (row, column)
     int m_footerRows = 1;
