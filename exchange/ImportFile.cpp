@@ -57,7 +57,15 @@ void addBadLine(ImportFile& file, int line, QStringView text)
         ++file.badNotKept;
         return;
     }
-    QString shown = text.left(ImportLimits::kBadLineShown).toString();
+    // Control characters (a NUL above all) would end or garble the line in
+    // a message: they are shown as \xNN.
+    QString shown;
+    for (QChar c : text.left(ImportLimits::kBadLineShown)) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            shown += c;
+    }
     if (text.size() > ImportLimits::kBadLineShown)
         shown += QStringLiteral("…");
     file.bad.push_back({line, shown});

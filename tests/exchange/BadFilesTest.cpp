@@ -106,6 +106,14 @@ TEST(BadImportFile, QuestionQuotesBadLinesAsTheyAre)
     EXPECT_LT(question.size(), 200);
 }
 
+// A NUL or another control character in a bad line is shown, not swallowed.
+TEST(BadImportFile, ControlCharactersInBadLinesAreShownEscaped)
+{
+    const ImportPlan plan = planImport(parseImportText(QByteArray("2025001,123\nab\0\x1b" "cd\n", 19)), 0);
+    const QString question = ImportText::askSkipBad(plan);
+    EXPECT_TRUE(question.contains("第2行：ab\\x00\\x1bcd")) << question.toStdString();
+}
+
 TEST(BadResultJson, DamagedAnswersGiveNoDraws)
 {
     const QByteArray answer =
