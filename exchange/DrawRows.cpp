@@ -242,9 +242,10 @@ bool DrawRowReader::readHeader(QStringView text)
 bool DrawRowReader::readByColumns(QStringView text, ImportLine& draw, bool& shaped) const
 {
     const Header& h = *m_header;
-    Cells cells = splitCells(text, h.split);
-    if (h.split == Split::Blank)
-        cells = mergeBlankCells(text, cells, h.number >= 0);
+    // Built once, never move-assigned: Qt 6.4's QVarLengthArray loses the
+    // heap buffer of the array it moves onto.
+    const Cells split = splitCells(text, h.split);
+    const Cells cells = h.split == Split::Blank ? mergeBlankCells(text, split, h.number >= 0) : split;
     shaped = cells.size() > h.last();
     if (!shaped)
         return false;
