@@ -313,7 +313,14 @@ DataGrid::DataGrid(QWidget* parent)
             [this](int row, int, int size) { m_frozen->setRowHeight(row, size); });
 }
 
-DataGrid::~DataGrid() = default;
+DataGrid::~DataGrid()
+{
+    // The scroll bars outlive this part of the grid while its bases tear
+    // down; nothing of the grid may answer their last signals.
+    disconnect(verticalScrollBar(), nullptr, this, nullptr);
+    disconnect(horizontalHeader(), nullptr, this, nullptr);
+    delete m_frozen;
+}
 
 void DataGrid::setModel(QAbstractItemModel* model)
 {
