@@ -1,4 +1,4 @@
-#include "tests/support/OmissionHistory.h"
+#include "tests/support/StoredOmissionHistory.h"
 #include "tests/ui/MainWindowFixture.h"
 #include "ui/widgets/ColourScheme.h"
 #include "ui/widgets/DataGrid.h"
@@ -125,11 +125,7 @@ TEST_F(GridTest, FrequencyFootersCountTheSelectedRange)
 TEST_F(GridTest, TrendFootersAndOmissionCellsOfARangeStartingMidHistory)
 {
     namespace h = omission_history;
-    QStringList issues;
-    for (const char* number : h::kNumbers) {
-        issues << QString::number(2025001 + issues.size());
-        ASSERT_TRUE(enterDraw(*store, issues.last(), number).stored());
-    }
+    const QStringList issues = h::storeDraws(*store);
     show();
     box("ComboBox14")->setCurrentText(issues[h::kRangeStart]);
     box("ComboBox15")->setCurrentText(issues.last());

@@ -1,5 +1,5 @@
 #include "exchange/CsvFile.h"
-#include "tests/support/OmissionHistory.h"
+#include "tests/support/StoredOmissionHistory.h"
 #include "tests/ui/MainWindowFixture.h"
 #include "ui/analysis/PositionOmissionWindow.h"
 #include "ui/widgets/ColourScheme.h"
@@ -42,11 +42,7 @@ TEST_F(PositionOmissionTest, OpensOnTheWholeHistoryAndExportsWhatItShows)
 TEST_F(PositionOmissionTest, RangeStartingMidHistoryShowsTheGridsFigures)
 {
     namespace h = omission_history;
-    QStringList issues;
-    for (const char* number : h::kNumbers) {
-        issues << QString::number(2025001 + issues.size());
-        ASSERT_TRUE(enterDraw(*store, issues.last(), number).stored());
-    }
+    const QStringList issues = h::storeDraws(*store);
     PositionOmissionWindow window(*store, dialogs);
     window.findChild<QComboBox*>("startIssueBox")->setCurrentText(issues[h::kRangeStart]);
     window.findChild<QComboBox*>("endIssueBox")->setCurrentText(issues.last());
