@@ -17,6 +17,13 @@ std::array<int, 3> sortedDigits(int value)
     return digits;
 }
 
+// How many numbers hold the digits of `value` in some order: 6, 3 or 1.
+int orders(int value)
+{
+    const auto d = sortedDigits(value);
+    return d[0] == d[2] ? 1 : d[0] == d[1] || d[1] == d[2] ? 3 : 6;
+}
+
 } // namespace
 
 int prizeOf(BetKind kind)
@@ -44,6 +51,7 @@ namespace {
 struct GeneratedBets
 {
     int count = 0;
+    int covered = 0;
     std::bitset<1000> winning; // the drawn values (ascending digits for group kinds) these bets win against
 };
 
@@ -84,6 +92,9 @@ private:
             if (m_limit && bets.count >= std::max(*m_limit, 1))
                 break;
         }
+        for (int value = 0; value < 1000; ++value)
+            if (bets.winning.test(size_t(value)))
+                bets.covered += m_kind == BetKind::Direct ? 1 : orders(value);
         return bets;
     }
 
@@ -119,6 +130,7 @@ BacktestResult runBacktest(const QString& digits1, const QString& digits2, const
         row.issue = draw.issue;
         row.number = draw.number;
         row.bets = generated.count;
+        row.covered = generated.covered;
         // A group bet wins once even if the list held the digits twice.
         if (isDrawNumber(draw.number)) {
             const int drawn = draw.number.toInt();

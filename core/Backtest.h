@@ -22,6 +22,7 @@ struct BacktestRow
     QString issue;
     QString number;
     int bets = 0;
+    int covered = 0; // how many of the 1000 numbers the bets win on: chance hits the draw with covered / 1000
     bool hit = false;
     qint64 cost = 0;  // yuan
     qint64 prize = 0; // yuan
