@@ -23,6 +23,10 @@ const QString kFormatKey = QStringLiteral("格式");
 const QString kFormat = QStringLiteral("Quorvane选号方案");
 const QString kVersionKey = QStringLiteral("版本");
 const QString kVersion = QStringLiteral("1");
+const QString kGameKey = QStringLiteral("彩种");
+const QString kSavedIssueKey = QStringLiteral("保存时最新期号");
+const QString kSavedDateKey = QStringLiteral("保存日期");
+const QString kDateFormat = QStringLiteral("yyyy-MM-dd");
 const QString kMissing = QStringLiteral("\x01"); // no key line: a key line never holds a control character
 constexpr qint64 kMaxFileSize = 64 * 1024;       // a scheme is about 2 KB
 
@@ -118,6 +122,12 @@ class Reader
 public:
     Reader(const QString& path, const QString& name) : m_ini(path), m_name(name) {}
 
+    std::optional<QString> optional(const QString& section, const QString& key) const
+    {
+        const QString value = m_ini.readString(section, key, kMissing);
+        return value == kMissing ? std::nullopt : std::optional<QString>(value);
+    }
+
     QString raw(const QString& section, const QString& key) const
     {
         const QString value = m_ini.readString(section, key, kMissing);
@@ -205,6 +215,24 @@ const QRegularExpression& digitRowForm()
     return form;
 }
 
+// The mark of a scheme saved with one; a scheme of an older version has none.
+std::optional<SchemeMark> savedMark(const Reader& r)
+{
+    if (!r.optional(kHead, kSavedIssueKey))
+        return std::nullopt;
+    SchemeMark mark;
+    const QString game = r.raw(kHead, kGameKey);
+    if (game != gameName(Game::Fucai) && game != gameName(Game::Ticai))
+        r.refuse(kHead, kGameKey, game);
+    mark.game = game == gameName(Game::Fucai) ? Game::Fucai : Game::Ticai;
+    mark.issue = r.matching(kHead, kSavedIssueKey, QRegularExpression(QStringLiteral("^[0-9]{0,12}$")));
+    const QString date = r.raw(kHead, kSavedDateKey);
+    mark.date = QDate::fromString(date, kDateFormat);
+    if (!mark.date.isValid())
+        r.refuse(kHead, kSavedDateKey, date);
+    return mark;
+}
+
 QString pathOf(const QString& userFolder, const QString& name)
 {
     return QDir(Schemes::folder(userFolder)).filePath(name + kSuffix);
@@ -267,6 +295,11 @@ void save(const QString& userFolder, const QString& name, const SelectionScheme&
     try {
         ini.writeString(kHead, kFormatKey, kFormat);
         ini.writeString(kHead, kVersionKey, kVersion);
+        if (scheme.saved) {
+            ini.writeString(kHead, kGameKey, gameName(scheme.saved->game));
+            ini.writeString(kHead, kSavedIssueKey, scheme.saved->issue);
+            ini.writeString(kHead, kSavedDateKey, scheme.saved->date.toString(kDateFormat));
+        }
         const GenerationInput& m = scheme.manual;
         const QString digits[3] = {m.digits1, m.digits2, m.digits3};
         for (int i = 0; i < 3; ++i)
@@ -337,6 +370,7 @@ SelectionScheme load(const QString& userFolder, const QString& name)
     if (m.ranges.sum.ticked && m.singleSumsTicked) // the window lets only one of them be ticked
         r.refuse(kManual, kSingleSumsKey, QStringLiteral("1|") + m.singleSumsText);
     s.random.extended = e;
+    s.saved = savedMark(r);
     return s;
 }
 

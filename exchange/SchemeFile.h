@@ -5,11 +5,23 @@
 // condition, readable and editable by hand), and read back exactly.
 
 #include "core/BetGeneration.h"
+#include "core/Game.h"
 #include "core/RandomSelection.h"
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <stdexcept>
+
+// What the history held when a scheme was saved: the draws of `game` after
+// `issue` could not have been used to tune it.
+struct SchemeMark
+{
+    Game game = Game::Fucai;
+    QString issue; // the latest stored issue; empty when the history was empty
+    QDate date;
+};
 
 struct SelectionScheme
 {
@@ -17,6 +29,7 @@ struct SelectionScheme
     BetKind kind = BetKind::Direct;
     RandomConditions random; // its extended conditions are the manual ones
     QString randomCount;
+    std::optional<SchemeMark> saved; // none in a scheme saved before the mark was kept
 };
 
 // A scheme that cannot be saved or read; the text names what went wrong.
