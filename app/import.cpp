@@ -1,8 +1,8 @@
 // Imports draws into a folder's database from a history file or from result
 // pages on the web, for users who script their updates (cron, a systemd
 // timer). A file is read as the main window's "数据导入..." reads it; an
-// address is loaded as the download window loads it (the same web engine,
-// offscreen, scripts run, the same waits).
+// address is loaded as the download window loads it (the same page helper,
+// quorvane-page, and the same waits).
 //
 //   quorvane-import [--game fucai|ticai] [--skip-bad] SOURCE [FOLDER]
 //
@@ -16,18 +16,16 @@
 #include "app/CommandLine.h"
 #include "exchange/DataFolder.h"
 #include "exchange/HistoryImport.h"
+#include "exchange/PageLoader.h"
 #include "exchange/OptionsFile.h"
 #include "store/Database.h"
 #include "store/DrawStore.h"
 #include "store/FileReplace.h"
-#include "ui/exchange/PageLoader.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
-#include <QLoggingCategory>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -149,27 +147,27 @@ struct Failure
 // tests' short ones).
 PageWaits pageWaits()
 {
-    PageWaits waits;
-    const QStringList given = qEnvironmentVariable("QUORVANE_PAGE_WAITS").split(u',');
-    if (given.size() != 3)
-        return waits;
-    bool ok[3];
-    const PageWaits asked{given[0].toInt(&ok[0]), given[1].toInt(&ok[1]), given[2].toInt(&ok[2])};
-    const bool positive = asked.readAgainMs > 0 && asked.drawsWithinMs > 0 && asked.loadWithinMs > 0;
-    return ok[0] && ok[1] && ok[2] && positive ? asked : waits;
+    return PageWaits::parse(qEnvironmentVariable("QUORVANE_PAGE_WAITS")).value_or(PageWaits{});
 }
 
-// The last page's text, loaded as the download window loads it.
-QString loadPages(const QString& source, Game game)
+// The draws of the last page, loaded as the download window loads them.
+QString loadPages(const QString& source, Game game, bool verbose)
 {
     QList<QUrl> pages;
     for (const QString& address : splitAddresses(source)) {
-        const QUrl url = downloadUrl(address);
-        if (!url.isValid())
+        switch (addressProblem(address)) {
+        case AddressProblem::None:
+            break;
+        case AddressProblem::NotWeb:
+            throw Failure{QStringLiteral("只能从 http:// 或 https:// 网址导入，没有打开：") + address};
+        case AddressProblem::NotAnAddress:
             throw Failure{QStringLiteral("网址无效：") + address};
-        pages << url;
+        }
+        pages << downloadUrl(address);
     }
     PageLoader loader(nullptr, pageWaits());
+    if (verbose)
+        loader.setExtraArguments({QStringLiteral("--verbose")});
     QEventLoop loop;
     QString text;
     QString failure;
@@ -196,7 +194,7 @@ int run(const Arguments& args)
     // The pages may take a minute: the store is opened only once there are
     // draws to enter, so a restore in that time cannot leave this import
     // writing into a file no longer in place.
-    ImportFile file = isAddress(args.source) ? readPageDraws(loadPages(args.source, game), game)
+    ImportFile file = isAddress(args.source) ? readPageDraws(loadPages(args.source, game, args.verbose), game)
                                              : readImportFile(args.source, game);
     if (file.draws.empty() && file.bad.empty()) {
         print(stderr, ImportText::kNoDraws);
@@ -222,22 +220,14 @@ int run(const Arguments& args)
     return 0;
 }
 
-// A web page needs a GUI application, headless here whatever the session.
+// The pages are loaded by the page helper, which inherits the environment.
 std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv, const Arguments& args)
 {
-    if (!isAddress(args.source))
-        return std::make_unique<QCoreApplication>(argc, argv);
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     // The sandbox keeps a hostile page from the user's files; it is turned
     // off only when asked to.
     if (args.noSandbox)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    // What page scripts write to their console is no concern of a user.
-    if (!args.verbose)
-        QLoggingCategory::setFilterRules(QStringLiteral("js.*=false"));
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    return std::make_unique<QGuiApplication>(argc, argv);
+    return std::make_unique<QCoreApplication>(argc, argv);
 }
 
 } // namespace

@@ -13,7 +13,7 @@ configure_file(${package_sources}/${QUORVANE_ID}.metainfo.xml ${package_build}/$
 # Man pages and the changelog go in compressed, without a time stamp in the
 # gzip header, so equal sources give equal packages.
 set(compressed)
-foreach(source IN ITEMS man/quorvane.1 man/quorvane-import.1 man/quorvane-initdb.1 package/changelog)
+foreach(source IN ITEMS man/quorvane.1 man/quorvane-import.1 man/quorvane-initdb.1 man/quorvane-page.1 package/changelog)
     get_filename_component(name ${source} NAME)
     configure_file(${PROJECT_SOURCE_DIR}/resources/${source} ${package_build}/${name} @ONLY)
     add_custom_command(OUTPUT ${package_build}/${name}.gz
@@ -26,7 +26,7 @@ add_custom_target(package_files ALL DEPENDS ${compressed})
 
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
-install(TARGETS quorvane quorvane-import quorvane-initdb
+install(TARGETS quorvane quorvane-import quorvane-initdb quorvane-page
         RUNTIME DESTINATION bin COMPONENT package EXCLUDE_FROM_ALL)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/splash.jpg ${PROJECT_SOURCE_DIR}/resources/quorvane.svg
               ${package_sources}/main-window.png
@@ -44,6 +44,7 @@ foreach(size IN ITEMS 48 128 256)
             DESTINATION share/icons/hicolor/${size}x${size}/apps COMPONENT package EXCLUDE_FROM_ALL)
 endforeach()
 install(FILES ${package_build}/quorvane.1.gz ${package_build}/quorvane-import.1.gz ${package_build}/quorvane-initdb.1.gz
+              ${package_build}/quorvane-page.1.gz
         DESTINATION share/man/man1 COMPONENT package EXCLUDE_FROM_ALL)
 install(FILES ${package_sources}/copyright ${package_build}/changelog.gz
         DESTINATION share/doc/quorvane COMPONENT package EXCLUDE_FROM_ALL)

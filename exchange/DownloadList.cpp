@@ -35,20 +35,30 @@ QStringList splitAddresses(const QString& line)
     return line.split(blanks, Qt::SkipEmptyParts);
 }
 
-QUrl downloadUrl(const QString& address)
+bool isWebScheme(const QUrl& url)
+{
+    return url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https");
+}
+
+AddressProblem addressProblem(const QString& address)
 {
     if (address.isEmpty() || address.size() > kLongestAddress)
-        return {};
+        return AddressProblem::NotAnAddress;
     const QUrl url = QUrl::fromUserInput(address);
     if (!url.isValid())
-        return {};
-    if (url.scheme() == QLatin1String("file"))
-        return url;
-    if (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https"))
-        return {};
+        return AddressProblem::NotAnAddress;
+    // A page of this machine would hand its files to whoever wrote the
+    // address list: only the web is downloaded from.
+    if (!isWebScheme(url))
+        return AddressProblem::NotWeb;
     // A word alone would be taken for a host; a page's host has a dot in
     // its name, or is this machine.
     const QString host = url.host();
     const bool namesAHost = host.contains(u'.') || host.contains(u':') || host == QLatin1String("localhost");
-    return namesAHost ? url : QUrl();
+    return namesAHost ? AddressProblem::None : AddressProblem::NotAnAddress;
+}
+
+QUrl downloadUrl(const QString& address)
+{
+    return addressProblem(address) == AddressProblem::None ? QUrl::fromUserInput(address) : QUrl();
 }

@@ -35,7 +35,20 @@ QStringList splitAddresses(const QString& line);
 
 // The page to load for an address: an http or https address whose host has
 // a dot in its name or is localhost (a bare host and path counts as http),
-// or a file address, of at most kLongestAddress characters. An invalid QUrl
-// for anything else, which is then not loaded.
+// of at most kLongestAddress characters. An invalid QUrl for anything else,
+// which is then not loaded: a file address or a path on this machine, any
+// other scheme, a word that names no host.
 constexpr qsizetype kLongestAddress = 2048;
 QUrl downloadUrl(const QString& address);
+
+// Why downloadUrl refuses an address: another scheme (a path counts as a
+// file address) or no address at all.
+enum class AddressProblem
+{
+    None,
+    NotAnAddress,
+    NotWeb
+};
+AddressProblem addressProblem(const QString& address);
+// True for the schemes a download loads and a page may go on to.
+bool isWebScheme(const QUrl& url);

@@ -56,3 +56,12 @@ ImportFile readPageDraws(const QString& text, Game game)
     file.badNotKept = 0;
     return file;
 }
+
+QString drawLines(const ImportFile& file)
+{
+    QString text;
+    text.reserve(qsizetype(file.draws.size()) * 12);
+    for (const ImportLine& draw : file.draws)
+        text += draw.issue + u' ' + draw.number + u'\n';
+    return text;
+}

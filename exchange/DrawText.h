@@ -22,3 +22,6 @@ ImportFile readDrawText(const QString& text, Game game);
 // over ImportLimits::kPageTextChars, or with more draws than
 // ImportLimits::kMostDraws, is refused with ImportFileError.
 ImportFile readPageDraws(const QString& text, Game game);
+
+// The draws as lines "<issue> <number>", which readPageDraws reads back as they are.
+QString drawLines(const ImportFile& file);

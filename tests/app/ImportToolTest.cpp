@@ -246,4 +246,38 @@ TEST_F(ImportAddressTest, PagesWithoutDrawsFail)
     EXPECT_EQ(stored(Game::Fucai), 0);
 }
 
+// Only the web: a file of this machine named after a page, or as a file
+// address, is refused before anything loads.
+TEST_F(ImportAddressTest, LocalFilesAreNeverReadThroughAnAddress)
+{
+    dir.write("local.txt", "2026001 123\n");
+    const QString local = dir.file("local.txt");
+    for (const QString& source : {"http://127.0.0.1:9/a " + local, "http://127.0.0.1:9/a file://" + local,
+                                  "https://127.0.0.1:9/a javascript:alert(1)"}) {
+        const ToolRun run = runImport({source, dir.path()});
+        EXPECT_EQ(run.status, 1) << source.toStdString();
+        EXPECT_TRUE(run.err.contains("只能从 http:// 或 https:// 网址导入")) << run.err.toStdString();
+    }
+    EXPECT_EQ(stored(Game::Fucai), 0);
+}
+
+// A text over the page limit is refused whole: the line across the limit
+// ("2099500 5" inside, " 7 3" beyond) is never stored as 2099500 005.
+TEST_F(ImportAddressTest, TextOverTheLimitIsRefusedNotCut)
+{
+    const qsizetype limit = ImportLimits::kPageTextChars;
+    QByteArray text = "2099499 1 2 3\n";
+    text += QByteArray(limit - text.size() - 9, '-') + "\n2099500 5 7 3\n";
+    text += QByteArray((40 << 20) - text.size(), '-');
+    PageServer server;
+    ASSERT_TRUE(server.listening());
+    for (const bool sendsLength : {true, false}) {
+        server.page("/big", {.body = text, .type = "text/plain", .sendsLength = sendsLength});
+        const ToolRun run = runImport({server.url("/big"), dir.path()}, "100,1500,20000");
+        EXPECT_EQ(run.status, 1);
+        EXPECT_TRUE(run.err.contains("页面文字超过32 MB")) << run.err.toStdString();
+    }
+    EXPECT_EQ(stored(Game::Fucai), 0);
+}
+
 } // namespace

@@ -344,7 +344,13 @@ TEST(BadDownloadList, OnlyAddressesOfPagesAreLoaded)
         {"https://example.com/3d", "https://example.com/3d"},
         {"www.example.com/3d", "http://www.example.com/3d"},
         {"localhost:8080/3d", "http://localhost:8080/3d"},
-        {"/srv/pages/3d.html", "file:///srv/pages/3d.html"},
+        {"/srv/pages/3d.html", nullptr},
+        {"file:///etc/passwd", nullptr},
+        {"FILE:///etc/passwd", nullptr},
+        {"./3d.html", nullptr},
+        {"~/3d.html", nullptr},
+        {"data:text/plain,2025001 123", nullptr},
+        {"HTTPS://Example.com/3d", "https://example.com/3d"},
         {"", nullptr},
         {"not an address", nullptr},
         {"最新开奖", nullptr},
@@ -359,6 +365,14 @@ TEST(BadDownloadList, OnlyAddressesOfPagesAreLoaded)
         EXPECT_EQ(url.isValid() ? url.toString() : QString(), c.loaded ? QString::fromUtf8(c.loaded) : QString())
             << c.address.left(40).toStdString();
     }
+    // The messages tell a page of this machine or another scheme from a word that is no address.
+    for (const auto& [address, problem] : {std::pair{"/srv/pages/3d.html", AddressProblem::NotWeb},
+                                           {"file:///etc/passwd", AddressProblem::NotWeb},
+                                           {"javascript:alert(1)", AddressProblem::NotWeb},
+                                           {"最新开奖", AddressProblem::NotAnAddress},
+                                           {"http://", AddressProblem::NotAnAddress},
+                                           {"example.com/3d", AddressProblem::None}})
+        EXPECT_EQ(addressProblem(QString::fromUtf8(address)), problem) << address;
 
     // A file of megabytes is read only as far as an address list can go.
     TestDir dir;

@@ -10,7 +10,8 @@
 #include "tests/ui/MainWindowFixture.h"
 #include "ui/exchange/DataUpdate.h"
 #include "ui/exchange/MyOut.h"
-#include "ui/exchange/PageLoader.h"
+#include "exchange/PageLoader.h"
+#include "exchange/PageText.h"
 #include "ui/main/HistoryCheckWindow.h"
 #include "ui/main/Itemset.h"
 #include "ui/analysis/PositionOmissionWindow.h"
@@ -301,7 +302,10 @@ TEST_F(MainWindowTest, MalformedAddressListLoadsNothing)
         {"no address", toGbk("最新开奖\r\n"), TFrm_DataUpdate::badAddress("最新开奖")},
         {"words", "not an address\r\n", TFrm_DataUpdate::badAddress("not")},
         {"second address no page", "http://127.0.0.1/a b\r\n", TFrm_DataUpdate::badAddress("b")},
-        {"another scheme", "javascript:alert(1)\r\n", TFrm_DataUpdate::badAddress("javascript:alert(1)")},
+        {"another scheme", "javascript:alert(1)\r\n", TFrm_DataUpdate::notWebAddress("javascript:alert(1)")},
+        {"a file of this machine", "file:///etc/passwd\r\n", TFrm_DataUpdate::notWebAddress("file:///etc/passwd")},
+        {"a bare path", "/home/user/3d.html\r\n", TFrm_DataUpdate::notWebAddress("/home/user/3d.html")},
+        {"a path after a page", "http://127.0.0.1/a /etc/passwd\r\n", TFrm_DataUpdate::notWebAddress("/etc/passwd")},
         {"binary junk", QByteArray("\x01\x02\x03\r\n"), TFrm_DataUpdate::badAddress("\x01\x02\x03")},
         {"5 MB on one line", "http://127.0.0.1/" + QByteArray(5 << 20, 'a'),
          TFrm_DataUpdate::badAddress("http://127.0.0.1/" + QString(kDownloadListBytes - 17, u'a'))},
@@ -315,7 +319,7 @@ TEST_F(MainWindowTest, MalformedAddressListLoadsNothing)
         dialogs.clear();
         download.SpeedButton1Click();
         EXPECT_EQ(dialogs.messages(), QStringList{c.message});
-        EXPECT_EQ(download.loader().page(), nullptr);
+        EXPECT_EQ(download.loader().runs(), 0);
         EXPECT_TRUE(download.findChild<QPushButton*>("SpeedButton1")->isEnabled());
     }
 }

@@ -5,9 +5,9 @@
 #include "exchange/DownloadList.h"
 #include "exchange/DrawText.h"
 #include "exchange/HistoryImport.h"
+#include "exchange/PageLoader.h"
 #include "store/DrawStore.h"
 #include "ui/exchange/EntryCommand.h"
-#include "ui/exchange/PageLoader.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
 #include "ui/widgets/SchemeInk.h"
@@ -38,6 +38,12 @@ QString TFrm_DataUpdate::badAddress(const QString& address)
 {
     return QStringLiteral("下载地址“") + shownText(address) +
            QStringLiteral("”无效，请在 user/DownUpdate.txt 中填写开奖结果网页的地址！");
+}
+
+QString TFrm_DataUpdate::notWebAddress(const QString& address)
+{
+    return QStringLiteral("下载地址“") + shownText(address) +
+           QStringLiteral("”不是 http:// 或 https:// 网址，没有打开：只能从网页下载开奖号码。");
 }
 
 namespace {
@@ -125,6 +131,7 @@ TFrm_DataUpdate::TFrm_DataUpdate(EntryCommand& entry, DrawStore& store, Dialogs&
     connect(m_loader, &PageLoader::pageLoaded, this, &TFrm_DataUpdate::WebBrowser1NavigateComplete2);
     connect(m_loader, &PageLoader::pageRead, this, &TFrm_DataUpdate::WebBrowser1DownloadComplete);
     connect(m_loader, &PageLoader::failed, this, &TFrm_DataUpdate::downloadEnded);
+    connect(m_loader, &PageLoader::logged, this, &TFrm_DataUpdate::log);
     connect(m_loader, &PageLoader::cancelled, this, [this] {
         showLoading(false);
         log(kCancelled);
@@ -180,12 +187,17 @@ void TFrm_DataUpdate::SpeedButton1Click()
     // An address that names no page is refused before anything loads.
     QList<QUrl> pages;
     for (const QString& address : addresses) {
-        const QUrl url = downloadUrl(address);
-        if (!url.isValid()) {
+        switch (addressProblem(address)) {
+        case AddressProblem::None:
+            break;
+        case AddressProblem::NotWeb:
+            m_dialogs.message(this, notWebAddress(address));
+            return;
+        case AddressProblem::NotAnAddress:
             m_dialogs.message(this, badAddress(address));
             return;
         }
-        pages << url;
+        pages << downloadUrl(address);
     }
     log(kDownloading);
     SpeedButton1->setEnabled(false);

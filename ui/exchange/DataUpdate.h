@@ -16,8 +16,8 @@ class EntryCommand;
 class PageLoader;
 
 // The result download window: loads the result pages of the active game's
-// line of the address list (PageLoader), reads the draws in the last page's
-// text and enters, in issue order at the history's issue width, every draw
+// line of the address list through the page helper (PageLoader), takes the
+// draws of the last page and enters, in issue order at the history's issue width, every draw
 // not yet stored through the main window's entry command. Lives for the whole run.
 class TFrm_DataUpdate : public QDialog
 {
@@ -51,7 +51,8 @@ public:
     static const QString kNothingNew;
     static const QString kCancelled;
     static const QString kNoAddress;
-    static QString badAddress(const QString& address); // a line that names no page
+    static QString badAddress(const QString& address);    // a line that names no page
+    static QString notWebAddress(const QString& address); // a file, a path or another scheme
 
 signals:
     // After a read page has been processed (whatever its outcome).
@@ -64,7 +65,7 @@ protected:
 
     // The loader's answers, under the handler names the window always had.
     void WebBrowser1NavigateComplete2(const QUrl& page);   // a page finished loading
-    void WebBrowser1DownloadComplete(const QString& text); // the page's text is read
+    void WebBrowser1DownloadComplete(const QString& text); // the page's draws are read
 
 private:
     void downloadEnded(const QString& message);

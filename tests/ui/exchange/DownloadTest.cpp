@@ -3,13 +3,13 @@
 #include "tests/ui/exchange/PageServer.h"
 #include "tests/ui/exchange/SourcePages.h"
 #include "ui/exchange/DataUpdate.h"
-#include "ui/exchange/PageLoader.h"
+#include "exchange/PageLoader.h"
+#include "exchange/PageText.h"
 
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
-#include <QWebEnginePage>
 
 namespace {
 
@@ -179,13 +179,13 @@ TEST_F(DownloadTest, DownloadsFromTheLocalServer)
     reshow();
     addresses({server.url("/none")});
     ASSERT_TRUE(downloadAndFail());
-    EXPECT_EQ(dialogs.messages(), QStringList{PageLoader::noDraws(server.url("/none"))});
+    EXPECT_EQ(dialogs.messages(), QStringList{PageText::noDraws(server.url("/none"))});
     EXPECT_GT(server.requests(), 0);
     EXPECT_TRUE(startEnabled());
     // A page busy in its script ends within the waits all the same.
     addresses({server.url("/busy")});
     ASSERT_TRUE(downloadAndFail(20000));
-    EXPECT_EQ(dialogs.messages().last(), PageLoader::noDraws(server.url("/busy")));
+    EXPECT_EQ(dialogs.messages().last(), PageText::noDraws(server.url("/busy")));
     EXPECT_TRUE(startEnabled());
     // Every draw stored already: nothing new, said so.
     addresses({server.url("/3d-more")});
@@ -213,7 +213,7 @@ TEST_F(DownloadTest, DownloadsFromTheLocalServer)
     EXPECT_TRUE(download->isLoading());
     QSignalSpy failed(download.get(), &TFrm_DataUpdate::downloadFailed);
     ASSERT_TRUE(failed.wait(10000));
-    EXPECT_EQ(dialogs.messages(), QStringList{PageLoader::timedOut(server.url("/pl3-latest"), 2)});
+    EXPECT_EQ(dialogs.messages(), QStringList{PageText::timedOut(server.url("/pl3-latest"), 2)});
     EXPECT_EQ(log().last(), dialogs.messages().last());
     EXPECT_TRUE(startEnabled());
     EXPECT_EQ(store->count(), 0);
@@ -265,7 +265,7 @@ TEST_F(DownloadTest, DownloadsPagesFilledByScriptAndQueriesNeedingTheSiteFirst)
     const QString query = server.url("/site-query");
     latest(Game::Fucai, query);
     ASSERT_TRUE(downloadAndFail());
-    EXPECT_EQ(dialogs.messages(), QStringList{PageLoader::notLoaded(query)});
+    EXPECT_EQ(dialogs.messages(), QStringList{PageText::notLoaded(query)});
     EXPECT_EQ(store->count(), 0);
 
     downloadSources(sources);
@@ -372,7 +372,7 @@ TEST_F(DownloadTest, StopsBeforeLoadingOnCancelOrABadAddressList)
     dialogs.answers = {false};
     QTest::mouseClick(part<QPushButton>("SpeedButton1"), Qt::LeftButton);
     EXPECT_EQ(dialogs.texts(FakeDialogs::Kind::OkCancel), QStringList{TFrm_DataUpdate::kAskHistory});
-    EXPECT_EQ(download->loader().page(), nullptr);
+    EXPECT_EQ(download->loader().runs(), 0);
     EXPECT_TRUE(log().isEmpty());
     EXPECT_TRUE(startEnabled());
 
@@ -382,7 +382,7 @@ TEST_F(DownloadTest, StopsBeforeLoadingOnCancelOrABadAddressList)
     dialogs.clear();
     QTest::mouseClick(part<QPushButton>("SpeedButton1"), Qt::LeftButton);
     EXPECT_EQ(dialogs.messages(), QStringList{TFrm_DataUpdate::badAddress("not-a-page")});
-    EXPECT_EQ(download->loader().page(), nullptr);
+    EXPECT_EQ(download->loader().runs(), 0);
     addresses({"http://127.0.0.1:9/3d", "", "http://127.0.0.1:9/3d-history"});
 
     // An empty address is refused.
@@ -391,7 +391,7 @@ TEST_F(DownloadTest, StopsBeforeLoadingOnCancelOrABadAddressList)
     dialogs.clear();
     QTest::mouseClick(part<QPushButton>("SpeedButton1"), Qt::LeftButton);
     EXPECT_EQ(dialogs.messages(), QStringList{TFrm_DataUpdate::kNoAddress});
-    EXPECT_EQ(download->loader().page(), nullptr);
+    EXPECT_EQ(download->loader().runs(), 0);
     EXPECT_TRUE(startEnabled());
 
     // A missing address file is named in the error.
@@ -400,7 +400,7 @@ TEST_F(DownloadTest, StopsBeforeLoadingOnCancelOrABadAddressList)
     QTest::mouseClick(part<QPushButton>("SpeedButton1"), Qt::LeftButton);
     ASSERT_EQ(dialogs.texts(FakeDialogs::Kind::Critical).size(), 1);
     EXPECT_TRUE(dialogs.texts(FakeDialogs::Kind::Critical)[0].contains("DownUpdate.txt"));
-    EXPECT_EQ(download->loader().page(), nullptr);
+    EXPECT_EQ(download->loader().runs(), 0);
     EXPECT_TRUE(startEnabled());
     EXPECT_TRUE(log().isEmpty());
 }

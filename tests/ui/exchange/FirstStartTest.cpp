@@ -2,7 +2,8 @@
 #include "tests/ui/exchange/PageServer.h"
 #include "tests/ui/exchange/SourcePages.h"
 #include "ui/exchange/DataUpdate.h"
-#include "ui/exchange/PageLoader.h"
+#include "exchange/PageLoader.h"
+#include "exchange/PageText.h"
 
 #include <QPushButton>
 #include <QRadioButton>

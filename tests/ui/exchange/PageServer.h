@@ -2,14 +2,17 @@
 
 // A small HTTP server on 127.0.0.1 for the download tests: serves pages by
 // path with their content type, pages that set a cookie or answer only a
-// session holding one, and a page that never finishes loading. Runs in the
-// test's own event loop; stops when destroyed.
+// session holding one, redirects, answers dripped a few bytes at a time or
+// sent without their length, and a page that never finishes loading. Runs
+// in the test's own event loop; stops when destroyed.
 
 #include <QByteArray>
 #include <QHash>
 #include <QHostAddress>
+#include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 
 class PageServer : public QObject
 {
@@ -20,6 +23,10 @@ public:
         QByteArray type = "text/html; charset=gbk";
         QByteArray setCookie = {};   // sent with the page, e.g. "visited=1; Path=/"
         QByteArray needsCookie = {}; // without it in the request: 403 and an empty body
+        QByteArray location = {};    // a redirect (302) there
+        bool sendsLength = true;     // false: the body ends when the connection closes
+        int dripBytes = 0;           // above 0: the body goes this many bytes every dripMs
+        int dripMs = 100;
     };
 
     PageServer()
@@ -71,13 +78,44 @@ private:
             status = "403 Forbidden";
         } else {
             page = *found;
+            if (!page.location.isEmpty())
+                status = "302 Found";
         }
         QByteArray reply = "HTTP/1.1 " + status + "\r\nContent-Type: " + page.type + "\r\n";
         if (!page.setCookie.isEmpty())
             reply += "Set-Cookie: " + page.setCookie + "\r\n";
-        reply += "Connection: close\r\nContent-Length: " + QByteArray::number(page.body.size()) + "\r\n\r\n";
-        socket->write(reply + page.body);
+        if (!page.location.isEmpty())
+            reply += "Location: " + page.location + "\r\n";
+        reply += "Connection: close\r\n";
+        if (page.sendsLength)
+            reply += "Content-Length: " + QByteArray::number(page.body.size()) + "\r\n";
+        socket->write(reply + "\r\n");
+        if (page.dripBytes > 0) {
+            drip(socket, page.body, page.dripBytes, page.dripMs);
+            return;
+        }
+        socket->write(page.body);
         socket->disconnectFromHost();
+    }
+
+    // Sends `body` a few bytes at a time, then closes; stops when the client goes.
+    void drip(QTcpSocket* socket, QByteArray body, int bytes, int everyMs)
+    {
+        auto* timer = new QTimer(socket);
+        QPointer<QTcpSocket> guard(socket);
+        connect(timer, &QTimer::timeout, socket, [guard, timer, body, bytes, sent = qsizetype(0)]() mutable {
+            if (!guard || guard->state() != QAbstractSocket::ConnectedState) {
+                timer->stop();
+                return;
+            }
+            guard->write(body.mid(sent, bytes));
+            sent += bytes;
+            if (sent >= body.size()) {
+                timer->stop();
+                guard->disconnectFromHost();
+            }
+        });
+        timer->start(everyMs);
     }
 
     static QByteArray header(const QByteArray& request, const QByteArray& name)
