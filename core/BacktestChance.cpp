@@ -95,8 +95,8 @@ double falseAlarmChance(int tries)
     return 1 - std::pow(1 - kDepartureLevel, std::max(0, tries));
 }
 
-int BacktestTries::record(const QString& digits1, const QString& digits2, const QString& digits3, BetKind kind,
-                          const GenerationConditions& c)
+QString selectionKey(const QString& digits1, const QString& digits2, const QString& digits3, BetKind kind,
+                     const GenerationConditions& c)
 {
     QStringList key{digits1, digits2, digits3, QString::number(int(kind))};
     addTicked(key, "sum", c.sum), addTicked(key, "odd", c.odd), addTicked(key, "big", c.big);
@@ -121,7 +121,13 @@ int BacktestTries::record(const QString& digits1, const QString& digits2, const 
     addTicked(key, "route", e.route), addTicked(key, "pairSumTail", e.pairSumTail);
     addTicked(key, "pairDiff", e.pairDiff), addTicked(key, "repeat", e.repeat);
     addTicked(key, "neighbour", e.neighbour);
-    m_keys.insert(key.join(QLatin1Char(';')));
+    return key.join(QLatin1Char(';'));
+}
+
+int BacktestTries::record(const QString& digits1, const QString& digits2, const QString& digits3, BetKind kind,
+                          const GenerationConditions& conditions)
+{
+    m_keys.insert(selectionKey(digits1, digits2, digits3, kind, conditions));
     return count();
 }
 

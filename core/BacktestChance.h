@@ -55,8 +55,12 @@ std::vector<ChancePoint> chanceBand(const BacktestResult& result, BetKind kind);
 // 1 − 0.99^k: how likely at least one of k tries of pure chance looks "好于随机".
 double falseAlarmChance(int tries);
 
-// The distinct selections tried: digits, kind and the conditions that are
+// What tells selections apart: digits, kind and the conditions that are
 // ticked (an unticked condition's bounds change nothing).
+QString selectionKey(const QString& digits1, const QString& digits2, const QString& digits3, BetKind kind,
+                     const GenerationConditions& conditions);
+
+// The distinct selections tried, as selectionKey tells them apart.
 class BacktestTries
 {
 public:

@@ -39,6 +39,20 @@ std::optional<SchemeSelection> selectionOf(const SelectionScheme& scheme)
     return s;
 }
 
+std::optional<SchemeMark> sinceSavedMark(const std::optional<SelectionScheme>& scheme, Game game,
+                                         const SchemeSelection& current)
+{
+    if (!scheme || !scheme->saved || scheme->saved->game != game)
+        return std::nullopt;
+    const std::optional<SchemeSelection> saved = selectionOf(*scheme);
+    const auto key = [](const SchemeSelection& s) {
+        return selectionKey(s.digits1, s.digits2, s.digits3, s.kind, s.conditions);
+    };
+    if (!saved || key(*saved) != key(current))
+        return std::nullopt;
+    return scheme->saved;
+}
+
 SchemeMark markNow(const DrawStore& store)
 {
     const std::vector<DrawPoint> latest = store.latestPoints(1);
@@ -82,6 +96,20 @@ std::optional<SchemeRecord> schemeRecord(DrawStore& store, const SelectionScheme
 
 namespace SchemeRecordText {
 const QString kUnreadable = QStringLiteral("方案无法读取");
+} // namespace SchemeRecordText
+
+QString recordLine(DrawStore& store, const QString& userFolder, const QString& name)
+{
+    SelectionScheme scheme;
+    try {
+        scheme = Schemes::load(userFolder, name);
+    } catch (const SchemeError&) {
+        return SchemeRecordText::kUnreadable;
+    }
+    return SchemeRecordText::line(scheme, schemeRecord(store, scheme));
+}
+
+namespace SchemeRecordText {
 
 QString line(const SelectionScheme& scheme, const std::optional<SchemeRecord>& record)
 {

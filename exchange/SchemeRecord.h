@@ -22,6 +22,10 @@ struct SchemeSelection
 // The selection a scheme's manual page makes, read as a run reads the page;
 // nothing when a run would refuse it.
 std::optional<SchemeSelection> selectionOf(const SelectionScheme& scheme);
+// The mark of `scheme` while `current` is still its selection and `game` its
+// game: the draws after the mark then test what is being tried.
+std::optional<SchemeMark> sinceSavedMark(const std::optional<SelectionScheme>& scheme, Game game,
+                                         const SchemeSelection& current);
 // The mark of a scheme saved now: the active game's latest stored issue, today.
 SchemeMark markNow(const DrawStore& store);
 // The draws of the store's active game after `issue`, oldest first, each with
@@ -38,6 +42,10 @@ struct SchemeRecord
 // Nothing for a scheme without a mark or whose selection cannot run. Reads
 // the draws of the mark's game; the store's active game is left as it was.
 std::optional<SchemeRecord> schemeRecord(DrawStore& store, const SelectionScheme& scheme);
+
+// The record line of the saved scheme `name` (SchemeRecordText::line), or
+// kUnreadable when the scheme cannot be read.
+QString recordLine(DrawStore& store, const QString& userFolder, const QString& name);
 
 namespace SchemeRecordText {
 // "保存于 2025-03-01（第2025050期后）：开奖 12 期，中奖 1 期，盈亏 -180 元，p值 0.4560，与随机相符"

@@ -2,8 +2,9 @@
 
 #include "core/ExpectedReturn.h"
 #include "exchange/CsvFile.h"
+#include "exchange/SchemeRecord.h"
 #include "store/DrawStore.h"
-#include "ui/widgets/ChartStyle.h"
+#include "ui/select/BacktestChart.h"
 #include "ui/widgets/ColourScheme.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
@@ -11,25 +12,21 @@
 #include "ui/widgets/TableExport.h"
 #include "ui/widgets/ResultTable.h"
 
-#include <QChart>
-#include <QChartView>
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineSeries>
-#include <QPen>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <QValueAxis>
 #include <algorithm>
 
 const QString BacktestWindow::kCaption = QStringLiteral("历史回测");
 const QString BacktestWindow::kNoDraws = QStringLiteral("没有开奖数据，无法回测！");
+const QString BacktestWindow::kNoDrawsSinceSaved = QStringLiteral("方案保存后还没有新的开奖，无法回测！");
 
 namespace {
-
 
 QString kindName(BetKind kind)
 {
@@ -47,6 +44,11 @@ QString kindName(BetKind kind)
 QString percent(double ratio)
 {
     return QString::number(ratio * 100, 'f', 1) + QLatin1Char('%');
+}
+
+QString figure(double value)
+{
+    return QString::number(value, 'f', 2);
 }
 
 } // namespace
@@ -69,6 +71,14 @@ const QStringList& BacktestWindow::columnTitles()
     return titles;
 }
 
+const QStringList& BacktestWindow::csvTitles()
+{
+    static const QStringList titles =
+        columnTitles() + QStringList{QStringLiteral("随机期望累计中奖(期)"), QStringLiteral("随机期望累计盈亏(元)"),
+                                     QStringLiteral("随机累计盈亏5%(元)"), QStringLiteral("随机累计盈亏95%(元)")};
+    return titles;
+}
+
 BacktestWindow::BacktestWindow(DrawStore& store, Dialogs& dialogs, QString digits1, QString digits2, QString digits3,
                                BetKind kind, GenerationConditions conditions, QWidget* parent)
     : QDialog(parent), m_store(store),
@@ -77,60 +87,39 @@ BacktestWindow::BacktestWindow(DrawStore& store, Dialogs& dialogs, QString digit
 {
     setObjectName("BacktestWindow");
     setWindowTitle(kCaption);
-    resize(760, 600);
+    resize(760, 640);
 
     m_count = named(new QSpinBox(this), "drawCountBox");
     // The whole history, however long.
     m_count->setRange(1, std::max(100000, m_store.count()));
     m_count->setValue(100);
+    m_sinceSaved = named(new QCheckBox(QStringLiteral("保存后"), this), "sinceSavedBox");
+    m_sinceSaved->setEnabled(false);
+    m_sinceSaved->setToolTip(QStringLiteral("载入或保存方案、且条件未改动时可选：只回测方案保存之后的开奖。"
+                                            "这些开奖不可能被用来挑选条件，是对方案诚实的检验。"));
+    connect(m_sinceSaved, &QCheckBox::toggled, m_count, [this](bool on) { m_count->setEnabled(!on); });
     const auto [run, exportButton, close] = resultButtons(QStringLiteral("开始回测"), this);
     connect(run, &QPushButton::clicked, this, &BacktestWindow::run);
     connect(exportButton, &QPushButton::clicked, this, &BacktestWindow::exportCsv);
 
     m_summary = named(new QLabel(this), "summaryLabel");
     m_summary->setWordWrap(true);
+    m_chance = named(new QLabel(this), "chanceLabel");
+    m_chance->setWordWrap(true);
+    m_chance->setToolTip(ChanceText::kPValueTip);
+    m_triesNote = named(new QLabel(this), "triesLabel");
+    m_triesNote->setWordWrap(true);
+    m_triesNote->setToolTip(ChanceText::kPValueTip);
+    m_triesNote->hide();
     m_table = resultTable(columnTitles(), "resultTable", 20, this);
     m_hits.emplace(m_table, [](int) { return SchemeCells::Look{QColor(), schemeColours().alertText}; });
-
-    auto* chart = new QChart;
-    chart->legend()->setAlignment(Qt::AlignRight);
-    chart->setTitle(QStringLiteral("累计盈亏（元）"));
-    chart->setMargins(QMargins(4, 4, 4, 4));
-    m_net = new QLineSeries(chart);
-    m_net->setObjectName("netSeries");
-    m_net->setName(QStringLiteral("实际"));
-    chart->addSeries(m_net);
-    // What the same bets would have made on average: the line a fair draw drifts along.
-    m_expectedNet = new QLineSeries(chart);
-    m_expectedNet->setObjectName("expectedNetSeries");
-    m_expectedNet->setName(QStringLiteral("理论期望"));
-    chart->addSeries(m_expectedNet);
-    auto* x = new QValueAxis(chart);
-    x->setLabelFormat(QStringLiteral("%d"));
-    x->setTitleText(QStringLiteral("回测第几期"));
-    auto* y = new QValueAxis(chart);
-    y->setLabelFormat(QStringLiteral("%d"));
-    chart->addAxis(x, Qt::AlignBottom);
-    chart->addAxis(y, Qt::AlignLeft);
-    for (QLineSeries* series : {m_net, m_expectedNet}) {
-        series->attachAxis(x);
-        series->attachAxis(y);
-    }
-    ChartStyle::apply(chart);
-    const auto colour = [this] {
-        m_net->setColor(schemeColours().trendLine);
-        m_expectedNet->setPen(QPen(schemeColours().expectedLine, 1.5, Qt::DashLine));
-    };
-    colour();
-    connect(&ColourSchemeSignal::instance(), &ColourSchemeSignal::schemeChanged, this, colour);
-    m_chart = named(new QChartView(chart, this), "netChart");
-    m_chart->setRenderHint(QPainter::Antialiasing);
-    m_chart->setMinimumHeight(190);
+    m_chart = new BacktestChart(this);
 
     auto* top = new QHBoxLayout;
     top->addWidget(new QLabel(QStringLiteral("方式：%1　　回测最近").arg(kindName(m_kind)), this));
     top->addWidget(m_count);
     top->addWidget(new QLabel(QStringLiteral("期"), this));
+    top->addWidget(m_sinceSaved);
     top->addWidget(run);
     top->addStretch();
     auto* bottom = new QHBoxLayout;
@@ -140,21 +129,38 @@ BacktestWindow::BacktestWindow(DrawStore& store, Dialogs& dialogs, QString digit
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(m_summary);
+    layout->addWidget(m_chance);
+    layout->addWidget(m_triesNote);
     layout->addWidget(m_table, 3);
     layout->addWidget(m_chart, 2);
     layout->addLayout(bottom);
 }
 
+void BacktestWindow::offerSinceSaved(const SchemeMark& mark)
+{
+    m_mark = mark;
+    m_sinceSaved->setEnabled(true);
+    m_sinceSaved->setText(QStringLiteral("保存后"));
+    m_sinceSaved->setToolTip(
+        QStringLiteral("只回测方案保存（%1，第%2期）之后的开奖。这些开奖不可能被用来挑选条件，是对方案诚实的检验。")
+            .arg(mark.date.toString(QStringLiteral("yyyy-MM-dd")), mark.issue));
+}
+
 void BacktestWindow::run()
 {
     runGuarded(m_dialogs, this, [this] {
+        const bool sinceSaved = m_mark && m_sinceSaved->isChecked();
         const int asked = m_count->value();
-        const std::vector<BacktestDraw> draws = latestDrawsWithPrevious(m_store, asked);
+        const std::vector<BacktestDraw> draws =
+            sinceSaved ? drawsAfter(m_store, m_mark->issue) : latestDrawsWithPrevious(m_store, asked);
         if (draws.empty()) {
-            m_dialogs.message(this, kNoDraws);
+            m_dialogs.message(this, sinceSaved ? kNoDrawsSinceSaved : kNoDraws);
             return;
         }
-        showResult(runBacktest(m_digits[0], m_digits[1], m_digits[2], m_kind, m_conditions, draws), asked);
+        if (m_tries)
+            m_tries->record(m_digits[0], m_digits[1], m_digits[2], m_kind, m_conditions);
+        showResult(runBacktest(m_digits[0], m_digits[1], m_digits[2], m_kind, m_conditions, draws),
+                   sinceSaved ? int(draws.size()) : asked);
     });
 }
 
@@ -176,10 +182,13 @@ void BacktestWindow::showResult(const BacktestResult& result, int asked)
     if (s.draws < asked)
         text += QStringLiteral("（历史数据只有 %1 期。）").arg(s.draws);
     m_summary->setText(text);
+    const BacktestChance chance = backtestChance(result, m_kind);
+    m_chance->setText(ChanceText::hits(chance) + QLatin1Char('\n') + ChanceText::net(chance));
+    const QString tries = m_tries ? ChanceText::tries(m_tries->count()) : QString();
+    m_triesNote->setText(tries);
+    m_triesNote->setVisible(!tries.isEmpty());
 
     m_table->setRowCount(int(result.rows.size()));
-    QList<QPointF> net, expectedNet;
-    double expected = 0, low = 0, high = 0;
     for (int row = 0; row < int(result.rows.size()); ++row) {
         const BacktestRow& r = result.rows[size_t(row)];
         const QStringList cells{r.issue,
@@ -196,29 +205,21 @@ void BacktestWindow::showResult(const BacktestResult& result, int asked)
                 m_hits->colour(item, 0);
             m_table->setItem(row, column, item);
         }
-        expected += expectedReturn(m_kind, r.bets).expectedPrize - double(r.cost);
-        net << QPointF(row + 1, qreal(r.cumulativeNet));
-        expectedNet << QPointF(row + 1, expected);
-        low = std::min({low, double(r.cumulativeNet), expected});
-        high = std::max({high, double(r.cumulativeNet), expected});
     }
-    m_net->replace(net);
-    m_expectedNet->replace(expectedNet);
-    const auto axes = m_chart->chart()->axes();
-    for (QAbstractAxis* axis : axes) {
-        auto* values = qobject_cast<QValueAxis*>(axis);
-        if (!values)
-            continue;
-        if (axis->orientation() == Qt::Horizontal)
-            values->setRange(1, std::max<qreal>(2, qreal(result.rows.size())));
-        else
-            values->setRange(low, std::max(high, low + 1));
-        values->applyNiceNumbers();
-    }
+    m_band = chanceBand(result, m_kind);
+    m_chart->plot(result.rows, m_band);
 }
 
 void BacktestWindow::exportCsv()
 {
     ::exportCsv(m_dialogs, this, m_table->rowCount() == 0, QStringLiteral("请先回测，再导出！"),
-                [this](const QString& path) { writeCsv(path, columnTitles(), tableTexts(*m_table)); });
+                [this](const QString& path) {
+                    QList<QStringList> rows = tableTexts(*m_table);
+                    for (int row = 0; row < rows.size() && size_t(row) < m_band.size(); ++row) {
+                        const ChancePoint& c = m_band[size_t(row)];
+                        rows[row] << figure(c.expectedHits) << figure(c.expectedNet) << figure(c.lowNet)
+                                  << figure(c.highNet);
+                    }
+                    writeCsv(path, csvTitles(), rows);
+                });
 }

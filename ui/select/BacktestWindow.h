@@ -1,16 +1,17 @@
 #pragma once
 
-#include "core/Backtest.h"
+#include "core/BacktestChance.h"
+#include "exchange/SchemeFile.h"
 #include "ui/widgets/SchemeInk.h"
 
 #include <QDialog>
 #include <optional>
 
+class BacktestChart;
 class Dialogs;
 class DrawStore;
-class QChartView;
+class QCheckBox;
 class QLabel;
-class QLineSeries;
 class QSpinBox;
 class QTableWidget;
 
@@ -19,8 +20,10 @@ class QTableWidget;
 std::vector<BacktestDraw> latestDrawsWithPrevious(const DrawStore& store, int asked);
 
 // "历史回测": the selection window's current bets tried on the latest N
-// draws, one row per draw, a summary (the realised return beside the theoretical one) and the
-// cumulative net as a line, the expected one dashed beside it.
+// draws (or, for a saved scheme, on the draws since it was saved), one row
+// per draw, a summary (the realised return beside the theoretical one), the
+// result beside pure chance (its range, p值 and verdict, for hits and net)
+// and the cumulative net as a line, the expected one dashed inside chance's band.
 class BacktestWindow : public QDialog
 {
     Q_OBJECT
@@ -30,7 +33,15 @@ public:
 
     static const QString kCaption;
     static const QString kNoDraws;
+    static const QString kNoDrawsSinceSaved;
     static const QStringList& columnTitles();
+    // The table's columns, then chance's after each draw.
+    static const QStringList& csvTitles();
+
+    // Every run counts its selection in `tries` (kept by the selection window).
+    void setTries(BacktestTries* tries) { m_tries = tries; }
+    // Offers "保存后": only the draws after the scheme was saved.
+    void offerSinceSaved(const SchemeMark& mark);
 
     void run();
     void exportCsv();
@@ -43,11 +54,15 @@ private:
     QString m_digits[3];
     BetKind m_kind;
     GenerationConditions m_conditions;
+    BacktestTries* m_tries = nullptr;
+    std::optional<SchemeMark> m_mark;
+    std::vector<ChancePoint> m_band; // of the rows shown
     QSpinBox* m_count;
+    QCheckBox* m_sinceSaved;
     QLabel* m_summary;
+    QLabel* m_chance;
+    QLabel* m_triesNote;
     QTableWidget* m_table;
     std::optional<SchemeCells> m_hits;
-    QChartView* m_chart;
-    QLineSeries* m_net;
-    QLineSeries* m_expectedNet;
+    BacktestChart* m_chart;
 };

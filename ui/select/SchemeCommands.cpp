@@ -1,6 +1,7 @@
 // The selection window's schemes: every setting saved under a name and
 // brought back exactly.
 #include "exchange/SchemeFile.h"
+#include "exchange/SchemeRecord.h"
 #include "ui/select/ExtendedFilterPage.h"
 #include "ui/select/select.h"
 #include "ui/widgets/CommandGuard.h"
@@ -125,13 +126,16 @@ void TFrm_Select::saveScheme()
         !m_dialogs.askYesNo(this, QStringLiteral("方案“%1”已经存在，是否覆盖？").arg(name)))
         return;
     runGuarded(m_dialogs, this, [&] {
+        SelectionScheme scheme = currentScheme();
+        scheme.saved = markNow(m_store);
         try {
-            Schemes::save(m_userFolder, name, currentScheme());
+            Schemes::save(m_userFolder, name, scheme);
         } catch (const SchemeError& error) {
             m_dialogs.message(this, error.text());
             return;
         }
         m_schemeName = name;
+        m_scheme = scheme;
         setWindowTitle(kCaption + QStringLiteral(" - ") + name);
         m_dialogs.confirm(this, QStringLiteral("方案“%1”已保存。").arg(name));
     });
@@ -157,6 +161,7 @@ void TFrm_Select::loadScheme()
         }
         const QStringList clamped = applyScheme(scheme);
         m_schemeName = *chosen;
+        m_scheme = scheme;
         setWindowTitle(kCaption + QStringLiteral(" - ") + *chosen);
         if (!clamped.isEmpty())
             m_dialogs.message(this, clampedText(*chosen, clamped));

@@ -5,6 +5,7 @@
 #include "core/RandomSelection.h"
 #include "core/SelectionText.h"
 #include "exchange/BetTextFile.h"
+#include "exchange/SchemeRecord.h"
 #include "store/DrawStore.h"
 #include "ui/select/BacktestWindow.h"
 #include "ui/select/BetListModel.h"
@@ -110,6 +111,11 @@ void TFrm_Select::backtest()
             return;
         BacktestWindow window(m_store, m_dialogs, selection->digits1, selection->digits2, selection->digits3,
                               selection->kind, selection->conditions, this);
+        window.setTries(&m_tries);
+        const SchemeSelection current{selection->digits1, selection->digits2, selection->digits3, selection->kind,
+                                      selection->conditions};
+        if (const std::optional<SchemeMark> mark = sinceSavedMark(m_scheme, m_store.game(), current))
+            window.offerSinceSaved(*mark);
         window.run();
         m_dialogs.exec(&window);
     });

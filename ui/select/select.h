@@ -1,7 +1,9 @@
 #pragma once
 
 #include "core/Bet.h"
+#include "core/BacktestChance.h"
 #include "core/BetGeneration.h"
+#include "exchange/SchemeFile.h"
 #include "ui/select/SelectControls.h"
 
 #include <QDialog>
@@ -136,6 +138,8 @@ private:
     Dialogs& m_dialogs;
     QString m_userFolder;
     QString m_schemeName; // the last scheme saved or loaded, shown in the caption
+    std::optional<SelectionScheme> m_scheme; // that scheme as saved or loaded, for "保存后" in 历史回测
+    BacktestTries m_tries;                   // the selections backtested since the window opened
     TFrm_Print* m_print;
     TFrm_SelectHistory* m_history;
     std::function<quint32()> m_seedSource;
