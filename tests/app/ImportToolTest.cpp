@@ -1,3 +1,4 @@
+#include "exchange/ImportFile.h"
 #include "exchange/IniFile.h"
 #include "exchange/OptionsFile.h"
 #include "store/Database.h"
@@ -252,8 +253,8 @@ TEST_F(ImportAddressTest, LocalFilesAreNeverReadThroughAnAddress)
 {
     dir.write("local.txt", "2026001 123\n");
     const QString local = dir.file("local.txt");
-    for (const QString& source : {"http://127.0.0.1:9/a " + local, "http://127.0.0.1:9/a file://" + local,
-                                  "https://127.0.0.1:9/a javascript:alert(1)"}) {
+    for (const QString& source : QStringList{"http://127.0.0.1:9/a " + local, "http://127.0.0.1:9/a file://" + local,
+                                             "https://127.0.0.1:9/a javascript:alert(1)"}) {
         const ToolRun run = runImport({source, dir.path()});
         EXPECT_EQ(run.status, 1) << source.toStdString();
         EXPECT_TRUE(run.err.contains("只能从 http:// 或 https:// 网址导入")) << run.err.toStdString();
