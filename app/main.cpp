@@ -56,8 +56,6 @@ std::optional<int> answerBeforeStart(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
-    // The download window's web engine shares its contexts; this must precede the application.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     if (const std::optional<int> answered = answerBeforeStart(argc, argv))
         return *answered;
     QApplication app(argc, argv);

@@ -28,7 +28,7 @@ TEST(Install, LaysOutAFolderAndKeepsTheUsersFilesOnUpgrade)
     const QString folder = dir.file("quorvane");
     const QString applications = dir.file("applications");
     ASSERT_EQ(install(folder, applications), 0);
-    for (const char* file : {"quorvane", "quorvane-initdb", "quorvane-import", "db1.mdb", "user/DefaultSet.ini",
+    for (const char* file : {"quorvane", "quorvane-initdb", "quorvane-import", "quorvane-page", "db1.mdb", "user/DefaultSet.ini",
                              "user/DownUpdate.txt", "resources/quorvane.svg", "help/index.html", "help/images/main-grid.png"})
         EXPECT_TRUE(QFileInfo::exists(folder + "/" + file)) << file;
     const QByteArray entry = dir.read("applications/quorvane.desktop");

@@ -13,12 +13,6 @@
 
 namespace {
 
-// The web engine shares its contexts; this must be set before the application exists.
-const bool kSharedContexts = [] {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    return true;
-}();
-
 QByteArray gbkPage(const QString& body)
 {
     return gbkHtml(body);
