@@ -3,6 +3,7 @@
 #include "exchange/CsvFile.h"
 #include "tests/ui/select/SelectFixture.h"
 
+#include <QAreaSeries>
 #include <QChart>
 #include <QChartView>
 #include <QLineSeries>
@@ -14,11 +15,11 @@ namespace {
 using BacktestWindowTest = SelectTest;
 
 // The chart's points of the series named `name`, as "x:y".
-QLineSeries* chartSeries(QDialog* dialog, const QString& name)
+QAbstractSeries* chartSeries(QDialog* dialog, const QString& name)
 {
     for (QAbstractSeries* series : dialog->findChild<QChartView*>("netChart")->chart()->series())
         if (series->objectName() == name)
-            return static_cast<QLineSeries*>(series);
+            return series;
     ADD_FAILURE() << "no series " << name.toStdString();
     return nullptr;
 }
@@ -26,7 +27,7 @@ QLineSeries* chartSeries(QDialog* dialog, const QString& name)
 QStringList chartPoints(QDialog* dialog, const QString& name)
 {
     QStringList points;
-    if (QLineSeries* series = chartSeries(dialog, name))
+    if (auto* series = static_cast<QLineSeries*>(chartSeries(dialog, name)))
         for (const QPointF& p : series->points())
             points << QString("%1:%2").arg(p.x()).arg(p.y());
     return points;
@@ -55,7 +56,7 @@ TEST_F(BacktestWindowTest, RunsTheSelectionOnTheLatestDrawsAndExports)
         EXPECT_EQ(chartPoints(dialog, "netSeries"), QStringList({"1:-2", "2:1036", "3:1034", "4:2072", "5:2070"}));
         EXPECT_EQ(chartPoints(dialog, "expectedNetSeries"),
                   QStringList({"1:-0.96", "2:-1.92", "3:-2.88", "4:-3.84", "5:-4.8"}));
-        EXPECT_EQ(chartSeries(dialog, "expectedNetSeries")->pen().style(), Qt::DashLine);
+        EXPECT_EQ(static_cast<QLineSeries*>(chartSeries(dialog, "expectedNetSeries"))->pen().style(), Qt::DashLine);
 
         dialog->findChild<QSpinBox*>("drawCountBox")->setValue(2);
         QTest::mouseClick(dialog->findChild<QAbstractButton*>("runButton"), Qt::LeftButton);
@@ -69,9 +70,12 @@ TEST_F(BacktestWindowTest, RunsTheSelectionOnTheLatestDrawsAndExports)
     EXPECT_TRUE(dialogs.modalHandlers.empty());
     const QList<QStringList> rows = readCsv(csv + ".csv");
     ASSERT_EQ(rows.size(), 3);
-    EXPECT_EQ(rows[0], BacktestWindow::columnTitles());
-    EXPECT_EQ(rows[1], (QStringList{"2025004", "305", "1", "中", "2", "1040", "1038"}));
-    EXPECT_EQ(rows[2], (QStringList{"2025005", "222", "1", "", "2", "0", "1036"}));
+    EXPECT_EQ(rows[0], BacktestWindow::csvTitles());
+    // Then chance's columns: expected hits and net so far, the net's 5%-95% band.
+    EXPECT_EQ(rows[1], (QStringList{"2025004", "305", "1", "中", "2", "1040", "1038", "0.00", "-0.96", "-55.03",
+                                    "53.11"}));
+    EXPECT_EQ(rows[2], (QStringList{"2025005", "222", "1", "", "2", "0", "1036", "0.00", "-1.92", "-78.38",
+                                    "74.54"}));
 }
 
 TEST_F(BacktestWindowTest, TheoryFollowsTheBetKind)
@@ -92,6 +96,105 @@ TEST_F(BacktestWindowTest, TheoryFollowsTheBetKind)
     });
     click("backtestButton");
     EXPECT_TRUE(dialogs.modalHandlers.empty());
+}
+
+// The result beside chance: the lines under the summary, their tooltip and
+// the band around the expected net.
+TEST_F(BacktestWindowTest, ShowsTheResultBesideChance)
+{
+    for (int i = 0; i < 20; ++i)
+        addDraw(QString::number(2025001 + i), i % 4 ? "111" : "305");
+    pick(0, "3"), pick(1, "0"), pick(2, "5");
+    dialogs.modalHandlers.push_back([](QDialog* dialog) {
+        auto* chance = dialog->findChild<QLabel*>("chanceLabel");
+        EXPECT_EQ(chance->text(),
+                  "纯随机平均中奖 0.02 期（90% 的情况在 0–0 期之间）；本方案中奖 5 期，p值（≥5 期）<0.0001：好于随机（p<0.01）。\n"
+                  "纯随机平均盈亏 -19.2 元（90% 的情况在 -40–-40 元之间）；本方案盈亏 5160 元，p值（≥5160 元）<0.0001：好于随机（p<0.01）。");
+        EXPECT_EQ(chance->toolTip(), ChanceText::kPValueTip);
+        EXPECT_FALSE(dialog->findChild<QLabel*>("triesLabel")->isVisibleTo(dialog)); // one try so far
+        EXPECT_FALSE(dialog->findChild<QCheckBox*>("sinceSavedBox")->isEnabled()); // no scheme saved
+        auto* band = static_cast<QAreaSeries*>(chartSeries(dialog, "chanceBandSeries"));
+        EXPECT_EQ(band->upperSeries()->count(), 20);
+        EXPECT_EQ(band->lowerSeries()->count(), 20);
+        EXPECT_LT(band->lowerSeries()->at(19).y(), -19.2);
+        EXPECT_GT(band->upperSeries()->at(19).y(), -19.2);
+        return int(QDialog::Accepted);
+    });
+    click("backtestButton");
+    EXPECT_TRUE(dialogs.modalHandlers.empty());
+}
+
+// Every distinct selection backtested since the selection window opened
+// counts once; from the second on, the window says how likely a false alarm is.
+TEST_F(BacktestWindowTest, CountsTheSelectionsTried)
+{
+    addDraw("2025001", "111");
+    addDraw("2025002", "305");
+    pick(0, "3"), pick(1, "0"), pick(2, "5");
+    struct Try
+    {
+        QString change; // a control clicked before the backtest
+        QString note;   // what the tries label says
+    };
+    const Try tries[] = {{"", ""},
+                         {"", ""}, // the same selection again
+                         {"RadioButton3", "本次已回测 2 组不同条件"},
+                         {"RadioButton1", "本次已回测 2 组不同条件"},
+                         {panelName(0, 4), "本次已回测 3 组不同条件：即使每组都毫无本事，至少一组碰巧显得“好于随机”的机会也有 3.0%。"}};
+    for (const Try& t : tries) {
+        if (!t.change.isEmpty())
+            click(t.change);
+        QString note;
+        dialogs.modalHandlers.push_back([&note](QDialog* dialog) {
+            auto* label = dialog->findChild<QLabel*>("triesLabel");
+            note = label->isVisibleTo(dialog) ? label->text() : QString();
+            return int(QDialog::Accepted);
+        });
+        click("backtestButton");
+        EXPECT_TRUE(t.note.isEmpty() ? note.isEmpty() : note.startsWith(t.note))
+            << t.change.toStdString() << ": " << note.toStdString();
+    }
+}
+
+// "保存后" is offered only for the scheme last saved or loaded, while its
+// selection is unchanged, and tries only the draws entered after the save.
+TEST_F(BacktestWindowTest, SinceSavedTriesOnlyTheDrawsAfterTheSave)
+{
+    addDraw("2025001", "305");
+    addDraw("2025002", "111");
+    pick(0, "3"), pick(1, "0"), pick(2, "5");
+    const auto backtest = [this](bool tickSinceSaved) {
+        QString state;
+        dialogs.modalHandlers.push_back([&state, tickSinceSaved](QDialog* dialog) {
+            auto* box = dialog->findChild<QCheckBox*>("sinceSavedBox");
+            state = box->isEnabled() ? "offered" : "not offered";
+            if (tickSinceSaved && box->isEnabled()) {
+                box->setChecked(true);
+                QTest::mouseClick(dialog->findChild<QAbstractButton*>("runButton"), Qt::LeftButton);
+                state += QString(" %1 rows").arg(dialog->findChild<QTableWidget*>("resultTable")->rowCount());
+            }
+            return int(QDialog::Accepted);
+        });
+        click("backtestButton");
+        return state;
+    };
+    EXPECT_EQ(backtest(false), "not offered");
+    dialogs.typed.push_back("甲");
+    click("saveSchemeButton");
+    dialogs.clear();
+    // Nothing drawn since: said, and the table keeps the run before.
+    EXPECT_EQ(backtest(true), "offered 2 rows");
+    EXPECT_EQ(dialogs.messages(), QStringList{BacktestWindow::kNoDrawsSinceSaved});
+    addDraw("2025003", "305");
+    addDraw("2025004", "222");
+    addDraw("2025005", "305");
+    dialogs.clear();
+    EXPECT_EQ(backtest(true), "offered 3 rows");
+    EXPECT_TRUE(dialogs.messages().isEmpty());
+    click("RadioButton3"); // another selection than the one saved
+    EXPECT_EQ(backtest(false), "not offered");
+    click("RadioButton1");
+    EXPECT_EQ(backtest(false), "offered");
 }
 
 TEST_F(BacktestWindowTest, RefusesAnEmptySelectionAndAnEmptyHistory)
