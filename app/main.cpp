@@ -95,7 +95,6 @@ int main(int argc, char** argv)
     // windows read the default issue count the main window holds once shown.
     const ShowCountSource showCount = [&mainWindow] { return mainWindow.DefaultShowCount; };
     TFrm_Print print(dialogs, &mainWindow);
-    print.setTextFolder(dataDir);
     mainWindow.setPrintWindow(&print);
     TFrm_DataUpdate download(mainWindow, *store, dialogs, Options::downloadListPath(dataDir), &mainWindow);
     mainWindow.setDownloadWindow(&download);

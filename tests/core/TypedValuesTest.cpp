@@ -49,9 +49,10 @@ TEST(TypedValuesTest, ReadsValidRepeatedAndRefusedLists)
         const TypedValues read = readTypedValues(QString::fromUtf8(c.typed), c.highest);
         EXPECT_EQ(read.values, c.values) << c.typed;
         EXPECT_EQ(read.ok(), c.named == nullptr) << c.typed;
-        if (c.named)
+        if (c.named) {
             EXPECT_TRUE(read.problem.contains(QString::fromUtf8(c.named)))
                 << c.typed << " " << read.problem.toStdString();
+        }
     }
 }
 

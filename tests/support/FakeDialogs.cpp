@@ -46,6 +46,12 @@ QString FakeDialogs::nextFileName(Kind kind, const QString& caption)
     return name;
 }
 
+bool FakeDialogs::offer(QWidget*, const QString& text, const QString& action)
+{
+    shown.push_back({Kind::Offer, action, text});
+    return nextAnswer();
+}
+
 int FakeDialogs::exec(QDialog* dialog)
 {
     shown.push_back({Kind::Modal, dialog->objectName(), dialog->windowTitle()});

@@ -24,7 +24,8 @@ public:
         OpenFile,
         Modal,
         Text,
-        Choice
+        Choice,
+        Offer
     };
     struct Shown
     {
@@ -39,6 +40,9 @@ public:
     bool askYesNo(QWidget*, const QString& text) override;
     QString saveFileName(QWidget*, const QString& caption, const QString& folder, const QString&) override;
     QString openFileName(QWidget*, const QString& caption, const QString& folder, const QString&) override;
+    // Records the text (the offered button as title) and answers from
+    // `answers`: true presses the offered button.
+    bool offer(QWidget*, const QString& text, const QString& action) override;
     // Runs the scripted handler for a modal window (which may click its
     // controls), or returns Rejected when none is scripted.
     int exec(QDialog* dialog) override;

@@ -53,7 +53,7 @@ TEST(DataFolder, ProgramFolderStaysUntouched)
         dialogs.answers = {true};
         window.findChild<QAction*>("N1")->trigger();  // backup
         window.findChild<QAction*>("N17")->trigger(); // the import's file dialog, cancelled
-        EXPECT_EQ(dialogs.fileDialogFolders, QStringList{dataDir});
+        EXPECT_EQ(dialogs.fileDialogFolders, QStringList{documentsFolder()});
 
         TFrm_itemset options(Options::optionsPath(dataDir), dialogs);
         options.FormShow();

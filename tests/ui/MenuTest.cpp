@@ -104,6 +104,31 @@ TEST_F(MenuTest, ShortcutsTriggerTheirCommands)
     EXPECT_EQ(QApplication::focusWidget(), window->findChild<QLineEdit*>("Edit4"));
 }
 
+// F10 opens the first menu wherever the focus is, as other desktops do.
+TEST_F(MenuTest, F10OpensTheFirstMenu)
+{
+    show();
+    window->activateWindow();
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QMenu* first = window->menuBar()->actions().constFirst()->menu();
+    const struct
+    {
+        const char* focus;
+    } cases[] = {{"Edit3"}, {"Edit4"}, {"DBGridEh1"}};
+    for (const auto& c : cases) {
+        auto* widget = window->findChild<QWidget*>(c.focus);
+        ASSERT_NE(widget, nullptr) << c.focus;
+        widget->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return first->isVisible(); }, 1000)) << c.focus;
+        EXPECT_EQ(window->menuBar()->activeAction(), window->menuBar()->actions().constFirst()) << c.focus;
+        first->close();
+        window->menuBar()->setActiveAction(nullptr);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !first->isVisible(); }, 1000)) << c.focus;
+    }
+}
+
 // Tab walks the entry row as it reads, Enter in the number box enters the
 // draw, and Esc closes a dialog.
 TEST_F(MenuTest, TabOrderFollowsTheEntryRowAndEscClosesDialogs)

@@ -6,6 +6,7 @@
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
 #include "ui/widgets/SchemeInk.h"
+#include "ui/widgets/QuickRange.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -104,6 +105,9 @@ TFrm_DataAnalyse::TFrm_DataAnalyse(DrawStore& store, Dialogs& dialogs, ShowCount
     bar->addWidget(ComboBox1);
     bar->addWidget(Label2);
     bar->addWidget(ComboBox2);
+    auto* quick = new QuickRange(ComboBox1, ComboBox2, this);
+    connect(quick, &QuickRange::chosen, this, &TFrm_DataAnalyse::SpeedButton1Click);
+    bar->addWidget(quick);
     bar->addSpacing(12);
     bar->addWidget(SpeedButton1);
     bar->addWidget(SpeedButton2);

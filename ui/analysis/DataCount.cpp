@@ -7,6 +7,7 @@
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
 #include "ui/widgets/SchemeInk.h"
+#include "ui/widgets/QuickRange.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -48,6 +49,9 @@ TFrm_DataCount::TFrm_DataCount(DrawStore& store, Dialogs& dialogs, QWidget* pare
     range->addWidget(SeSkinComboBox1, 1);
     range->addWidget(SeSkinLabel1);
     range->addWidget(SeSkinComboBox2, 1);
+    auto* quick = new QuickRange(SeSkinComboBox1, SeSkinComboBox2, SeSkinGroupBox3);
+    connect(quick, &QuickRange::chosen, this, &TFrm_DataCount::SeSkinButton1Click);
+    range->addWidget(quick);
 
     SeSkinGroupBox2 = named(new QGroupBox(QStringLiteral("请选择要统计的类别"), this), "SeSkinGroupBox2");
     SeSkinRadioButton5 =

@@ -6,6 +6,7 @@
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
 #include "ui/widgets/SchemeInk.h"
+#include "ui/widgets/QuickRange.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -99,6 +100,9 @@ TFrm_LanqiuYilou::TFrm_LanqiuYilou(DrawStore& store, Dialogs& dialogs, ShowCount
     bar->addWidget(cmb1);
     bar->addWidget(SeSkinLabel2);
     bar->addWidget(cmb2);
+    auto* quick = new QuickRange(cmb1, cmb2, this);
+    connect(quick, &QuickRange::chosen, this, &TFrm_LanqiuYilou::SeSkinButton1Click);
+    bar->addWidget(quick);
     bar->addSpacing(8);
     bar->addWidget(SeSkinButton1);
     bar->addWidget(SeSkinButton2);

@@ -10,6 +10,7 @@
 #include "ui/widgets/SchemeInk.h"
 #include "ui/widgets/TableExport.h"
 #include "ui/widgets/ResultTable.h"
+#include "ui/widgets/QuickRange.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -87,6 +88,9 @@ PositionOmissionWindow::PositionOmissionWindow(DrawStore& store, Dialogs& dialog
     range->addWidget(m_start);
     range->addWidget(new QLabel(QStringLiteral("至"), this));
     range->addWidget(m_end);
+    auto* quick = new QuickRange(m_start, m_end, this);
+    connect(quick, &QuickRange::chosen, this, &PositionOmissionWindow::run);
+    range->addWidget(quick);
     range->addWidget(run);
     range->addStretch();
     auto* legend = new QHBoxLayout;

@@ -7,6 +7,7 @@
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
 #include "ui/widgets/TableExport.h"
+#include "ui/widgets/QuickRange.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -85,6 +86,9 @@ RandomnessWindow::RandomnessWindow(DrawStore& store, Dialogs& dialogs, QWidget* 
     range->addWidget(startIssueBox);
     range->addWidget(new QLabel(QStringLiteral("至"), this));
     range->addWidget(endIssueBox);
+    auto* quick = new QuickRange(startIssueBox, endIssueBox, this);
+    connect(quick, &QuickRange::chosen, this, &RandomnessWindow::run);
+    range->addWidget(quick);
     range->addWidget(run);
     range->addStretch();
     auto* buttons = new QHBoxLayout;

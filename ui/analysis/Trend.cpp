@@ -7,6 +7,7 @@
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
 #include "ui/widgets/SchemeInk.h"
+#include "ui/widgets/QuickRange.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -96,6 +97,9 @@ QWidget* TFrm_Trend::buildParameters()
     auto* rangeBox = new QVBoxLayout(SeSkinGroupBox3);
     rangeBox->addWidget(SeSkinLabel3);
     rangeBox->addLayout(range);
+    auto* quick = new QuickRange(SeSkinComboBox1, SeSkinComboBox2, SeSkinGroupBox3);
+    connect(quick, &QuickRange::chosen, this, &TFrm_Trend::SeSkinButton1Click);
+    rangeBox->addWidget(quick, 0, Qt::AlignLeft);
 
     SeSkinLabel2 = named(new QLabel(kPrimeLegend, content), "SeSkinLabel2");
     QFont legend(QStringLiteral("宋体"));

@@ -5,10 +5,12 @@
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
 #include "ui/widgets/IssueListModel.h"
+#include "ui/widgets/QuickRange.h"
 
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -18,11 +20,18 @@
 #include <QUrl>
 
 const QString TFrm_Out::kEmptyRange = QStringLiteral("选择记录无数据！");
-const QString TFrm_Out::kCannotOpen = QStringLiteral(" 无法打开 Xls 文件 ,请确认已   经安装 EXCEL.");
+const QString TFrm_Out::kOpenFolder = QStringLiteral("打开文件夹");
 
-QString TFrm_Out::writtenTo(const QString& path)
+QString TFrm_Out::nothingOpens(const QString& path)
 {
-    return QStringLiteral("数据已导出至文件：") + QDir::toNativeSeparators(path);
+    const QFileInfo file(path);
+    return QStringLiteral("数据已导出至文件 %1，但没有找到能打开它的电子表格程序。\n文件所在的文件夹：%2")
+        .arg(file.fileName(), QDir::toNativeSeparators(file.absolutePath()));
+}
+
+QString TFrm_Out::folderDoesNotOpen(const QString& folder)
+{
+    return QStringLiteral("无法打开文件夹：") + QDir::toNativeSeparators(folder);
 }
 
 TFrm_Out::TFrm_Out(DrawStore& store, Dialogs& dialogs, QWidget* parent)
@@ -44,15 +53,19 @@ TFrm_Out::TFrm_Out(DrawStore& store, Dialogs& dialogs, QWidget* parent)
         box->setMaxVisibleItems(20);
         box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     }
-    auto* range = new QHBoxLayout(GroupBox1);
+    auto* range = new QHBoxLayout;
     range->addWidget(ComboBox1, 1);
     range->addWidget(Label2);
     range->addWidget(ComboBox2, 1);
+    auto* quick = new QuickRange(ComboBox1, ComboBox2, GroupBox1);
+    auto* rows = new QVBoxLayout(GroupBox1);
+    rows->addLayout(range);
+    rows->addWidget(quick, 0, Qt::AlignLeft);
 
-    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
+    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("确定"), this);
     BitBtn1->setObjectName("BitBtn1");
     BitBtn1->setDefault(true);
-    BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("Cancel"), this);
+    BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("取消"), this);
     BitBtn2->setObjectName("BitBtn2");
     // OK closes the window whatever the export's outcome; Esc rejects as Cancel does.
     connect(BitBtn1, &QPushButton::clicked, this, [this] {
@@ -110,9 +123,11 @@ void TFrm_Out::BitBtn1Click()
         }
         const QString path = HistoryWorkbook::exportPath(first, last);
         writeHistoryWorkbook(path, draws);
-        if (!m_open(path)) {
-            m_dialogs.critical(this, kCannotOpen);
-            m_dialogs.message(this, writtenTo(path));
-        }
+        if (m_open(path))
+            return;
+        // One message with the way to the file, rather than an error and then a note.
+        const QString folder = QFileInfo(path).absolutePath();
+        if (m_dialogs.offer(this, nothingOpens(path), kOpenFolder) && !m_open(folder))
+            m_dialogs.message(this, folderDoesNotOpen(folder));
     });
 }

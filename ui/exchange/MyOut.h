@@ -7,7 +7,6 @@ class Dialogs;
 class DrawStore;
 class IssueListModel;
 class QComboBox;
-class QDialogButtonBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -19,7 +18,7 @@ class TFrm_Out : public QDialog
 {
     Q_OBJECT
 public:
-    // Opens a written file; false when nothing can open it.
+    // Opens a written file or its folder; false when nothing can open it.
     using FileOpener = std::function<bool(const QString& path)>;
 
     TFrm_Out(DrawStore& store, Dialogs& dialogs, QWidget* parent = nullptr);
@@ -32,8 +31,10 @@ public:
     void BitBtn1Click(); // "确定": writes and opens the workbook
 
     static const QString kEmptyRange;
-    static const QString kCannotOpen;
-    static QString writtenTo(const QString& path);
+    static const QString kOpenFolder;
+    // What the window says when no program opens the written file.
+    static QString nothingOpens(const QString& path);
+    static QString folderDoesNotOpen(const QString& folder);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -23,7 +23,7 @@
 
 void TFrmMain::N17Click()
 {
-    importHistoryFile(this, m_store, m_dialogs, m_dataDir, [this] { showChangedHistory(); });
+    importHistoryFile(this, m_store, m_dialogs, documentsFolder(), [this] { showChangedHistory(); });
 }
 
 // After an import or a deletion: the selectors, the proposed next issue and

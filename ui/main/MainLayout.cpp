@@ -9,6 +9,7 @@
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/DataGrid.h"
 #include "ui/widgets/IssueListModel.h"
+#include "ui/widgets/QuickRange.h"
 #include "ui/widgets/SchemeInk.h"
 #include "ui/widgets/TrendChartView.h"
 #include "ui/widgets/ResultTable.h"
@@ -163,6 +164,7 @@ struct ChartControls
     TrendChartParts chart;
     QLabel* hint;
     QToolButton* remover;
+    QuickRange* quick;
 };
 
 ChartControls addChartControls(QWidget* tab, QHBoxLayout* bar, const ChartControlNames& n, const QString& title,
@@ -173,6 +175,7 @@ ChartControls addChartControls(QWidget* tab, QHBoxLayout* bar, const ChartContro
     bar->addWidget(c.start = issueSelector(n.start, tab));
     bar->addWidget(label(QStringLiteral("至"), n.toLabel, tab));
     bar->addWidget(c.end = issueSelector(n.end, tab));
+    bar->addWidget(c.quick = new QuickRange(c.start, c.end, tab, QuickRange::Look::Menu));
     bar->addWidget(c.threeD = named(new QCheckBox(QStringLiteral("3D显示"), tab), n.threeD));
     bar->addWidget(c.depth = named(new QScrollBar(Qt::Horizontal, tab), n.depth));
     c.depth->setFixedWidth(120);
@@ -248,6 +251,12 @@ void TFrmMain::buildMenu()
     N6 = item(help, QStringLiteral("用户帮助(&H)..."), "N6", &TFrmMain::N6Click, QKeySequence::HelpContents);
     help->addSeparator();
     N25 = item(help, QStringLiteral("升级帮助(&U)"), "N25", &TFrmMain::N25Click);
+    // X11 desktops leave F10 to the application: it opens the first menu, as elsewhere.
+    auto* openMenu = new QAction(this);
+    openMenu->setObjectName(QStringLiteral("openMenuAction"));
+    openMenu->setShortcut(QKeySequence(Qt::Key_F10));
+    addAction(openMenu);
+    connect(openMenu, &QAction::triggered, this, [this] { menuBar()->setActiveAction(menuBar()->actions().value(0)); });
 }
 
 QWidget* TFrmMain::buildEntryTab()
@@ -261,6 +270,10 @@ QWidget* TFrmMain::buildEntryTab()
     bar->addWidget(ComboBox14 = issueSelector("ComboBox14", toolbar));
     bar->addWidget(label(QStringLiteral("至"), "Label6", toolbar));
     bar->addWidget(ComboBox15 = issueSelector("ComboBox15", toolbar));
+    auto* quick = new QuickRange(ComboBox14, ComboBox15, toolbar, QuickRange::Look::Menu);
+    quick->setObjectName(QStringLiteral("gridQuickRange"));
+    connect(quick, &QuickRange::chosen, this, &TFrmMain::SpeedButton18Click);
+    bar->addWidget(quick);
     bar->addWidget(SpeedButton18 = speedButton(QStringLiteral("开始"), "SpeedButton18", toolbar));
     SpeedButton18->setToolTip(QStringLiteral("按所选期数范围显示分布图（F5）"));
     bar->addWidget(SpeedButton19 = speedButton(QStringLiteral("频率统计"), "SpeedButton19", toolbar));
@@ -381,6 +394,8 @@ QWidget* TFrmMain::buildPositionChartTab()
     connect(CheckBox8, &QCheckBox::clicked, this, &TFrmMain::CheckBox8Click);
     connect(ScrollBar5, &QScrollBar::valueChanged, this, &TFrmMain::ScrollBar5Change);
     connect(SpeedButton33, &QToolButton::clicked, this, &TFrmMain::SpeedButton33Click);
+    c.quick->setObjectName(QStringLiteral("positionQuickRange"));
+    connect(c.quick, &QuickRange::chosen, this, &TFrmMain::SpeedButton24Click);
     connect(
         Chart5, &TrendChartView::pressed, this,
         [this](Qt::MouseButton b, Qt::KeyboardModifiers m, const QPoint& p) { Chart5MouseDown(b, m, p.x(), p.y()); });
@@ -407,6 +422,8 @@ QWidget* TFrmMain::buildSumChartTab()
     connect(CheckBox12, &QCheckBox::clicked, this, &TFrmMain::CheckBox12Click);
     connect(ScrollBar8, &QScrollBar::valueChanged, this, &TFrmMain::ScrollBar8Change);
     connect(SpeedButton32, &QToolButton::clicked, this, &TFrmMain::SpeedButton32Click);
+    c.quick->setObjectName(QStringLiteral("sumQuickRange"));
+    connect(c.quick, &QuickRange::chosen, this, &TFrmMain::SpeedButton27Click);
     connect(
         Chart8, &TrendChartView::pressed, this,
         [this](Qt::MouseButton b, Qt::KeyboardModifiers m, const QPoint& p) { Chart8MouseDown(b, m, p.x(), p.y()); });

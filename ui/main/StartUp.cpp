@@ -4,6 +4,7 @@
 #include "store/DrawStore.h"
 #include "ui/main/Main.h"
 #include "ui/widgets/Dialogs.h"
+#include "ui/widgets/QtTexts.h"
 
 #include <algorithm>
 #include <QApplication>
@@ -48,6 +49,9 @@ void prepareApplication(QApplication& app)
     font.setPointSizeF(std::max<qreal>(9, systemSize));
     app.setFont(font);
 
+    // Qt's own dialogs in Chinese from our few texts, unless its catalogues
+    // are installed: installed later, they are asked first.
+    installChineseQtTexts();
     const QString translations = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     for (const char* catalogue : {"qtbase_zh_CN", "qt_zh_CN"}) {
         auto* translator = new QTranslator(&app);

@@ -10,6 +10,7 @@
 #include "ui/widgets/SchemeInk.h"
 #include "ui/widgets/TableExport.h"
 #include "ui/widgets/ResultTable.h"
+#include "ui/widgets/QuickRange.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -59,6 +60,9 @@ ConditionCheckWindow::ConditionCheckWindow(DrawStore& store, Dialogs& dialogs, G
     top->addWidget(new QLabel(QStringLiteral("用当前条件验证最近"), this));
     top->addWidget(m_count);
     top->addWidget(new QLabel(QStringLiteral("期开奖号码"), this));
+    auto* quick = new QuickRange(m_count, [this] { return m_store.count(); }, this);
+    connect(quick, &QuickRange::chosen, this, &ConditionCheckWindow::run);
+    top->addWidget(quick);
     top->addWidget(run);
     top->addStretch();
     auto* legend = new QLabel(QStringLiteral("保留比例低于 %1% 的条件"

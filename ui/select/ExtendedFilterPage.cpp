@@ -1,9 +1,12 @@
 #include "ui/select/ExtendedFilterPage.h"
 
 #include "core/BetFilter.h"
+#include "core/TypedValues.h"
+#include "ui/widgets/TypedList.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
 #include <algorithm>
 
 namespace {
@@ -12,6 +15,8 @@ constexpr int kPitch = 23;      // one line of the page
 constexpr int kBoxWidth = 100;  // tick boxes with their captions
 constexpr int kPanelLeft = 104; // where the panels start
 constexpr int kPanelHeight = 20;
+constexpr int kTypedLeft = kPanelLeft + 10 * 22 + 4; // a typed list right of ten panels
+constexpr int kTypedWidth = 96;
 
 } // namespace
 
@@ -22,6 +27,8 @@ ExtendedFilterPage::ExtendedFilterPage(QWidget* parent) : QWidget(parent)
     int y = 6;
     auto name = [](ConditionId id) { return conditionName(id); };
     addSet(&ExtendedConditions::dan, "dan", name(ConditionId::Dan), digits(), 6, y, kBoxWidth, 22, 10);
+    // The mode list takes the right of the row, so 胆码 are typed beside their caption.
+    addTypedBox("dan", 6 + m_sets.back().box->width() + 2, y, kPanelLeft - 12 - m_sets.back().box->width());
     m_danMode = new QComboBox(this);
     m_danMode->setObjectName("danModeList");
     m_danMode->addItems({QStringLiteral("至少含一个"), QStringLiteral("全部包含")});
@@ -29,13 +36,17 @@ ExtendedFilterPage::ExtendedFilterPage(QWidget* parent) : QWidget(parent)
     m_danMode->setEnabled(false);
     connect(m_sets.back().box, &QCheckBox::clicked, m_danMode, &QWidget::setEnabled);
     addSet(&ExtendedConditions::kill, "kill", name(ConditionId::Kill), digits(), 6, y += kPitch, kBoxWidth, 22, 10);
+    addTypedBox("kill", kTypedLeft, y, kTypedWidth);
     addSet(&ExtendedConditions::sumExcluded, "sumExcluded", name(ConditionId::SumExcluded), sums(), 6, y += kPitch,
            kBoxWidth, 22, 14);
     y += kPitch;
+    addTypedBox("sumExcluded", 22, y, kPanelLeft - 26); // under the caption, beside the second line
     addSet(&ExtendedConditions::spanExcluded, "spanExcluded", name(ConditionId::SpanExcluded), digits(), 6, y += kPitch,
            kBoxWidth, 22, 10);
+    addTypedBox("spanExcluded", kTypedLeft, y, kTypedWidth);
     addSet(&ExtendedConditions::sumTail, "sumTail", name(ConditionId::SumTail), digits(), 6, y += kPitch, kBoxWidth, 22,
            10);
+    addTypedBox("sumTail", kTypedLeft, y, kTypedWidth);
     addSet(&ExtendedConditions::shape, "shape", name(ConditionId::Shape), shapes(), 6, y += kPitch, kBoxWidth, 40, 3);
     addSet(&ExtendedConditions::run, "run", name(ConditionId::Run), runs(), 232, y, 60, 44, 3);
     addSet(&ExtendedConditions::bigSmall, "bigSmall", name(ConditionId::BigSmall), ExtendedValues::bigSmall(), 6,
@@ -48,8 +59,10 @@ ExtendedFilterPage::ExtendedFilterPage(QWidget* parent) : QWidget(parent)
     y += 2 * kPitch;
     addSet(&ExtendedConditions::pairSumTail, "pairSumTail", name(ConditionId::PairSumTail), digits(), 6, y += kPitch,
            kBoxWidth, 22, 10);
+    addTypedBox("pairSumTail", kTypedLeft, y, kTypedWidth);
     addSet(&ExtendedConditions::pairDiff, "pairDiff", name(ConditionId::PairDiff), digits(), 6, y += kPitch, kBoxWidth,
            22, 10);
+    addTypedBox("pairDiff", kTypedLeft, y, kTypedWidth);
     y += kPitch;
     m_repeat = makeRange(this, "repeatBox", name(ConditionId::Repeat), "repeatLow", "repeatTo", "repeatHigh",
                          ConditionValues::counts(), 0, 1);
@@ -102,10 +115,43 @@ void ExtendedFilterPage::addSet(ValueSetCondition ExtendedConditions::*field, co
     applyTick(m_sets.back());
 }
 
+void ExtendedFilterPage::addTypedBox(const char* key, int x, int y, int width)
+{
+    SetRow& row = m_sets.back();
+    row.typed = new QLineEdit(this);
+    row.typed->setObjectName(QString::fromLatin1(key) + QStringLiteral("Edit"));
+    row.typed->setGeometry(x, y, width, kPanelHeight);
+    takeTypedList(row.typed, int(row.panels.size()) - 1);
+    const size_t index = m_sets.size() - 1;
+    connect(row.typed, &QLineEdit::textEdited, this, [this, index] { showTyped(m_sets[index]); });
+    for (DigitPanel* panel : row.panels)
+        connect(panel, &DigitPanel::clicked, this, [this, index] { listPanels(m_sets[index]); });
+    applyTick(row);
+}
+
 void ExtendedFilterPage::applyTick(const SetRow& row) const
 {
     for (DigitPanel* panel : row.panels)
         panel->setEnabled(row.box->isChecked());
+    if (row.typed)
+        row.typed->setEnabled(row.box->isChecked());
+}
+
+void ExtendedFilterPage::showTyped(const SetRow& row) const
+{
+    const std::vector<int> values = typedListValues(row.typed, int(row.panels.size()) - 1);
+    for (size_t v = 0; v < row.panels.size(); ++v)
+        row.panels[v]->setSelectedColour(std::find(values.begin(), values.end(), int(v)) != values.end());
+}
+
+// A set has no order: after a click the list shows the chosen values rising.
+void ExtendedFilterPage::listPanels(const SetRow& row) const
+{
+    std::vector<int> values;
+    for (size_t v = 0; v < row.panels.size(); ++v)
+        if (row.panels[v]->isSelectedColour())
+            values.push_back(int(v));
+    row.typed->setText(typedValuesText(values, int(row.panels.size()) - 1));
 }
 
 ExtendedConditions ExtendedFilterPage::value() const
@@ -130,6 +176,8 @@ void ExtendedFilterPage::setValue(const ExtendedConditions& c)
         row.box->setChecked(set.ticked);
         for (size_t v = 0; v < row.panels.size(); ++v)
             row.panels[v]->setSelectedColour(set.has(int(v)));
+        if (row.typed)
+            listPanels(row);
         applyTick(row);
     }
     m_danMode->setCurrentIndex(c.danMode == DanMode::All ? 1 : 0);

@@ -12,6 +12,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLineEdit;
 
 class ExtendedFilterPage : public QWidget
 {
@@ -28,11 +29,17 @@ private:
         ValueSetCondition ExtendedConditions::*field;
         QCheckBox* box;
         std::vector<DigitPanel*> panels;
+        QLineEdit* typed = nullptr; // the values typed as a list, for rows of numbers
     };
     // A tick box at (x, y) and one panel per caption, `perLine` to a line.
     void addSet(ValueSetCondition ExtendedConditions::*field, const char* key, const QString& caption,
                 const QStringList& values, int x, int y, int boxWidth, int panelWidth, int perLine);
+    // A box at (x, y) where the last row's values can be typed as a list.
+    void addTypedBox(const char* key, int x, int y, int width);
     void applyTick(const SetRow& row) const;
+    // The panels follow a typed list; the list follows a clicked panel.
+    void showTyped(const SetRow& row) const;
+    void listPanels(const SetRow& row) const;
 
     std::vector<SetRow> m_sets;
     QComboBox* m_danMode;

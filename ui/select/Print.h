@@ -22,9 +22,6 @@ public:
 
     // Replaces the memo's text with these bet text lines.
     void setBetLines(const QStringList& lines);
-    // Where the save dialog opens: the data folder.
-    void setTextFolder(const QString& folder) { SaveDialog1.folder = folder; }
-
     void SpeedButton2Click(); // 打印
     void BitBtn1Click();      // 保存至文本
 
@@ -33,7 +30,7 @@ protected:
 
 private:
     Dialogs& m_dialogs;
-    SaveFileDialog SaveDialog1{QStringLiteral("保存至文本"), QStringLiteral("文本文件 (*.txt)"), QString()};
+    SaveFileDialog SaveDialog1{QStringLiteral("保存至文本"), QStringLiteral("文本文件 (*.txt)")};
     QPlainTextEdit* Memo1;
     QFrame* Panel1;
     QPushButton *SpeedButton2, *BitBtn1, *SpeedButton1;

@@ -4,6 +4,7 @@
 #include "ui/select/ExtendedFilterPage.h"
 #include "ui/select/select.h"
 #include "ui/widgets/SchemeInk.h"
+#include "ui/widgets/TypedList.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -142,7 +143,7 @@ void TFrm_Select::buildDigitRows(QWidget* parent)
         const int y = 22 + r * 29;
         titles[r]->setGeometry(8, y, 56, 24);
         m_rows[r].box = boxes[r];
-        boxes[r]->setReadOnly(true);
+        takeTypedList(boxes[r], 9);
         boxes[r]->setGeometry(304, y, 80, 24);
         for (int digit = 0; digit < 10; ++digit) {
             auto* panel = new DigitPanel(panelNames[r][digit], digit, GroupBox1);

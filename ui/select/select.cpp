@@ -4,6 +4,7 @@
 #include "ui/select/BetListModel.h"
 #include "ui/widgets/Dialogs.h"
 #include "ui/widgets/SchemeInk.h"
+#include "ui/widgets/TypedList.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,6 +15,7 @@
 #include <QRandomGenerator>
 #include <QShowEvent>
 #include <QTabWidget>
+#include <algorithm>
 
 namespace {
 const QString kAllDigits = QStringLiteral("0123456789");
@@ -70,9 +72,11 @@ void TFrm_Select::connectCommands()
         {&TFrm_Select::Panel26Click, &TFrm_Select::Panel27Click, &TFrm_Select::Panel28Click, &TFrm_Select::Panel29Click,
          &TFrm_Select::Panel30Click, &TFrm_Select::Panel31Click, &TFrm_Select::Panel32Click, &TFrm_Select::Panel23Click,
          &TFrm_Select::Panel24Click, &TFrm_Select::Panel25Click}};
-    for (int r = 0; r < 3; ++r)
+    for (int r = 0; r < 3; ++r) {
         for (int digit = 0; digit < 10; ++digit)
             connect(m_rows[r].panels[digit], &DigitPanel::clicked, this, panels[r][digit]);
+        connect(m_rows[r].box, &QLineEdit::textEdited, this, [this, r] { rowTyped(m_rows[size_t(r)]); });
+    }
     const std::pair<QPushButton*, Handler> buttons[] = {
         {SpeedButton4, &TFrm_Select::SpeedButton4Click},
         {SpeedButton5, &TFrm_Select::SpeedButton5Click},
@@ -137,6 +141,14 @@ void TFrm_Select::panelClick(DigitRow& row, int digit)
 
 void TFrm_Select::clearRow(DigitRow& row)
 {
+// The box holds the typed digits as read; the panels follow it.
+void TFrm_Select::rowTyped(DigitRow& row)
+{
+    const std::vector<int> digits = typedListValues(row.box, 9);
+    for (int digit = 0; digit < 10; ++digit)
+        row.panels[size_t(digit)]->setSelectedColour(std::find(digits.begin(), digits.end(), digit) != digits.end());
+}
+
     row.box->clear();
     for (DigitPanel* panel : row.panels)
         panel->setSelectedColour(false);

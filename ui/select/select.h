@@ -123,6 +123,7 @@ private:
     void connectCommands();
 
     void panelClick(DigitRow& row, int digit);
+    void rowTyped(DigitRow& row);
     void setRowDigits(DigitRow& row, const QString& digits);
     SelectionScheme currentScheme() const;
     // Shows the scheme; returns the ranges whose bounds lay outside their lists.

@@ -10,8 +10,13 @@
 #include <optional>
 
 class QDialog;
+class QFileDialog;
 class QInputDialog;
 class QWidget;
+
+// Where file dialogs start unless the user has chosen a folder since: the
+// user's documents folder, or the home folder where there is none.
+QString documentsFolder();
 
 class Dialogs
 {
@@ -42,6 +47,14 @@ public:
                                  const QString& filter) = 0;
     virtual QString openFileName(QWidget* parent, const QString& caption, const QString& directory,
                                  const QString& filter) = 0;
+    // A message with a second button beside 确定 (`action`, such as
+    // "打开文件夹"); true only when that button is chosen. Silent
+    // implementations show the plain message.
+    virtual bool offer(QWidget* parent, const QString& text, const QString& /*action*/)
+    {
+        message(parent, text);
+        return false;
+    }
     // Shows a window modally and returns its result code.
     virtual int exec(QDialog* dialog) = 0;
     // A line of text typed by the user, starting from `text`; nothing when
@@ -68,7 +81,7 @@ struct SaveFileDialog
 {
     QString title;
     QString filter;
-    QString folder; // where the dialog opens; empty: the current folder
+    QString folder = documentsFolder(); // where the dialog opens
     // The chosen file name; empty when the user cancels.
     QString execute(Dialogs& dialogs, QWidget* parent) const
     {
@@ -76,7 +89,10 @@ struct SaveFileDialog
     }
 };
 
-// The input dialogs QtDialogs shows, for pictures of them.
+// The dialogs QtDialogs shows, for pictures of them. The file dialog is Qt's
+// own (the same on every desktop) with Chinese labels and dates.
+QFileDialog* makeFileDialog(QWidget* parent, const QString& caption, const QString& folder, const QString& filter,
+                            bool save);
 QInputDialog* makeTextDialog(QWidget* parent, const QString& title, const QString& label, const QString& text);
 QInputDialog* makeItemDialog(QWidget* parent, const QString& title, const QString& label, const QStringList& items);
 
@@ -87,13 +103,22 @@ public:
     void critical(QWidget* parent, const QString& text) override;
     bool askOkCancel(QWidget* parent, const QString& title, const QString& text) override;
     bool askYesNo(QWidget* parent, const QString& text) override;
+// Installs the Chinese texts of Qt's own dialogs (QtTexts.h) as it is made.
+// File dialogs start in the folder last chosen in one while it exists.
     QString saveFileName(QWidget* parent, const QString& caption, const QString& directory,
                          const QString& filter) override;
     QString openFileName(QWidget* parent, const QString& caption, const QString& directory,
+    QtDialogs();
                          const QString& filter) override;
     int exec(QDialog* dialog) override;
     std::optional<QString> askText(QWidget* parent, const QString& title, const QString& label,
                                    const QString& text) override;
     std::optional<QString> chooseItem(QWidget* parent, const QString& title, const QString& label,
                                       const QStringList& items) override;
+
+private:
+    QString chooseFile(QWidget* parent, const QString& caption, const QString& folder, const QString& filter,
+                       bool save);
+    QString m_lastFolder;
 };
+    bool offer(QWidget* parent, const QString& text, const QString& action) override;

@@ -23,7 +23,7 @@ QList<QStringList> tableTexts(const QTableWidget& table)
 QString askCsvPath(Dialogs& dialogs, QWidget* parent)
 {
     const QString chosen =
-        dialogs.saveFileName(parent, QStringLiteral("导出CSV"), QDir::homePath(), QStringLiteral("CSV 文件 (*.csv)"));
+        dialogs.saveFileName(parent, QStringLiteral("导出CSV"), documentsFolder(), QStringLiteral("CSV 文件 (*.csv)"));
     if (chosen.isEmpty() || chosen.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
         return chosen;
     return chosen + QLatin1String(".csv");

@@ -3,7 +3,9 @@
 #include "tests/support/FolderPermissions.h"
 #include "tests/ui/MainWindowFixture.h"
 #include "ui/exchange/MyOut.h"
+#include "ui/widgets/QuickRange.h"
 
+#include <QAction>
 #include <QPushButton>
 #include <unistd.h>
 
@@ -89,6 +91,27 @@ TEST_F(ExportWindowTest, RangeOfNDrawsFillsNPlusOneRows)
     }
 }
 
+// "近30期" ... "全部" export the latest stored draws.
+TEST_F(ExportWindowTest, QuickRangesExportTheLatestDraws)
+{
+    const QStringList issues = seed(60, "2025001");
+    for (int count : {30, 50, 100, 500, 0}) {
+        SCOPED_TRACE(count);
+        TFrm_Out exporter(*store, dialogs, window.get());
+        exporter.setFileOpener([this](const QString& path) {
+            opened << path;
+            return true;
+        });
+        exporter.show();
+        exporter.findChild<QuickRange*>("quickRange")->findChild<QAction*>(QuickRange::actionName(count))->trigger();
+        QTest::mouseClick(exporter.findChild<QPushButton*>("BitBtn1"), Qt::LeftButton);
+        ASSERT_FALSE(opened.isEmpty());
+        const int shown = count > 0 ? std::min(count, 60) : 60;
+        EXPECT_EQ(opened.last(), HistoryWorkbook::exportPath(issues[60 - shown], issues.last()));
+        EXPECT_EQ(readFirstSheet(opened.last()).size(), (shown + 1) * 5);
+    }
+}
+
 TEST_F(ExportWindowTest, EmptyRangeOrCancelWritesNothing)
 {
     seed(3);
@@ -106,16 +129,54 @@ TEST_F(ExportWindowTest, EmptyRangeOrCancelWritesNothing)
     EXPECT_EQ(dialogs.messages().size(), 1);
 }
 
+// With no spreadsheet program: one message naming the file and its folder,
+// whose second button opens the folder (or says that it cannot).
 TEST_F(ExportWindowTest, SaysWhereTheFileIsWhenNothingOpensIt)
 {
     seed(2, "08001");
-    openerWorks = false;
-    out->show();
-    press("BitBtn1");
-    ASSERT_EQ(opened.size(), 1);
-    EXPECT_EQ(dialogs.texts(FakeDialogs::Kind::Critical), QStringList{TFrm_Out::kCannotOpen});
-    EXPECT_EQ(dialogs.texts(FakeDialogs::Kind::Message), QStringList{TFrm_Out::writtenTo(opened[0])});
-    EXPECT_TRUE(QFile::exists(opened[0]));
+    const struct
+    {
+        bool openFolder;
+        bool folderOpens;
+        int opens; // the file, then the folder
+        bool folderMessage;
+    } cases[] = {{false, false, 1, false}, {true, true, 2, false}, {true, false, 2, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.openFolder * 2 + c.folderOpens);
+        TFrm_Out exporter(*store, dialogs, window.get());
+        QStringList tried;
+        exporter.setFileOpener([&](const QString& path) {
+            tried << path;
+            return tried.size() > 1 && c.folderOpens;
+        });
+        exporter.show();
+        dialogs.clear();
+        dialogs.answers = {c.openFolder};
+        QTest::mouseClick(exporter.findChild<QPushButton*>("BitBtn1"), Qt::LeftButton);
+        ASSERT_EQ(tried.size(), c.opens);
+        opened << tried[0];
+        const QFileInfo file(tried[0]);
+        EXPECT_TRUE(file.exists());
+        ASSERT_EQ(dialogs.shown.size(), c.folderMessage ? 2u : 1u);
+        EXPECT_EQ(dialogs.shown[0].kind, FakeDialogs::Kind::Offer);
+        EXPECT_EQ(dialogs.shown[0].title, TFrm_Out::kOpenFolder);
+        EXPECT_EQ(dialogs.shown[0].text, TFrm_Out::nothingOpens(tried[0]));
+        EXPECT_TRUE(dialogs.shown[0].text.contains(file.fileName()));
+        EXPECT_TRUE(dialogs.shown[0].text.contains(file.absolutePath()));
+        if (c.opens > 1) {
+            EXPECT_EQ(tried[1], file.absolutePath());
+        }
+        if (c.folderMessage) {
+            EXPECT_EQ(dialogs.messages(), QStringList{TFrm_Out::folderDoesNotOpen(file.absolutePath())});
+        }
+    }
+}
+
+// The window's buttons speak Chinese.
+TEST_F(ExportWindowTest, ButtonsAreChinese)
+{
+    EXPECT_EQ(out->findChild<QPushButton*>("BitBtn1")->text(), "确定");
+    EXPECT_EQ(out->findChild<QPushButton*>("BitBtn2")->text(), "取消");
 }
 
 // Under a private folder name that is a link to elsewhere, in a temporary

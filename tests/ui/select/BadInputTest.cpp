@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSet>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -152,6 +153,36 @@ TEST_P(SelectBadInputTest, ConditionCheckCountAndSchemeNames)
         click("loadSchemeButton");
         EXPECT_TRUE(dialogs.messages().isEmpty());
     }
+    EXPECT_TRUE(dialogs.texts(FakeDialogs::Kind::Critical).isEmpty());
+}
+
+// The typed lists: the digit rows and the value rows of "扩展过滤" keep
+// only a list they can read, typed or pasted, and a run reads them.
+TEST_P(SelectBadInputTest, TypedListsTakeNoJunk)
+{
+    const QRegularExpression digits("^[0-9]*$");
+    for (const char* name : {"Edit1", "Edit2", "Edit3"}) {
+        const QString pasted = pasteInto(name);
+        box(name)->clear();
+        typeText(box(name), hostile().left(200));
+        for (const QString& held : {pasted, box(name)->text()}) {
+            EXPECT_TRUE(digits.match(held).hasMatch()) << name;
+            EXPECT_EQ(QSet<QChar>(held.begin(), held.end()).size(), held.size()) << name;
+        }
+    }
+    child<QTabWidget>("SeSkinPageControl1")->setCurrentIndex(2);
+    const QRegularExpression values("^[0-9 ,，、\\x{3000}]*$");
+    for (const char* key : {"dan", "kill", "sumExcluded", "spanExcluded", "sumTail", "pairSumTail", "pairDiff"}) {
+        click(QString::fromLatin1(key) + "Box");
+        const QString name = QString::fromLatin1(key) + "Edit";
+        box(name.toLatin1())->clear();
+        paste(box(name.toLatin1()), hostile());
+        EXPECT_TRUE(values.match(box(name.toLatin1())->text()).hasMatch()) << key;
+        typeText(box(name.toLatin1()), hostile().left(200));
+        EXPECT_TRUE(values.match(box(name.toLatin1())->text()).hasMatch()) << key;
+    }
+    dialogs.clear();
+    click("SpeedButton2");
     EXPECT_TRUE(dialogs.texts(FakeDialogs::Kind::Critical).isEmpty());
 }
 

@@ -3,14 +3,19 @@
 #include "exchange/CsvFile.h"
 #include "exchange/ResultPage.h"
 #include "exchange/SchemeFile.h"
+#include "tests/support/Paste.h"
 #include "tests/ui/select/SelectFixture.h"
 #include "ui/select/ConditionCheckWindow.h"
 #include "ui/widgets/ColourScheme.h"
+#include "ui/widgets/QuickRange.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QToolTip>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -116,6 +121,70 @@ TEST_F(ExtendedWindowTest, TickedConditionsCutTheGeneratedBets)
     EXPECT_TRUE(bets("StringGrid1").isEmpty());
     child<QRadioButton>("RadioButton1")->setChecked(true);
     EXPECT_EQ(bets("StringGrid1"), QStringList({"888", "889", "898", "899", "988", "989", "998", "999"}));
+}
+
+// The rows of numbers take typed lists too: the panels follow the box, the
+// box follows a click, a text it cannot read is refused with a tooltip, and
+// the box takes input only while its condition is ticked.
+TEST_F(ExtendedWindowTest, ValueRowsTakeTypedLists)
+{
+    showExtendedPage();
+    const struct
+    {
+        const char* key;
+        const char* typed;
+        bool pasted;
+        std::vector<int> chosen;
+        const char* holds;
+        const char* refused;
+    } cases[] = {
+        {"dan", "81", false, {1, 8}, "81", nullptr},
+        {"dan", "8 1 8", true, {1, 8}, "81", nullptr},
+        {"kill", "0 9", false, {0, 9}, "09", nullptr},
+        {"spanExcluded", "3x", false, {3}, "3", "x"},
+        {"sumTail", "٣", true, {}, "", "٣"},
+        {"sumExcluded", "3 12 27", false, {3, 12, 27}, "3 12 27", nullptr},
+        {"sumExcluded", "27,3，27", true, {3, 27}, "27,3，27", nullptr},
+        {"sumExcluded", "28", false, {2}, "2", "28"},
+        {"pairSumTail", "5", false, {5}, "5", nullptr},
+        {"pairDiff", "9 0", true, {0, 9}, "90", nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.key) + " " + c.typed);
+        const QString key = QString::fromLatin1(c.key);
+        auto* box = child<QLineEdit>(key + "Edit");
+        auto* tick = child<QCheckBox>(key + "Box");
+        if (tick->isChecked())
+            click(key + "Box");
+        EXPECT_FALSE(box->isEnabled());
+        click(key + "Box");
+        ASSERT_TRUE(box->isEnabled());
+        box->clear();
+        if (c.pasted)
+            paste(box, QString::fromUtf8(c.typed));
+        else
+            typeText(box, QString::fromUtf8(c.typed));
+        EXPECT_EQ(box->text(), QString::fromUtf8(c.holds));
+        const auto panels = window->findChildren<DigitPanel*>(QRegularExpression("^" + key + "Panel\\d+$"));
+        for (DigitPanel* panel : panels) {
+            const int value = panel->objectName().mid(key.size() + 5).toInt();
+            const bool chosen = std::find(c.chosen.begin(), c.chosen.end(), value) != c.chosen.end();
+            EXPECT_EQ(panel->isSelectedColour(), chosen) << value;
+        }
+        if (c.refused) {
+            EXPECT_TRUE(QToolTip::text().contains(QString::fromUtf8(c.refused))) << QToolTip::text().toStdString();
+        }
+    }
+
+    // A click lists the chosen values rising; the condition reads the panels.
+    click("danPanel3");
+    EXPECT_EQ(text("danEdit"), "138");
+    child<QLineEdit>("sumExcludedEdit")->clear();
+    typeText(child<QLineEdit>("sumExcludedEdit"), "27 3");
+    click("sumExcludedPanel12");
+    EXPECT_EQ(text("sumExcludedEdit"), "3 12 27");
+    click("sumExcludedPanel12");
+    EXPECT_EQ(text("sumExcludedEdit"), "3 27");
 }
 
 TEST_F(ExtendedWindowTest, RandomSelectionUsesTheExtendedPageOnlyWhenTicked)
@@ -309,6 +378,36 @@ TEST_F(ExtendedWindowTest, ConditionCheckShowsEachConditionAndExports)
     EXPECT_EQ(written[0], ConditionCheckWindow::columnTitles());
     EXPECT_TRUE(written.contains(QStringList({"全部条件", "1", "33.3", "0", "2"})))
         << written[1].join(" ").toStdString() << " / " << written[4].join(" ").toStdString();
+}
+
+// "近30期" ... "全部" set the count of latest draws and check at once: each
+// choice judges that many of the stored draws (the oldest has no draw before
+// it), 全部 every one.
+TEST_F(ExtendedWindowTest, ConditionCheckTakesEachQuickRange)
+{
+    for (int i = 0; i < 120; ++i)
+        addDraw(QString::number(2025001 + i), QStringLiteral("%1").arg(i * 37 % 1000, 3, 10, QChar(u'0')));
+    tick("CheckBox1"), setRange("ComboBox9", 10, "ComboBox10", 20);
+    dialogs.modalHandlers.push_back([](QDialog* dialog) {
+        auto* count = dialog->findChild<QSpinBox*>("drawCountBox");
+        auto* table = dialog->findChild<QTableWidget*>("resultTable");
+        const std::pair<int, int> choices[] = {{30, 30}, {50, 50}, {100, 100}, {500, 500}, {0, 120}};
+        for (auto [choice, value] : choices) {
+            auto* quick = dialog->findChild<QuickRange*>("quickRange");
+            auto* action = quick->findChild<QAction*>(QuickRange::actionName(choice));
+            EXPECT_NE(action, nullptr);
+            if (!action)
+                continue;
+            action->trigger();
+            EXPECT_EQ(count->value(), value) << choice;
+            // The kept count of the one condition never exceeds the draws judged.
+            const int judged = std::min(value, 119);
+            EXPECT_LE(table->item(0, 1)->text().toInt(), judged) << choice;
+        }
+        return 0;
+    });
+    click("conditionCheckButton");
+    EXPECT_TRUE(dialogs.texts(FakeDialogs::Kind::Critical).isEmpty());
 }
 
 TEST_F(ExtendedWindowTest, ConditionCheckWithoutDrawsSaysSo)

@@ -59,8 +59,8 @@ protected:
         child<QComboBox>(low)->setCurrentText(QString::number(lowValue));
         child<QComboBox>(high)->setCurrentText(QString::number(highValue));
     }
-    // Clicks the panels of row `row` (0..2) for these digits, in order.
-    void pick(int row, const QString& digits)
+    // The panel of `digit` in row `row` (0..2).
+    static QString panelName(int row, int digit)
     {
         static const char* const names[3][10] = {
             {"Panel3", "Panel4", "Panel5", "Panel6", "Panel7", "Panel8", "Panel9", "Panel10", "Panel11", "Panel12"},
@@ -68,8 +68,13 @@ protected:
              "Panel15"},
             {"Panel26", "Panel27", "Panel28", "Panel29", "Panel30", "Panel31", "Panel32", "Panel23", "Panel24",
              "Panel25"}};
+        return QString::fromLatin1(names[row][digit]);
+    }
+    // Clicks the panels of row `row` (0..2) for these digits, in order.
+    void pick(int row, const QString& digits)
+    {
         for (QChar d : digits)
-            click(QString::fromLatin1(names[row][d.unicode() - '0']));
+            click(panelName(row, d.unicode() - '0'));
     }
     void pickAll() { click("SpeedButton15"), click("SpeedButton21"), click("SpeedButton17"); }
 

@@ -1,4 +1,5 @@
 #include "core/SelectionText.h"
+#include "tests/support/Paste.h"
 #include "tests/ui/select/SelectFixture.h"
 #include "ui/select/SelectControls.h"
 #include "ui/widgets/ColourScheme.h"
@@ -9,6 +10,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QTabWidget>
+#include <QToolTip>
 
 namespace {
 
@@ -141,6 +143,66 @@ TEST_F(SelectTest, PanelsKeepTheSelectionOrderAndTheirColour)
     EXPECT_FALSE(child<DigitPanel>("Panel25")->isSelectedColour());
     EXPECT_FALSE(child<DigitPanel>("Panel26")->isSelectedColour());
     EXPECT_EQ(text("Edit1"), "2"); // other rows untouched
+}
+
+// Each digit row takes typed digits as well as clicks: valid lists keep
+// their typing order, repeats and spaces drop out as they are typed, and
+// anything else is refused with a tooltip, the row staying as it was.
+TEST_F(SelectTest, DigitRowsTakeTypedDigits)
+{
+    const struct
+    {
+        int row;
+        const char* before; // clicked first
+        const char* typed;
+        bool pasted;
+        const char* holds;
+        const char* refused; // shown in the tooltip; null when taken
+    } cases[] = {
+        {0, "", "135", false, "135", nullptr},
+        {0, "", "1 3 5", false, "135", nullptr},
+        {1, "", "5 2 9", true, "529", nullptr},
+        {1, "", "1351", false, "135", nullptr},
+        {2, "4", "4 4 0", false, "40", nullptr},
+        {2, "", "9,8，7、6", true, "9876", nullptr},
+        {0, "", "1a3", false, "13", "a"},
+        {0, "7", "1a3", true, "7", "a"},
+        {1, "", "１", false, "", "１"},
+        {2, "2", "-", true, "2", "-"},
+    };
+    const char* const boxes[] = {"Edit1", "Edit2", "Edit3"};
+    const char* const clears[] = {"SpeedButton4", "SpeedButton5", "SpeedButton6"};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.typed) + (c.pasted ? " pasted" : " typed"));
+        click(clears[c.row]);
+        pick(c.row, c.before);
+        auto* box = child<QLineEdit>(boxes[c.row]);
+        box->end(false);
+        if (c.pasted)
+            paste(box, QString::fromUtf8(c.typed));
+        else
+            typeText(box, QString::fromUtf8(c.typed));
+        EXPECT_EQ(box->text(), c.holds);
+        // The panels light exactly the digits the box holds.
+        for (int digit = 0; digit < 10; ++digit)
+            EXPECT_EQ(child<DigitPanel>(panelName(c.row, digit))->isSelectedColour(),
+                      QString::fromUtf8(c.holds).contains(QChar(u'0' + digit)))
+                << digit;
+        if (c.refused) {
+            EXPECT_TRUE(QToolTip::text().contains(QString::fromUtf8(c.refused))) << QToolTip::text().toStdString();
+        }
+    }
+
+    // Clicks carry on from typed digits, and the bets come from them.
+    for (int row = 0; row < 3; ++row)
+        click(clears[row]);
+    typeText(child<QLineEdit>("Edit1"), "13");
+    pick(0, "53");
+    EXPECT_EQ(text("Edit1"), "15");
+    typeText(child<QLineEdit>("Edit2"), "2");
+    typeText(child<QLineEdit>("Edit3"), "0 0");
+    click("SpeedButton2");
+    EXPECT_EQ(rows("StringGrid1").mid(0, 2), QStringList({"1=120=3", "2=520=7"}));
 }
 
 TEST_F(SelectTest, TickingEnablesARangeAndUntickingKeepsItsValues)
