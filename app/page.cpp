@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QLoggingCategory>
 #include <cerrno>
+#include <fcntl.h>
 #include <csignal>
 #include <cstdio>
 #include <optional>
@@ -72,13 +73,29 @@ std::optional<Arguments> parseArguments(const QStringList& args)
     return parsed;
 }
 
+// Where the frames go: the standard output as it was given, kept on a
+// descriptor of its own that the web engine's processes do not inherit. Their
+// standard output is /dev/null, so nothing of theirs can enter the frames, and
+// the parent sees the end of the answer as soon as the helper ends.
+int g_frames = STDOUT_FILENO;
+
+void keepFramesToOurselves()
+{
+    const int frames = ::fcntl(STDOUT_FILENO, F_DUPFD_CLOEXEC, 3);
+    const int nothing = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (frames < 0 || nothing < 0 || ::dup2(nothing, STDOUT_FILENO) < 0)
+        return; // the frames stay on the standard output
+    ::close(nothing);
+    g_frames = frames;
+}
+
 // Writes a frame whole; a parent that stopped listening ends the helper.
 void write(PageFrames::Kind kind, const QString& text)
 {
     const QByteArray frame = PageFrames::encode(kind, text);
     qsizetype written = 0;
     while (written < frame.size()) {
-        const ssize_t n = ::write(STDOUT_FILENO, frame.constData() + written, size_t(frame.size() - written));
+        const ssize_t n = ::write(g_frames, frame.constData() + written, size_t(frame.size() - written));
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
@@ -122,6 +139,7 @@ int main(int argc, char** argv)
         std::fputc('\n', stderr);
         return kUsage;
     }
+    keepFramesToOurselves();
     // Checked again here: the helper loads nothing but the web, whoever starts it.
     QList<QUrl> pages;
     for (const QString& address : parsed->addresses) {

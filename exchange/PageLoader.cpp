@@ -30,6 +30,11 @@ QString PageLoader::defaultProgram()
     return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("quorvane-page"));
 }
 
+void PageLoader::setWatchInterval(int ms)
+{
+    m_watchdog->setInterval(ms);
+}
+
 void PageLoader::setProgram(const QString& program, const QStringList& leadingArguments)
 {
     m_program = program;
@@ -50,6 +55,7 @@ void PageLoader::load(const QList<QUrl>& pages, Game game)
     ++m_runs;
     m_pages = pages;
     m_opened = 0;
+    m_peakMemory = 0;
     m_reader = {};
     m_answer.reset();
     QStringList arguments = m_leading;
@@ -147,7 +153,9 @@ void PageLoader::watch()
     if (!m_process)
         return;
     const pid_t pid = pid_t(m_process->processId());
-    if (pid > 0 && treeMemoryBytes(processTree(pid)) > m_memoryLimit) {
+    const qint64 memory = pid > 0 ? treeMemoryBytes(processTree(pid)) : 0;
+    m_peakMemory = std::max(m_peakMemory, memory);
+    if (memory > m_memoryLimit) {
         end(PageText::tooMuchMemory(address(), m_memoryLimit));
         return;
     }

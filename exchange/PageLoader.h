@@ -51,6 +51,9 @@ public:
     bool isLoading() const { return m_process != nullptr; }
     // Runs started since the loader was made.
     int runs() const { return m_runs; }
+    // The most the helper and what it started held together in the last run, as the watchdog saw it.
+    qint64 peakMemory() const { return m_peakMemory; }
+    void setWatchInterval(int ms);
     // Ends the run now, as the user asked: the helper is ended, cancelled follows.
     void cancel();
 
@@ -89,4 +92,5 @@ private:
     qsizetype m_opened = 0;
     qint64 m_deadline = 0;
     int m_runs = 0;
+    qint64 m_peakMemory = 0;
 };
