@@ -3,6 +3,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QKeyEvent>
+#include <QTimer>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QRegularExpression>
@@ -27,7 +30,46 @@ QString upgradeText()
                           "两种方式都只替换程序，数据文件夹中的开奖历史、备份和用户文件保持不变。");
 }
 
-HelpWindow::HelpWindow(const QString& manual, QWidget* parent)
+QString helpSection(const QString& objectName)
+{
+    static const QHash<QString, QString> sections = {
+        {QStringLiteral("Frm_DataUpdate"), QStringLiteral("draws-in")},
+        {QStringLiteral("Frm_Out"), QStringLiteral("export")},
+        {QStringLiteral("HistoryCheckWindow"), QStringLiteral("export")},
+        {QStringLiteral("Frm_Select"), QStringLiteral("select")},
+        {QStringLiteral("Frm_SelectHistory"), QStringLiteral("select")},
+        {QStringLiteral("Frm_Print"), QStringLiteral("select")},
+        {QStringLiteral("ConditionCheckWindow"), QStringLiteral("check")},
+        {QStringLiteral("BacktestWindow"), QStringLiteral("check")},
+        {QStringLiteral("RandomnessWindow"), QStringLiteral("random")},
+        {QStringLiteral("Frm_IsPrize"), QStringLiteral("prize")},
+        {QStringLiteral("Frm_DataCount"), QStringLiteral("data-count")},
+        {QStringLiteral("Frm_DataAnalyse"), QStringLiteral("data-analyse")},
+        {QStringLiteral("Frm_Trend"), QStringLiteral("trend")},
+        {QStringLiteral("Frm_LanqiuYilou"), QStringLiteral("omission")},
+        {QStringLiteral("PositionOmissionWindow"), QStringLiteral("omission")},
+        {QStringLiteral("Frm_itemset"), QStringLiteral("options")},
+    };
+    return sections.value(objectName);
+}
+
+HelpKey::HelpKey(std::function<void(const QString&)> open, QObject* parent) : QObject(parent), m_open(std::move(open))
+{
+}
+
+bool HelpKey::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_F1 ||
+        static_cast<QKeyEvent*>(event)->modifiers() != Qt::NoModifier || !watched->isWidgetType())
+        return false;
+    const QString section = helpSection(static_cast<QWidget*>(watched)->window()->objectName());
+    if (section.isEmpty())
+        return false;
+    m_open(section);
+    return true;
+}
+
+HelpWindow::HelpWindow(const QString& manual, QWidget* parent, const QString& section)
     : QDialog(parent), m_contents(new QListWidget), m_page(new QTextBrowser)
 {
     setObjectName(QStringLiteral("HelpWindow"));
@@ -45,18 +87,31 @@ HelpWindow::HelpWindow(const QString& manual, QWidget* parent)
     QString html;
     if (file.open(QIODevice::ReadOnly))
         html = QString::fromUtf8(file.read(4 << 20));
-    static const QRegularExpression section(QStringLiteral("<h2 id=\"([^\"]+)\">([^<]+)</h2>"));
-    for (auto match = section.globalMatch(html); match.hasNext();) {
+    static const QRegularExpression heading(QStringLiteral("<h2 id=\"([^\"]+)\">([^<]+)</h2>"));
+    for (auto match = heading.globalMatch(html); match.hasNext();) {
         const QRegularExpressionMatch found = match.next();
         auto* item = new QListWidgetItem(found.captured(2), m_contents);
         item->setData(Qt::UserRole, found.captured(1));
     }
     m_page->setSearchPaths({QFileInfo(manual).absolutePath()});
-    m_page->setSource(QUrl::fromLocalFile(manual));
-    connect(m_contents, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
-        if (item)
-            m_page->scrollToAnchor(item->data(Qt::UserRole).toString());
+    QUrl source = QUrl::fromLocalFile(manual);
+    if (!section.isEmpty())
+        source.setFragment(section);
+    m_page->setSource(source);
+    for (int row = 0; row < m_contents->count() && !section.isEmpty(); ++row)
+        if (m_contents->item(row)->data(Qt::UserRole).toString() == section)
+            m_contents->item(row)->setSelected(true);
+    // A chosen entry scrolls the page; the list taking the focus (which makes
+    // its first entry current without choosing it) leaves the page at its title.
+    connect(m_contents, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem*> chosen = m_contents->selectedItems();
+        if (!chosen.isEmpty())
+            m_page->scrollToAnchor(chosen.constFirst()->data(Qt::UserRole).toString());
     });
+    m_page->setFocus();
+    // The page lays itself out as the window shows; the section is found then.
+    if (!section.isEmpty())
+        QTimer::singleShot(0, m_page, [page = m_page, section] { page->scrollToAnchor(section); });
 
     auto* splitter = new QSplitter;
     splitter->addWidget(m_contents);

@@ -9,6 +9,7 @@
 #include "store/DrawStore.h"
 #include "ui/main/Clock.h"
 #include "ui/main/HistoryColumns.h"
+#include "ui/main/HelpWindow.h"
 #include "ui/main/HistoryModel.h"
 #include "ui/main/Itemset.h"
 #include "ui/main/WindowPlace.h"
@@ -51,6 +52,9 @@ TFrmMain::TFrmMain(DrawStore& store, Dialogs& dialogs, QString dataDir, QWidget*
     setObjectName("FrmMain");
     setWindowTitle(QStringLiteral("Quorvane"));
     buildMenu();
+    // F1 in any window opens the manual at that window's section.
+    QCoreApplication::instance()->installEventFilter(
+        new HelpKey([this](const QString& section) { openManual(section); }, this));
 
     // The tabs sit right under the menu: the program shows no advertising.
     auto* central = new QWidget(this);

@@ -130,6 +130,8 @@ public:
     void N41Click();           // 自动更新 → 开奖号码下载
     void N5Click();            // 系统帮助 → 关于系统...
     void N6Click();            // 系统帮助 → 用户帮助...
+    // The manual at `section` (an anchor), or at its title; F1 in a window opens its own section.
+    void openManual(const QString& section = QString());
     void N25Click();           // 系统帮助 → 升级帮助
     // Commands of our own beyond the original menu.
     void checkHistory();

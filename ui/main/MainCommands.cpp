@@ -23,6 +23,7 @@
 #include "ui/widgets/DataGrid.h"
 #include "ui/widgets/Dialogs.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -153,12 +154,17 @@ void TFrmMain::N5Click()
 
 void TFrmMain::N6Click()
 {
+    openManual();
+}
+
+void TFrmMain::openManual(const QString& section)
+{
     const QString manual = findManual(QCoreApplication::applicationDirPath());
     if (manual.isEmpty()) {
         m_dialogs.message(this, QStringLiteral("找不到用户手册（help/index.html），请重新安装 Quorvane。"));
         return;
     }
-    HelpWindow window(manual, this);
+    HelpWindow window(manual, QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this, section);
     m_dialogs.exec(&window);
 }
 
