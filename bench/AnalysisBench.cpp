@@ -251,7 +251,7 @@ void BM_BatchPrizeCheck(benchmark::State& state)
 {
     const QString text = tenMegabyteBets();
     for (auto _ : state)
-        benchmark::DoNotOptimize(BatchPrizeMessages(text, QStringLiteral("123")));
+        benchmark::DoNotOptimize(checkTicketList(text, 123, TicketKind::Direct));
 }
 BENCHMARK(BM_BatchPrizeCheck)->Unit(benchmark::kMillisecond);
 

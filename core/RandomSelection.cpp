@@ -4,8 +4,9 @@
 #include "core/ConversionError.h"
 #include "core/SelectionText.h"
 
-#include <array>
+#include <algorithm>
 #include <random>
+#include <vector>
 
 RandomRequest checkRandomSelection(const QString& countText, const RandomConditions& conditions)
 {
@@ -32,31 +33,29 @@ RandomRequest checkRandomSelection(const QString& countText, const RandomConditi
 
 RandomResult selectRandomBets(int count, const RandomConditions& conditions, const QString& latestNumber, quint32 seed)
 {
-    // The conditions depend on the number alone: decided once for each of
-    // the thousand numbers, then every draw is a lookup.
+    // The conditions depend on the number alone: the numbers that pass are
+    // known before anything is drawn.
     GenerationConditions all;
     static_cast<CountConditions&>(all) = conditions;
     if (conditions.useExtended)
         all.extended = conditions.extended;
     const BetFilter filter(all);
     const LatestDigits latest = LatestDigits::of(latestNumber);
-    std::array<bool, 1000> passes{};
+    std::vector<int> passing;
     for (int value = 0; value < 1000; ++value)
-        passes[size_t(value)] = filter.passes(value, latest);
+        if (filter.passes(value, latest))
+            passing.push_back(value);
 
     RandomResult result;
+    result.available = int(passing.size());
+    result.gaveUp = count > 0 && passing.empty();
+    // A partial shuffle: each step draws one of the numbers not yet taken.
     std::mt19937 engine(seed);
-    std::uniform_int_distribution<int> number(0, 999);
-    int draws = 0;
-    while (int(result.bets.size()) < count) {
-        if (draws == RandomLimits::kMaxDraws) {
-            result.gaveUp = true;
-            break;
-        }
-        ++draws;
-        const int value = number(engine);
-        if (passes[value])
-            result.bets.push_back(Bet{value});
+    const int wanted = std::clamp(count, 0, result.available);
+    for (int i = 0; i < wanted; ++i) {
+        std::uniform_int_distribution<int> pick(i, result.available - 1);
+        std::swap(passing[size_t(i)], passing[size_t(pick(engine))]);
+        result.bets.push_back(Bet{passing[size_t(i)]});
     }
     return result;
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-// Random selection: bets drawn uniformly from 000 to 999 until enough pass
-// the ticked conditions, giving up after a fixed number of draws. Repeats
-// are allowed.
+// Random selection: different bets drawn uniformly from the numbers 000 to
+// 999 that pass the ticked conditions; asked for more than pass, it gives
+// every one of them.
 
 #include "core/BetConditions.h"
 #include "core/ExtendedConditions.h"
@@ -18,11 +18,6 @@ struct RandomConditions : CountConditions
     ExtendedConditions extended;
 };
 
-namespace RandomLimits {
-inline constexpr int kMaxDraws = 1'000'000;
-inline constexpr int kAskAbove = 100'000; // larger counts are confirmed first
-} // namespace RandomLimits
-
 // The wanted count of a count text, or the message that ends the run (the
 // count checks, then the range checks, in their order).
 struct RandomRequest
@@ -34,8 +29,9 @@ RandomRequest checkRandomSelection(const QString& countText, const RandomConditi
 
 struct RandomResult
 {
-    BetList bets;
-    bool gaveUp = false; // the draws ran out before enough bets passed
+    BetList bets;      // all different, in the order drawn
+    int available = 0; // how many numbers pass the conditions
+    bool gaveUp = false; // bets were asked for and no number passes
 };
 
 // `latestNumber` is the latest stored draw (empty when none) for the

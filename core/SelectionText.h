@@ -23,13 +23,19 @@ QString generated(int count); // 按设置条件投注完成，过滤后共有<c
 
 inline const QString kNoRandomCount = QStringLiteral("随机号码生成注数未输入，请重新输入！");
 inline const QString kBadRandomCount = QStringLiteral("您输入的数字有误，请重新输入！");
-inline const QString kAskLargeCount =
-    QStringLiteral("您选择的号码注数超过十万注，将会导致运行时间过长，您还要继续吗？");
+QString onlyAvailable(int available); // 符合条件的号码只有<available>注，已全部列出！
 inline const QString kGaveUp = QStringLiteral("您选择的条件几乎无匹配号码，请重新设置投注限制！");
 
 inline const QString kAskTitle = QStringLiteral("提示");
 QString askDrawn(const QString& bet, const QString& issue); // 号码<bet>在<issue>期已经出现，是否将过滤掉！
 QString filtered(int removed);                              // 过滤完毕，共过滤掉<removed>注号码
+QString nearlyEveryNumber(int numbers); // 所选范围内已开出<numbers>个不同号码，过滤将去掉几乎全部投注
+inline const QString kRemoveAll = QStringLiteral("全部去掉");
+inline const QString kKeepAll = QStringLiteral("全部保留");
+inline const QString kOneByOne = QStringLiteral("逐个确认");
+inline const QString kCancel = QStringLiteral("取消");
+inline const QString kRemoveOne = QStringLiteral("确定"); // the per-bet question's buttons, in order
+inline const QString kRemoveRest = QStringLiteral("全部去掉其余");
 
 inline const QString kNoPrinter = QStringLiteral("找不到打印机或者未安装正确！");
 inline const QString kPrintTitle = QStringLiteral("投注号码");

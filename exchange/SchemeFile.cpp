@@ -374,4 +374,31 @@ SelectionScheme load(const QString& userFolder, const QString& name)
     return s;
 }
 
+void remove(const QString& userFolder, const QString& name)
+{
+    if (const QString problem = nameProblem(name); !problem.isEmpty())
+        throw SchemeError(problem);
+    QFile file(pathOf(userFolder, name));
+    if (!file.exists())
+        throw SchemeError(QStringLiteral("找不到方案“%1”！").arg(name));
+    if (!file.remove())
+        throw SchemeError(QStringLiteral("无法删除方案“%1”：%2").arg(name, file.errorString()));
+}
+
+void rename(const QString& userFolder, const QString& from, const QString& to)
+{
+    for (const QString& name : {from, to})
+        if (const QString problem = nameProblem(name); !problem.isEmpty())
+            throw SchemeError(problem);
+    QFile file(pathOf(userFolder, from));
+    if (!file.exists())
+        throw SchemeError(QStringLiteral("找不到方案“%1”！").arg(from));
+    // Never over another scheme: QFile::rename refuses an existing target too,
+    // but says so in words of its own.
+    if (from != to && exists(userFolder, to))
+        throw SchemeError(QStringLiteral("方案“%1”已经存在，请换一个名称！").arg(to));
+    if (from != to && !file.rename(pathOf(userFolder, to)))
+        throw SchemeError(QStringLiteral("无法将方案“%1”改名为“%2”：%3").arg(from, to, file.errorString()));
+}
+
 } // namespace Schemes

@@ -56,4 +56,10 @@ bool exists(const QString& userFolder, const QString& name);
 void save(const QString& userFolder, const QString& name, const SelectionScheme& scheme);
 // Throws SchemeError naming the first entry that could not be read.
 SelectionScheme load(const QString& userFolder, const QString& name);
+// Deletes a saved scheme; throws SchemeError when it cannot.
+void remove(const QString& userFolder, const QString& name);
+// Gives a saved scheme another name, checked as saving checks it; throws
+// SchemeError when the name is refused or taken or the file cannot be renamed
+// (the scheme then keeps its old name).
+void rename(const QString& userFolder, const QString& from, const QString& to);
 } // namespace Schemes

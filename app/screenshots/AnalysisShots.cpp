@@ -42,8 +42,11 @@ void prizeShots(const ShotContext& context)
     child<QLineEdit>(&window, "Edit4")->setText(context.store.latestNumber());
     saveShot(context, &window, QStringLiteral("isprize-single"));
     child<QTabWidget>(&window, "SeSkinPageControl1")->setCurrentIndex(1);
+    const QString latest = context.store.latestNumber();
     child<QPlainTextEdit>(&window, "Memo1")
-        ->setPlainText(QStringLiteral("123\n456\n789\n") + context.store.latestNumber());
+        ->setPlainText(QStringLiteral("123\n4 5 6\n\n7,8,9\n12\n1=%1=%2\n").arg(latest).arg(Bet{latest.toInt()}.sum()) +
+                       latest);
+    click(&window, "SeSkinButton1");
     saveShot(context, &window, QStringLiteral("isprize-batch"));
 }
 

@@ -1,7 +1,11 @@
 // Bet selection: the selection window in its states, the print window with
 // bets and the history filter.
 #include "app/screenshots/Shots.h"
+#include "exchange/SchemeFile.h"
+#include "store/DrawStore.h"
+#include "ui/select/DrawnBetsWindow.h"
 #include "ui/select/Print.h"
+#include "ui/select/SchemeListWindow.h"
 #include "ui/select/SelectHistory.h"
 #include "ui/select/select.h"
 
@@ -29,6 +33,33 @@ void clickPanel(QWidget* window, const char* name)
 {
     // Panels answer mouse releases only; a synthetic click is enough here.
     QMetaObject::invokeMethod(child<QWidget>(window, name), "clicked");
+}
+
+// The list of drawn bets the history filter shows over the whole sample,
+// and the same list as a range holding nearly every number would warn.
+void historyFilterShots(const ShotContext& context, TFrm_SelectHistory& history)
+{
+    BetList all;
+    for (int value = 0; value < 1000; ++value)
+        all.push_back(Bet{value});
+    history.setBets(all);
+    history.show();
+    context.dialogs.onExec = [&](QDialog* dialog) {
+        saveShot(context, dialog, QStringLiteral("select-history-drawn"));
+        return 0;
+    };
+    click(&history, "SeSkinButton1");
+    context.dialogs.onExec = nullptr;
+    history.hide();
+    history.setBets(std::nullopt);
+
+    const QStringList issues = context.store.issueList();
+    std::vector<DrawnNumber> draws;
+    for (int i = 0; i < 950; ++i)
+        draws.push_back({issues[i % issues.size()], QStringLiteral("%1").arg(i, 3, 10, QLatin1Char('0'))});
+    const DrawnIssues drawn(draws);
+    DrawnBetsWindow warning(drawnBets(all, drawn), drawn.distinctNumbers());
+    saveShot(context, &warning, QStringLiteral("select-history-drawn-warning"));
 }
 
 } // namespace
@@ -70,10 +101,10 @@ void selectShots(const ShotContext& context)
     std::unique_ptr<QInputDialog> saving(
         makeTextDialog(&window, QStringLiteral("保存方案"), QStringLiteral("方案名称："), QStringLiteral("胆58杀0")));
     saveShot(context, saving.get(), QStringLiteral("select-scheme-save"));
-    std::unique_ptr<QInputDialog> loading(
-        makeItemDialog(&window, QStringLiteral("载入方案"), QStringLiteral("选择方案："),
-                       {QStringLiteral("胆58杀0"), QStringLiteral("组六常用"), QStringLiteral("和值10-20")}));
-    saveShot(context, loading.get(), QStringLiteral("select-scheme-load"));
+    for (const QString& name : {QStringLiteral("胆58杀0"), QStringLiteral("组六常用"), QStringLiteral("和值10-20")})
+        Schemes::save(context.appDir, name, SelectionScheme{});
+    SchemeListWindow loading(context.appDir, context.dialogs, &window);
+    saveShot(context, &loading, QStringLiteral("select-scheme-load"));
     context.dialogs.onExec = [&](QDialog* dialog) {
         saveShot(context, dialog, QStringLiteral("condition-check"));
         return 0;
@@ -104,4 +135,5 @@ void selectShots(const ShotContext& context)
     };
     click(&window, "backtestButton");
     context.dialogs.onExec = nullptr;
+    historyFilterShots(context, history);
 }

@@ -120,3 +120,16 @@ std::optional<QString> FakeDialogs::chooseItem(QWidget*, const QString& title, c
     }
     return answer;
 }
+
+int FakeDialogs::askButtons(QWidget*, const QString& title, const QString& text, const QStringList& buttons)
+{
+    shown.push_back({Kind::Buttons, title, text});
+    if (pressed.empty()) {
+        ADD_FAILURE() << "unscripted question: " << text.toStdString();
+        return 1;
+    }
+    const int answer = pressed.front();
+    pressed.pop_front();
+    EXPECT_TRUE(answer >= 0 && answer < buttons.size()) << "pressed a button not offered: " << answer;
+    return answer;
+}

@@ -25,6 +25,7 @@ public:
         Modal,
         Text,
         Choice,
+        Buttons,
         Offer
     };
     struct Shown
@@ -52,9 +53,13 @@ public:
     std::optional<QString> askText(QWidget*, const QString& title, const QString& label, const QString&) override;
     std::optional<QString> chooseItem(QWidget*, const QString& title, const QString& label,
                                       const QStringList& items) override;
+    // Answers from `pressed`; nothing scripted fails the test and presses
+    // the second button (Esc). Records the title and text as Kind::Buttons.
+    int askButtons(QWidget*, const QString& title, const QString& text, const QStringList& buttons) override;
 
     std::deque<bool> answers;
     std::deque<QString> typed;
+    std::deque<int> pressed; // askButtons' answers, indexes into its buttons
     QStringList offeredItems;
     std::deque<QString> fileNames;
     // The folder each file dialog was opened in, in order.

@@ -10,6 +10,7 @@
 
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -17,7 +18,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableView>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace {
 // The number drawn in `issue`, empty when the issue cannot be read: the
@@ -36,20 +39,45 @@ TicketKind kindOf(const QComboBox* box)
     return box->currentIndex() == 1 ? TicketKind::Group : TicketKind::Direct;
 }
 
+const QStringList& resultTitles()
+{
+    static const QStringList titles{QStringLiteral("行"), QStringLiteral("号码"), QStringLiteral("玩法"),
+                                    QStringLiteral("中奖"), QStringLiteral("奖金")};
+    return titles;
+}
+
+// The size the window had when it last closed, for the next opening.
+QSize& keptSize()
+{
+    static QSize size(600, 440);
+    return size;
+}
+
 } // namespace
+
+const QString TFrm_IsPrize::kCaption = QStringLiteral("查询中奖情况");
 
 TFrm_IsPrize::TFrm_IsPrize(DrawStore& store, Dialogs& dialogs, QWidget* parent) : AnalysisDialog(store, dialogs, parent)
 {
     setObjectName("Frm_IsPrize");
-    setWindowTitle(QStringLiteral("查询中奖情况"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(kCaption);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    m_resultModel = new TextGridModel(this);
+    m_resultModel->setTitles(resultTitles());
     SeSkinPageControl1 = named(new QTabWidget(this), "SeSkinPageControl1");
     SeSkinPageControl1->addTab(buildSingleTab(), QStringLiteral("单注查询"));
     SeSkinPageControl1->addTab(buildBatchTab(), QStringLiteral("批量查询"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(SeSkinPageControl1);
-    setFixedSize(314, 244);
+    setMinimumSize(360, 300);
+    resize(keptSize());
+}
+
+TFrm_IsPrize::~TFrm_IsPrize()
+{
+    keptSize() = normalGeometry().isValid() ? normalGeometry().size() : size();
 }
 
 QComboBox* TFrm_IsPrize::kindBox(QWidget* parent, const char* name)
@@ -100,40 +128,57 @@ QWidget* TFrm_IsPrize::buildSingleTab()
 QWidget* TFrm_IsPrize::buildBatchTab()
 {
     auto* page = named(new QWidget, "SeCustomTabSheet2");
-    page->setToolTip(QStringLiteral("一行输入一注号码"));
     Label3 = named(new QLabel(QStringLiteral("期数："), page), "Label3");
     ComboBox2 = named(new QComboBox(page), "ComboBox2");
     prepareIssueBox(ComboBox2, false);
-    SeSkinLabel1 = named(new QLabel(QStringLiteral("请一行输入一注号码："), page), "SeSkinLabel1");
+    SeSkinLabel1 = named(new QLabel(QStringLiteral("每行一注：123、1 2 3、1,2,3 或导出投注的 1=123=6，空行不计："), page),
+                         "SeSkinLabel1");
+    SeSkinLabel1->setWordWrap(true);
     inkText(SeSkinLabel1, &SchemeColours::infoText);
     Memo1 = named(new QPlainTextEdit(page), "Memo1");
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setToolTip(QStringLiteral("一行一注号码；不是号码的行列在结果下面，其余照常查询"));
     SeSkinButton1 = named(new QPushButton(QStringLiteral("查询"), page), "SeSkinButton1");
     SeSkinButton2 = named(new QPushButton(QStringLiteral("退出"), page), "SeSkinButton2");
     connect(SeSkinButton1, &QPushButton::clicked, this, &TFrm_IsPrize::SeSkinButton1Click);
     connect(SeSkinButton2, &QPushButton::clicked, this, &TFrm_IsPrize::BitBtn24Click);
-
     m_batchKindLabel = named(new QLabel(QStringLiteral("玩法："), page), "BatchKindLabel");
     m_batchKind = kindBox(page, "BatchKind");
-    // Issue and kind on a line each: side by side the issue would be cut.
-    auto* choices = new QGridLayout;
-    choices->addWidget(Label3, 0, 0);
-    choices->addWidget(ComboBox2, 0, 1);
-    choices->addWidget(m_batchKindLabel, 1, 0);
-    choices->addWidget(m_batchKind, 1, 1);
-    choices->setColumnStretch(1, 1);
-    auto* left = new QVBoxLayout;
-    left->addLayout(choices);
-    left->addWidget(SeSkinLabel1);
-    left->addWidget(Memo1, 1);
-    auto* buttons = new QVBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(SeSkinButton1);
-    buttons->addWidget(SeSkinButton2);
-    auto* layout = new QHBoxLayout(page);
-    layout->addLayout(left, 1);
-    layout->addLayout(buttons);
+
+    m_resultGrid = textGridView(m_resultModel, "resultGrid", 64, 22, page);
+    m_resultGrid->horizontalHeader()->setStretchLastSection(true);
+    m_resultSummary = named(new QLabel(page), "resultSummary");
+    m_resultSummary->setWordWrap(true);
+    m_resultSummary->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto* choices = new QHBoxLayout;
+    choices->addWidget(Label3);
+    choices->addWidget(ComboBox2);
+    choices->addWidget(m_batchKindLabel);
+    choices->addWidget(m_batchKind);
+    choices->addStretch();
+    choices->addWidget(SeSkinButton1);
+    choices->addWidget(SeSkinButton2);
+    auto* input = new QVBoxLayout;
+    input->addWidget(SeSkinLabel1);
+    input->addWidget(Memo1, 1);
+    auto* result = new QVBoxLayout;
+    result->addWidget(m_resultGrid, 1);
+    result->addWidget(m_resultSummary);
+    auto* body = new QHBoxLayout;
+    body->addLayout(input, 2);
+    body->addLayout(result, 5);
+    auto* layout = new QVBoxLayout(page);
+    layout->addLayout(choices);
+    layout->addLayout(body, 1);
     return page;
+}
+
+void TFrm_IsPrize::setBetList(const QString& lines, TicketKind kind)
+{
+    Memo1->setPlainText(lines);
+    m_batchKind->setCurrentIndex(kind == TicketKind::Group ? 1 : 0);
+    m_checkOnShow = true;
 }
 
 void TFrm_IsPrize::FormShow()
@@ -142,7 +187,9 @@ void TFrm_IsPrize::FormShow()
     // A ticket is checked against the latest draw far more often than any other.
     ComboBox1->setCurrentIndex(ComboBox1->count() - 1);
     ComboBox2->setCurrentIndex(ComboBox2->count() - 1);
-    SeSkinPageControl1->setCurrentIndex(0);
+    SeSkinPageControl1->setCurrentIndex(m_checkOnShow ? 1 : 0);
+    if (std::exchange(m_checkOnShow, false) && ComboBox2->currentIndex() >= 0)
+        SeSkinButton1Click();
 }
 
 bool TFrm_IsPrize::Edit4KeyPress(const QString& key)
@@ -187,15 +234,46 @@ void TFrm_IsPrize::SeSkinButton1Click()
         ComboBox2->setFocus();
         return;
     }
-    if (Memo1->toPlainText().isEmpty()) {
+    const QString text = Memo1->toPlainText();
+    if (text.trimmed().isEmpty()) {
         m_dialogs.message(this, PrizeText::kNoBets);
         Memo1->setFocus();
         return;
     }
     // One read for the whole list: every line is checked against the same draw.
     const QString drawn = drawnNumber(m_store, ComboBox2->currentText());
-    for (const QString& text : BatchPrizeMessages(Memo1->toPlainText(), drawn, kindOf(m_batchKind)))
-        m_dialogs.message(this, text);
+    if (!isDrawNumber(drawn)) {
+        m_dialogs.message(this, PrizeText::kIssueMissing);
+        return;
+    }
+    PrizeReport report = checkTicketList(text, drawn.toInt(), kindOf(m_batchKind));
+    const bool none = report.tickets.empty();
+    showReport(std::move(report));
+    if (none) {
+        m_dialogs.message(this, PrizeText::kNoTickets);
+        Memo1->setFocus();
+    }
+}
+
+void TFrm_IsPrize::showReport(PrizeReport&& report)
+{
+    m_report = std::move(report);
+    m_resultModel->setTable(int(m_report.tickets.size()), [this](int row, int column) {
+        const CheckedTicket& t = m_report.tickets[size_t(row)];
+        switch (column) {
+        case 0:
+            return QString::number(t.line);
+        case 1:
+            return QStringLiteral("%1").arg(int(t.ticket), 3, 10, QLatin1Char('0'));
+        case 2:
+            return PrizeText::playName(t.ticket, m_report.kind);
+        case 3:
+            return PrizeText::winName(t.win);
+        default:
+            return QString::number(winPrize(t.win));
+        }
+    });
+    m_resultSummary->setText(PrizeText::summary(m_report).join(QLatin1Char('\n')));
 }
 
 void TFrm_IsPrize::BitBtn24Click()

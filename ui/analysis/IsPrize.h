@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/PrizeCheck.h"
 #include "ui/analysis/AnalysisDialog.h"
 #include "ui/analysis/TextGrid.h"
 
@@ -10,15 +11,23 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
+class QTableView;
 
 // The prize-check window: one ticket or a list of tickets, 直选 or 组选,
-// against the number drawn in a stored issue, the latest by default.
-// Created anew at every opening.
+// against the number drawn in a stored issue, the latest by default. A list
+// is checked line by line into a table with its totals under it. Created
+// anew at every opening; its size is kept for the next one.
 class TFrm_IsPrize : public AnalysisDialog
 {
     Q_OBJECT
 public:
     TFrm_IsPrize(DrawStore& store, Dialogs& dialogs, QWidget* parent = nullptr);
+    ~TFrm_IsPrize() override;
+
+    static const QString kCaption;
+    // Opens on the list tab with `lines` in the memo, checked against the
+    // latest draw as the window shows.
+    void setBetList(const QString& lines, TicketKind kind);
 
     void FormShow() override;
     void BitBtn10Click();      // single query
@@ -34,6 +43,11 @@ private:
     QWidget* buildSingleTab();
     QWidget* buildBatchTab();
     QComboBox* kindBox(QWidget* parent, const char* name);
+    void showReport(PrizeReport&& report);
+
+    bool m_checkOnShow = false;
+    TextGridModel* m_resultModel;
+    PrizeReport m_report; // the rows the result grid shows
 
     QTabWidget* SeSkinPageControl1;
     QGroupBox* SeSkinGroupBox1;
@@ -44,4 +58,6 @@ private:
     QPlainTextEdit* Memo1;
     QLabel *m_singleKindLabel, *m_batchKindLabel;
     QComboBox *m_singleKind, *m_batchKind; // 直选 / 组选
+    QTableView* m_resultGrid;
+    QLabel* m_resultSummary;
 };

@@ -55,9 +55,12 @@ TFrm_Print::TFrm_Print(Dialogs& dialogs, QWidget* parent) : QDialog(parent), m_d
     SpeedButton2 = makeButton("SpeedButton2", QStringLiteral("打    印"), Panel1);
     BitBtn1 = makeButton("BitBtn1", QStringLiteral("保存至文本"), Panel1);
     SpeedButton1 = makeButton("SpeedButton1", QStringLiteral("退    出"), Panel1);
+    m_prizeCheck = makeButton("prizeCheckButton", QStringLiteral("中奖查询"), Panel1);
+    m_prizeCheck->setToolTip(QStringLiteral("查询这些号码在某一期是否中奖"));
     auto* buttons = new QHBoxLayout(Panel1);
     buttons->setContentsMargins(8, 0, 8, 0);
     buttons->addStretch();
+    buttons->addWidget(m_prizeCheck);
     buttons->addWidget(SpeedButton2);
     buttons->addWidget(BitBtn1);
     buttons->addWidget(SpeedButton1);
@@ -72,6 +75,7 @@ TFrm_Print::TFrm_Print(Dialogs& dialogs, QWidget* parent) : QDialog(parent), m_d
     connect(SpeedButton2, &QPushButton::clicked, this, &TFrm_Print::SpeedButton2Click);
     connect(BitBtn1, &QPushButton::clicked, this, &TFrm_Print::BitBtn1Click);
     connect(SpeedButton1, &QPushButton::clicked, this, &QDialog::close);
+    connect(m_prizeCheck, &QPushButton::clicked, this, &TFrm_Print::askPrizeCheck);
 }
 
 void TFrm_Print::showEvent(QShowEvent* event)
@@ -106,6 +110,11 @@ void TFrm_Print::BitBtn1Click()
         writeBetTextFile(name, memoLines(Memo1->toPlainText()));
         m_dialogs.message(this, SelectText::saved(QDir::toNativeSeparators(name)));
     });
+}
+
+void TFrm_Print::askPrizeCheck()
+{
+    emit prizeCheckAsked(Memo1->toPlainText());
 }
 
 bool printOnDefaultPrinter(const QTextDocument& document, const QString& title)

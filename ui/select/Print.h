@@ -24,6 +24,11 @@ public:
     void setBetLines(const QStringList& lines);
     void SpeedButton2Click(); // 打印
     void BitBtn1Click();      // 保存至文本
+    void askPrizeCheck();     // 中奖查询
+
+signals:
+    // 中奖查询 with the memo's text as it stands.
+    void prizeCheckAsked(const QString& lines);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -34,6 +39,7 @@ private:
     QPlainTextEdit* Memo1;
     QFrame* Panel1;
     QPushButton *SpeedButton2, *BitBtn1, *SpeedButton1;
+    QPushButton* m_prizeCheck;
     QTextEdit* RichEdit1; // hidden: carries the text to the printer
 };
 

@@ -3,6 +3,8 @@
 #include "exchange/SchemeFile.h"
 #include "exchange/SchemeRecord.h"
 #include "ui/select/ExtendedFilterPage.h"
+#include "ui/select/SchemeListWindow.h"
+#include "ui/select/SchemeRecordColumn.h"
 #include "ui/select/select.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
@@ -17,7 +19,6 @@
 namespace {
 
 const QString kSaveTitle = QStringLiteral("保存方案");
-const QString kLoadTitle = QStringLiteral("载入方案");
 
 } // namespace
 
@@ -148,9 +149,20 @@ void TFrm_Select::loadScheme()
         m_dialogs.message(this, QStringLiteral("还没有保存过方案！"));
         return;
     }
-    const std::optional<QString> chosen = m_dialogs.chooseItem(this, kLoadTitle, QStringLiteral("选择方案："), names);
-    if (!chosen)
+    // The list also deletes and renames; the caption follows its scheme.
+    SchemeListWindow list(m_userFolder, m_dialogs, this);
+    showSchemeRecords(list, m_store, m_userFolder);
+    connect(&list, &SchemeListWindow::schemeDeleted, this, [this](const QString& name) {
+        if (name == m_schemeName)
+            m_schemeName.clear(), setWindowTitle(kCaption);
+    });
+    connect(&list, &SchemeListWindow::schemeRenamed, this, [this](const QString& from, const QString& to) {
+        if (from == m_schemeName)
+            m_schemeName = to, setWindowTitle(kCaption + QStringLiteral(" - ") + to);
+    });
+    if (m_dialogs.exec(&list) != QDialog::Accepted)
         return;
+    const std::optional<QString> chosen = list.chosenName();
     runGuarded(m_dialogs, this, [&] {
         SelectionScheme scheme;
         try {

@@ -7,6 +7,7 @@
 #include "exchange/BetTextFile.h"
 #include "exchange/SchemeRecord.h"
 #include "store/DrawStore.h"
+#include "ui/analysis/IsPrize.h"
 #include "ui/select/BacktestWindow.h"
 #include "ui/select/BetListModel.h"
 #include "ui/select/ConditionCheckWindow.h"
@@ -91,6 +92,7 @@ void TFrm_Select::SpeedButton2Click()
         const int count = int(result.bets.size());
         showManualBets(result.bets);
         SpeedButton12->setEnabled(true);
+        m_prizeCheckButton->setEnabled(true);
         // A limited run sets the count too, so it never describes an older list.
         Label25->setText(QString::number(count));
         m_listedKind = s.kind;
@@ -151,36 +153,63 @@ void TFrm_Select::SpeedButton3Click()
             m_dialogs.message(this, request.problem);
             return;
         }
-        if (request.count > RandomLimits::kAskAbove && !m_dialogs.askYesNo(this, SelectText::kAskLargeCount))
-            return;
         const bool needsLatest =
             c.same.ticked || (c.useExtended && (c.extended.repeat.ticked || c.extended.neighbour.ticked));
         const QString latest = needsLatest ? m_store.latestNumber() : QString();
         RandomResult result = selectRandomBets(request.count, c, latest, seed);
         if (result.gaveUp)
             m_dialogs.message(this, SelectText::kGaveUp);
+        else if (int(result.bets.size()) < request.count)
+            m_dialogs.message(this, SelectText::onlyAvailable(result.available));
         const int emptyRows = result.bets.empty() ? 1 : 0;
+        const int count = int(result.bets.size());
         m_randomBets->setBets(std::move(result.bets), emptyRows);
+        // Random bets are 直选 and all different.
+        m_randomReturn->setText(ReturnText::summary(expectedReturn(BetKind::Direct, count)));
         SpeedButton13->setEnabled(true);
+        m_randomPrizeCheckButton->setEnabled(true);
     });
 }
 
 void TFrm_Select::SpeedButton12Click()
 {
-    exportBets(m_manualBets->bets());
+    exportBets(m_manualBets->bets(), m_listedKind);
 }
 
 void TFrm_Select::SpeedButton13Click()
 {
-    exportBets(m_randomBets->bets());
+    exportBets(m_randomBets->bets(), BetKind::Direct);
 }
 
-void TFrm_Select::exportBets(const BetList& bets)
+void TFrm_Select::exportBets(const BetList& bets, BetKind kind)
 {
     if (!m_print)
         return;
     m_print->setBetLines(betTextLines(bets));
+    // The print window's 中奖查询 checks its memo as it then stands.
+    const QMetaObject::Connection asked = connect(m_print, &TFrm_Print::prizeCheckAsked, this,
+                                                  [this, kind](const QString& lines) { checkPrizes(m_print, lines, kind); });
     m_dialogs.exec(m_print);
+    disconnect(asked);
+}
+
+void TFrm_Select::checkPrizes(QWidget* parent, const QString& lines, BetKind kind)
+{
+    runGuarded(m_dialogs, parent, [&] {
+        TFrm_IsPrize window(m_store, m_dialogs, parent);
+        window.setBetList(lines, kind == BetKind::Direct ? TicketKind::Direct : TicketKind::Group);
+        m_dialogs.exec(&window);
+    });
+}
+
+void TFrm_Select::prizeCheckManual()
+{
+    checkPrizes(this, betTextLines(manualBets()).join(QLatin1Char('\n')), m_listedKind);
+}
+
+void TFrm_Select::prizeCheckRandom()
+{
+    checkPrizes(this, betTextLines(m_randomBets->bets()).join(QLatin1Char('\n')), BetKind::Direct);
 }
 
 void TFrm_Select::SeSkinButton1Click()

@@ -3,6 +3,7 @@
 #include "core/HistoryFilter.h"
 #include "core/SelectionText.h"
 #include "store/DrawStore.h"
+#include "ui/select/DrawnBetsWindow.h"
 #include "ui/select/SelectControls.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
@@ -86,11 +87,27 @@ void TFrm_SelectHistory::SeSkinButton1Click()
     runGuarded(m_dialogs, this, [this] {
         const DrawnIssues drawn(m_store.numbersInRange(ComboBox1->currentText(), ComboBox2->currentText()));
         BetList bets = *m_bets;
-        const int removed = filterDrawnBets(bets, drawn, [&](const QString& bet, const QString& issue) {
-            // The list as thinned so far stays on show while the user decides.
-            emit betsThinned(bets);
-            return m_dialogs.askOkCancel(this, SelectText::kAskTitle, SelectText::askDrawn(bet, issue));
-        });
+        int removed = 0;
+        // Nothing to decide when none of the list was drawn: only the count is said.
+        if (const std::vector<DrawnBet> listed = drawnBets(bets, drawn); !listed.empty()) {
+            DrawnBetsWindow choice(listed, drawn.distinctNumbers(), this);
+            switch (m_dialogs.exec(&choice)) {
+            case DrawnBetsWindow::RemoveAll:
+                removed = removeDrawnBets(bets, drawn);
+                break;
+            case DrawnBetsWindow::KeepAll:
+                break;
+            case DrawnBetsWindow::OneByOne:
+                removed = filterDrawnBets(bets, drawn, [&](const QString& bet, const QString& issue) {
+                    // The list as thinned so far stays on show while the user decides.
+                    emit betsThinned(bets);
+                    return askAboutDrawn(bet, issue);
+                });
+                break;
+            default: // 取消: back to the range, the list untouched
+                return;
+            }
+        }
         m_bets = bets;
         emit betsThinned(bets);
         m_dialogs.message(this, SelectText::filtered(removed));
@@ -101,5 +118,18 @@ void TFrm_SelectHistory::SeSkinButton1Click()
 
 void TFrm_SelectHistory::SeSkinButton2Click()
 {
+DrawnAnswer TFrm_SelectHistory::askAboutDrawn(const QString& bet, const QString& issue)
+{
+    switch (m_dialogs.askButtons(this, SelectText::kAskTitle, SelectText::askDrawn(bet, issue),
+                                 {SelectText::kRemoveOne, SelectText::kCancel, SelectText::kRemoveRest})) {
+    case 0:
+        return DrawnAnswer::Remove;
+    case 2:
+        return DrawnAnswer::RemoveRest;
+    default: // 取消 or the box closed: the bet stays, as it always did
+        return DrawnAnswer::Keep;
+    }
+}
+
     close();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Bet.h"
+#include "core/HistoryFilter.h"
 
 #include <QDialog>
 #include <optional>
@@ -12,10 +13,10 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 
-// The history filter: drops, one confirmed bet at a time, the generated bets
-// already drawn within an issue range. Created once at start; it is given the
-// bets to thin before it shows, tells what it left through its signals, and
-// refreshes its issue lists at every showing.
+// The history filter: lists the generated bets already drawn within an issue
+// range and drops them all, none, or one confirmed bet at a time. Created
+// once at start; it is given the bets to thin before it shows, tells what it
+// left through its signals, and refreshes its issue lists at every showing.
 class TFrm_SelectHistory : public QDialog
 {
     Q_OBJECT
@@ -39,6 +40,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The question about one drawn bet: 确定, 取消, 全部去掉其余.
+    DrawnAnswer askAboutDrawn(const QString& bet, const QString& issue);
+
     DrawStore& m_store;
     Dialogs& m_dialogs;
     std::optional<BetList> m_bets;

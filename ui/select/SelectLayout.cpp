@@ -100,6 +100,10 @@ void TFrm_Select::buildManualTab(QWidget* page)
     m_loadSchemeButton = makeButton("loadSchemeButton", QStringLiteral("载入方案..."), page);
     m_loadSchemeButton->setToolTip(QStringLiteral("载入一个保存过的方案"));
     SpeedButton1 = makeButton("SpeedButton1", QStringLiteral("退  出"), page);
+    m_prizeCheckButton = makeButton("prizeCheckButton", QStringLiteral("中奖查询"), page);
+    m_prizeCheckButton->setToolTip(QStringLiteral("查询列表中的号码在某一期是否中奖"));
+    m_prizeCheckButton->setGeometry(452, 494, 80, 28);
+    m_prizeCheckButton->setEnabled(false);
     m_saveSchemeButton->setGeometry(452, 430, 80, 28);
     m_loadSchemeButton->setGeometry(534, 430, 80, 28);
     m_backtestButton->setGeometry(452, 462, 80, 28);
@@ -273,10 +277,17 @@ void TFrm_Select::buildRandomTab(QWidget* page)
     SpeedButton3 = makeButton("SpeedButton3", QStringLiteral("随机选号"), page);
     SpeedButton13 = makeButton("SpeedButton13", QStringLiteral("导出投注"), page);
     SpeedButton11 = makeButton("SpeedButton11", QStringLiteral("退  出"), page);
-    SpeedButton3->setGeometry(336, kBottomRow, 86, 28);
-    SpeedButton13->setGeometry(429, kBottomRow, 86, 28);
+    m_randomPrizeCheckButton = makeButton("randomPrizeCheckButton", QStringLiteral("中奖查询"), page);
+    m_randomPrizeCheckButton->setToolTip(QStringLiteral("查询列表中的号码在某一期是否中奖"));
+    SpeedButton3->setGeometry(243, kBottomRow, 86, 28);
+    SpeedButton13->setGeometry(336, kBottomRow, 86, 28);
+    m_randomPrizeCheckButton->setGeometry(429, kBottomRow, 86, 28);
     SpeedButton11->setGeometry(522, kBottomRow, 86, 28);
     SpeedButton13->setEnabled(false);
+    m_randomPrizeCheckButton->setEnabled(false);
+    // The same line as under the manual list.
+    m_randomReturn = makeLabel("randomReturnLabel", QString(), page);
+    m_randomReturn->setGeometry(6, kBottomRow + 32, 608, 20);
 }
 
 void TFrm_Select::FormShow()

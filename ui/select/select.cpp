@@ -87,6 +87,8 @@ void TFrm_Select::connectCommands()
         {SpeedButton2, &TFrm_Select::SpeedButton2Click},
         {SpeedButton3, &TFrm_Select::SpeedButton3Click},
         {SpeedButton12, &TFrm_Select::SpeedButton12Click},
+        {m_prizeCheckButton, &TFrm_Select::prizeCheckManual},
+        {m_randomPrizeCheckButton, &TFrm_Select::prizeCheckRandom},
         {SpeedButton13, &TFrm_Select::SpeedButton13Click},
         {SeSkinButton1, &TFrm_Select::SeSkinButton1Click},
         {SpeedButton1, &TFrm_Select::SpeedButton1Click},
@@ -139,8 +141,6 @@ void TFrm_Select::panelClick(DigitRow& row, int digit)
     row.box->setText(text);
 }
 
-void TFrm_Select::clearRow(DigitRow& row)
-{
 // The box holds the typed digits as read; the panels follow it.
 void TFrm_Select::rowTyped(DigitRow& row)
 {
@@ -149,6 +149,8 @@ void TFrm_Select::rowTyped(DigitRow& row)
         row.panels[size_t(digit)]->setSelectedColour(std::find(digits.begin(), digits.end(), digit) != digits.end());
 }
 
+void TFrm_Select::clearRow(DigitRow& row)
+{
     row.box->clear();
     for (DigitPanel* panel : row.panels)
         panel->setSelectedColour(false);

@@ -62,6 +62,8 @@ public:
     void SpeedButton3Click();  // 随机选号
     void SpeedButton12Click(); // 导出投注 (manual)
     void SpeedButton13Click(); // 导出投注 (random)
+    void prizeCheckManual();   // 中奖查询 (manual)
+    void prizeCheckRandom();   // 中奖查询 (random)
     void SeSkinButton1Click(); // 历史期数过滤
     void SpeedButton1Click();  // 退出 (manual)
     void SpeedButton11Click(); // 退出 (random)
@@ -130,7 +132,9 @@ private:
     QStringList applyScheme(const SelectionScheme& scheme);
     void clearRow(DigitRow& row);
     void fillRow(DigitRow& row);
-    void exportBets(const BetList& bets);
+    void exportBets(const BetList& bets, BetKind kind);
+    // The prize check opened over `parent` on these bet text lines.
+    void checkPrizes(QWidget* parent, const QString& lines, BetKind kind);
     void setDirectCombinations(int combinations);
     // Beside the count: cost, chance and theoretical return of `bets` bets of the listed kind.
     void showExpectedReturn(int bets);
@@ -179,4 +183,6 @@ private:
     QCheckBox* m_useExtended;
     QTableView* StringGrid2;
     QPushButton *SpeedButton3, *SpeedButton13, *SpeedButton11;
+    QLabel* m_randomReturn; // what the random bets return in theory
+    QPushButton *m_prizeCheckButton, *m_randomPrizeCheckButton;
 };

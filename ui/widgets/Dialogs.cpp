@@ -186,3 +186,19 @@ std::optional<QString> QtDialogs::chooseItem(QWidget* parent, const QString& tit
 {
     return answerOf(makeItemDialog(parent, title, label, items));
 }
+
+int QtDialogs::askButtons(QWidget* parent, const QString& title, const QString& text, const QStringList& buttons)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
+    QList<QAbstractButton*> added;
+    for (const QString& caption : buttons) {
+        QPushButton* button = box.addButton(caption, added.isEmpty() ? QMessageBox::AcceptRole : QMessageBox::RejectRole);
+        if (added.isEmpty())
+            box.setDefaultButton(button);
+        added << button;
+    }
+    if (added.size() > 1)
+        box.setEscapeButton(added[1]);
+    box.exec();
+    return int(added.indexOf(box.clickedButton()));
+}

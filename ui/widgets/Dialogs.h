@@ -70,6 +70,13 @@ public:
     {
         return std::nullopt;
     }
+    // A question answered with one of `buttons` (captions, the first the
+    // default, the second what Esc presses): the index pressed. Without a box
+    // of its own, the first two buttons stand for OK and Cancel.
+    virtual int askButtons(QWidget* parent, const QString& title, const QString& text, const QStringList& buttons)
+    {
+        return askOkCancel(parent, title, text) || buttons.size() < 2 ? 0 : 1;
+    }
 
 private:
     std::function<void(const QString&)> m_statusLine;
@@ -96,29 +103,30 @@ QFileDialog* makeFileDialog(QWidget* parent, const QString& caption, const QStri
 QInputDialog* makeTextDialog(QWidget* parent, const QString& title, const QString& label, const QString& text);
 QInputDialog* makeItemDialog(QWidget* parent, const QString& title, const QString& label, const QStringList& items);
 
+// Installs the Chinese texts of Qt's own dialogs (QtTexts.h) as it is made.
+// File dialogs start in the folder last chosen in one while it exists.
 class QtDialogs : public Dialogs
 {
 public:
+    QtDialogs();
     void message(QWidget* parent, const QString& text) override;
     void critical(QWidget* parent, const QString& text) override;
     bool askOkCancel(QWidget* parent, const QString& title, const QString& text) override;
     bool askYesNo(QWidget* parent, const QString& text) override;
-// Installs the Chinese texts of Qt's own dialogs (QtTexts.h) as it is made.
-// File dialogs start in the folder last chosen in one while it exists.
     QString saveFileName(QWidget* parent, const QString& caption, const QString& directory,
                          const QString& filter) override;
     QString openFileName(QWidget* parent, const QString& caption, const QString& directory,
-    QtDialogs();
                          const QString& filter) override;
+    bool offer(QWidget* parent, const QString& text, const QString& action) override;
     int exec(QDialog* dialog) override;
     std::optional<QString> askText(QWidget* parent, const QString& title, const QString& label,
                                    const QString& text) override;
     std::optional<QString> chooseItem(QWidget* parent, const QString& title, const QString& label,
                                       const QStringList& items) override;
+    int askButtons(QWidget* parent, const QString& title, const QString& text, const QStringList& buttons) override;
 
 private:
     QString chooseFile(QWidget* parent, const QString& caption, const QString& folder, const QString& filter,
                        bool save);
     QString m_lastFolder;
 };
-    bool offer(QWidget* parent, const QString& text, const QString& action) override;

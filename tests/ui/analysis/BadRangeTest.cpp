@@ -166,9 +166,11 @@ TEST_P(StoredBadRangeTest, StoredIssueInTheAnalysisAndPrizeCheckLists)
     click(prize, "BitBtn10");
     child<QPlainTextEdit>(prize, "Memo1")->setPlainText("789\n123");
     click(prize, "SeSkinButton1");
-    EXPECT_EQ(dialogs.messages(),
-              QStringList({PrizeText::won(1040), PrizeText::batchWon(1) + '\n' + PrizeText::totalPrize(1040) + '\n' +
-                                                     PrizeText::theoreticalReturn(expectedReturn(BetKind::Direct, 2))}));
+    EXPECT_EQ(dialogs.messages(), QStringList({PrizeText::won(TicketWin::Direct, 1040)}));
+    EXPECT_EQ(child<QLabel>(prize, "resultSummary")->text(),
+              QStringList({PrizeText::batchWon(1), PrizeText::totalPrize(1040),
+                           PrizeText::theoreticalReturn(expectedReturn(BetKind::Direct, 2))})
+                  .join('\n'));
     EXPECT_TRUE(dialogs.texts(FakeDialogs::Kind::Critical).isEmpty());
     EXPECT_TRUE(store->allRecords() == before);
 }
@@ -193,9 +195,23 @@ TEST_P(BadRangeTest, PrizeCheckRefusesTextThatIsNoBet)
                                                                      : PrizeText::kBadNumber});
 
     dialogs.clear();
-    child<QPlainTextEdit>(window, "Memo1")->setPlainText(hostile());
+    auto* memo = child<QPlainTextEdit>(window, "Memo1");
+    memo->setPlainText(hostile());
     click(window, "SeSkinButton1");
-    EXPECT_EQ(dialogs.messages(), QStringList{hostile().isEmpty() ? PrizeText::kNoBets : PrizeText::badLine(1)});
+    // A line that is no ticket is quoted under the table; nothing is checked
+    // unless some line is a ticket.
+    const PrizeReport report = checkTicketList(memo->toPlainText(), 123, TicketKind::Direct);
+    const bool blank = memo->toPlainText().trimmed().isEmpty();
+    QStringList expected;
+    if (blank)
+        expected << PrizeText::kNoBets;
+    else if (report.tickets.empty())
+        expected << PrizeText::kNoTickets;
+    EXPECT_EQ(dialogs.messages(), expected);
+    if (!blank) {
+        EXPECT_TRUE(child<QLabel>(window, "resultSummary")->text() == PrizeText::summary(report).join('\n'));
+        EXPECT_EQ(child<QTableView>(window, "resultGrid")->model()->rowCount(), int(report.tickets.size()));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, BadRangeTest, ::testing::ValuesIn(hostileTexts()), HostileTextName());

@@ -4,6 +4,7 @@
 #include "core/PrizeCheck.h"
 #include "tests/ui/analysis/AnalysisFixture.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTabWidget>
@@ -47,41 +48,99 @@ TEST_F(IsPrizeTest, BothTabsStartAtTheLatestIssueAndAsDirectTickets)
     EXPECT_EQ(child<QTabWidget>(*window, "SeSkinPageControl1")->currentIndex(), 0);
 }
 
-TEST_F(IsPrizeTest, SingleQueryChecksInputThenComparesPositionByPosition)
+TEST_F(IsPrizeTest, SingleQueryChecksInputThenNamesTheKindOfWin)
 {
-    seed({"555", "012"});
+    seed({"555", "012", "112", "444"});
     open();
     setRange(*window, "ComboBox1", "02", "ComboBox2", "02");
     EXPECT_EQ(single(""), QStringList{PrizeText::kNoNumber});
     EXPECT_EQ(single("12"), QStringList{PrizeText::kBadNumber});
-    EXPECT_EQ(single("012"), QStringList{"恭喜，您中奖了，奖金是：1040元"});
+    EXPECT_EQ(single("012"), QStringList{"恭喜，您中奖了，直选，奖金是：1040元"});
     EXPECT_EQ(single("210"), QStringList{"非常抱歉，这次未中奖，请继续努力！"});
     child<QComboBox>(*window, "SingleKind")->setCurrentText("组选");
-    EXPECT_EQ(single("210"), QStringList{"恭喜，您中奖了，奖金是：173元"});
-    EXPECT_EQ(batch("201\n555"), QStringList{"非常抱歉，这次未中奖，请继续努力！\n" +
-                                             PrizeText::theoreticalReturn(expectedReturn(BetKind::Direct, 2))});
-    child<QComboBox>(*window, "BatchKind")->setCurrentText("组选");
-    EXPECT_TRUE(batch("201\n555").first().startsWith(PrizeText::batchGroupWon(0, 1) + "\n奖金合计：173元\n按组选计"));
+    EXPECT_EQ(single("210"), QStringList{"恭喜，您中奖了，组选6，奖金是：173元"});
+    setRange(*window, "ComboBox1", "03", "ComboBox2", "03");
+    EXPECT_EQ(single("211"), QStringList{"恭喜，您中奖了，组选3，奖金是：346元"});
+    // 组选 never covers a 豹子, which the answer says.
+    setRange(*window, "ComboBox1", "04", "ComboBox2", "04");
+    EXPECT_EQ(single("444"), QStringList{PrizeText::kGroupNoLeopard});
     // The issue went away after the list was filled.
     store->deleteIssue("02");
+    setRange(*window, "ComboBox1", "02", "ComboBox2", "02");
     EXPECT_EQ(single("012"), QStringList{"您输入的数据有错，请确认数据库是否有该期号码！"});
 }
 
-TEST_F(IsPrizeTest, BatchQueryCountsWinsAndStopsAtABadLine)
+// Lists in every shape against 012: the table holds each ticket's line,
+// ticket, 玩法, win and prize; bad lines and the totals are under it.
+TEST_F(IsPrizeTest, BatchQueryFillsATableLineByLine)
 {
     seed({"012"});
     open();
-    EXPECT_EQ(batch(""), QStringList{"您还未输入查询号码，请输入v号码！"});
-    EXPECT_EQ(batch("123\n012\n999"),
-              QStringList{"恭喜，您有1注号码中了一等奖，请尽快去兑奖！\n奖金合计：1040元\n按直选计，所查 3 注的理论值："
-                          "成本 6 元，下期中奖机会 0.3%，理论返还 3.12 元，理论返还率 52.0%"});
-    EXPECT_EQ(batch("012\n012\n"), QStringList{PrizeText::batchWon(2) + "\n奖金合计：2080元\n" +
-                                               PrizeText::theoreticalReturn(expectedReturn(BetKind::Direct, 2, 1))});
-    EXPECT_EQ(batch("012\n12\n012"), QStringList{"您输入的第2行查询号码有误，请重新输入查询号码！"});
-    EXPECT_EQ(batch("123\n\n456"), QStringList{PrizeText::badLine(2)});
-    EXPECT_EQ(batch("1a2"), QStringList{PrizeText::badLine(1)});
-    EXPECT_EQ(batch("210"),
-              QStringList{PrizeText::kNoWin + '\n' + PrizeText::theoreticalReturn(expectedReturn(BetKind::Direct, 1))});
+    const struct
+    {
+        const char* kind;
+        QString text;
+        QList<QStringList> rows;
+        QStringList messages;
+    } cases[] = {
+        {"直选", "", {}, {"您还未输入查询号码，请输入号码！"}},
+        {"直选", "\n  \n", {}, {PrizeText::kNoBets}},
+        {"直选",
+         "123\n\n0 1 2\n12\n1=012=3\r\n 0,1,2 ",
+         {{"1", "123", "直选", "未中奖", "0"},
+          {"3", "012", "直选", "直选", "1040"},
+          {"5", "012", "直选", "直选", "1040"},
+          {"6", "012", "直选", "直选", "1040"}},
+         {}},
+        {"组选",
+         "210\n112\n444",
+         {{"1", "210", "组选6", "组选6", "173"},
+          {"2", "112", "组选3", "未中奖", "0"},
+          {"3", "444", "组选", "组选不含豹子", "0"}},
+         {}},
+        {"直选", "abc\n12", {}, {PrizeText::kNoTickets}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text.toStdString());
+        child<QComboBox>(*window, "BatchKind")->setCurrentText(c.kind);
+        EXPECT_EQ(batch(c.text), c.messages);
+        if (!c.text.trimmed().isEmpty())
+            EXPECT_EQ(cells(*window, "resultGrid"), c.rows);
+    }
+    // The last list: both bad lines named under an empty table.
+    EXPECT_EQ(child<QLabel>(*window, "resultSummary")->text(), "2行不是号码，未查询：第1行“abc”；第2行“12”");
+    child<QComboBox>(*window, "BatchKind")->setCurrentText("直选");
+    batch("012\nx\n999");
+    EXPECT_EQ(child<QLabel>(*window, "resultSummary")->text(),
+              QStringList({"1行不是号码，未查询：第2行“x”", PrizeText::batchWon(1), PrizeText::totalPrize(1040),
+                           PrizeText::theoreticalReturn(expectedReturn(BetKind::Direct, 2))})
+                  .join('\n'));
+}
+
+// The window grows and shrinks, and opens again at the size it had.
+TEST_F(IsPrizeTest, WindowIsResizableAndKeepsItsSize)
+{
+    open();
+    EXPECT_NE(window->minimumSize(), window->maximumSize());
+    window->resize(720, 530);
+    window.reset();
+    open();
+    EXPECT_EQ(window->size(), QSize(720, 530));
+}
+
+// A list handed over by another window is checked at once against the
+// latest draw, as tickets of the kind it was made for.
+TEST_F(IsPrizeTest, AListHandedOverIsCheckedAsTheWindowShows)
+{
+    seed({"555", "012"});
+    window = std::make_unique<TFrm_IsPrize>(*store, dialogs);
+    window->setBetList("1=210=3\n2=555=15", TicketKind::Group);
+    window->show();
+    EXPECT_EQ(child<QTabWidget>(*window, "SeSkinPageControl1")->currentIndex(), 1);
+    EXPECT_EQ(child<QComboBox>(*window, "BatchKind")->currentText(), "组选");
+    EXPECT_EQ(cells(*window, "resultGrid"),
+              QList<QStringList>({{"1", "210", "组选6", "组选6", "173"}, {"2", "555", "组选", "组选不含豹子", "0"}}));
+    EXPECT_TRUE(dialogs.messages().isEmpty());
 }
 
 TEST_F(IsPrizeTest, EmptyHistoryAsksForTheIssueInBothTabs)

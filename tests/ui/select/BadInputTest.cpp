@@ -86,7 +86,7 @@ TEST_P(StoredSelectBadInputTest, StoredIssueInTheHistoryFilterAndTheBacktest)
     click("SpeedButton2");
 
     dialogs.clear();
-    dialogs.answers = {false};
+    dialogs.pressed = {1};
     dialogs.modalHandlers.push_back([this](QDialog* window) {
         window->show();
         for (const char* name : {"ComboBox1", "ComboBox2"}) {
@@ -96,8 +96,16 @@ TEST_P(StoredSelectBadInputTest, StoredIssueInTheHistoryFilterAndTheBacktest)
         QTest::mouseClick(window->findChild<QPushButton*>("SeSkinButton1"), Qt::LeftButton);
         return 0;
     });
+    // The list of drawn bets shows the issue as it is stored.
+    dialogs.modalHandlers.push_back([this](QDialog* window) {
+        auto* table = window->findChild<QTableWidget*>("drawnBetsTable");
+        EXPECT_EQ(table->rowCount(), 1);
+        EXPECT_TRUE(table->item(0, 1)->text() == hostile());
+        QTest::mouseClick(window->findChild<QPushButton*>("oneByOneButton"), Qt::LeftButton);
+        return window->result();
+    });
     click("SeSkinButton1");
-    EXPECT_TRUE(dialogs.texts(FakeDialogs::Kind::OkCancel) == QStringList{SelectText::askDrawn("123", hostile())});
+    EXPECT_TRUE(dialogs.texts(FakeDialogs::Kind::Buttons) == QStringList{SelectText::askDrawn("123", hostile())});
     EXPECT_EQ(dialogs.messages(), QStringList{SelectText::filtered(0)});
 
     dialogs.modalHandlers.push_back([this](QDialog* window) {
@@ -149,10 +157,43 @@ TEST_P(SelectBadInputTest, ConditionCheckCountAndSchemeNames)
         ASSERT_EQ(saved.size(), 1);
         EXPECT_EQ(saved[0], hostile().trimmed() + ".ini");
         dialogs.clear();
-        dialogs.typed.push_back(hostile().trimmed());
+        dialogs.modalHandlers.push_back([](QDialog* list) {
+            QTest::mouseClick(list->findChild<QPushButton*>("loadButton"), Qt::LeftButton);
+            return list->result();
+        });
         click("loadSchemeButton");
         EXPECT_TRUE(dialogs.messages().isEmpty());
+        EXPECT_TRUE(window->windowTitle().endsWith(hostile().trimmed()));
     }
+
+    // A scheme renamed to the text: refused as saving refuses it, or renamed
+    // within the folder.
+    if (!saved.isEmpty())
+        Schemes::remove(dir.path(), hostile().trimmed());
+    Schemes::save(dir.path(), "原名", SelectionScheme{});
+    dialogs.clear();
+    dialogs.typed = {hostile().isNull() ? QStringLiteral("") : hostile()};
+    dialogs.answers = {true};
+    const QString problem = Schemes::nameProblem(hostile().trimmed());
+    dialogs.modalHandlers.push_back([](QDialog* list) {
+        auto* table = list->findChild<QTableWidget*>("schemeTable");
+        for (int row = 0; row < table->rowCount(); ++row)
+            if (table->item(row, 0)->text() == "原名")
+                table->setCurrentCell(row, 0);
+        QTest::mouseClick(list->findChild<QPushButton*>("renameButton"), Qt::LeftButton);
+        return 0;
+    });
+    click("loadSchemeButton");
+    const QStringList names = Schemes::names(dir.path());
+    if (!problem.isEmpty()) {
+        EXPECT_EQ(dialogs.messages(), QStringList{problem});
+        EXPECT_TRUE(names.contains("原名"));
+    } else {
+        EXPECT_TRUE(dialogs.messages().isEmpty());
+        EXPECT_EQ(names, QStringList{hostile().trimmed()});
+    }
+    for (const QString& entry : QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot))
+        EXPECT_TRUE(entry == "user" || entry.startsWith(DrawStore::kFileName)) << entry.toStdString();
     EXPECT_TRUE(dialogs.texts(FakeDialogs::Kind::Critical).isEmpty());
 }
 

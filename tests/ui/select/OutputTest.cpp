@@ -2,6 +2,7 @@
 #include "tests/ui/select/SelectFixture.h"
 
 #include <QPlainTextEdit>
+#include <QPushButton>
 
 namespace {
 
@@ -31,7 +32,7 @@ TEST_F(OutputTest, ExportFillsThePrintWindowWithBetTextLines)
     EXPECT_EQ(memo(), "");
 }
 
-TEST_F(OutputTest, RandomExportKeepsRepeatsWithTheirOwnSerials)
+TEST_F(OutputTest, RandomExportListsEachBetOnce)
 {
     addDraw("2025001", "123");
     tick("CheckBox10");
@@ -40,7 +41,61 @@ TEST_F(OutputTest, RandomExportKeepsRepeatsWithTheirOwnSerials)
     child<QLineEdit>("Edit8")->setText("3");
     click("SpeedButton3");
     click("SpeedButton13");
-    EXPECT_EQ(memo(), "1=123=6\n2=123=6\n3=123=6");
+    EXPECT_EQ(memo(), "1=123=6");
+}
+
+// 中奖查询 from each list opens the prize check on it, checked against the
+// latest draw as tickets of the list's kind; the print window's button
+// checks its memo as edited.
+TEST_F(OutputTest, PrizeCheckOpensOnEachList)
+{
+    addDraw("2025001", "555");
+    addDraw("2025002", "321");
+    EXPECT_FALSE(enabled("prizeCheckButton"));
+    EXPECT_FALSE(enabled("randomPrizeCheckButton"));
+    pick(0, "13"), pick(1, "2"), pick(2, "13");
+    click("RadioButton3"); // 组选6: 123 only
+    QList<QStringList> shown;
+    const auto readPrizeWindow = [&](QDialog* window) {
+        window->show();
+        EXPECT_EQ(window->windowTitle(), "查询中奖情况");
+        const QAbstractItemModel* model = window->findChild<QTableView*>("resultGrid")->model();
+        for (int r = 0; r < model->rowCount(); ++r) {
+            QStringList row;
+            for (int c = 0; c < model->columnCount(); ++c)
+                row << model->index(r, c).data().toString();
+            shown << row;
+        }
+        return 0;
+    };
+    dialogs.modalHandlers.push_back(readPrizeWindow);
+    click("prizeCheckButton");
+    EXPECT_EQ(shown, QList<QStringList>({{"1", "123", "组选6", "组选6", "173"}}));
+
+    // The print window's memo, edited before the check.
+    shown.clear();
+    dialogs.modalHandlers.push_back([&](QDialog* printWindow) {
+        printWindow->findChild<QPlainTextEdit*>("Memo1")->appendPlainText("x\n2=555=15");
+        QTest::mouseClick(printWindow->findChild<QPushButton*>("prizeCheckButton"), Qt::LeftButton);
+        return 0;
+    });
+    dialogs.modalHandlers.push_back(readPrizeWindow);
+    click("SpeedButton12");
+    EXPECT_EQ(shown, QList<QStringList>({{"1", "123", "组选6", "组选6", "173"},
+                                         {"3", "555", "组选", "组选不含豹子", "0"}}));
+
+    // Random bets are 直选.
+    child<QLineEdit>("Edit8")->setText("1000");
+    click("SpeedButton3");
+    shown.clear();
+    dialogs.modalHandlers.push_back(readPrizeWindow);
+    click("randomPrizeCheckButton");
+    ASSERT_EQ(shown.size(), 1000);
+    int wins = 0;
+    for (const QStringList& row : shown)
+        wins += row[3] == "直选" ? 1 : 0;
+    EXPECT_EQ(wins, 1);
+    EXPECT_TRUE(dialogs.modalHandlers.empty());
 }
 
 class SaveTest : public SelectTest

@@ -1,5 +1,8 @@
+#include "core/ExpectedReturn.h"
 #include "core/SelectionText.h"
 #include "tests/ui/select/SelectFixture.h"
+
+#include <QSet>
 
 namespace {
 
@@ -81,31 +84,45 @@ TEST_F(RandomTest, SameNumberCountUsesTheLatestDraw)
     child<QComboBox>("ComboBox17")->setCurrentText("3");
     child<QComboBox>("ComboBox20")->setCurrentText("3");
     click("SpeedButton3");
-    EXPECT_EQ(bets("StringGrid2"), QStringList({"123", "123", "123", "123", "123"}));
+    EXPECT_EQ(bets("StringGrid2"), QStringList({"123"}));
+    EXPECT_EQ(dialogs.messages(), QStringList({SelectText::onlyAvailable(1)}));
 }
 
-TEST_F(RandomTest, AsksAboveAHundredThousand)
+// However many are asked for, the list holds different numbers; more than
+// the conditions let through gives those there are and says how many.
+TEST_F(RandomTest, AskingForMoreThanExistGivesThoseThatExist)
 {
-    noNumberMatches();
-    child<QLineEdit>("Edit8")->setText("100001");
-    dialogs.answers = {false};
-    click("SpeedButton3");
-    EXPECT_EQ(dialogs.texts(FakeDialogs::Kind::YesNo), QStringList({SelectText::kAskLargeCount}));
-    EXPECT_TRUE(dialogs.messages().isEmpty());
-    EXPECT_FALSE(enabled("SpeedButton13"));
-
-    dialogs.clear();
-    child<QLineEdit>("Edit8")->setText("100000");
-    click("SpeedButton3");
-    EXPECT_TRUE(dialogs.texts(FakeDialogs::Kind::YesNo).isEmpty());
-    EXPECT_EQ(dialogs.messages(), QStringList({SelectText::kGaveUp}));
-
-    dialogs.clear();
-    tick("CheckBox2");
-    child<QLineEdit>("Edit8")->setText("100001");
-    dialogs.answers = {true};
-    click("SpeedButton3");
-    EXPECT_EQ(rows("StringGrid2").size(), 100001);
+    const struct
+    {
+        const char* count;
+        int sumLow, sumHigh; // 和数限制, -1: unticked
+        int listed;
+        QStringList messages;
+    } cases[] = {
+        {"2000", -1, -1, 1000, {SelectText::onlyAvailable(1000)}},
+        {"1000", -1, -1, 1000, {}},
+        {"10", 0, 1, 4, {"符合条件的号码只有4注，已全部列出！"}},
+        {"4", 0, 1, 4, {}},
+        {"3", 0, 1, 3, {}},
+        {"100001", 27, 27, 1, {SelectText::onlyAvailable(1)}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.count);
+        if (child<QCheckBox>("CheckBox2")->isChecked() != (c.sumLow >= 0))
+            tick("CheckBox2");
+        if (c.sumLow >= 0)
+            setRange("ComboBox11", c.sumLow, "ComboBox12", c.sumHigh);
+        child<QLineEdit>("Edit8")->setText(c.count);
+        dialogs.clear();
+        click("SpeedButton3");
+        const QStringList listed = bets("StringGrid2");
+        EXPECT_EQ(listed.size(), c.listed);
+        EXPECT_EQ(QSet<QString>(listed.begin(), listed.end()).size(), c.listed);
+        EXPECT_EQ(dialogs.messages(), c.messages);
+        EXPECT_TRUE(dialogs.texts(FakeDialogs::Kind::YesNo).isEmpty());
+        EXPECT_EQ(text("randomReturnLabel"), ReturnText::summary(expectedReturn(BetKind::Direct, c.listed)));
+    }
+    EXPECT_EQ(text("randomReturnLabel"), "成本 2 元，下期中奖机会 0.1%，理论返还 1.04 元，理论返还率 52.0%");
 }
 
 } // namespace
