@@ -10,6 +10,8 @@ enum class Game
     Ticai  // 排列3
 };
 
+inline constexpr Game kGames[] = {Game::Fucai, Game::Ticai};
+
 // The draw table of a game: "fucai" / "ticai".
 inline QString tableName(Game game)
 {

@@ -193,6 +193,16 @@ bool Database::anotherWriter() const
     return busy(rc);
 }
 
+int Database::changes() const
+{
+    return sqlite3_changes(m_db);
+}
+
+qint64 Database::totalChanges() const
+{
+    return sqlite3_total_changes(m_db);
+}
+
 bool Database::readOnly() const
 {
     return sqlite3_db_readonly(m_db, "main") == 1;

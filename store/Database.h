@@ -57,6 +57,9 @@ public:
     bool anotherWriter() const;
     bool readOnly() const;
     sqlite3* handle() const { return m_db; }
+    // Rows the last insert, update or delete changed; all rows changed since the connection opened.
+    int changes() const;
+    qint64 totalChanges() const;
     const QString& path() const { return m_path; }
 
     // Copies the whole database into a new file at `target` through the

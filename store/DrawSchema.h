@@ -7,6 +7,11 @@
 
 class Database;
 
+// The statements that make a draw table and its indexes (the table name from tableName(Game)).
+QString createTableSql(const QString& table);
+QString uniqueIssueIndexSql(const QString& table);
+QString readIndexSql(const QString& table);
+
 // What the file holds that this program would not have made, in the user's
 // words ("数据文件含有本程序不会建立的对象：触发器 t1"); empty for a file of
 // ours. Ours is the two draw tables with exactly the draw columns (of their

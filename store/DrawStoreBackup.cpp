@@ -1,14 +1,48 @@
-// Backup and restore of the whole history: the engine's online backup, in
-// both directions, so the live file is never copied or replaced under an
+// Whole files of the history: a new empty one, made under another name and
+// moved into place; backup and restore through the engine's online backup,
+// in both directions, so the live file is never copied or replaced under an
 // open connection.
 #include "store/Database.h"
 #include "store/DrawSchema.h"
 #include "store/DrawStore.h"
 #include "store/FileReplace.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSet>
 #include <memory>
+
+bool DrawStore::createEmpty(const QString& path)
+{
+    if (QFileInfo::exists(path))
+        return false;
+    // Built under another name and moved into place whole, so a half-made
+    // database never carries the real name.
+    const QString temp = siblingTempPath(path, "new");
+    try {
+        Database db(temp, kKey, Database::Mode::CreateIfMissing);
+        Transaction transaction(db);
+        for (Game game : kGames) {
+            const QString table = tableName(game);
+            db.exec(createTableSql(table));
+            db.exec(uniqueIssueIndexSql(table));
+            db.exec(readIndexSql(table));
+        }
+        transaction.commit();
+    } catch (...) {
+        removeWithSideFiles(temp);
+        throw;
+    }
+    // QFile::rename never overwrites: a file that appeared meanwhile is kept.
+    if (!QFile::rename(temp, path)) {
+        removeWithSideFiles(temp);
+        if (QFileInfo::exists(path))
+            return false;
+        throw DatabaseError(QStringLiteral("无法创建数据库文件 (%1)").arg(path));
+    }
+    syncFolder(path);
+    return true;
+}
 
 const QString DrawStore::kRestoreWhileWriting =
     QStringLiteral("另一个程序（如数据导入）正在写入历史数据，请等它结束后再恢复。");
