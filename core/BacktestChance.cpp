@@ -78,14 +78,17 @@ std::vector<ChancePoint> chanceBand(const BacktestResult& result, BetKind kind)
     band.reserve(result.rows.size());
     const double prize = prizeOf(kind);
     double mean = 0, variance = 0, cost = 0;
+    int draws = 0;
     for (const BacktestRow& row : result.rows) {
         const double p = std::clamp(row.covered, 0, 1000) / 1000.0;
         mean += p;
         variance += p * (1 - p);
         cost += double(row.cost);
-        const double spread = kBandWidth * std::sqrt(variance) * prize;
-        const double net = mean * prize - cost;
-        band.push_back({mean, net, net - spread, net + spread});
+        ++draws;
+        // The normal band, kept to the hits that can happen (none to every draw).
+        const double spread = kBandWidth * std::sqrt(variance);
+        const double low = std::max(0.0, mean - spread), high = std::min(double(draws), mean + spread);
+        band.push_back({mean, mean * prize - cost, low * prize - cost, high * prize - cost});
     }
     return band;
 }

@@ -43,7 +43,8 @@ ChanceVerdict verdictOf(const HitDistribution& distribution, qint64 hits);
 BacktestChance backtestChance(const BacktestResult& result, BetKind kind);
 
 // Chance after each draw of the backtest: the expected hits and net so far
-// and the net's 5%–95% band (the normal approximation of the running sum).
+// and the net's 5%–95% band (the normal approximation of the running sum,
+// kept between no hit and a hit every draw).
 struct ChancePoint
 {
     double expectedHits = 0;

@@ -191,7 +191,13 @@ TEST(BacktestChance, SummaryLinesBandAndNet)
     EXPECT_NEAR(band[0].expectedNet, -0.96, 1e-12);
     const double spread = 1.6448536269514722 * std::sqrt(2 * 0.001 * 0.999) * 1040;
     EXPECT_NEAR(band[1].highNet - band[1].expectedNet, spread, 1e-9);
-    EXPECT_NEAR(band[1].expectedNet - band[1].lowNet, spread, 1e-9);
+    EXPECT_DOUBLE_EQ(band[1].lowNet, -4); // no hit in two draws, not the normal band's -80
+    // Every draw covered: the band cannot rise above a hit every draw.
+    const BacktestResult all = runBacktest("0123456789", "0123456789", "0123456789", BetKind::Direct, {},
+                                           draws({"111", "222"}));
+    const std::vector<ChancePoint> full = chanceBand(all, BetKind::Direct);
+    EXPECT_DOUBLE_EQ(full[1].lowNet, 2 * 1040 - 4000);
+    EXPECT_DOUBLE_EQ(full[1].highNet, 2 * 1040 - 4000);
 
     // Below the expectation both tails are told.
     const BacktestResult none = runBacktest("0123456789", "0123456789", "01234", BetKind::Direct, {},

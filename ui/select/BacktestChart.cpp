@@ -11,10 +11,10 @@
 #include <QValueAxis>
 #include <algorithm>
 
-BacktestChart::BacktestChart(QWidget* parent) : QChartView(parent)
+BacktestChart::BacktestChart(QWidget* parent) : QChartView(new QChart, parent)
 {
     setObjectName("netChart");
-    auto* chart = new QChart;
+    QChart* chart = this->chart();
     chart->legend()->setAlignment(Qt::AlignRight);
     chart->setTitle(QStringLiteral("累计盈亏（元）"));
     chart->setMargins(QMargins(4, 4, 4, 4));
@@ -46,11 +46,10 @@ BacktestChart::BacktestChart(QWidget* parent) : QChartView(parent)
         series->attachAxis(y);
     }
     ChartStyle::apply(chart);
-    setChart(chart);
     colour();
     connect(&ColourSchemeSignal::instance(), &ColourSchemeSignal::schemeChanged, this, &BacktestChart::colour);
     setRenderHint(QPainter::Antialiasing);
-    setMinimumHeight(190);
+    setMinimumHeight(240);
     setToolTip(QStringLiteral("阴影是纯随机时累计盈亏九成落在其中的范围（5%–95%）；实际曲线长期在阴影之上才说明好于随机。"));
 }
 

@@ -87,7 +87,7 @@ BacktestWindow::BacktestWindow(DrawStore& store, Dialogs& dialogs, QString digit
 {
     setObjectName("BacktestWindow");
     setWindowTitle(kCaption);
-    resize(760, 640);
+    resize(760, 680);
 
     m_count = named(new QSpinBox(this), "drawCountBox");
     // The whole history, however long.
@@ -131,8 +131,8 @@ BacktestWindow::BacktestWindow(DrawStore& store, Dialogs& dialogs, QString digit
     layout->addWidget(m_summary);
     layout->addWidget(m_chance);
     layout->addWidget(m_triesNote);
-    layout->addWidget(m_table, 3);
-    layout->addWidget(m_chart, 2);
+    layout->addWidget(m_table, 1);
+    layout->addWidget(m_chart, 1);
     layout->addLayout(bottom);
 }
 
@@ -217,7 +217,7 @@ void BacktestWindow::exportCsv()
                     QList<QStringList> rows = tableTexts(*m_table);
                     for (int row = 0; row < rows.size() && size_t(row) < m_band.size(); ++row) {
                         const ChancePoint& c = m_band[size_t(row)];
-                        rows[row] << figure(c.expectedHits) << figure(c.expectedNet) << figure(c.lowNet)
+                        rows[row] << QString::number(c.expectedHits, 'f', 4) << figure(c.expectedNet) << figure(c.lowNet)
                                   << figure(c.highNet);
                     }
                     writeCsv(path, csvTitles(), rows);

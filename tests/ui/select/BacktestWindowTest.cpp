@@ -1,6 +1,7 @@
 #include "ui/select/BacktestWindow.h"
 
 #include "exchange/CsvFile.h"
+#include "exchange/SchemeFile.h"
 #include "tests/ui/select/SelectFixture.h"
 
 #include <QAreaSeries>
@@ -72,9 +73,9 @@ TEST_F(BacktestWindowTest, RunsTheSelectionOnTheLatestDrawsAndExports)
     ASSERT_EQ(rows.size(), 3);
     EXPECT_EQ(rows[0], BacktestWindow::csvTitles());
     // Then chance's columns: expected hits and net so far, the net's 5%-95% band.
-    EXPECT_EQ(rows[1], (QStringList{"2025004", "305", "1", "中", "2", "1040", "1038", "0.00", "-0.96", "-55.03",
+    EXPECT_EQ(rows[1], (QStringList{"2025004", "305", "1", "中", "2", "1040", "1038", "0.0010", "-0.96", "-2.00",
                                     "53.11"}));
-    EXPECT_EQ(rows[2], (QStringList{"2025005", "222", "1", "", "2", "0", "1036", "0.00", "-1.92", "-78.38",
+    EXPECT_EQ(rows[2], (QStringList{"2025005", "222", "1", "", "2", "0", "1036", "0.0020", "-1.92", "-4.00",
                                     "74.54"}));
 }
 
@@ -195,6 +196,40 @@ TEST_F(BacktestWindowTest, SinceSavedTriesOnlyTheDrawsAfterTheSave)
     EXPECT_EQ(backtest(false), "not offered");
     click("RadioButton1");
     EXPECT_EQ(backtest(false), "offered");
+}
+
+// The scheme list gives each scheme its record since it was saved: none for
+// a scheme saved before marks were kept, nothing new until a draw comes in.
+TEST_F(BacktestWindowTest, SchemeListShowsEachSchemesRecord)
+{
+    addDraw("2025001", "111");
+    pick(0, "3"), pick(1, "0"), pick(2, "5");
+    dialogs.typed.push_back("甲");
+    click("saveSchemeButton");
+    // The same scheme as an older version saved it, without the mark.
+    SelectionScheme old = Schemes::load(dir.path(), "甲");
+    old.saved.reset();
+    Schemes::save(dir.path(), "旧", old);
+    const auto records = [this] {
+        QStringList shown;
+        dialogs.modalHandlers.push_back([&shown](QDialog* list) {
+            auto* table = list->findChild<QTableWidget*>("schemeTable");
+            for (int row = 0; row < table->rowCount(); ++row)
+                shown << table->item(row, 0)->text() + "：" + table->item(row, 1)->text();
+            return int(QDialog::Rejected);
+        });
+        click("loadSchemeButton");
+        return shown;
+    };
+    const QString today = QDate::currentDate().toString("yyyy-MM-dd");
+    EXPECT_EQ(records(), (QStringList{"旧：没有保存记录（旧方案，重新保存后开始记录）",
+                                      QString("甲：保存于 %1（3D 第2025001期后）：还没有新的开奖").arg(today)}));
+    addDraw("2025002", "305");
+    addDraw("2025003", "999");
+    EXPECT_EQ(records(), (QStringList{"旧：没有保存记录（旧方案，重新保存后开始记录）",
+                                      QString("甲：保存于 %1（3D 第2025001期后）：开奖 2 期，中奖 1 期，盈亏 1036 元，"
+                                              "p值 0.0020，好于随机（p<0.01）")
+                                          .arg(today)}));
 }
 
 TEST_F(BacktestWindowTest, RefusesAnEmptySelectionAndAnEmptyHistory)
