@@ -12,6 +12,7 @@
 // on stderr and then nothing is stored, unless --skip-bad is given. Exits 1 on
 // any failure, 2 on a usage error.
 #include "exchange/DownloadList.h"
+#include "exchange/HistoryFile.h"
 #include "exchange/DrawText.h"
 #include "app/CommandLine.h"
 #include "exchange/DataFolder.h"

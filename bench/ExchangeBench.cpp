@@ -7,6 +7,7 @@
 // the written workbook within 1 s.
 
 #include "bench/BenchApplication.h"
+#include "exchange/HistoryFile.h"
 #include "bench/SyntheticHistory.h"
 #include "core/DrawRecord.h"
 #include "exchange/DrawText.h"

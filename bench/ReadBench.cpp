@@ -3,6 +3,7 @@
 // its file. Storing is measured by ExchangeBench.
 
 #include "bench/SyntheticHistory.h"
+#include "exchange/HistoryFile.h"
 #include "core/DrawRecord.h"
 #include "exchange/DrawText.h"
 #include "exchange/HistoryWorkbook.h"

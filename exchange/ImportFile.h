@@ -1,7 +1,8 @@
 #pragma once
 
-// Draw history files: text (UTF-8 or GBK) in any shape readDrawText reads,
-// or an .xlsx workbook (its first sheet).
+// What every reader of draws shares: the draws it yields, its limits, and
+// DrawKeeper, through which each draw it finds passes. The readers are
+// DrawText (text) and WorkbookReader (.xlsx); HistoryFile picks one for a file.
 
 #include "core/Game.h"
 
@@ -97,8 +98,3 @@ void addBadLine(ImportFile& file, int line, QStringView text);
 
 // The text of a file's bytes: UTF-8 (with or without its mark), else GBK.
 QString decodeText(const QByteArray& bytes);
-// The draws of a history file of the game: a workbook (a zip archive, or a
-// name ending in .xlsx) by readWorkbookDraws, any other file by
-// readDrawText. Throws ImportFileError when the file cannot be read or
-// exceeds a limit.
-ImportFile readImportFile(const QString& path, Game game);

@@ -6,6 +6,7 @@
 #include "exchange/DrawText.h"
 #include "exchange/HistoryImport.h"
 #include "exchange/HistoryWorkbook.h"
+#include "exchange/HistoryFile.h"
 #include "exchange/ImportFile.h"
 #include "exchange/ResultPage.h"
 #include "exchange/SchemeFile.h"

@@ -2,6 +2,7 @@
 // tables with named columns, rendered web pages, the two result JSON answers
 // and the marker page.
 #include "exchange/DrawText.h"
+#include "exchange/HistoryFile.h"
 
 #include "exchange/ResultPage.h"
 #include "tests/support/TestDir.h"

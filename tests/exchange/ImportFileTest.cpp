@@ -1,3 +1,4 @@
+#include "exchange/HistoryFile.h"
 #include "exchange/ImportFile.h"
 
 #include "exchange/DrawText.h"

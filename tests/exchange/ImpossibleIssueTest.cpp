@@ -3,6 +3,7 @@
 // and 统一期号; tests/ui/EntryTest.cpp types it into the entry panel.
 #include "core/DrawEntry.h"
 #include "exchange/DrawText.h"
+#include "exchange/HistoryFile.h"
 #include "exchange/ImportFile.h"
 #include "exchange/ResultPage.h"
 #include "store/DrawEntry.h"

@@ -1,6 +1,7 @@
 // Draws read back from .xlsx workbooks: our own export, and sheets as other
 // spreadsheet programs write them (shared strings, inline strings, numbers).
 #include "exchange/WorkbookReader.h"
+#include "exchange/HistoryFile.h"
 
 #include "core/DrawRecord.h"
 #include "exchange/HistoryImport.h"

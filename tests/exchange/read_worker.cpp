@@ -4,6 +4,7 @@
 // "peak-kb <n>" (the peak resident size) on stderr. Exit 0 when read, 1 when
 // refused, 3 when memory ran out.
 #include "exchange/HistoryImport.h"
+#include "exchange/HistoryFile.h"
 #include "exchange/ImportFile.h"
 
 #include <QCoreApplication>

@@ -1,4 +1,5 @@
 #include "ui/exchange/ImportCommand.h"
+#include "exchange/HistoryFile.h"
 
 #include "exchange/HistoryImport.h"
 #include "store/DrawStore.h"
