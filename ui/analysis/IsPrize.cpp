@@ -2,6 +2,8 @@
 
 #include "core/DrawRecord.h"
 #include "core/PrizeCheck.h"
+#include "exchange/IniFile.h"
+#include "exchange/OptionsFile.h"
 #include "store/Database.h"
 #include "store/DrawStore.h"
 #include "ui/widgets/CommandGuard.h"
@@ -46,6 +48,9 @@ const QStringList& resultTitles()
     return titles;
 }
 
+const QString kSizeSection = QStringLiteral("中奖查询");
+const QString kSizeKey = QStringLiteral("大小");
+
 // The size the window had when it last closed, for the next opening.
 QSize& keptSize()
 {
@@ -77,7 +82,30 @@ TFrm_IsPrize::TFrm_IsPrize(DrawStore& store, Dialogs& dialogs, QWidget* parent) 
 
 TFrm_IsPrize::~TFrm_IsPrize()
 {
-    keptSize() = normalGeometry().isValid() ? normalGeometry().size() : size();
+    const QSize last = normalGeometry().isValid() ? normalGeometry().size() : size();
+    keptSize() = last;
+    if (m_sizeFile.isEmpty())
+        return;
+    try {
+        const QString text = QStringLiteral("%1,%2").arg(last.width()).arg(last.height());
+        IniFile(m_sizeFile).writeString(kSizeSection, kSizeKey, text);
+    } catch (const IniWriteError&) {
+        // Only the size is lost: the next opening takes the session's.
+    }
+}
+
+void TFrm_IsPrize::keepSizeIn(const QString& dataFolder)
+{
+    m_sizeFile = Options::windowPath(dataFolder);
+    const QStringList parts = IniFile(m_sizeFile).readString(kSizeSection, kSizeKey, QString()).split(QLatin1Char(','));
+    if (parts.size() != 2)
+        return;
+    bool ok[2] = {};
+    const QSize kept(parts[0].trimmed().toInt(&ok[0]), parts[1].trimmed().toInt(&ok[1]));
+    // A size edited by hand is taken only within reason; ScreenFit fits it
+    // to the screen as the window shows.
+    if (ok[0] && ok[1] && kept.width() <= 10000 && kept.height() <= 10000)
+        resize(kept.expandedTo(minimumSize()));
 }
 
 QComboBox* TFrm_IsPrize::kindBox(QWidget* parent, const char* name)

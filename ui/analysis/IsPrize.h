@@ -16,7 +16,7 @@ class QTableView;
 // The prize-check window: one ticket or a list of tickets, 直选 or 组选,
 // against the number drawn in a stored issue, the latest by default. A list
 // is checked line by line into a table with its totals under it. Created
-// anew at every opening; its size is kept for the next one.
+// anew at every opening; it opens at the size it last had.
 class TFrm_IsPrize : public AnalysisDialog
 {
     Q_OBJECT
@@ -28,6 +28,9 @@ public:
     // Opens on the list tab with `lines` in the memo, checked against the
     // latest draw as the window shows.
     void setBetList(const QString& lines, TicketKind kind);
+    // Opens at the size kept in the data folder's user/Window.ini and keeps
+    // its size there as it closes; without it the size lasts the session.
+    void keepSizeIn(const QString& dataFolder);
 
     void FormShow() override;
     void BitBtn10Click();      // single query
@@ -46,6 +49,7 @@ private:
     void showReport(PrizeReport&& report);
 
     bool m_checkOnShow = false;
+    QString m_sizeFile;
     TextGridModel* m_resultModel;
     PrizeReport m_report; // the rows the result grid shows
 

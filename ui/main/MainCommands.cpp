@@ -217,6 +217,7 @@ void TFrmMain::N41Click()
 void TFrmMain::N27Click()
 {
     TFrm_IsPrize window(m_store, m_dialogs, this);
+    window.keepSizeIn(m_dataDir);
     m_dialogs.exec(&window);
 }
 

@@ -197,6 +197,7 @@ void TFrm_Select::checkPrizes(QWidget* parent, const QString& lines, BetKind kin
 {
     runGuarded(m_dialogs, parent, [&] {
         TFrm_IsPrize window(m_store, m_dialogs, parent);
+        window.keepSizeIn(m_userFolder);
         window.setBetList(lines, kind == BetKind::Direct ? TicketKind::Direct : TicketKind::Group);
         m_dialogs.exec(&window);
     });

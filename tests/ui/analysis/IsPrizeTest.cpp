@@ -2,8 +2,13 @@
 
 #include "core/ExpectedReturn.h"
 #include "core/PrizeCheck.h"
+#include "exchange/IniFile.h"
+#include "exchange/OptionsFile.h"
 #include "tests/ui/analysis/AnalysisFixture.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -33,6 +38,12 @@ protected:
         child<QPlainTextEdit>(*window, "Memo1")->setPlainText(text);
         click(*window, "SeSkinButton1");
         return dialogs.messages();
+    }
+    // The session's size: a window of that size closes.
+    void keptSize(QSize size)
+    {
+        TFrm_IsPrize sized(*store, dialogs);
+        sized.resize(size);
     }
     std::unique_ptr<TFrm_IsPrize> window;
 };
@@ -117,7 +128,8 @@ TEST_F(IsPrizeTest, BatchQueryFillsATableLineByLine)
                   .join('\n'));
 }
 
-// The window grows and shrinks, and opens again at the size it had.
+// The window grows and shrinks, and opens again at the size it had: kept in
+// the data folder when it is given one, else for the session.
 TEST_F(IsPrizeTest, WindowIsResizableAndKeepsItsSize)
 {
     open();
@@ -126,6 +138,30 @@ TEST_F(IsPrizeTest, WindowIsResizableAndKeepsItsSize)
     window.reset();
     open();
     EXPECT_EQ(window->size(), QSize(720, 530));
+
+    const QString ini = Options::windowPath(dir.path());
+    const struct
+    {
+        const char* kept; // as written in the file, null: no key
+        QSize opened;
+    } cases[] = {{nullptr, {720, 530}}, {"800,600", {800, 600}}, {"x,600", {720, 530}},
+                 {"99999,600", {720, 530}}, {"10,10", {360, 300}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.kept ? c.kept : "none");
+        window.reset();
+        QFile::remove(ini);
+        if (c.kept) {
+            QDir().mkpath(QFileInfo(ini).path());
+            IniFile(ini).writeString("中奖查询", "大小", c.kept);
+        }
+        keptSize(QSize(720, 530));
+        window = std::make_unique<TFrm_IsPrize>(*store, dialogs);
+        window->keepSizeIn(dir.path());
+        EXPECT_EQ(window->size(), c.opened);
+    }
+    window->resize(640, 480);
+    window.reset();
+    EXPECT_EQ(IniFile(ini).readString("中奖查询", "大小", {}), "640,480");
 }
 
 // A list handed over by another window is checked at once against the
