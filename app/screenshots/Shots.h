@@ -52,6 +52,8 @@ void saveShot(const ShotContext& context, QWidget* window, const QString& name);
 
 void mainWindowShots(const ShotContext& context);
 void selectShots(const ShotContext& context);
+// 历史回测 after two selections, the scheme list's records, 历史回测 since a save.
+void chanceShots(const ShotContext& context);
 // The first-start hint, the result download before and after a run, the
 // export window, the import of an exported workbook into an empty history.
 void exchangeShots(const ShotContext& context);

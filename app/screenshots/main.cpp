@@ -70,6 +70,7 @@ int main(int argc, char** argv)
 
     mainWindowShots(context);
     selectShots(context);
+    chanceShots(context);
     analysisWindowShots(context);
     liveSwitchShots(context);
     // Last: the download adds draws of its own to the sample history.

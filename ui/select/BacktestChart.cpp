@@ -59,7 +59,7 @@ void BacktestChart::colour()
     m_net->setColor(colours.trendLine);
     m_expectedNet->setPen(QPen(colours.expectedLine, 1.5, Qt::DashLine));
     QColor fill = colours.expectedLine;
-    fill.setAlphaF(0.18f);
+    fill.setAlphaF(colours.dark ? 0.3f : 0.18f);
     m_band->setBrush(fill);
     m_band->setPen(Qt::NoPen);
 }
