@@ -5,7 +5,7 @@
 // what it can for all 1000 numbers at once and leaves per run only the
 // conditions that look at the latest draw.
 
-#include "core/BetGeneration.h"
+#include "core/BetConditions.h"
 #include "core/ExtendedConditions.h"
 
 #include <QString>

@@ -4,26 +4,10 @@
 // positions, as bets of one kind, kept when they pass the ticked conditions.
 
 #include "core/BetConditions.h"
-#include "core/ExtendedConditions.h"
 
 #include <QString>
 #include <optional>
 #include <vector>
-
-enum class BetKind
-{
-    Direct, // 直选: the three digits in their positions
-    Group3, // 组选3: exactly two equal digits, one bet per pair and single digit
-    Group6  // 组选6: three different digits, written ascending
-};
-
-struct GenerationConditions : CountConditions
-{
-    RangeCondition span, prime, route0, route1;
-    std::optional<std::vector<int>> singleSums; // ticked: the sums a bet may have
-    std::optional<int> limit;                   // ticked: the bet-count limit
-    ExtendedConditions extended;                // "扩展过滤"
-};
 
 // What the window reads for a run, as typed.
 struct GenerationInput
