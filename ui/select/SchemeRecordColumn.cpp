@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QHeaderView>
 #include <algorithm>
+#include <exception>
 #include <QTableWidget>
 
 namespace {
@@ -29,7 +30,14 @@ void showSchemeRecords(QDialog& list, DrawStore& store, const QString& userFolde
     const auto fill = [table, &store, userFolder](int first, int last) {
         for (int row = first; row <= last; ++row) {
             const QTableWidgetItem* name = table->item(row, kNameColumn);
-            auto* record = new QTableWidgetItem(name ? recordLine(store, userFolder, name->text()) : QString());
+            QString line;
+            // Called from the list's own signals: a history that cannot be read is said in the cell.
+            try {
+                line = name ? recordLine(store, userFolder, name->text()) : QString();
+            } catch (const std::exception& error) {
+                line = QStringLiteral("无法读取开奖数据：") + QString::fromStdString(error.what());
+            }
+            auto* record = new QTableWidgetItem(line);
             record->setFlags(record->flags() & ~Qt::ItemIsEditable);
             record->setToolTip(record->text());
             table->setItem(row, kRecordColumn, record);
