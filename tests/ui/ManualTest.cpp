@@ -17,6 +17,8 @@
 #include "ui/main/Itemset.h"
 #include "ui/select/BacktestWindow.h"
 #include "ui/select/ConditionCheckWindow.h"
+#include "ui/select/DrawnBetsWindow.h"
+#include "ui/select/SchemeListWindow.h"
 #include "ui/select/Print.h"
 #include "ui/select/SelectHistory.h"
 #include "ui/select/select.h"
@@ -74,7 +76,7 @@ TEST_F(ManualTest, NamesEveryWindowAndTab)
                                 &about,       &options,  &check,     &prize,      &count,    &analyse,
                                 &trend,       &omission, &positions, &randomness, &help};
     QStringList names{TFrmMain::captionFor(true), TFrmMain::captionFor(false), ConditionCheckWindow::kCaption,
-                      BacktestWindow::kCaption};
+                      BacktestWindow::kCaption, DrawnBetsWindow::kCaption, SchemeListWindow::kCaption};
     for (const QWidget* shown : windows)
         names << namesOf(*shown);
     for (const QString& name : names)

@@ -18,6 +18,8 @@
 #include "ui/analysis/PositionOmissionWindow.h"
 #include "ui/main/WindowPlace.h"
 #include "ui/select/Print.h"
+#include "ui/select/DrawnBetsWindow.h"
+#include "ui/select/SchemeListWindow.h"
 #include "ui/select/SelectHistory.h"
 #include "ui/select/select.h"
 #include "ui/widgets/ScreenFit.h"
@@ -72,8 +74,11 @@ TEST_F(ScreenGeometryTest, EveryWindowLiesOnTheScreen)
     HistoryCheckWindow check(*store, dialogs);
     PositionOmissionWindow positions(*store, dialogs);
     RandomnessWindow randomness(*store, dialogs);
-    QWidget* windows[] = {&print,    &history, &select, &options, &analyse, &count,     &trend,
-                          &omission, &prize,   &out,    &about,   &check,   &positions, &randomness};
+    std::vector<DrawnBet> drawn(1000, DrawnBet{Bet{123}, {"2025001"}});
+    DrawnBetsWindow drawnBets(drawn, 1000);
+    SchemeListWindow schemes(dir.path(), dialogs);
+    QWidget* windows[] = {&print, &history, &select,    &options,    &analyse,   &count,  &trend,  &omission,
+                          &prize, &out,     &about,     &check,      &positions, &randomness, &drawnBets, &schemes};
     for (QWidget* each : windows)
         expectOnScreen(*each);
     if (const QString manual = findManual(QCoreApplication::applicationDirPath()); !manual.isEmpty()) {
