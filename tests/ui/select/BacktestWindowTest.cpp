@@ -8,6 +8,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QLineSeries>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
 
@@ -230,6 +231,31 @@ TEST_F(BacktestWindowTest, SchemeListShowsEachSchemesRecord)
                                       QString("甲：保存于 %1（3D 第2025001期后）：开奖 2 期，中奖 1 期，盈亏 1036 元，"
                                               "p值 0.0020，好于随机（p<0.01）")
                                           .arg(today)}));
+
+    // Renamed and deleted in the list: each record stays beside its own scheme.
+    const QString record = records()[1].section("：", 1);
+    QStringList afterRename, afterDelete;
+    dialogs.typed.push_back("乙");
+    dialogs.answers = {true, true};
+    dialogs.modalHandlers.push_back([&](QDialog* list) {
+        auto* table = list->findChild<QTableWidget*>("schemeTable");
+        const auto shown = [table] {
+            QStringList rows;
+            for (int row = 0; row < table->rowCount(); ++row)
+                rows << table->item(row, 0)->text() + "：" + table->item(row, 1)->text();
+            return rows;
+        };
+        table->setCurrentCell(1, 0); // 甲
+        QTest::mouseClick(list->findChild<QPushButton*>("renameButton"), Qt::LeftButton);
+        afterRename = shown();
+        table->setCurrentCell(1, 0); // 旧, after 乙
+        QTest::mouseClick(list->findChild<QPushButton*>("deleteButton"), Qt::LeftButton);
+        afterDelete = shown();
+        return int(QDialog::Rejected);
+    });
+    click("loadSchemeButton");
+    EXPECT_EQ(afterRename, (QStringList{"乙：" + record, "旧：没有保存记录（旧方案，重新保存后开始记录）"}));
+    EXPECT_EQ(afterDelete, QStringList{"乙：" + record});
 }
 
 TEST_F(BacktestWindowTest, RefusesAnEmptySelectionAndAnEmptyHistory)
