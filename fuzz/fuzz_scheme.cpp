@@ -31,6 +31,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                 if (digit < u'0' || digit > u'9')
                     std::abort();
         }
+        // A mark read is a real date and an issue of digits.
+        if (scheme.saved && (!scheme.saved->date.isValid() || scheme.saved->issue.size() > 12))
+            std::abort();
+        if (scheme.saved)
+            for (QChar digit : scheme.saved->issue)
+                if (digit < u'0' || digit > u'9')
+                    std::abort();
     } catch (const SchemeError&) {
     }
     return 0;
