@@ -11,15 +11,18 @@
 #include "ui/exchange/DataUpdate.h"
 #include "ui/exchange/MyOut.h"
 #include "ui/main/Main.h"
+#include "ui/widgets/Dialogs.h"
 
 #include <QAbstractButton>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -104,6 +107,11 @@ void exchangeShots(const ShotContext& context)
     TFrm_Out out(context.store, context.dialogs, &window);
     saveShot(context, &out, QStringLiteral("export"));
     out.hide();
+    // The file dialogs every window opens, in the sample folder.
+    std::unique_ptr<QFileDialog> files(makeFileDialog(&window, QStringLiteral("保存至文本"), context.appDir,
+                                                      QStringLiteral("文本文件 (*.txt)"), true));
+    saveShot(context, files.get(), QStringLiteral("file-dialog"));
+    files->hide();
     window.hide();
 
     workbookImportShot(context);

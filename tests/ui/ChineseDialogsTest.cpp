@@ -2,15 +2,16 @@
 #include "ui/widgets/Dialogs.h"
 #include "ui/widgets/QtTexts.h"
 
+#include <QAbstractProxyModel>
 #include <QApplication>
 #include <QDialogButtonBox>
-#include <QAbstractProxyModel>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
@@ -39,7 +40,22 @@ QStringList buttonTexts(QWidget* box)
     return texts;
 }
 
-// Qt's own buttons, whoever makes them, carry Chinese captions.
+// A text in Chinese: at least one CJK character and no Latin letter outside
+// an accelerator such as "(&Y)".
+bool isChinese(QString text)
+{
+    text.remove(QRegularExpression(QStringLiteral("\\(&[A-Za-z]\\)|&")));
+    bool cjk = false;
+    for (QChar c : text) {
+        if (c.isLetter() && c.unicode() < 0x80)
+            return false;
+        cjk = cjk || (c.unicode() >= 0x4E00 && c.unicode() <= 0x9FFF);
+    }
+    return cjk;
+}
+
+// Qt's own buttons, whoever makes them, carry Chinese captions: ours, or
+// Qt's own catalogue's where one is installed (it is asked first).
 TEST(ChineseDialogsTest, StandardButtonsAreChinese)
 {
     installChineseQtTexts();
@@ -50,9 +66,9 @@ TEST(ChineseDialogsTest, StandardButtonsAreChinese)
     };
     for (QDialogButtonBox::StandardButton which : buttons) {
         QDialogButtonBox box(which);
-        const QString text = box.button(which)->text();
-        EXPECT_FALSE(chineseButtonText(which).isEmpty()) << int(which);
-        EXPECT_EQ(text, chineseButtonText(which)) << int(which);
+        EXPECT_TRUE(isChinese(chineseButtonText(which))) << int(which);
+        EXPECT_TRUE(isChinese(box.button(which)->text()))
+            << int(which) << " " << box.button(which)->text().toStdString();
     }
 }
 
@@ -125,7 +141,9 @@ TEST(ChineseDialogsTest, FileDialogsAreChineseAndRememberTheFolder)
         QStringList titles;
         for (int column = 0; column < 4; ++column)
             titles << files->model()->headerData(column, Qt::Horizontal).toString();
-        EXPECT_EQ(titles, QStringList({"名称", "大小", "类型", "修改日期"}));
+        ASSERT_EQ(titles.size(), 4);
+        for (const QString& title : titles)
+            EXPECT_TRUE(isChinese(title)) << title.toStdString();
         const QModelIndex one = dialog->proxyModel()->mapFromSource(
             static_cast<QFileSystemModel*>(dialog->proxyModel()->sourceModel())->index(dir.file("a/one.txt"), 3));
         (void)QTest::qWaitFor([&] { return !one.data().toString().isEmpty(); }, 2000);

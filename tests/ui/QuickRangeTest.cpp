@@ -4,6 +4,7 @@
 
 #include "tests/ui/MainWindowFixture.h"
 #include "ui/analysis/PositionOmissionWindow.h"
+#include "ui/select/SelectHistory.h"
 #include "ui/widgets/IssueListModel.h"
 
 #include <QTabWidget>
@@ -98,16 +99,27 @@ TEST_F(QuickRangeWindowTest, MainWindowShowsEachChoice)
     EXPECT_TRUE(dialogs.messages().isEmpty());
 }
 
-TEST_F(QuickRangeWindowTest, PositionOmissionCountsEachChoice)
+// 分位遗漏 counts the choice at once; the history filter only takes the
+// range, for its own 确定 to filter with.
+TEST_F(QuickRangeWindowTest, PositionOmissionAndHistoryFilterTakeEachChoice)
 {
     const QStringList issues = seed(120);
     PositionOmissionWindow omission(*store, dialogs);
-    omission.show();
-    for (int count : choices()) {
-        SCOPED_TRACE(count);
-        choose(&omission, "quickRange", count);
-        EXPECT_EQ(omission.findChild<QComboBox*>("startIssueBox")->currentText(), expectedFirst(issues, count));
-        EXPECT_EQ(omission.findChild<QComboBox*>("endIssueBox")->currentText(), issues.last());
+    TFrm_SelectHistory filter(*store, dialogs);
+    const struct
+    {
+        QDialog* window;
+        const char* start;
+        const char* end;
+    } windows[] = {{&omission, "startIssueBox", "endIssueBox"}, {&filter, "ComboBox1", "ComboBox2"}};
+    for (const auto& w : windows) {
+        w.window->show();
+        for (int count : choices()) {
+            SCOPED_TRACE(w.window->objectName().toStdString() + " " + std::to_string(count));
+            choose(w.window, "quickRange", count);
+            EXPECT_EQ(w.window->findChild<QComboBox*>(w.start)->currentText(), expectedFirst(issues, count));
+            EXPECT_EQ(w.window->findChild<QComboBox*>(w.end)->currentText(), issues.last());
+        }
     }
     EXPECT_TRUE(dialogs.messages().isEmpty());
 }

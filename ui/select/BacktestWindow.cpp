@@ -8,6 +8,7 @@
 #include "ui/widgets/ColourScheme.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
+#include "ui/widgets/QuickRange.h"
 #include "ui/widgets/SchemeInk.h"
 #include "ui/widgets/TableExport.h"
 #include "ui/widgets/ResultTable.h"
@@ -119,6 +120,10 @@ BacktestWindow::BacktestWindow(DrawStore& store, Dialogs& dialogs, QString digit
     top->addWidget(new QLabel(QStringLiteral("方式：%1　　回测最近").arg(kindName(m_kind)), this));
     top->addWidget(m_count);
     top->addWidget(new QLabel(QStringLiteral("期"), this));
+    auto* quick = new QuickRange(m_count, [this] { return m_store.count(); }, this);
+    connect(quick, &QuickRange::chosen, this, &BacktestWindow::run);
+    connect(m_sinceSaved, &QCheckBox::toggled, quick, [quick](bool on) { quick->setEnabled(!on); });
+    top->addWidget(quick);
     top->addWidget(m_sinceSaved);
     top->addWidget(run);
     top->addStretch();

@@ -7,6 +7,7 @@
 #include "ui/select/SelectControls.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
+#include "ui/widgets/QuickRange.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -37,6 +38,7 @@ TFrm_SelectHistory::TFrm_SelectHistory(DrawStore& store, Dialogs& dialogs, QWidg
     range->addWidget(ComboBox1, 1);
     range->addWidget(SeSkinLabel1);
     range->addWidget(ComboBox2, 1);
+    range->addWidget(new QuickRange(ComboBox1, ComboBox2, SeSkinGroupBox1, QuickRange::Look::Menu));
 
     SeSkinButton1 = new QPushButton(QStringLiteral("确定"), this);
     SeSkinButton1->setObjectName("SeSkinButton1");

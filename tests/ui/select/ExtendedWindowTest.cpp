@@ -422,6 +422,32 @@ TEST_F(ExtendedWindowTest, ConditionCheckTakesEachQuickRange)
     EXPECT_TRUE(dialogs.texts(FakeDialogs::Kind::Critical).isEmpty());
 }
 
+// The same choices in 历史回测: one row per draw tried.
+TEST_F(ExtendedWindowTest, BacktestTakesEachQuickRange)
+{
+    for (int i = 0; i < 120; ++i)
+        addDraw(QString::number(2025001 + i), QStringLiteral("%1").arg(i * 37 % 1000, 3, 10, QChar(u'0')));
+    pick(0, "12"), pick(1, "34"), pick(2, "56");
+    dialogs.modalHandlers.push_back([](QDialog* dialog) {
+        auto* count = dialog->findChild<QSpinBox*>("drawCountBox");
+        auto* table = dialog->findChild<QTableWidget*>("resultTable");
+        const std::pair<int, int> choices[] = {{30, 30}, {50, 50}, {100, 100}, {500, 500}, {0, 120}};
+        for (auto [choice, value] : choices) {
+            auto* quick = dialog->findChild<QuickRange*>("quickRange");
+            auto* action = quick->findChild<QAction*>(QuickRange::actionName(choice));
+            EXPECT_NE(action, nullptr);
+            if (!action)
+                continue;
+            action->trigger();
+            EXPECT_EQ(count->value(), value) << choice;
+            EXPECT_EQ(table->rowCount(), std::min(value, 120)) << choice;
+        }
+        return 0;
+    });
+    click("backtestButton");
+    EXPECT_TRUE(dialogs.texts(FakeDialogs::Kind::Critical).isEmpty());
+}
+
 TEST_F(ExtendedWindowTest, ConditionCheckWithoutDrawsSaysSo)
 {
     dialogs.modalHandlers.push_back([](QDialog*) { return 0; });
