@@ -385,18 +385,26 @@ void remove(const QString& userFolder, const QString& name)
         throw SchemeError(QStringLiteral("无法删除方案“%1”：%2").arg(name, file.errorString()));
 }
 
-void rename(const QString& userFolder, const QString& from, const QString& to)
+QString renameProblem(const QString& userFolder, const QString& from, const QString& to)
 {
-    for (const QString& name : {from, to})
-        if (const QString problem = nameProblem(name); !problem.isEmpty())
-            throw SchemeError(problem);
-    QFile file(pathOf(userFolder, from));
-    if (!file.exists())
-        throw SchemeError(QStringLiteral("找不到方案“%1”！").arg(from));
+    if (const QString problem = nameProblem(to); !problem.isEmpty())
+        return problem;
     // Never over another scheme: QFile::rename refuses an existing target too,
     // but says so in words of its own.
     if (from != to && exists(userFolder, to))
-        throw SchemeError(QStringLiteral("方案“%1”已经存在，请换一个名称！").arg(to));
+        return QStringLiteral("方案“%1”已经存在，请换一个名称！").arg(to);
+    return {};
+}
+
+void rename(const QString& userFolder, const QString& from, const QString& to)
+{
+    if (const QString problem = nameProblem(from); !problem.isEmpty())
+        throw SchemeError(problem);
+    if (const QString problem = renameProblem(userFolder, from, to); !problem.isEmpty())
+        throw SchemeError(problem);
+    QFile file(pathOf(userFolder, from));
+    if (!file.exists())
+        throw SchemeError(QStringLiteral("找不到方案“%1”！").arg(from));
     if (from != to && !file.rename(pathOf(userFolder, to)))
         throw SchemeError(QStringLiteral("无法将方案“%1”改名为“%2”：%3").arg(from, to, file.errorString()));
 }

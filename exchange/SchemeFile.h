@@ -58,8 +58,10 @@ void save(const QString& userFolder, const QString& name, const SelectionScheme&
 SelectionScheme load(const QString& userFolder, const QString& name);
 // Deletes a saved scheme; throws SchemeError when it cannot.
 void remove(const QString& userFolder, const QString& name);
-// Gives a saved scheme another name, checked as saving checks it; throws
-// SchemeError when the name is refused or taken or the file cannot be renamed
-// (the scheme then keeps its old name).
+// Why scheme `from` cannot be named `to`, or empty when it can: the new name
+// is checked as saving checks it and must not name another scheme.
+QString renameProblem(const QString& userFolder, const QString& from, const QString& to);
+// Gives a saved scheme another name; throws SchemeError with the rename's
+// problem, or when the file cannot be renamed (it then keeps its old name).
 void rename(const QString& userFolder, const QString& from, const QString& to);
 } // namespace Schemes

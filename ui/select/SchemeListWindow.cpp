@@ -110,7 +110,7 @@ void SchemeListWindow::renameChosen()
     const QString to = typed->trimmed();
     if (to == from)
         return;
-    if (const QString problem = Schemes::nameProblem(to); !problem.isEmpty()) {
+    if (const QString problem = Schemes::renameProblem(m_userFolder, from, to); !problem.isEmpty()) {
         m_dialogs.message(this, problem);
         return;
     }

@@ -87,7 +87,9 @@ TEST_F(SchemeListTest, DeleteAndRenameFollowEachAnswer)
                     }
                 } else {
                     dialogs.typed = {step.to};
-                    const QString problem = Schemes::nameProblem(to);
+                    const QString problem = to == step.name || !model.contains(to)
+                                                ? Schemes::nameProblem(to)
+                                                : QStringLiteral("方案“%1”已经存在，请换一个名称！").arg(to);
                     if (to != step.name && problem.isEmpty()) {
                         dialogs.answers = {step.yes};
                         asked << SchemeListWindow::askRename(step.name, to);
@@ -97,8 +99,6 @@ TEST_F(SchemeListTest, DeleteAndRenameFollowEachAnswer)
                         continue; // nothing asked, nothing changed
                     if (!problem.isEmpty()) {
                         said << problem;
-                    } else if (step.yes && model.contains(to)) {
-                        said << QStringLiteral("方案“%1”已经存在，请换一个名称！").arg(to);
                     } else if (step.yes) {
                         model[model.indexOf(step.name)] = to;
                         model.sort();
