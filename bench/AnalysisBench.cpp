@@ -16,6 +16,8 @@
 #include "store/Database.h"
 #include "store/DrawStore.h"
 #include "tests/reference/PerCandidateQueries.h"
+#include "tests/reference/RangeQueries.h"
+#include "tests/reference/ReferenceStatistics.h"
 #include "ui/analysis/DataAnalyse.h"
 #include "ui/analysis/DataCount.h"
 #include "ui/analysis/IsPrize.h"
@@ -148,10 +150,11 @@ BENCHMARK(BM_NumbersNeverDrawnPerCandidate)
 
 void BM_NumbersNeverDrawn(benchmark::State& state)
 {
-    DrawStore store(analysisHistory(int(state.range(0))));
+    const Database db(analysisHistory(int(state.range(0))), DrawStore::kKey);
     const Range range = benchRange(state);
     for (auto _ : state)
-        benchmark::DoNotOptimize(NumbersNeverDrawn(store.drawnNumbers(range.first, range.last)));
+        benchmark::DoNotOptimize(
+            NumbersNeverDrawn(drawnNumbers(db, tableName(Game::Fucai), range.first, range.last)));
 }
 BENCHMARK(BM_NumbersNeverDrawn)
     ->ArgsProduct({{10'000, 1'000'000}, {0, 100}})
@@ -172,10 +175,10 @@ BENCHMARK(BM_SumsNeverDrawnPerCandidate)
 
 void BM_SumsNeverDrawn(benchmark::State& state)
 {
-    DrawStore store(analysisHistory(int(state.range(0))));
+    const Database db(analysisHistory(int(state.range(0))), DrawStore::kKey);
     const Range range = benchRange(state);
     for (auto _ : state)
-        benchmark::DoNotOptimize(SumsNeverDrawn(store.drawnSums(range.first, range.last)));
+        benchmark::DoNotOptimize(SumsNeverDrawn(drawnSums(db, tableName(Game::Fucai), range.first, range.last)));
 }
 BENCHMARK(BM_SumsNeverDrawn)
     ->ArgsProduct({{10'000, 1'000'000}, {0, 100}})

@@ -89,8 +89,7 @@ public:
     // two widths equally common the shorter); 0 for an empty history.
     int issueWidth() const;
 
-    // Bet selection (DrawStoreSelection.cpp).
-    // select allNumber,qs from T where qs >= ? and qs <= ? order by qs: the
+    // Bet selection: select allNumber,qs from T where qs >= ? and qs <= ? order by qs: the
     // numbers of a range, the earliest issue first.
     std::vector<DrawnNumber> numbersInRange(const QString& from, const QString& to) const;
 
@@ -104,16 +103,6 @@ public:
     std::vector<IssueNumber> issueNumbers(const QString& first, const QString& last) const;
     // select kuadu,qs ... order by qs
     std::vector<IssueValue> issueSpans(const QString& first, const QString& last) const;
-    // The distinct numbers and sums drawn in the range.
-    QStringList drawnNumbers(const QString& first, const QString& last) const;
-    std::vector<int> drawnSums(const QString& first, const QString& last) const;
-    // Draws per sum / per span, ascending, only values that occur.
-    std::vector<ValueCount> sumFrequency(const QString& first, const QString& last) const;
-    std::vector<ValueCount> spanFrequency(const QString& first, const QString& last) const;
-    // Per digit 0..9, the draws holding it in any position.
-    std::array<int, 10> digitDrawCounts(const QString& first, const QString& last) const;
-    // Reference answers with one statement per candidate (sum, number,
-    // digit, repeated number), the way these statistics were first written.
 
     void append(const DrawRecord& record); // one transaction
     // The entry's write: in one write transaction, refuses an issue already

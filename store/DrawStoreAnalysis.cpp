@@ -22,15 +22,6 @@ QString sharedNumber(QByteArrayView bytes)
     return QString::fromUtf8(bytes);
 }
 
-// One integer column of the range, in no particular order.
-std::vector<int> readIntegers(Statement& query)
-{
-    std::vector<int> values;
-    while (query.step())
-        values.push_back(query.integer(0));
-    return values;
-}
-
 } // namespace
 
 std::vector<IssueNumber> DrawStore::issueNumbers(const QString& first, const QString& last) const
@@ -51,48 +42,6 @@ std::vector<IssueValue> DrawStore::issueSpans(const QString& first, const QStrin
     while (query.step())
         rows.push_back({query.text(1), query.integer(0)});
     return rows;
-}
-
-QStringList DrawStore::drawnNumbers(const QString& first, const QString& last) const
-{
-    Statement query(db(), QStringLiteral("select allnumber from %1 where %2").arg(table(), kInRange));
-    bindIssueRange(query, first, last);
-    QStringList numbers;
-    while (query.step())
-        numbers << sharedNumber(query.utf8(0));
-    numbers.removeDuplicates();
-    return numbers;
-}
-
-std::vector<int> DrawStore::drawnSums(const QString& first, const QString& last) const
-{
-    Statement query(db(), QStringLiteral("select distinct Asum from %1 where %2").arg(table(), kInRange));
-    bindIssueRange(query, first, last);
-    return readIntegers(query);
-}
-
-std::vector<ValueCount> DrawStore::sumFrequency(const QString& first, const QString& last) const
-{
-    Statement query(db(), QStringLiteral("select Asum from %1 where %2").arg(table(), kInRange));
-    bindIssueRange(query, first, last);
-    return CountValues(readIntegers(query));
-}
-
-std::vector<ValueCount> DrawStore::spanFrequency(const QString& first, const QString& last) const
-{
-    Statement query(db(), QStringLiteral("select kuadu from %1 where %2").arg(table(), kInRange));
-    bindIssueRange(query, first, last);
-    return CountValues(readIntegers(query));
-}
-
-std::array<int, 10> DrawStore::digitDrawCounts(const QString& first, const QString& last) const
-{
-    Statement query(db(), QStringLiteral("select allnumber from %1 where %2").arg(table(), kInRange));
-    bindIssueRange(query, first, last);
-    std::array<int, 10> counts{};
-    while (query.step())
-        AddDigitDraw(counts, sharedNumber(query.utf8(0)));
-    return counts;
 }
 
 std::array<int, kHitColumnCount> DrawStore::hitCounts(const QString& start, const QString& end,

@@ -2,6 +2,7 @@
 #include "core/RangeStatistics.h"
 #include "core/Statistics.h"
 #include "core/TrendAnalysis.h"
+#include "tests/reference/ReferenceStatistics.h"
 #include "tests/support/QtPrinters.h"
 
 #include <gtest/gtest.h>

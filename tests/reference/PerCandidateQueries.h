@@ -4,7 +4,7 @@
 // candidate number, sum or digit: the reference the store's one-statement
 // reads are compared with (tests/store) and timed against (bench/).
 
-#include "core/Statistics.h"
+#include "tests/reference/ReferenceStatistics.h"
 #include "store/Database.h"
 
 #include <QStringList>

@@ -32,7 +32,7 @@ protected:
         for (int column = 0; column < grid()->model()->columnCount(); ++column) {
             const QRect cell = grid()->cellRect(grid()->model()->index(row, column));
             EXPECT_FALSE(cell.isEmpty()) << column;
-            if (QColor(picture.pixel(cell.left() + 1, cell.top() + 1)) == TFrmMain::kHighlight)
+            if (QColor(picture.pixel(cell.left() + 1, cell.top() + 1)) == schemeColours().highlight)
                 green.insert(column);
         }
         return green;

@@ -41,19 +41,19 @@ RandomnessWindow::RandomnessWindow(DrawStore& store, Dialogs& dialogs, QWidget* 
     setObjectName("RandomnessWindow");
     setWindowTitle(kCaption);
 
-    startIssueBox = named(new QComboBox(this), "startIssueBox");
-    endIssueBox = named(new QComboBox(this), "endIssueBox");
-    for (QComboBox* box : {startIssueBox, endIssueBox})
+    m_startIssueBox = named(new QComboBox(this), "startIssueBox");
+    m_endIssueBox = named(new QComboBox(this), "endIssueBox");
+    for (QComboBox* box : {m_startIssueBox, m_endIssueBox})
         prepareIssueBox(box, true);
     const auto [run, exportButton, close] = resultButtons(QStringLiteral("开始检验"), this);
     connect(run, &QPushButton::clicked, this, &RandomnessWindow::run);
     connect(exportButton, &QPushButton::clicked, this, &RandomnessWindow::exportCsv);
-    drawsLabel = named(new QLabel(this), "drawsLabel");
-    drawsLabel->setWordWrap(true);
+    m_drawsLabel = named(new QLabel(this), "drawsLabel");
+    m_drawsLabel->setWordWrap(true);
 
     const QStringList& titles = RandomnessText::columnTitles();
-    resultTable = ::resultTable(titles, "resultTable", 20, this);
-    QHeaderView* header = resultTable->horizontalHeader();
+    m_resultTable = ::resultTable(titles, "resultTable", 20, this);
+    QHeaderView* header = m_resultTable->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::ResizeToContents);
     header->setSectionResizeMode(Observed, QHeaderView::Stretch);
     header->setSectionResizeMode(Expected, QHeaderView::Stretch);
@@ -62,7 +62,7 @@ RandomnessWindow::RandomnessWindow(DrawStore& store, Dialogs& dialogs, QWidget* 
     auto* tablePage = new QWidget(this);
     auto* tableLayout = new QVBoxLayout(tablePage);
     tableLayout->setContentsMargins(4, 4, 4, 4);
-    tableLayout->addWidget(resultTable, 1);
+    tableLayout->addWidget(m_resultTable, 1);
     tableLayout->addWidget(note);
 
     auto* chartPage = new QWidget(this);
@@ -71,42 +71,42 @@ RandomnessWindow::RandomnessWindow(DrawStore& store, Dialogs& dialogs, QWidget* 
     const char* chartNames[3] = {"hundredsChart", "tensChart", "unitsChart"};
     const QString positions[3] = {QStringLiteral("百位号码"), QStringLiteral("十位号码"), QStringLiteral("个位号码")};
     for (int p = 0; p < 3; ++p) {
-        positionCharts[p] = named(new ObservedExpectedChart(positions[p], chartPage), chartNames[p]);
-        charts->addWidget(positionCharts[p], 0, p);
+        m_positionCharts[p] = named(new ObservedExpectedChart(positions[p], chartPage), chartNames[p]);
+        charts->addWidget(m_positionCharts[p], 0, p);
     }
-    sumChart = named(new ObservedExpectedChart(QStringLiteral("和值"), chartPage), "sumChart");
-    charts->addWidget(sumChart, 1, 0, 1, 3);
+    m_sumChart = named(new ObservedExpectedChart(QStringLiteral("和值"), chartPage), "sumChart");
+    charts->addWidget(m_sumChart, 1, 0, 1, 3);
 
-    resultTabs = named(new QTabWidget(this), "resultTabs");
-    resultTabs->addTab(tablePage, QStringLiteral("检验结果"));
-    resultTabs->addTab(chartPage, QStringLiteral("分布图"));
+    m_resultTabs = named(new QTabWidget(this), "resultTabs");
+    m_resultTabs->addTab(tablePage, QStringLiteral("检验结果"));
+    m_resultTabs->addTab(chartPage, QStringLiteral("分布图"));
 
     auto* range = new QHBoxLayout;
     range->addWidget(new QLabel(QStringLiteral("检验期数："), this));
-    range->addWidget(startIssueBox);
+    range->addWidget(m_startIssueBox);
     range->addWidget(new QLabel(QStringLiteral("至"), this));
-    range->addWidget(endIssueBox);
-    auto* quick = new QuickRange(startIssueBox, endIssueBox, this);
+    range->addWidget(m_endIssueBox);
+    auto* quick = new QuickRange(m_startIssueBox, m_endIssueBox, this);
     connect(quick, &QuickRange::chosen, this, &RandomnessWindow::run);
     range->addWidget(quick);
     range->addWidget(run);
     range->addStretch();
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(drawsLabel, 1);
+    buttons->addWidget(m_drawsLabel, 1);
     buttons->addWidget(exportButton);
     buttons->addWidget(close);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(range);
-    layout->addWidget(resultTabs, 1);
+    layout->addWidget(m_resultTabs, 1);
     layout->addLayout(buttons);
     resize(980, 700);
 }
 
 void RandomnessWindow::FormShow()
 {
-    fillIssueBoxes(m_store.packedIssueList(), {startIssueBox, endIssueBox});
-    startIssueBox->setCurrentIndex(startIssueBox->count() > 0 ? 0 : -1);
-    endIssueBox->setCurrentIndex(endIssueBox->count() - 1);
+    fillIssueBoxes(m_store.packedIssueList(), {m_startIssueBox, m_endIssueBox});
+    m_startIssueBox->setCurrentIndex(m_startIssueBox->count() > 0 ? 0 : -1);
+    m_endIssueBox->setCurrentIndex(m_endIssueBox->count() - 1);
     run();
 }
 
@@ -114,16 +114,16 @@ void RandomnessWindow::run()
 {
     runGuarded(m_dialogs, this, [this] {
         showReport(
-            checkRandomness(m_store.rangeNumberValues(startIssueBox->currentText(), endIssueBox->currentText())));
+            checkRandomness(m_store.rangeNumberValues(m_startIssueBox->currentText(), m_endIssueBox->currentText())));
     });
 }
 
 void RandomnessWindow::showReport(const RandomnessReport& report)
 {
     m_rows = report.rows;
-    drawsLabel->setText(report.enough() ? RandomnessText::drawsTested(report.draws)
+    m_drawsLabel->setText(report.enough() ? RandomnessText::drawsTested(report.draws)
                                         : RandomnessText::tooShort(report.draws));
-    resultTable->setRowCount(int(m_rows.size()));
+    m_resultTable->setRowCount(int(m_rows.size()));
     for (int row = 0; row < int(m_rows.size()); ++row) {
         const QStringList texts = RandomnessText::rowTexts(m_rows[size_t(row)]);
         for (int column = 0; column < texts.size(); ++column) {
@@ -131,10 +131,10 @@ void RandomnessWindow::showReport(const RandomnessReport& report)
             item->setToolTip(texts[column]);
             if (column != Observed && column != Expected)
                 item->setTextAlignment(Qt::AlignCenter);
-            resultTable->setItem(row, column, item);
+            m_resultTable->setItem(row, column, item);
         }
         if (texts[Verdict] == RandomnessText::kDeparts) {
-            QTableWidgetItem* verdict = resultTable->item(row, Verdict);
+            QTableWidgetItem* verdict = m_resultTable->item(row, Verdict);
             verdict->setBackground(kDepartsColour);
             QFont bold = verdict->font();
             bold.setBold(true);
@@ -152,7 +152,7 @@ void RandomnessWindow::showCharts(const RandomnessReport& report)
     const std::vector<double> tenth(10, report.draws / 10.0);
     for (int p = 0; p < 3; ++p) {
         const auto& counts = report.digitCounts[size_t(p)];
-        positionCharts[p]->setCounts(digits, std::vector<double>(counts.begin(), counts.end()), tenth);
+        m_positionCharts[p]->setCounts(digits, std::vector<double>(counts.begin(), counts.end()), tenth);
     }
     QStringList sums;
     std::vector<double> expected;
@@ -160,7 +160,7 @@ void RandomnessWindow::showCharts(const RandomnessReport& report)
         sums << QString::number(s);
         expected.push_back(report.draws * waysOfSum(s) / 1000.0);
     }
-    sumChart->setCounts(sums, std::vector<double>(report.sumCounts.begin(), report.sumCounts.end()), expected);
+    m_sumChart->setCounts(sums, std::vector<double>(report.sumCounts.begin(), report.sumCounts.end()), expected);
 }
 
 void RandomnessWindow::exportCsv()

@@ -29,12 +29,12 @@ private:
     void showReport(const RandomnessReport& report);
     void showCharts(const RandomnessReport& report);
 
-    QComboBox* startIssueBox;
-    QComboBox* endIssueBox;
-    QLabel* drawsLabel;
-    QTabWidget* resultTabs;
-    QTableWidget* resultTable;
-    ObservedExpectedChart* positionCharts[3];
-    ObservedExpectedChart* sumChart;
+    QComboBox* m_startIssueBox;
+    QComboBox* m_endIssueBox;
+    QLabel* m_drawsLabel;
+    QTabWidget* m_resultTabs;
+    QTableWidget* m_resultTable;
+    ObservedExpectedChart* m_positionCharts[3];
+    ObservedExpectedChart* m_sumChart;
     std::vector<RandomnessRow> m_rows;
 };

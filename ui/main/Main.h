@@ -181,7 +181,6 @@ public:
     // Added to the start-up failure when the folder cannot be written (%1: the folder).
     static const QString kFolderReadOnly;
     static const QString kTooFewIssues;
-    static const QColor kHighlight;
     // The titles of the footer rows: 频率, then the trend figures.
     static const QString kFrequencyTitle;
     static const QStringList kTrendTitles;

@@ -18,7 +18,6 @@
 #include <QStyleOptionViewItem>
 #include <QToolButton>
 
-const QColor TFrmMain::kHighlight(192, 220, 192);
 const QString TFrmMain::kFrequencyTitle = QStringLiteral("频  率");
 const QStringList TFrmMain::kTrendTitles{QStringLiteral("当前遗漏"), QStringLiteral("平均遗漏"),
                                          QStringLiteral("最大遗漏"), QStringLiteral("最大连出")};
