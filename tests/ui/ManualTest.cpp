@@ -97,7 +97,8 @@ TEST_F(ManualTest, GlossaryDefinesEveryTerm)
     // Every section a window's F1 opens is in the manual.
     for (const char* window : {"Frm_Select", "Frm_DataCount", "Frm_DataAnalyse", "Frm_Trend", "Frm_LanqiuYilou",
                                "PositionOmissionWindow", "HistoryCheckWindow", "Frm_Out", "Frm_itemset", "Frm_IsPrize",
-                               "RandomnessWindow", "ConditionCheckWindow", "BacktestWindow", "Frm_DataUpdate"}) {
+                               "RandomnessWindow", "ConditionCheckWindow", "BacktestWindow", "Frm_DataUpdate",
+                               "Frm_SelectHistory", "Frm_Print", "DrawnBetsWindow", "SchemeListWindow", "Frm_about"}) {
         const QString section = helpSection(QString::fromLatin1(window));
         EXPECT_FALSE(section.isEmpty()) << window;
         EXPECT_TRUE(manual.contains(QStringLiteral("<h2 id=\"%1\">").arg(section))) << window;
