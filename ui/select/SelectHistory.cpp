@@ -118,8 +118,6 @@ void TFrm_SelectHistory::SeSkinButton1Click()
     });
 }
 
-void TFrm_SelectHistory::SeSkinButton2Click()
-{
 DrawnAnswer TFrm_SelectHistory::askAboutDrawn(const QString& bet, const QString& issue)
 {
     switch (m_dialogs.askButtons(this, SelectText::kAskTitle, SelectText::askDrawn(bet, issue),
@@ -133,5 +131,7 @@ DrawnAnswer TFrm_SelectHistory::askAboutDrawn(const QString& bet, const QString&
     }
 }
 
+void TFrm_SelectHistory::SeSkinButton2Click()
+{
     close();
 }
