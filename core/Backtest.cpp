@@ -1,5 +1,7 @@
 #include "core/Backtest.h"
 
+#include "core/NumberText.h"
+
 #include "core/BetFilter.h"
 #include "core/DrawRecord.h"
 
@@ -109,12 +111,12 @@ private:
 
 bool betWins(const Bet& bet, const QString& number, BetKind kind)
 {
-    if (!isDrawNumber(number))
+    const std::optional<int> drawn = numberValue(number);
+    if (!drawn)
         return false;
-    const int drawn = number.toInt();
     if (kind == BetKind::Direct)
-        return bet.value == drawn;
-    return sortedDigits(bet.value) == sortedDigits(drawn);
+        return bet.value == *drawn;
+    return sortedDigits(bet.value) == sortedDigits(*drawn);
 }
 
 BacktestResult runBacktest(const QString& digits1, const QString& digits2, const QString& digits3, BetKind kind,
@@ -132,10 +134,8 @@ BacktestResult runBacktest(const QString& digits1, const QString& digits2, const
         row.bets = generated.count;
         row.covered = generated.covered;
         // A group bet wins once even if the list held the digits twice.
-        if (isDrawNumber(draw.number)) {
-            const int drawn = draw.number.toInt();
-            row.hit = generated.winning.test(size_t(kind == BetKind::Direct ? drawn : sortedValue(drawn)));
-        }
+        if (const std::optional<int> drawn = numberValue(draw.number))
+            row.hit = generated.winning.test(size_t(kind == BetKind::Direct ? *drawn : sortedValue(*drawn)));
         row.cost = qint64(row.bets) * BacktestPrices::kPerBet;
         row.prize = row.hit ? prizeOf(kind) : 0;
         ++s.draws;

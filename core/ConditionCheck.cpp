@@ -1,5 +1,7 @@
 #include "core/ConditionCheck.h"
 
+#include "core/NumberText.h"
+
 #include "core/DrawRecord.h"
 
 #include <algorithm>
@@ -37,9 +39,10 @@ std::vector<ConditionCheckRow> checkConditions(const GenerationConditions& condi
     for (size_t i = 0; i < ticked.size(); ++i)
         rows[i].condition = ticked[i];
     for (const BacktestDraw& draw : draws) {
-        if (!isDrawNumber(draw.number))
+        const std::optional<int> value = numberValue(draw.number);
+        if (!value)
             continue;
-        const NumberTraits& number = traitsOf(asBet(draw.number.toInt(), kind));
+        const NumberTraits& number = traitsOf(asBet(*value, kind));
         const LatestDigits latest = LatestDigits::of(draw.previousNumber);
         bool all = true;
         for (size_t i = 0; i < ticked.size(); ++i) {

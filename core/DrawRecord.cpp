@@ -1,5 +1,7 @@
 #include "core/DrawRecord.h"
 
+#include "core/NumberText.h"
+
 #include "core/ConversionError.h"
 #include "core/DrawLookup.h"
 #include "core/Myfunction.h"
@@ -35,12 +37,7 @@ const QStringList& drawColumns()
 
 bool isDrawNumber(const QString& number)
 {
-    if (number.size() != 3)
-        return false;
-    for (QChar c : number)
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
-    return true;
+    return numberValue(number).has_value();
 }
 
 DrawRecord deriveDrawRecord(const QString& issue, const QString& number, const QString& previousNumber)

@@ -1,5 +1,7 @@
 #include "core/PrizeCheck.h"
 
+#include "core/NumberText.h"
+
 #include "core/Backtest.h"
 #include "core/DrawEntry.h"
 #include "core/DrawRecord.h"
@@ -83,7 +85,7 @@ int ticketOfLine(QStringView line)
         if (parts.size() != 3 || !allDigits(parts[0].trimmed()) || !allDigits(parts[2].trimmed()))
             return -1;
         const QStringView bet = parts[1].trimmed();
-        return bet.size() == 3 && allDigits(bet) ? bet.toInt() : -1;
+        return numberValue(bet).value_or(-1);
     }
     int value = 0, digits = 0;
     for (QChar c : line) {
@@ -269,9 +271,11 @@ QString SinglePrizeMessage(const QString& bet, const QString& drawn, TicketKind 
 {
     if (drawn.isEmpty())
         return PrizeText::kIssueMissing;
-    if (!isDrawNumber(bet) || !isDrawNumber(drawn))
+    const std::optional<int> betValue = numberValue(bet);
+    const std::optional<int> drawnValue = numberValue(drawn);
+    if (!betValue || !drawnValue)
         return PrizeText::kNoWin;
-    const TicketWin win = ticketWin(bet.toInt(), drawn.toInt(), kind);
+    const TicketWin win = ticketWin(*betValue, *drawnValue, kind);
     if (win == TicketWin::GroupLeopard)
         return PrizeText::kGroupNoLeopard;
     return win == TicketWin::None ? PrizeText::kNoWin : PrizeText::won(win, winPrize(win));

@@ -1,5 +1,7 @@
 #include "core/RangeStatistics.h"
 
+#include "core/NumberText.h"
+
 #include <QHash>
 #include <algorithm>
 
@@ -13,15 +15,15 @@ RangeStatistics rangeStatistics(const std::vector<IssueNumber>& draws)
     QHash<QString, std::pair<int, int>> others; // a text that is no number: count, latest position
     for (int i = 0; i < int(draws.size()); ++i) {
         const QString& n = draws[size_t(i)].number;
-        const auto digit = [&n](int at) { return n[at] >= u'0' && n[at] <= u'9' ? n[at].unicode() - u'0' : -1; };
-        const int d[3] = {n.size() == 3 ? digit(0) : -1, n.size() == 3 ? digit(1) : -1, n.size() == 3 ? digit(2) : -1};
-        if (d[0] < 0 || d[1] < 0 || d[2] < 0) {
+        const std::optional<int> number = numberValue(n);
+        if (!number) {
             auto& [count, at] = others[n];
             ++count;
             at = i;
             continue;
         }
-        const size_t value = size_t(d[0] * 100 + d[1] * 10 + d[2]);
+        const size_t value = size_t(*number);
+        const int d[3] = {*number / 100, *number / 10 % 10, *number % 10};
         ++counts[value];
         latest[value] = i;
         ++sums[size_t(d[0] + d[1] + d[2])];

@@ -2,11 +2,11 @@
 // issue range in one statement.
 // Counting and grouping happen here in C++: the engine's sorter takes seconds
 // over a million rows that a plain read of the range delivers in a fraction.
+#include "core/NumberText.h"
 #include "store/Database.h"
 #include "store/DrawStore.h"
 #include "store/RangeBinding.h"
 
-#include <cctype>
 
 namespace {
 
@@ -16,9 +16,8 @@ const QString kInRange = QStringLiteral("qs>=? and qs<=?");
 // a thousand strings.
 QString sharedNumber(QByteArrayView bytes)
 {
-    if (bytes.size() == 3 && std::isdigit(uchar(bytes[0])) && std::isdigit(uchar(bytes[1])) &&
-        std::isdigit(uchar(bytes[2])))
-        return AllNumbers()[(bytes[0] - '0') * 100 + (bytes[1] - '0') * 10 + (bytes[2] - '0')];
+    if (const std::optional<int> value = numberValue(bytes))
+        return AllNumbers()[*value];
     return QString::fromUtf8(bytes);
 }
 
@@ -83,11 +82,9 @@ std::array<int, kHitColumnCount> DrawStore::hitCounts(const QString& start, cons
 namespace {
 
 // A stored number as 0-999, -1 when it is not three digits.
-short numberValue(QByteArrayView number)
+short storedValue(QByteArrayView number)
 {
-    const bool digits =
-        number.size() == 3 && std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; });
-    return digits ? short((number[0] - '0') * 100 + (number[1] - '0') * 10 + (number[2] - '0')) : short(-1);
+    return short(numberValue(number).value_or(-1));
 }
 
 } // namespace
@@ -99,7 +96,7 @@ std::vector<short> DrawStore::rangeNumberValues(const QString& start, const QStr
     bindIssueRange(query, start, end);
     std::vector<short> values;
     while (query.step())
-        values.push_back(numberValue(query.utf8(0)));
+        values.push_back(storedValue(query.utf8(0)));
     return values;
 }
 
@@ -109,7 +106,7 @@ std::vector<short> DrawStore::numberValuesBefore(const QString& issue, int count
     query.bind(1, issue).bind(2, std::max(0, count));
     std::vector<short> values;
     while (query.step())
-        values.push_back(numberValue(query.utf8(0)));
+        values.push_back(storedValue(query.utf8(0)));
     return values;
 }
 
