@@ -37,8 +37,8 @@
 
 namespace {
 
-// Answers nothing and shows nothing: the waiting message must not block.
-class SilentDialogs : public Dialogs
+// Answers no and shows nothing (the waiting message must not block); keeps the errors.
+class RecordingDialogs : public Dialogs
 {
 public:
     void message(QWidget*, const QString&) override {}
@@ -92,7 +92,7 @@ void setRange(QWidget& window, const char* firstBox, const char* lastBox, const 
     window.findChild<QComboBox*>(lastBox)->setEditText(range.last);
 }
 
-void reportErrors(benchmark::State& state, const SilentDialogs& dialogs)
+void reportErrors(benchmark::State& state, const RecordingDialogs& dialogs)
 {
     if (!dialogs.errors.isEmpty())
         state.SkipWithError(dialogs.errors.first().toStdString().c_str());
@@ -107,7 +107,7 @@ void BM_Statistic(benchmark::State& state)
     benchApplication();
     const int draws = int(state.range(0));
     DrawStore store(analysisHistory(draws));
-    SilentDialogs dialogs;
+    RecordingDialogs dialogs;
     TFrm_DataCount window(store, dialogs);
     setRange(window, "SeSkinComboBox1", "SeSkinComboBox2", wholeHistory(draws));
     window.findChild<QRadioButton*>(kStatistics[state.range(1)])->setChecked(true);
@@ -190,7 +190,7 @@ void BM_OmissionTable(benchmark::State& state)
     benchApplication();
     const int draws = int(state.range(0));
     DrawStore store(analysisHistory(draws));
-    SilentDialogs dialogs;
+    RecordingDialogs dialogs;
     TFrm_LanqiuYilou window(store, dialogs, [] { return QStringLiteral("40"); });
     setRange(window, "cmb1", "cmb2", wholeHistory(draws));
     for (auto _ : state)
@@ -204,7 +204,7 @@ void BM_HistoryAnalysis(benchmark::State& state)
     benchApplication();
     const int draws = int(state.range(0));
     DrawStore store(analysisHistory(draws));
-    SilentDialogs dialogs;
+    RecordingDialogs dialogs;
     TFrm_DataAnalyse window(store, dialogs, [] { return QStringLiteral("40"); });
     // Its issue lists are not editable: fill them as showing the window does.
     window.FormShow();
@@ -223,7 +223,7 @@ void BM_Trend(benchmark::State& state)
     benchApplication();
     const int draws = int(state.range(0));
     DrawStore store(analysisHistory(draws));
-    SilentDialogs dialogs;
+    RecordingDialogs dialogs;
     TFrm_Trend window(store, dialogs);
     setRange(window, "SeSkinComboBox1", "SeSkinComboBox2", wholeHistory(draws));
     window.findChild<QRadioButton*>(kTrends[state.range(1)])->setChecked(true);
@@ -267,7 +267,7 @@ void BM_PrizeCheckWindow(benchmark::State& state)
     DrawStore::createEmpty(path);
     DrawStore store(path);
     store.append(deriveDrawRecord(QStringLiteral("08123"), QStringLiteral("123"), QString()));
-    SilentDialogs dialogs;
+    RecordingDialogs dialogs;
     TFrm_IsPrize window(store, dialogs);
     window.FormShow();
     auto* memo = window.findChild<QPlainTextEdit*>("Memo1");

@@ -6,6 +6,7 @@
 // the helper and what it started holding under 200 MB.
 
 #include "bench/BenchApplication.h"
+#include "bench/SilentDialogs.h"
 #include "bench/SyntheticHistory.h"
 #include "exchange/OptionsFile.h"
 #include "exchange/PageLoader.h"
@@ -24,18 +25,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-class QuietDialogs : public Dialogs
-{
-public:
-    void message(QWidget*, const QString&) override {}
-    void critical(QWidget*, const QString&) override {}
-    bool askOkCancel(QWidget*, const QString&, const QString&) override { return true; }
-    bool askYesNo(QWidget*, const QString&) override { return true; }
-    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    QString openFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    int exec(QDialog*) override { return 0; }
-};
 
 QString numberOf(int n)
 {
@@ -73,7 +62,7 @@ void BM_DownloadThroughHelper(benchmark::State& state)
         return state.SkipWithError("cannot write the address list");
     list.write(server.url(state.range(0) == 0 ? "/page" : "/text").toLatin1() + "\r\n");
     list.close();
-    QuietDialogs dialogs;
+    SilentDialogs dialogs;
     DrawStore store(db);
     TFrmMain window(store, dialogs, dir.path());
     window.show();

@@ -7,6 +7,7 @@
 // the written workbook within 1 s.
 
 #include "bench/BenchApplication.h"
+#include "bench/SilentDialogs.h"
 #include "exchange/HistoryFile.h"
 #include "bench/SyntheticHistory.h"
 #include "core/DrawRecord.h"
@@ -28,19 +29,6 @@
 #include <memory>
 
 namespace {
-
-// Answers nothing and shows nothing: the benchmarks run unattended.
-class SilentDialogs : public Dialogs
-{
-public:
-    void message(QWidget*, const QString&) override {}
-    void critical(QWidget*, const QString&) override {}
-    bool askOkCancel(QWidget*, const QString&, const QString&) override { return true; }
-    bool askYesNo(QWidget*, const QString&) override { return true; }
-    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    QString openFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    int exec(QDialog*) override { return 0; }
-};
 
 QString numberOf(int n)
 {
