@@ -156,8 +156,6 @@ int main(int argc, char** argv)
     QObject::connect(&session, &PageSession::opened, [](const QUrl& page) {
         write(PageFrames::Kind::Opened, page.toString());
     });
-    QObject::connect(&session, &PageSession::logged,
-                     [](const QString& line) { write(PageFrames::Kind::Log, line); });
     QObject::connect(&session, &PageSession::drawsRead,
                      [](const QString& draws) { answer(PageFrames::Kind::Draws, draws); });
     QObject::connect(&session, &PageSession::failed,

@@ -36,7 +36,6 @@ public:
 
 signals:
     void opened(const QUrl& page);
-    void logged(const QString& line);
     // The draws of the last page, one "<issue> <number>" per line.
     void drawsRead(const QString& draws);
     void failed(const QString& message);

@@ -20,6 +20,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <functional>
 
 namespace {
 
@@ -392,6 +393,24 @@ TEST_F(ExtendedWindowTest, ConditionCheckShowsEachConditionAndExports)
         << written[1].join(" ").toStdString() << " / " << written[4].join(" ").toStdString();
 }
 
+// Chooses each quick range of the window's draw count in turn (120 draws
+// stored) and hands `check` the choice and the count it set.
+void triggerEachQuickRange(QDialog* dialog, const std::function<void(int, int)>& check)
+{
+    auto* count = dialog->findChild<QSpinBox*>("drawCountBox");
+    auto* quick = dialog->findChild<QuickRange*>("quickRange");
+    const std::pair<int, int> choices[] = {{30, 30}, {50, 50}, {100, 100}, {500, 500}, {0, 120}};
+    for (auto [choice, value] : choices) {
+        auto* action = quick->findChild<QAction*>(QuickRange::actionName(choice));
+        EXPECT_NE(action, nullptr);
+        if (!action)
+            continue;
+        action->trigger();
+        EXPECT_EQ(count->value(), value) << choice;
+        check(choice, value);
+    }
+}
+
 // "近30期" ... "全部" set the count of latest draws and check at once: each
 // choice judges that many of the stored draws (the oldest has no draw before
 // it), 全部 every one.
@@ -401,21 +420,11 @@ TEST_F(ExtendedWindowTest, ConditionCheckTakesEachQuickRange)
         addDraw(QString::number(2025001 + i), QStringLiteral("%1").arg(i * 37 % 1000, 3, 10, QChar(u'0')));
     tick("CheckBox1"), setRange("ComboBox9", 10, "ComboBox10", 20);
     dialogs.modalHandlers.push_back([](QDialog* dialog) {
-        auto* count = dialog->findChild<QSpinBox*>("drawCountBox");
         auto* table = dialog->findChild<QTableWidget*>("resultTable");
-        const std::pair<int, int> choices[] = {{30, 30}, {50, 50}, {100, 100}, {500, 500}, {0, 120}};
-        for (auto [choice, value] : choices) {
-            auto* quick = dialog->findChild<QuickRange*>("quickRange");
-            auto* action = quick->findChild<QAction*>(QuickRange::actionName(choice));
-            EXPECT_NE(action, nullptr);
-            if (!action)
-                continue;
-            action->trigger();
-            EXPECT_EQ(count->value(), value) << choice;
+        triggerEachQuickRange(dialog, [table](int choice, int value) {
             // The kept count of the one condition never exceeds the draws judged.
-            const int judged = std::min(value, 119);
-            EXPECT_LE(table->item(0, 1)->text().toInt(), judged) << choice;
-        }
+            EXPECT_LE(table->item(0, 1)->text().toInt(), std::min(value, 119)) << choice;
+        });
         return 0;
     });
     click("conditionCheckButton");
@@ -429,19 +438,10 @@ TEST_F(ExtendedWindowTest, BacktestTakesEachQuickRange)
         addDraw(QString::number(2025001 + i), QStringLiteral("%1").arg(i * 37 % 1000, 3, 10, QChar(u'0')));
     pick(0, "12"), pick(1, "34"), pick(2, "56");
     dialogs.modalHandlers.push_back([](QDialog* dialog) {
-        auto* count = dialog->findChild<QSpinBox*>("drawCountBox");
         auto* table = dialog->findChild<QTableWidget*>("resultTable");
-        const std::pair<int, int> choices[] = {{30, 30}, {50, 50}, {100, 100}, {500, 500}, {0, 120}};
-        for (auto [choice, value] : choices) {
-            auto* quick = dialog->findChild<QuickRange*>("quickRange");
-            auto* action = quick->findChild<QAction*>(QuickRange::actionName(choice));
-            EXPECT_NE(action, nullptr);
-            if (!action)
-                continue;
-            action->trigger();
-            EXPECT_EQ(count->value(), value) << choice;
+        triggerEachQuickRange(dialog, [table](int choice, int value) {
             EXPECT_EQ(table->rowCount(), std::min(value, 120)) << choice;
-        }
+        });
         return 0;
     });
     click("backtestButton");
