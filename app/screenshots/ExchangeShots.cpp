@@ -3,6 +3,7 @@
 // newest first and with a gap), the export window and the import of the
 // workbook it writes into an empty history.
 #include "app/screenshots/Shots.h"
+#include "tests/ui/exchange/PageServer.h"
 #include "core/DrawRecord.h"
 #include "exchange/HistoryWorkbook.h"
 #include "exchange/OptionsFile.h"
@@ -88,10 +89,11 @@ void exchangeShots(const ShotContext& context)
     TFrmMain window(context.store, context.dialogs, context.appDir);
     window.show();
 
-    const QString page = QDir(context.appDir).filePath(QStringLiteral("user/latest.html"));
-    writeFile(page, toGbk(QStringLiteral("<html><body>福彩3D 3D号码：25065期345 25064期012 25062期789 25061期456 "
-                                         "以上为最新开奖</body></html>")));
-    writeFile(Options::downloadListPath(context.appDir), page.toUtf8() + "\r\n");
+    // The results page comes from a server on this machine: only web addresses are downloaded from.
+    PageServer server;
+    server.page("/latest", toGbk(QStringLiteral("<html><body>福彩3D 3D号码：25065期345 25064期012 25062期789 "
+                                                "25061期456 以上为最新开奖</body></html>")));
+    writeFile(Options::downloadListPath(context.appDir), server.url("/latest").toUtf8() + "\r\n");
     TFrm_DataUpdate download(window, context.store, context.dialogs, Options::downloadListPath(context.appDir),
                              &window);
     saveShot(context, &download, QStringLiteral("download-before"));
