@@ -5,6 +5,7 @@
 #include "store/DrawStore.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
+#include "ui/widgets/Named.h"
 #include "ui/widgets/SchemeInk.h"
 #include "ui/widgets/QuickRange.h"
 

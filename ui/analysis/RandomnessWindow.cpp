@@ -6,6 +6,8 @@
 #include "ui/analysis/TextGrid.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
+#include "ui/widgets/Named.h"
+#include "ui/widgets/ResultTable.h"
 #include "ui/widgets/TableExport.h"
 #include "ui/widgets/QuickRange.h"
 

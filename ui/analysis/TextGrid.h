@@ -6,7 +6,6 @@
 // the issue boxes with their preselection.
 
 #include "core/IssueList.h"
-#include "ui/widgets/ResultTable.h"
 
 #include <QAbstractTableModel>
 #include <QColor>

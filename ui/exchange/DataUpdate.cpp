@@ -11,7 +11,7 @@
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
 #include "ui/widgets/SchemeInk.h"
-#include "ui/widgets/ResultTable.h"
+#include "ui/widgets/Named.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

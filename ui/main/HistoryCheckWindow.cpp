@@ -6,7 +6,7 @@
 #include "store/DrawStore.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
-#include "ui/widgets/ResultTable.h"
+#include "ui/widgets/Named.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

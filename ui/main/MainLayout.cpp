@@ -12,7 +12,7 @@
 #include "ui/widgets/QuickRange.h"
 #include "ui/widgets/SchemeInk.h"
 #include "ui/widgets/TrendChartView.h"
-#include "ui/widgets/ResultTable.h"
+#include "ui/widgets/Named.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>

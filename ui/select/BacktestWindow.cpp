@@ -8,6 +8,7 @@
 #include "ui/widgets/ColourScheme.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
+#include "ui/widgets/Named.h"
 #include "ui/widgets/QuickRange.h"
 #include "ui/widgets/SchemeInk.h"
 #include "ui/widgets/TableExport.h"

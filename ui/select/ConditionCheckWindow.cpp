@@ -6,6 +6,7 @@
 #include "ui/widgets/ColourScheme.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
+#include "ui/widgets/Named.h"
 #include "ui/widgets/NumberItem.h"
 #include "ui/widgets/SchemeInk.h"
 #include "ui/widgets/TableExport.h"

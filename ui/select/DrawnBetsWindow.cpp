@@ -2,6 +2,7 @@
 
 #include "core/SelectionText.h"
 #include "ui/widgets/ColourScheme.h"
+#include "ui/widgets/Named.h"
 #include "ui/widgets/NumberItem.h"
 #include "ui/widgets/ResultTable.h"
 #include "ui/widgets/SchemeInk.h"

@@ -3,6 +3,7 @@
 #include "exchange/SchemeFile.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
+#include "ui/widgets/Named.h"
 #include "ui/widgets/ResultTable.h"
 
 #include <QHBoxLayout>

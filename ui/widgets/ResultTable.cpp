@@ -1,3 +1,4 @@
+#include "ui/widgets/Named.h"
 #include "ui/widgets/ResultTable.h"
 
 #include <QDialog>

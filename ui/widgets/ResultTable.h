@@ -12,13 +12,6 @@ class QPushButton;
 class QTableWidget;
 class QWidget;
 
-// Gives a control its object name; returns it for the member it goes into.
-template <typename T> T* named(T* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
 // A table of `titles` the user reads but does not edit: whole rows selected,
 // no row numbers, rows `rowHeight` high, columns sharing the width.
 QTableWidget* resultTable(const QStringList& titles, const char* name, int rowHeight, QWidget* parent);
