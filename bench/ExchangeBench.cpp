@@ -8,10 +8,10 @@
 
 #include "bench/BenchApplication.h"
 #include "bench/SilentDialogs.h"
-#include "exchange/HistoryFile.h"
 #include "bench/SyntheticHistory.h"
 #include "core/DrawRecord.h"
 #include "exchange/DrawText.h"
+#include "exchange/HistoryFile.h"
 #include "exchange/HistoryImport.h"
 #include "exchange/HistoryWorkbook.h"
 #include "exchange/OptionsFile.h"
@@ -25,6 +25,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <benchmark/benchmark.h>
 #include <memory>
 
@@ -63,6 +64,9 @@ void BM_DownloadHistoryPage(benchmark::State& state)
     TFrmMain window(store, dialogs, folder.dir.path());
     window.show();
     TFrm_DataUpdate download(window, store, dialogs, Options::downloadListPath(folder.dir.path()), &window);
+    auto* issueBox = window.findChild<QLineEdit*>(QStringLiteral("Edit3"));
+    auto* numberBox = window.findChild<QLineEdit*>(QStringLiteral("Edit4"));
+    auto* enterButton = window.findChild<QToolButton*>(QStringLiteral("SpeedButton13"));
     for (auto _ : state) {
         state.PauseTiming();
         store.deleteAll();
@@ -73,9 +77,9 @@ void BM_DownloadHistoryPage(benchmark::State& state)
         } else {
             window.AnnounceEntry = false;
             for (int i = 0; i < kDraws; ++i) {
-                window.Edit3->setText(possibleIssue(i).mid(2));
-                window.Edit4->setText(numberOf(i));
-                window.SpeedButton13Click();
+                issueBox->setText(possibleIssue(i).mid(2));
+                numberBox->setText(numberOf(i));
+                enterButton->click();
             }
         }
     }

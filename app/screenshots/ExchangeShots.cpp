@@ -15,6 +15,7 @@
 #include "ui/widgets/Dialogs.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
@@ -72,7 +73,7 @@ void workbookImportShot(const ShotContext& context)
     window.show();
     context.dialogs.openAnswer = workbook;
     context.dialogs.texts.clear();
-    window.N17Click();
+    window.findChild<QAction*>(QStringLiteral("N17"))->trigger();
     context.dialogs.openAnswer.clear();
     saveShot(context, &window, QStringLiteral("import-xlsx"));
     QMessageBox summary(QMessageBox::Information, QStringLiteral("提示"), context.dialogs.texts.value(0),

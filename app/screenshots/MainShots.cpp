@@ -12,8 +12,10 @@
 #include "ui/widgets/TrendChartView.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QHeaderView>
 #include <QListWidget>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -29,6 +31,33 @@ template <typename T> T* child(QWidget* window, const char* name)
 void click(QWidget* window, const char* name)
 {
     child<QAbstractButton>(window, name)->click();
+}
+
+// Whatever of the grid is under `inGrid`: the frozen issue column and the
+// main view each have their own header and cells.
+std::pair<QWidget*, QPoint> gridPartAt(DataGrid* grid, QPoint inGrid)
+{
+    QWidget* part = grid->childAt(inGrid);
+    if (part == nullptr)
+        part = grid;
+    return {part, part->mapFrom(grid, inGrid)};
+}
+
+// A click on the title of `column`, as the user makes it.
+void clickTitle(DataGrid* grid, int column)
+{
+    QHeaderView* header = grid->horizontalHeader();
+    const QPoint inHeader(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                          header->height() / 2);
+    const auto [part, at] = gridPartAt(grid, header->viewport()->mapTo(grid, inHeader));
+    QTest::mouseClick(part, Qt::LeftButton, Qt::NoModifier, at);
+}
+
+// The button let go over a cell: what draws a line in line mode.
+void releaseOnCell(DataGrid* grid, const QModelIndex& cell)
+{
+    const auto [part, at] = gridPartAt(grid, grid->cellRect(cell).center());
+    QTest::mouseRelease(part, Qt::LeftButton, Qt::NoModifier, at);
 }
 
 } // namespace
@@ -64,9 +93,9 @@ void mainWindowShots(const ShotContext& context)
     saveShot(context, &window, QStringLiteral("main-grid-omission"));
     click(&window, "showOmissionButton");
 
-    window.DBGridEh1TitleClick(24); // "3" under "第二位"
+    clickTitle(grid, 24); // "3" under "第二位"
     saveShot(context, &window, QStringLiteral("main-grid-highlight-position"));
-    window.DBGridEh1TitleClick(0); // "期数"
+    clickTitle(grid, 0); // "期数"
     saveShot(context, &window, QStringLiteral("main-grid-highlight-issue"));
 
     click(&window, "SpeedButton22");
@@ -74,14 +103,14 @@ void mainWindowShots(const ShotContext& context)
     click(&window, "SpeedButton22");
 
     // A polyline through the first position's digits of the first rows.
-    window.DBGridEh1TitleClick(1);
+    clickTitle(grid, 1);
     click(&window, "SpeedButton30");
     for (int row = 0; row < 12; ++row) {
         const QModelIndex index = grid->model()->index(row, 0);
         const QString number = grid->model()->index(row, 38).data().toString();
-        const QRect cell = grid->cellRect(grid->model()->index(row, 1 + number.left(1).toInt()));
-        if (index.isValid() && !cell.isEmpty())
-            window.DBGridEh1MouseUp(Qt::LeftButton, Qt::NoModifier, cell.center().x(), cell.center().y());
+        const QModelIndex cell = grid->model()->index(row, 1 + number.left(1).toInt());
+        if (index.isValid() && !grid->cellRect(cell).isEmpty())
+            releaseOnCell(grid, cell);
     }
     saveShot(context, &window, QStringLiteral("main-grid-polyline"));
     click(&window, "SpeedButton30");
@@ -96,7 +125,7 @@ void mainWindowShots(const ShotContext& context)
     saveShot(context, &window, QStringLiteral("main-position-bars-3d"));
     click(&window, "CheckBox8");
     auto* chart5 = child<TrendChartView>(&window, "Chart5");
-    window.Chart5MouseDown(Qt::LeftButton, Qt::NoModifier, 200, chart5->height() / 2);
+    QTest::mousePress(chart5->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(200, chart5->height() / 2));
     saveShot(context, &window, QStringLiteral("main-position-line-3d-guide"));
 
     tabs->setCurrentIndex(2);
@@ -118,11 +147,11 @@ void mainWindowShots(const ShotContext& context)
         saveShot(context, dialog, QStringLiteral("history-check"));
         return 0;
     };
-    window.checkHistory();
+    child<QAction>(&window, "checkHistoryAction")->trigger();
     context.dialogs.onExec = [&context](QDialog* dialog) {
         saveShot(context, dialog, QStringLiteral("position-omission"));
         return 0;
     };
-    window.showPositionOmission();
+    child<QAction>(&window, "positionOmissionAction")->trigger();
     context.dialogs.onExec = nullptr;
 }

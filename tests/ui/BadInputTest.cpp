@@ -4,17 +4,17 @@
 #include "core/DrawEntry.h"
 #include "core/DrawRecord.h"
 #include "exchange/DownloadList.h"
+#include "exchange/PageLoader.h"
+#include "exchange/PageText.h"
 #include "exchange/ResultPage.h"
 #include "tests/support/HostileTexts.h"
 #include "tests/support/Paste.h"
 #include "tests/ui/MainWindowFixture.h"
+#include "ui/analysis/PositionOmissionWindow.h"
 #include "ui/exchange/DataUpdate.h"
 #include "ui/exchange/MyOut.h"
-#include "exchange/PageLoader.h"
-#include "exchange/PageText.h"
 #include "ui/main/HistoryCheckWindow.h"
 #include "ui/main/Itemset.h"
-#include "ui/analysis/PositionOmissionWindow.h"
 #include "ui/widgets/DataGrid.h"
 #include "ui/widgets/RadioGroup.h"
 
@@ -280,8 +280,8 @@ TEST_F(MainWindowTest, MalformedOptionsFileFallsBackToDefaults)
         EXPECT_EQ(gridIssues().size(), c.rows);
         EXPECT_EQ(child<DataGrid>("DBGridEh1")->columnWidth(1), 16);
         EXPECT_EQ(child<QLineEdit>("Edit3")->text(), c.rows > 0 ? "2025101" : "");
-        EXPECT_EQ(options.RadioGroup1->itemIndex(), c.countItem);
-        EXPECT_EQ(options.SeSkinRadioButton1->isChecked(), c.fucai);
+        EXPECT_EQ(options.findChild<RadioGroup*>("RadioGroup1")->itemIndex(), c.countItem);
+        EXPECT_EQ(options.findChild<QRadioButton*>("SeSkinRadioButton1")->isChecked(), c.fucai);
         window.reset();
     }
 }

@@ -57,8 +57,8 @@ TEST(DataFolder, ProgramFolderStaysUntouched)
 
         TFrm_itemset options(Options::optionsPath(dataDir), dialogs);
         options.FormShow();
-        options.SeSkinRadioButton2->setChecked(true);
-        QTest::mouseClick(options.SeSkinButton1, Qt::LeftButton);
+        options.findChild<QRadioButton*>("SeSkinRadioButton2")->setChecked(true);
+        QTest::mouseClick(options.findChild<QPushButton*>("SeSkinButton1"), Qt::LeftButton);
     }
     EXPECT_EQ(dialogs.texts(FakeDialogs::Kind::Critical), QStringList());
     EXPECT_EQ(folderContents(program), before);

@@ -7,8 +7,8 @@
 #include "store/Database.h"
 #include "tests/support/FolderPermissions.h"
 #include "tests/support/ScratchMount.h"
-#include "ui/exchange/DataUpdate.h"
 #include "tests/ui/MainWindowFixture.h"
+#include "ui/exchange/DataUpdate.h"
 #include "ui/main/Itemset.h"
 #include "ui/main/StartUp.h"
 #include "ui/widgets/CommandGuard.h"
@@ -171,9 +171,9 @@ TEST_F(FaultTest, FullDiskFailsTheBackupAndKeepsTheEarlierOne)
     const QByteArray options = dir.read("app/user/DefaultSet.ini");
     TFrm_itemset optionsWindow(Options::optionsPath(folder), dialogs);
     optionsWindow.FormShow();
-    optionsWindow.SeSkinRadioButton2->setChecked(true);
+    optionsWindow.findChild<QRadioButton*>("SeSkinRadioButton2")->setChecked(true);
     dialogs.clear();
-    QTest::mouseClick(optionsWindow.SeSkinButton1, Qt::LeftButton);
+    QTest::mouseClick(optionsWindow.findChild<QPushButton*>("SeSkinButton1"), Qt::LeftButton);
     EXPECT_EQ(dialogs.texts(FakeDialogs::Kind::Critical),
               QStringList{diskFullText(Unsaved::kOptions, "无法写入 " + Options::optionsPath(folder))});
     EXPECT_EQ(dir.read("app/user/DefaultSet.ini"), options);

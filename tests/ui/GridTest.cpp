@@ -4,6 +4,7 @@
 #include "ui/widgets/DataGrid.h"
 
 #include <QAbstractItemModelTester>
+#include <QHeaderView>
 #include <QImage>
 #include <set>
 
@@ -194,7 +195,10 @@ TEST_F(GridTest, SelectedRowsStayReadable)
     grid()->selectRow(0);
     const QModelIndex sum = grid()->model()->index(0, 31); // 总和, blue ink
     ASSERT_FALSE(sum.data().toString().isEmpty());
-    window->DBGridEh1TitleClick(31); // its column highlighted too
+    // Its column highlighted too: a click on its title.
+    QHeaderView* titles = grid()->horizontalHeader();
+    QTest::mouseClick(titles->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(titles->sectionViewportPosition(31) + titles->sectionSize(31) / 2, titles->height() / 2));
     const QImage picture = grid()->grab().toImage();
     const QColor ink = sum.data(Qt::ForegroundRole).value<QBrush>().color();
     const auto inkedPixels = [&](const QModelIndex& index) {

@@ -16,6 +16,32 @@
 
 namespace {
 
+// The window's controls, found by name as the user's tools find them.
+RadioGroup* countGroup(const TFrm_itemset& w)
+{
+    return w.findChild<RadioGroup*>("RadioGroup1");
+}
+QSpinBox* widthBox(const TFrm_itemset& w)
+{
+    return w.findChild<QSpinBox*>("SeSkinSpinEdit1");
+}
+QRadioButton* fucaiButton(const TFrm_itemset& w)
+{
+    return w.findChild<QRadioButton*>("SeSkinRadioButton1");
+}
+QRadioButton* ticaiButton(const TFrm_itemset& w)
+{
+    return w.findChild<QRadioButton*>("SeSkinRadioButton2");
+}
+QPushButton* saveButton(const TFrm_itemset& w)
+{
+    return w.findChild<QPushButton*>("SeSkinButton1");
+}
+QPushButton* exitButton(const TFrm_itemset& w)
+{
+    return w.findChild<QPushButton*>("SeSkinButton2");
+}
+
 class ItemsetTest : public ::testing::Test
 {
 protected:
@@ -45,9 +71,9 @@ TEST_F(ItemsetTest, ShowsDefaultsWithoutAFile)
 {
     TFrm_itemset& w = open();
     EXPECT_EQ(w.windowTitle(), "选项设置");
-    EXPECT_EQ(w.RadioGroup1->itemText(w.RadioGroup1->itemIndex()), "40");
-    EXPECT_EQ(w.SeSkinSpinEdit1->text(), "16");
-    EXPECT_TRUE(w.SeSkinRadioButton1->isChecked());
+    EXPECT_EQ(countGroup(w)->itemText(countGroup(w)->itemIndex()), "40");
+    EXPECT_EQ(widthBox(w)->text(), "16");
+    EXPECT_TRUE(fucaiButton(w)->isChecked());
     EXPECT_TRUE(dialogs.messages().isEmpty());
 }
 
@@ -56,24 +82,24 @@ TEST_F(ItemsetTest, StoredValuesSelectTheirItems)
     const std::pair<const char*, int> counts[] = {{"30", 0}, {"50", 1}, {"150", 4}, {"10", -1}, {"100", 4}, {"20", 0}};
     for (auto [stored, index] : counts) {
         store(Options::kStartSection, Options::kShowCountKey, stored);
-        EXPECT_EQ(open().RadioGroup1->itemIndex(), index) << stored;
+        EXPECT_EQ(countGroup(open())->itemIndex(), index) << stored;
     }
     for (const char* kind : {"2", "0", "ticai", "11"}) {
         store(Options::kKindSection, Options::kKindKey, kind);
-        EXPECT_TRUE(open().SeSkinRadioButton2->isChecked()) << kind;
+        EXPECT_TRUE(ticaiButton(open())->isChecked()) << kind;
     }
     store(Options::kKindSection, Options::kKindKey, "1");
-    EXPECT_TRUE(open().SeSkinRadioButton1->isChecked());
+    EXPECT_TRUE(fucaiButton(open())->isChecked());
 }
 
 TEST_F(ItemsetTest, SavesTheThreeKeysInGbk)
 {
     store(Options::kKindSection, Options::kKindKey, "1");
     TFrm_itemset& w = open();
-    w.RadioGroup1->setItemIndex(3);
-    w.SeSkinSpinEdit1->setValue(22);
-    w.SeSkinRadioButton2->setChecked(true);
-    QTest::mouseClick(w.SeSkinButton1, Qt::LeftButton);
+    countGroup(w)->setItemIndex(3);
+    widthBox(w)->setValue(22);
+    ticaiButton(w)->setChecked(true);
+    QTest::mouseClick(saveButton(w), Qt::LeftButton);
     EXPECT_EQ(dialogs.messages(), QStringList{TFrm_itemset::savedText({"默认显示期数", "首页列宽", "彩票种类设置"})});
     EXPECT_EQ(read(Options::kStartSection, Options::kShowCountKey), "80");
     EXPECT_EQ(read(Options::kWidthSection, Options::kWidthKey), "22");
@@ -91,11 +117,11 @@ TEST_F(ItemsetTest, TheConfirmationNamesWhatWaitsForARestart)
     const Change nothing = [](TFrm_itemset&) {};
     const Change dark = [](TFrm_itemset& w) { w.findChild<QRadioButton*>("schemeDark")->setChecked(true); };
     const Change statusLine = [](TFrm_itemset& w) { w.findChild<QRadioButton*>("noticeStatusLine")->setChecked(true); };
-    const Change count80 = [](TFrm_itemset& w) { w.RadioGroup1->setItemIndex(3); };
-    const Change count40 = [](TFrm_itemset& w) { w.RadioGroup1->setItemIndex(1); };
-    const Change width20 = [](TFrm_itemset& w) { w.SeSkinSpinEdit1->setValue(20); };
-    const Change ticai = [](TFrm_itemset& w) { w.SeSkinRadioButton2->setChecked(true); };
-    const Change fucai = [](TFrm_itemset& w) { w.SeSkinRadioButton1->setChecked(true); };
+    const Change count80 = [](TFrm_itemset& w) { countGroup(w)->setItemIndex(3); };
+    const Change count40 = [](TFrm_itemset& w) { countGroup(w)->setItemIndex(1); };
+    const Change width20 = [](TFrm_itemset& w) { widthBox(w)->setValue(20); };
+    const Change ticai = [](TFrm_itemset& w) { ticaiButton(w)->setChecked(true); };
+    const Change fucai = [](TFrm_itemset& w) { fucaiButton(w)->setChecked(true); };
     struct Step
     {
         Change change;
@@ -116,7 +142,7 @@ TEST_F(ItemsetTest, TheConfirmationNamesWhatWaitsForARestart)
             dialogs.clear();
             w.show(); // each save from a fresh showing, as the user opens the window again
             step.change(w);
-            QTest::mouseClick(w.SeSkinButton1, Qt::LeftButton);
+            QTest::mouseClick(saveButton(w), Qt::LeftButton);
             EXPECT_EQ(dialogs.messages(), QStringList{TFrm_itemset::savedText(step.waiting)}) << "sequence " << i;
             w.hide();
         }
@@ -131,8 +157,8 @@ TEST_F(ItemsetTest, SavingWithoutCountItemKeepsTheStoredCount)
 {
     store(Options::kStartSection, Options::kShowCountKey, "10");
     TFrm_itemset& w = open();
-    ASSERT_EQ(w.RadioGroup1->itemIndex(), -1);
-    QTest::mouseClick(w.SeSkinButton1, Qt::LeftButton);
+    ASSERT_EQ(countGroup(w)->itemIndex(), -1);
+    QTest::mouseClick(saveButton(w), Qt::LeftButton);
     EXPECT_EQ(read(Options::kStartSection, Options::kShowCountKey), "10");
     EXPECT_EQ(read(Options::kKindSection, Options::kKindKey), "1");
 }
@@ -149,7 +175,7 @@ TEST_F(ItemsetTest, ErrorsAreShownAndNothingIsConfirmed)
     FakeDialogs quiet;
     TFrm_itemset w(Options::optionsPath(empty.path()), quiet);
     w.show();
-    QTest::mouseClick(w.SeSkinButton1, Qt::LeftButton);
+    QTest::mouseClick(saveButton(w), Qt::LeftButton);
     EXPECT_EQ(quiet.texts(FakeDialogs::Kind::Message), QStringList());
     ASSERT_EQ(quiet.texts(FakeDialogs::Kind::Critical).size(), 1);
     EXPECT_TRUE(quiet.texts(FakeDialogs::Kind::Critical).first().contains("DefaultSet.ini"));
@@ -158,11 +184,11 @@ TEST_F(ItemsetTest, ErrorsAreShownAndNothingIsConfirmed)
 TEST_F(ItemsetTest, UnsavedEditsAreDiscardedOnTheNextShowing)
 {
     TFrm_itemset& w = open();
-    w.SeSkinRadioButton2->setChecked(true);
-    QTest::mouseClick(w.SeSkinButton2, Qt::LeftButton);
+    ticaiButton(w)->setChecked(true);
+    QTest::mouseClick(exitButton(w), Qt::LeftButton);
     EXPECT_FALSE(w.isVisible());
     w.show();
-    EXPECT_TRUE(w.SeSkinRadioButton1->isChecked());
+    EXPECT_TRUE(fucaiButton(w)->isChecked());
 }
 
 } // namespace

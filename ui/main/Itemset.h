@@ -29,6 +29,19 @@ public:
     void SeSkinButton1Click(); // "设置": saves the options
     void SeSkinButton2Click(); // "退出"
 
+    static const QString kSavedText;   // everything saved is in force
+    static const QString kRestartText; // %1: the changed options that wait for a restart
+    // The confirmation for options that wait for the next start (none: kSavedText).
+    static QString savedText(const QStringList& waiting);
+
+signals:
+    // Saved: the confirmations go to the status line (true) or to boxes.
+    void noticesChanged(bool statusLine);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
     RadioGroup* RadioGroup1;
     QGroupBox* SeSkinGroupBox2;
     QLabel* SeSkinLabel2;
@@ -45,19 +58,7 @@ public:
     QRadioButton* m_noticeBox;
     QRadioButton* m_noticeStatusLine;
 
-    static const QString kSavedText;   // everything saved is in force
-    static const QString kRestartText; // %1: the changed options that wait for a restart
-    // The confirmation for options that wait for the next start (none: kSavedText).
-    static QString savedText(const QStringList& waiting);
 
-signals:
-    // Saved: the confirmations go to the status line (true) or to boxes.
-    void noticesChanged(bool statusLine);
-
-protected:
-    void showEvent(QShowEvent* event) override;
-
-private:
     QString widthText() const;
     void setWidthText(const QString& text);
 

@@ -77,16 +77,40 @@ public:
     QString statusPanelText(int panel) const;
     static QString captionFor(bool fucai);
 
-    // Handlers, named after their controls.
+    // Reads the options and fills the window; the program calls it once before showing.
     void FormShow();
+    // The manual at `section` (an anchor), or at its title; F1 in a window opens its own section.
+    void openManual(const QString& section = QString());
+    // The first-start hint's "下载历史数据": the download window, the history of the active game started.
+    void startHistoryDownload();
+    // The figure an empty digit cell of the grid shows while 显示遗漏值 is on, else empty.
+    QString omissionFigure(const QModelIndex& index) const;
+
+    static const QString kAskExit;
+    static const QString kStoreMissing;
+    // Added to the start-up failure when the folder cannot be written (%1: the folder).
+    static const QString kFolderReadOnly;
+    static const QString kTooFewIssues;
+    // The titles of the footer rows: 频率, then the trend figures.
+    static const QString kFrequencyTitle;
+    static const QStringList kTrendTitles;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void beginEntries() override { ++m_entryBatchDepth; }
+    void endEntries() override;
+    // The close box and "退出系统": true when the user confirms leaving.
+    bool FormClose();
+
+private:
+    // Handlers, named after their controls.
     void SpeedButton13Click(); // entry
     void focusEntry();         // the entry tab, number box ready for typing
     // The history grid.
     void SpeedButton18Click(); // show the chosen range
     void SpeedButton19Click(); // frequency counts and the trend figures in the footer
     void showOmissionValues(); // 显示遗漏值: omission figures in the empty digit cells
-    // The figure an empty digit cell shows while 显示遗漏值 is on, else empty.
-    QString omissionFigure(const QModelIndex& index) const;
     void SpeedButton20Click();            // "辅助选号" on the grid toolbar: the selection window
     void SpeedButton21Click();            // descending order
     void SpeedButton22Click();            // grid lines
@@ -130,15 +154,11 @@ public:
     void N41Click();           // 自动更新 → 开奖号码下载
     void N5Click();            // 系统帮助 → 关于系统...
     void N6Click();            // 系统帮助 → 用户帮助...
-    // The manual at `section` (an anchor), or at its title; F1 in a window opens its own section.
-    void openManual(const QString& section = QString());
     void N25Click();           // 系统帮助 → 升级帮助
     // Commands of our own beyond the original menu.
     void checkHistory();
     void showPositionOmission();
     void showRandomness();
-    // The first-start hint's "下载历史数据": the download window, the history of the active game started.
-    void startHistoryDownload();
 
     // Menu items.
     QAction *N13, *N1, *N12, *N48, *N35, *N36, *N28, *N17, *N23, *N24, *N8, *N27, *N7, *N2, *N10, *N11, *N41, *N5, *N6,
@@ -176,24 +196,7 @@ public:
     QStatusBar* StatusBar1;
     QTimer* Timer2;
 
-    static const QString kAskExit;
-    static const QString kStoreMissing;
-    // Added to the start-up failure when the folder cannot be written (%1: the folder).
-    static const QString kFolderReadOnly;
-    static const QString kTooFewIssues;
-    // The titles of the footer rows: 频率, then the trend figures.
-    static const QString kFrequencyTitle;
-    static const QStringList kTrendTitles;
 
-protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void beginEntries() override { ++m_entryBatchDepth; }
-    void endEntries() override;
-    // The close box and "退出系统": true when the user confirms leaving.
-    bool FormClose();
-
-private:
     void buildMenu();
     QWidget* buildEntryTab();
     QWidget* buildPositionChartTab();
