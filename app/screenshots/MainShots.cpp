@@ -93,7 +93,7 @@ void mainWindowShots(const ShotContext& context)
     saveShot(context, &window, QStringLiteral("main-grid-omission"));
     click(&window, "showOmissionButton");
 
-    clickTitle(grid, 24); // "3" under "第二位"
+    clickTitle(grid, 24); // "3" under "第三位"
     saveShot(context, &window, QStringLiteral("main-grid-highlight-position"));
     clickTitle(grid, 0); // "期数"
     saveShot(context, &window, QStringLiteral("main-grid-highlight-issue"));
@@ -102,14 +102,14 @@ void mainWindowShots(const ShotContext& context)
     saveShot(context, &window, QStringLiteral("main-grid-no-lines"));
     click(&window, "SpeedButton22");
 
-    // A polyline through the first position's digits of the first rows.
     clickTitle(grid, 1);
     click(&window, "SpeedButton30");
-    for (int row = 0; row < 12; ++row) {
-        const QModelIndex index = grid->model()->index(row, 0);
+    // A polyline through the first position's digits of the last rows, which the grid shows.
+    const int rows = grid->model()->rowCount();
+    for (int row = std::max(0, rows - 12); row < rows; ++row) {
         const QString number = grid->model()->index(row, 38).data().toString();
         const QModelIndex cell = grid->model()->index(row, 1 + number.left(1).toInt());
-        if (index.isValid() && !grid->cellRect(cell).isEmpty())
+        if (grid->viewport()->rect().contains(grid->viewport()->mapFrom(grid, grid->cellRect(cell).center())))
             releaseOnCell(grid, cell);
     }
     saveShot(context, &window, QStringLiteral("main-grid-polyline"));

@@ -13,6 +13,7 @@
 #include "ui/analysis/PositionOmissionWindow.h"
 #include "ui/exchange/DataUpdate.h"
 #include "ui/exchange/MyOut.h"
+#include "ui/main/ChartTab.h"
 #include "ui/main/HistoryCheckWindow.h"
 #include "ui/main/Itemset.h"
 #include "ui/widgets/DataGrid.h"
@@ -126,7 +127,7 @@ TEST_P(StoredBadInputTest, StoredIssueIsARangeBoundLikeAnyOther)
         select(last, hostile());
         click(button);
     }
-    EXPECT_EQ(dialogs.messages(), QStringList(2, TFrmMain::kTooFewIssues));
+    EXPECT_EQ(dialogs.messages(), QStringList(2, ChartTab::kTooFewIssues));
     expectNoError();
     expectStoreUnchanged();
 

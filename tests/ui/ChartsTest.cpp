@@ -1,5 +1,6 @@
 #include "core/IssueArithmetic.h"
 #include "tests/ui/MainWindowFixture.h"
+#include "ui/main/ChartTab.h"
 #include "ui/widgets/TrendChartView.h"
 
 #include <QBarCategoryAxis>
@@ -87,14 +88,14 @@ TEST_F(ChartsTest, FewerThanTwoDrawsAreRefusedAndEmptyTheChart)
         child<QComboBox>(start)->setCurrentIndex(3); // issues[3] .. issues[3]
         child<QComboBox>(end)->setCurrentIndex(2);
         click(button);
-        EXPECT_EQ(dialogs.messages(), QStringList{TFrmMain::kTooFewIssues}) << button;
+        EXPECT_EQ(dialogs.messages(), QStringList{ChartTab::kTooFewIssues}) << button;
         EXPECT_TRUE(lineValues(line).isEmpty());
         EXPECT_TRUE(barValues(bars).isEmpty());
 
         dialogs.clear();
         child<QComboBox>(start)->setCurrentIndex(4); // start after the end
         click(button);
-        EXPECT_EQ(dialogs.messages(), QStringList{TFrmMain::kTooFewIssues}) << button;
+        EXPECT_EQ(dialogs.messages(), QStringList{ChartTab::kTooFewIssues}) << button;
 
         dialogs.clear();
         child<QComboBox>(start)->setCurrentIndex(2); // exactly two draws

@@ -7,9 +7,10 @@
 #include "exchange/OptionsFile.h"
 #include "store/DrawEntry.h"
 #include "store/DrawStore.h"
+#include "ui/main/ChartTab.h"
 #include "ui/main/Clock.h"
-#include "ui/main/HistoryColumns.h"
 #include "ui/main/HelpWindow.h"
+#include "ui/main/HistoryColumns.h"
 #include "ui/main/HistoryModel.h"
 #include "ui/main/Itemset.h"
 #include "ui/main/WindowPlace.h"
@@ -19,9 +20,7 @@
 #include "ui/widgets/Dialogs.h"
 #include "ui/widgets/IssueListModel.h"
 #include "ui/widgets/SchemeInk.h"
-#include "ui/widgets/TrendChartView.h"
 
-#include <QChart>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFontMetrics>
@@ -65,11 +64,10 @@ TFrmMain::TFrmMain(DrawStore& store, Dialogs& dialogs, QString dataDir, QWidget*
     const QStyle* look = style();
     PageControl3->addTab(buildEntryTab(), look->standardIcon(QStyle::SP_FileDialogDetailedView),
                          QStringLiteral("原始数据录入"));
-    PageControl3->addTab(buildPositionChartTab(), look->standardIcon(QStyle::SP_ArrowUp),
-                         QStringLiteral("按位走势分析图"));
+    buildChartTabs();
+    PageControl3->addTab(m_positionChart, look->standardIcon(QStyle::SP_ArrowUp), QStringLiteral("按位走势分析图"));
     PageControl3->setTabToolTip(1, QStringLiteral("根据每位走势进行分析"));
-    PageControl3->addTab(buildSumChartTab(), look->standardIcon(QStyle::SP_FileDialogInfoView),
-                         QStringLiteral("全家和统计图"));
+    PageControl3->addTab(m_sumChart, look->standardIcon(QStyle::SP_FileDialogInfoView), QStringLiteral("全家和统计图"));
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -148,8 +146,8 @@ void TFrmMain::FormShow()
     applyDigitColumnWidth();
     m_store.setGame(options.isFucai() ? Game::Fucai : Game::Ticai);
     // The charts name the game they show.
-    Chart5->chart()->setTitle(gameName(m_store.game()) + QStringLiteral("按位分析图"));
-    Chart8->chart()->setTitle(gameName(m_store.game()) + QStringLiteral("按总和统计"));
+    m_positionChart->setGame(m_store.game());
+    m_sumChart->setGame(m_store.game());
 
     AnnounceEntry = true;
     sendConfirmationsToStatusLine(options.noticesOnStatusLine());
@@ -194,14 +192,14 @@ void TFrmMain::fillRangeSelectors(const IssueList& issues)
     m_startIssues->setSlice(shared, 0, lists);
     m_endIssues->setSlice(shared, 1, lists);
     m_gridEndIssues->setSlice(shared, 1, lists);
-    for (QComboBox* box : {ComboBox14, ComboBox17, ComboBox25}) {
+    for (QComboBox* box : {ComboBox14, m_positionChart->startSelector(), m_sumChart->startSelector()}) {
         box->setModel(m_startIssues);
         box->setCurrentIndex(lists == 0 ? -1 : 0);
     }
     ComboBox15->setModel(m_gridEndIssues);
-    ComboBox18->setModel(m_endIssues);
-    ComboBox26->setModel(m_endIssues);
-    for (QComboBox* box : {ComboBox15, ComboBox18, ComboBox26})
+    m_positionChart->endSelector()->setModel(m_endIssues);
+    m_sumChart->endSelector()->setModel(m_endIssues);
+    for (QComboBox* box : {ComboBox15, m_positionChart->endSelector(), m_sumChart->endSelector()})
         box->setCurrentIndex(lists - 1);
 }
 
@@ -211,15 +209,17 @@ void TFrmMain::fillRangeSelectors(const IssueList& issues)
 void TFrmMain::preselectRanges(int showCount)
 {
     const std::pair<QComboBox*, QComboBox*> ranges[] = {
-        {ComboBox14, ComboBox15}, {ComboBox17, ComboBox18}, {ComboBox25, ComboBox26}};
+        {ComboBox14, ComboBox15},
+        {m_positionChart->startSelector(), m_positionChart->endSelector()},
+        {m_sumChart->startSelector(), m_sumChart->endSelector()}};
     // Counted wide: a stored count may be any integer. An index past the
     // list (a negative count) leaves no selection, as a negative one does.
     for (auto [start, end] : ranges)
         start->setCurrentIndex(int(std::clamp<qint64>(qint64(end->currentIndex()) - showCount, -1, start->count())));
     SpeedButton18Click();
     // A new user's short history leaves the charts empty without a message.
-    drawPositionChart(true);
-    drawSumChart(true);
+    m_positionChart->draw(true);
+    m_sumChart->draw(true);
 }
 
 void TFrmMain::SpeedButton13Click()

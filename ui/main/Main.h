@@ -8,6 +8,7 @@
 #include <QString>
 #include <memory>
 
+class ChartTab;
 class DataGrid;
 class OmissionCells;
 struct RangeTrend;
@@ -18,16 +19,11 @@ class HistoryModel;
 class IssueListModel;
 class IssueList;
 class QAction;
-class QBarSeries;
-class QBarSet;
-class QCheckBox;
 class QComboBox;
-class QLineSeries;
 class QPainter;
 class QStyleOptionViewItem;
 class QLabel;
 class QLineEdit;
-class QScrollBar;
 class QStackedWidget;
 class QTabWidget;
 class QTableView;
@@ -42,7 +38,6 @@ class TFrm_LanqiuYilou;
 class TFrm_Splash;
 class TFrm_Trend;
 class TFrm_itemset;
-class TrendChartView;
 
 // The main window: menu, the three tabs with the history grid and the entry
 // panel, the status bar with its clock. It owns the process-wide values the
@@ -90,7 +85,6 @@ public:
     static const QString kStoreMissing;
     // Added to the start-up failure when the folder cannot be written (%1: the folder).
     static const QString kFolderReadOnly;
-    static const QString kTooFewIssues;
     // The titles of the footer rows: 频率, then the trend figures.
     static const QString kFrequencyTitle;
     static const QStringList kTrendTitles;
@@ -108,9 +102,9 @@ private:
     void SpeedButton13Click(); // entry
     void focusEntry();         // the entry tab, number box ready for typing
     // The history grid.
-    void SpeedButton18Click(); // show the chosen range
-    void SpeedButton19Click(); // frequency counts and the trend figures in the footer
-    void showOmissionValues(); // 显示遗漏值: omission figures in the empty digit cells
+    void SpeedButton18Click();            // show the chosen range
+    void SpeedButton19Click();            // frequency counts and the trend figures in the footer
+    void showOmissionValues();            // 显示遗漏值: omission figures in the empty digit cells
     void SpeedButton20Click();            // "辅助选号" on the grid toolbar: the selection window
     void SpeedButton21Click();            // descending order
     void SpeedButton22Click();            // grid lines
@@ -173,34 +167,16 @@ private:
     FirstStartHint* m_firstStartHint;
     QLineEdit *Edit3, *Edit4;
     QToolButton* SpeedButton13;
-    // Second tab: per-position chart.
-    QComboBox *ComboBox16, *ComboBox17, *ComboBox18;
-    QToolButton* SpeedButton24;
-    QCheckBox *CheckBox7, *CheckBox8;
-    QScrollBar* ScrollBar5;
-    TrendChartView* Chart5;
-    QLabel* Label35;
-    QToolButton* SpeedButton33;
-    QLineSeries* LineSeries1;
-    QBarSeries* BarSeries1;
-    // Third tab: sum chart.
-    QComboBox *ComboBox25, *ComboBox26;
-    QToolButton* SpeedButton27;
-    QCheckBox *CheckBox11, *CheckBox12;
-    QScrollBar* ScrollBar8;
-    TrendChartView* Chart8;
-    QLabel* Label36;
-    QToolButton* SpeedButton32;
-    QLineSeries* LineSeries2;
-    QBarSeries* BarSeries2;
+    // Second tab: the chart per position; third tab: the sum chart.
+    ChartTab* m_positionChart;
+    ChartTab* m_sumChart;
     QStatusBar* StatusBar1;
     QTimer* Timer2;
 
-
     void buildMenu();
     QWidget* buildEntryTab();
-    QWidget* buildPositionChartTab();
-    QWidget* buildSumChartTab();
+    // The chart tabs, their signals answered by the handlers of their controls' names.
+    void buildChartTabs();
     void buildGrid();
     void buildStatusBar();
 
@@ -216,11 +192,6 @@ private:
     void applyDigitColumnWidth();
     void fitIssueColumn();
     void fitDigitColumns();
-    // Draws one chart tab; `quiet` leaves a range of fewer than two draws
-    // without the message (start-up on a short history).
-    void drawPositionChart(bool quiet);
-    void drawSumChart(bool quiet);
-    void showGuideLine(TrendChartView* chart, QToolButton* remover, int y);
     void setStatusPanel(int panel, const QString& text);
     void sendConfirmationsToStatusLine(bool statusLine);
     void closeSplash();

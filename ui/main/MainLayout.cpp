@@ -4,197 +4,26 @@
 #include "ui/main/HistoryColumns.h"
 #include "ui/main/HistoryModel.h"
 #include "ui/main/Main.h"
-#include "ui/widgets/ChartStyle.h"
+#include "ui/main/MainControls.h"
 #include "ui/widgets/ColourScheme.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/DataGrid.h"
 #include "ui/widgets/IssueListModel.h"
+#include "ui/widgets/Named.h"
 #include "ui/widgets/QuickRange.h"
 #include "ui/widgets/SchemeInk.h"
-#include "ui/widgets/TrendChartView.h"
-#include "ui/widgets/Named.h"
 
-#include <QBarCategoryAxis>
-#include <QBarSeries>
-#include <QBarSet>
-#include <QChart>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLineSeries>
-#include <QListView>
 #include <QMenuBar>
-#include <QScrollBar>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTableView>
 #include <QToolButton>
-#include <QValueAxis>
-#include <tuple>
-
-namespace {
-
-
-QLabel* label(const QString& text, const char* name, QWidget* parent)
-{
-    return named(new QLabel(text, parent), name);
-}
-
-QToolButton* speedButton(const QString& caption, const char* name, QWidget* parent, bool toggle = false)
-{
-    auto* button = named(new QToolButton(parent), name);
-    button->setText(caption);
-    button->setAutoRaise(true);
-    button->setCheckable(toggle);
-    return button;
-}
-
-// The selectors may list the whole history: their width comes from a fixed
-// text length and their list from uniform rows, never from measuring every item.
-QComboBox* issueSelector(const char* name, QWidget* parent)
-{
-    auto* box = named(new QComboBox(parent), name);
-    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    box->setMinimumContentsLength(9);
-    box->setMaxVisibleItems(20);
-    if (auto* list = qobject_cast<QListView*>(box->view()))
-        list->setUniformItemSizes(true);
-    return box;
-}
-
-// A chart with a line and a bar series over the same points; the issues
-// label the horizontal axis.
-struct TrendChartParts
-{
-    TrendChartView* view;
-    QLineSeries* line;
-    QBarSeries* bars;
-};
-
-TrendChartParts trendChart(const QString& title, const char* name, const char* lineName, const char* barName,
-                           QColor SchemeColours::*barColour, QWidget* parent)
-{
-    auto* chart = new QChart;
-    chart->setTitle(title);
-    QFont titleFont = chart->titleFont();
-    titleFont.setPointSize(11);
-    titleFont.setBold(true);
-    chart->setTitleFont(titleFont);
-    chart->legend()->hide();
-    chart->setMargins(QMargins(5, 5, 5, 5));
-
-    auto* line = named(new QLineSeries(chart), lineName);
-    line->setPointsVisible(true);
-    line->setMarkerSize(4);
-    auto* bars = named(new QBarSeries(chart), barName);
-    auto* set = new QBarSet(QString(), bars);
-    bars->append(set);
-    // The view writes the values above the bars, where the 3D faces leave them readable.
-    bars->setLabelsVisible(false);
-    chart->addSeries(bars);
-    chart->addSeries(line);
-
-    auto* issues = new QBarCategoryAxis(chart);
-    issues->setLabelsAngle(-90);
-    issues->setTruncateLabels(false);
-    auto* values = new QValueAxis(chart);
-    values->setLabelFormat(QStringLiteral("%d"));
-    chart->addAxis(issues, Qt::AlignBottom);
-    chart->addAxis(values, Qt::AlignLeft);
-    for (QAbstractSeries* series : {static_cast<QAbstractSeries*>(bars), static_cast<QAbstractSeries*>(line)}) {
-        series->attachAxis(issues);
-        series->attachAxis(values);
-    }
-
-    auto* view = named(new TrendChartView(chart, parent), name);
-    view->setRenderHint(QPainter::Antialiasing);
-    view->setBarLabelsVisible(true);
-    ChartStyle::apply(chart);
-    const auto colour = [line, set, barColour] {
-        const SchemeColours& colours = schemeColours();
-        line->setColor(colours.trendLine);
-        QImage marker(4, 4, QImage::Format_ARGB32);
-        marker.fill(colours.trendLine);
-        line->setLightMarker(marker);
-        set->setColor(colours.*barColour);
-        set->setBorderColor((colours.*barColour).darker(130));
-    };
-    colour();
-    QObject::connect(&ColourSchemeSignal::instance(), &ColourSchemeSignal::schemeChanged, view, colour);
-    return {view, line, bars};
-}
-
-// The hint and the remover of guide lines sit on the chart itself.
-std::pair<QLabel*, QToolButton*> chartOverlay(TrendChartView* chart, const char* hintName, const char* removerName)
-{
-    auto* hint = named(new QLabel(QStringLiteral("鼠标点击可以画线"), chart), hintName);
-    hint->setAttribute(Qt::WA_TranslucentBackground);
-    inkText(hint, &SchemeColours::alertText);
-    hint->adjustSize();
-    hint->move(12, 8);
-    auto* remover = named(new QToolButton(chart), removerName);
-    remover->setText(QStringLiteral("删除所有画线"));
-    remover->setAutoRaise(true);
-    inkText(remover, &SchemeColours::infoText);
-    remover->adjustSize();
-    remover->move(hint->geometry().right() + 12, 8 + (hint->height() - remover->height()) / 2);
-    remover->hide();
-    return {hint, remover};
-}
-
-// What both chart tabs have after their own leading controls: the issue
-// range, the 3D and line toggles with the hidden depth bar, and the chart.
-struct ChartControlNames
-{
-    const char *rangeLabel, *start, *toLabel, *end, *threeD, *depth, *line, *chart, *lineSeries, *barSeries, *hint,
-        *remover;
-};
-
-struct ChartControls
-{
-    QComboBox *start, *end;
-    QCheckBox* threeD;
-    QScrollBar* depth;
-    QCheckBox* line;
-    TrendChartParts chart;
-    QLabel* hint;
-    QToolButton* remover;
-    QuickRange* quick;
-};
-
-ChartControls addChartControls(QWidget* tab, QHBoxLayout* bar, const ChartControlNames& n, const QString& title,
-                               QColor SchemeColours::*barColour)
-{
-    ChartControls c;
-    bar->addWidget(label(QStringLiteral("统计期数选择："), n.rangeLabel, tab));
-    bar->addWidget(c.start = issueSelector(n.start, tab));
-    bar->addWidget(label(QStringLiteral("至"), n.toLabel, tab));
-    bar->addWidget(c.end = issueSelector(n.end, tab));
-    bar->addWidget(c.quick = new QuickRange(c.start, c.end, tab, QuickRange::Look::Menu));
-    bar->addWidget(c.threeD = named(new QCheckBox(QStringLiteral("3D显示"), tab), n.threeD));
-    bar->addWidget(c.depth = named(new QScrollBar(Qt::Horizontal, tab), n.depth));
-    c.depth->setFixedWidth(120);
-    c.depth->setRange(1, 100);
-    c.depth->setValue(15);
-    c.depth->hide();
-    bar->addWidget(c.line = named(new QCheckBox(QStringLiteral("直线图"), tab), n.line));
-    c.line->setChecked(true);
-    bar->addStretch();
-    c.chart = trendChart(title, n.chart, n.lineSeries, n.barSeries, barColour, tab);
-    std::tie(c.hint, c.remover) = chartOverlay(c.chart.view, n.hint, n.remover);
-    auto* layout = new QVBoxLayout(tab);
-    layout->setContentsMargins(0, 4, 0, 0);
-    layout->addLayout(bar);
-    layout->addWidget(c.chart.view, 1);
-    return c;
-}
-
-} // namespace
 
 void TFrmMain::buildMenu()
 {
@@ -266,9 +95,9 @@ QWidget* TFrmMain::buildEntryTab()
     auto* toolbar = named(new QWidget(tab), "Panel5");
     auto* bar = new QHBoxLayout(toolbar);
     bar->setContentsMargins(4, 2, 4, 2);
-    bar->addWidget(label(QStringLiteral("设置显示期数"), "Label5", toolbar));
+    bar->addWidget(namedLabel(QStringLiteral("设置显示期数"), "Label5", toolbar));
     bar->addWidget(ComboBox14 = issueSelector("ComboBox14", toolbar));
-    bar->addWidget(label(QStringLiteral("至"), "Label6", toolbar));
+    bar->addWidget(namedLabel(QStringLiteral("至"), "Label6", toolbar));
     bar->addWidget(ComboBox15 = issueSelector("ComboBox15", toolbar));
     auto* quick = new QuickRange(ComboBox14, ComboBox15, toolbar, QuickRange::Look::Menu);
     quick->setObjectName(QStringLiteral("gridQuickRange"));
@@ -306,9 +135,9 @@ QWidget* TFrmMain::buildEntryTab()
     auto* entry = named(new QWidget, "Panel1");
     entry->setFixedHeight(47);
     auto* row = new QHBoxLayout(entry);
-    row->addWidget(label(QStringLiteral("期    数："), "Label1", entry));
+    row->addWidget(namedLabel(QStringLiteral("期    数："), "Label1", entry));
     row->addWidget(Edit3 = named(new QLineEdit(entry), "Edit3"));
-    row->addWidget(label(QStringLiteral("开奖数字："), "Label2", entry));
+    row->addWidget(namedLabel(QStringLiteral("开奖数字："), "Label2", entry));
     row->addWidget(Edit4 = named(new QLineEdit(entry), "Edit4"));
     Edit3->setFixedWidth(140);
     Edit4->setFixedWidth(60);
@@ -370,64 +199,6 @@ void TFrmMain::buildGrid()
         [this](QPainter& painter, const QRect& rect, const QModelIndex& index, const QStyleOptionViewItem& state) {
             DBGridEh1DrawColumnCell(painter, rect, index, state);
         });
-}
-
-QWidget* TFrmMain::buildPositionChartTab()
-{
-    auto* tab = named(new QWidget, "TabSheet2");
-    tab->setToolTip(QStringLiteral("根据每位走势进行分析"));
-    auto* bar = new QHBoxLayout;
-    bar->addWidget(label(QStringLiteral("请选择统计位："), "Label7", tab));
-    bar->addWidget(ComboBox16 = named(new QComboBox(tab), "ComboBox16"));
-    ComboBox16->addItems({"1", "2", "3"});
-    bar->addWidget(SpeedButton24 = speedButton(QStringLiteral("开始统计"), "SpeedButton24", tab));
-    connect(SpeedButton24, &QToolButton::clicked, this, &TFrmMain::SpeedButton24Click);
-    const ChartControls c =
-        addChartControls(tab, bar,
-                         {"Label23", "ComboBox17", "Label24", "ComboBox18", "CheckBox7", "ScrollBar5", "CheckBox8",
-                          "Chart5", "LineSeries1", "BarSeries1", "Label35", "SpeedButton33"},
-                         QStringLiteral("3D按位分析图"), &SchemeColours::positionBars);
-    std::tie(ComboBox17, ComboBox18, CheckBox7, ScrollBar5, CheckBox8, Chart5, LineSeries1, BarSeries1, Label35,
-             SpeedButton33) = std::tie(c.start, c.end, c.threeD, c.depth, c.line, c.chart.view, c.chart.line,
-                                       c.chart.bars, c.hint, c.remover);
-    connect(CheckBox7, &QCheckBox::clicked, this, &TFrmMain::CheckBox7Click);
-    connect(CheckBox8, &QCheckBox::clicked, this, &TFrmMain::CheckBox8Click);
-    connect(ScrollBar5, &QScrollBar::valueChanged, this, &TFrmMain::ScrollBar5Change);
-    connect(SpeedButton33, &QToolButton::clicked, this, &TFrmMain::SpeedButton33Click);
-    c.quick->setObjectName(QStringLiteral("positionQuickRange"));
-    connect(c.quick, &QuickRange::chosen, this, &TFrmMain::SpeedButton24Click);
-    connect(
-        Chart5, &TrendChartView::pressed, this,
-        [this](Qt::MouseButton b, Qt::KeyboardModifiers m, const QPoint& p) { Chart5MouseDown(b, m, p.x(), p.y()); });
-    return tab;
-}
-
-QWidget* TFrmMain::buildSumChartTab()
-{
-    auto* tab = named(new QWidget, "TabSheet3");
-    auto* bar = new QHBoxLayout;
-    bar->addWidget(SpeedButton27 = speedButton(QStringLiteral("开始统计"), "SpeedButton27", tab));
-    connect(SpeedButton27, &QToolButton::clicked, this, &TFrmMain::SpeedButton27Click);
-    const ChartControls c =
-        addChartControls(tab, bar,
-                         {"Label33", "ComboBox25", "Label34", "ComboBox26", "CheckBox11", "ScrollBar8", "CheckBox12",
-                          "Chart8", "LineSeries2", "BarSeries2", "Label36", "SpeedButton32"},
-                         QStringLiteral("3D按总和统计"), &SchemeColours::sumBars);
-    std::tie(ComboBox25, ComboBox26, CheckBox11, ScrollBar8, CheckBox12, Chart8, LineSeries2, BarSeries2, Label36,
-             SpeedButton32) = std::tie(c.start, c.end, c.threeD, c.depth, c.line, c.chart.view, c.chart.line,
-                                       c.chart.bars, c.hint, c.remover);
-    // The sum chart starts with the line shown and the bars hidden.
-    BarSeries2->setVisible(false);
-    connect(CheckBox11, &QCheckBox::clicked, this, &TFrmMain::CheckBox11Click);
-    connect(CheckBox12, &QCheckBox::clicked, this, &TFrmMain::CheckBox12Click);
-    connect(ScrollBar8, &QScrollBar::valueChanged, this, &TFrmMain::ScrollBar8Change);
-    connect(SpeedButton32, &QToolButton::clicked, this, &TFrmMain::SpeedButton32Click);
-    c.quick->setObjectName(QStringLiteral("sumQuickRange"));
-    connect(c.quick, &QuickRange::chosen, this, &TFrmMain::SpeedButton27Click);
-    connect(
-        Chart8, &TrendChartView::pressed, this,
-        [this](Qt::MouseButton b, Qt::KeyboardModifiers m, const QPoint& p) { Chart8MouseDown(b, m, p.x(), p.y()); });
-    return tab;
 }
 
 void TFrmMain::buildStatusBar()
