@@ -31,6 +31,7 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <fstream>
+#include <memory>
 #include <string>
 
 namespace {
@@ -59,6 +60,29 @@ public:
     bool ok = false;
 };
 
+// The main window shown over a folder of `draws`, as the program opens it.
+class ShownMainWindow
+{
+public:
+    explicit ShownMainWindow(int draws) : m_folder(draws)
+    {
+        if (!m_folder.ok)
+            return;
+        m_store = std::make_unique<DrawStore>(m_folder.db());
+        m_window = std::make_unique<TFrmMain>(*m_store, m_dialogs, m_folder.dir.path());
+        m_window->show();
+        QApplication::processEvents();
+    }
+    bool ok() const { return m_window != nullptr; }
+    template <typename T> T* child(const char* name) const { return m_window->findChild<T*>(name); }
+
+private:
+    AppFolder m_folder;
+    QtDialogs m_dialogs;
+    std::unique_ptr<DrawStore> m_store;
+    std::unique_ptr<TFrmMain> m_window;
+};
+
 void BM_MainWindowShown(benchmark::State& state)
 {
     benchApplication();
@@ -80,19 +104,14 @@ BENCHMARK(BM_MainWindowShown)->Arg(10'000)->Arg(1'000'000)->Unit(benchmark::kMil
 void BM_OpenWholeRangeAndPaint(benchmark::State& state)
 {
     benchApplication();
-    AppFolder folder(int(state.range(0)));
-    if (!folder.ok)
+    const ShownMainWindow window(int(state.range(0)));
+    if (!window.ok())
         return state.SkipWithError("cannot prepare the folder");
-    QtDialogs dialogs;
-    DrawStore store(folder.db());
-    TFrmMain window(store, dialogs, folder.dir.path());
-    window.show();
-    QApplication::processEvents();
-    auto* start = window.findChild<QComboBox*>("ComboBox14");
-    auto* grid = window.findChild<DataGrid*>("DBGridEh1");
-    auto* show = window.findChild<QAbstractButton*>("SpeedButton18");
+    auto* start = window.child<QComboBox>("ComboBox14");
+    auto* grid = window.child<DataGrid>("DBGridEh1");
+    auto* show = window.child<QAbstractButton>("SpeedButton18");
     if (state.range(1))
-        window.findChild<QAbstractButton*>("showOmissionButton")->click();
+        window.child<QAbstractButton>("showOmissionButton")->click();
     for (auto _ : state) {
         start->setCurrentIndex(0);
         show->click();
@@ -119,18 +138,13 @@ BENCHMARK(BM_TrendFigures)->Arg(10'000)->Arg(1'000'000)->Unit(benchmark::kMillis
 void BM_PaintWithOmission(benchmark::State& state)
 {
     benchApplication();
-    AppFolder folder(int(state.range(0)));
-    if (!folder.ok)
+    const ShownMainWindow window(int(state.range(0)));
+    if (!window.ok())
         return state.SkipWithError("cannot prepare the folder");
-    QtDialogs dialogs;
-    DrawStore store(folder.db());
-    TFrmMain window(store, dialogs, folder.dir.path());
-    window.show();
-    QApplication::processEvents();
-    window.findChild<QComboBox*>("ComboBox14")->setCurrentIndex(0);
-    window.findChild<QAbstractButton*>("SpeedButton18")->click();
-    window.findChild<QAbstractButton*>("showOmissionButton")->click();
-    auto* grid = window.findChild<DataGrid*>("DBGridEh1");
+    window.child<QComboBox>("ComboBox14")->setCurrentIndex(0);
+    window.child<QAbstractButton>("SpeedButton18")->click();
+    window.child<QAbstractButton>("showOmissionButton")->click();
+    auto* grid = window.child<DataGrid>("DBGridEh1");
     int step = 0;
     for (auto _ : state) {
         // Somewhere else in the range each time, as a user scrolling would.

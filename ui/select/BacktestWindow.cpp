@@ -100,9 +100,9 @@ BacktestWindow::BacktestWindow(DrawStore& store, Dialogs& dialogs, QString digit
     m_sinceSaved->setToolTip(QStringLiteral("载入或保存方案、且条件未改动时可选：只回测方案保存之后的开奖。"
                                             "这些开奖不可能被用来挑选条件，是对方案诚实的检验。"));
     connect(m_sinceSaved, &QCheckBox::toggled, m_count, [this](bool on) { m_count->setEnabled(!on); });
-    const auto [run, exportButton, close] = resultButtons(QStringLiteral("开始回测"), this);
-    connect(run, &QPushButton::clicked, this, &BacktestWindow::run);
-    connect(exportButton, &QPushButton::clicked, this, &BacktestWindow::exportCsv);
+    const ResultButtons buttons = resultButtons(QStringLiteral("开始回测"), this);
+    connect(buttons.run, &QPushButton::clicked, this, &BacktestWindow::run);
+    connect(buttons.exportCsv, &QPushButton::clicked, this, &BacktestWindow::exportCsv);
 
     m_summary = named(new QLabel(this), "summaryLabel");
     m_summary->setWordWrap(true);
@@ -126,12 +126,9 @@ BacktestWindow::BacktestWindow(DrawStore& store, Dialogs& dialogs, QString digit
     connect(m_sinceSaved, &QCheckBox::toggled, quick, [quick](bool on) { quick->setEnabled(!on); });
     top->addWidget(quick);
     top->addWidget(m_sinceSaved);
-    top->addWidget(run);
+    top->addWidget(buttons.run);
     top->addStretch();
-    auto* bottom = new QHBoxLayout;
-    bottom->addStretch();
-    bottom->addWidget(exportButton);
-    bottom->addWidget(close);
+    QHBoxLayout* bottom = exportAndCloseRow(buttons);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(m_summary);

@@ -44,9 +44,9 @@ ConditionCheckWindow::ConditionCheckWindow(DrawStore& store, Dialogs& dialogs, G
     // Any number of draws up to the whole history.
     m_count->setRange(1, std::max(kMostOffered, m_store.count()));
     m_count->setValue(100);
-    const auto [run, exportButton, close] = resultButtons(QStringLiteral("开始验证"), this);
-    connect(run, &QPushButton::clicked, this, &ConditionCheckWindow::run);
-    connect(exportButton, &QPushButton::clicked, this, &ConditionCheckWindow::exportCsv);
+    const ResultButtons buttons = resultButtons(QStringLiteral("开始验证"), this);
+    connect(buttons.run, &QPushButton::clicked, this, &ConditionCheckWindow::run);
+    connect(buttons.exportCsv, &QPushButton::clicked, this, &ConditionCheckWindow::exportCsv);
 
     m_summary = named(new QLabel(this), "summaryLabel");
     m_summary->setWordWrap(true);
@@ -64,17 +64,14 @@ ConditionCheckWindow::ConditionCheckWindow(DrawStore& store, Dialogs& dialogs, G
     auto* quick = new QuickRange(m_count, [this] { return m_store.count(); }, this);
     connect(quick, &QuickRange::chosen, this, &ConditionCheckWindow::run);
     top->addWidget(quick);
-    top->addWidget(run);
+    top->addWidget(buttons.run);
     top->addStretch();
     auto* legend = new QLabel(QStringLiteral("保留比例低于 %1% 的条件"
                                              "以红色标出；淘汰指该期开奖号码会被条件过滤掉。点击列标题可排序。")
                                   .arg(int(kWarnBelow * 100)),
                               this);
     legend->setWordWrap(true);
-    auto* bottom = new QHBoxLayout;
-    bottom->addStretch();
-    bottom->addWidget(exportButton);
-    bottom->addWidget(close);
+    QHBoxLayout* bottom = exportAndCloseRow(buttons);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(m_summary);

@@ -2,6 +2,7 @@
 #include "ui/widgets/ResultTable.h"
 
 #include <QDialog>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableWidget>
@@ -25,4 +26,13 @@ ResultButtons resultButtons(const QString& runText, QDialog* window)
                           named(new QPushButton(QStringLiteral("关闭"), window), "closeButton")};
     QObject::connect(buttons.close, &QPushButton::clicked, window, &QDialog::accept);
     return buttons;
+}
+
+QHBoxLayout* exportAndCloseRow(const ResultButtons& buttons)
+{
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(buttons.exportCsv);
+    row->addWidget(buttons.close);
+    return row;
 }

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 class QDialog;
+class QHBoxLayout;
 class QPushButton;
 class QTableWidget;
 class QWidget;
@@ -25,3 +26,6 @@ struct ResultButtons
     QPushButton* close;
 };
 ResultButtons resultButtons(const QString& runText, QDialog* window);
+
+// The bottom row: 导出CSV and 关闭 at its right end.
+QHBoxLayout* exportAndCloseRow(const ResultButtons& buttons);
