@@ -106,7 +106,7 @@ TEST_F(ManualTest, GlossaryDefinesEveryTerm)
 }
 
 // F1 in the main window opens the manual at its title; in another window at
-// that window's own section.
+// that window's own section, or at the title when it has none.
 TEST_F(ManualTest, F1OpensTheManualWhereItIsNeeded)
 {
     show();
@@ -119,6 +119,13 @@ TEST_F(ManualTest, F1OpensTheManualWhereItIsNeeded)
         {[&] { return std::make_unique<TFrm_DataCount>(*store, dialogs, window.get()); }, "data-count"},
         {[&] { return std::make_unique<TFrm_Trend>(*store, dialogs, window.get()); }, "trend"},
         {[&] { return std::make_unique<PositionOmissionWindow>(*store, dialogs, window.get()); }, "omission"},
+        // A window without a section of its own, as the import's progress.
+        {[&] {
+             auto progress = std::make_unique<QDialog>(window.get());
+             progress->setObjectName("ImportProgress");
+             return progress;
+         },
+         ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.section);

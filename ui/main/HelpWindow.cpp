@@ -65,10 +65,12 @@ bool HelpKey::eventFilter(QObject* watched, QEvent* event)
     if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_F1 ||
         static_cast<QKeyEvent*>(event)->modifiers() != Qt::NoModifier || !watched->isWidgetType())
         return false;
-    const QString section = helpSection(static_cast<QWidget*>(watched)->window()->objectName());
-    if (section.isEmpty())
+    const QString window = static_cast<QWidget*>(watched)->window()->objectName();
+    // In the manual itself F1 has nothing more to show.
+    if (window == QLatin1String("HelpWindow"))
         return false;
-    m_open(section);
+    // A window without a section of its own opens the manual at its title.
+    m_open(helpSection(window));
     return true;
 }
 

@@ -21,8 +21,8 @@ QString upgradeText();
 // anchor); empty for a window the manual describes only in general.
 QString helpSection(const QString& objectName);
 
-// F1 in any window the manual has a section for (helpSection) calls
-// `open` with that section instead of reaching the window.
+// F1 in any window but the manual's own calls `open` with the window's
+// section (helpSection; empty: the title) instead of reaching the window.
 class HelpKey : public QObject
 {
 public:
