@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QLineEdit>
 #include <algorithm>
 
@@ -63,11 +64,22 @@ ExtendedFilterPage::ExtendedFilterPage(QWidget* parent) : QWidget(parent)
     addSet(&ExtendedConditions::pairDiff, "pairDiff", name(ConditionId::PairDiff), digits(), 6, y += kPitch, kBoxWidth,
            22, 10);
     addTypedBox("pairDiff", kTypedLeft, y, kTypedWidth);
-    y += kPitch;
-    m_repeat = makeRange(this, "repeatBox", name(ConditionId::Repeat), "repeatLow", "repeatTo", "repeatHigh",
+    // The two count ranges are laid out as the other pages' ranges are, on a
+    // row of their own under the panels.
+    auto* ranges = new QWidget(this);
+    ranges->move(0, y += kPitch);
+    m_repeat = makeRange(ranges, "repeatBox", name(ConditionId::Repeat), "repeatLow", "repeatTo", "repeatHigh",
                          ConditionValues::counts(), 0, 1);
-    m_neighbour = makeRange(this, "neighbourBox", name(ConditionId::Neighbour), "neighbourLow", "neighbourTo",
+    m_neighbour = makeRange(ranges, "neighbourBox", name(ConditionId::Neighbour), "neighbourLow", "neighbourTo",
                             "neighbourHigh", ConditionValues::counts(), 0, 1);
+    auto* rangeRow = new QGridLayout(ranges);
+    rangeRow->setContentsMargins(6, 0, 6, 0);
+    rangeRow->setHorizontalSpacing(2);
+    addRange(rangeRow, m_repeat, 0, 0);
+    rangeRow->setColumnMinimumWidth(4, 16);
+    rangeRow->setColumnStretch(4, 1);
+    addRange(rangeRow, m_neighbour, 0, 5);
+    ranges->resize(kTypedLeft + kTypedWidth, ranges->sizeHint().height());
     // Every condition says in its tooltip what it keeps.
     const std::pair<const char*, ConditionId> hints[] = {{"danBox", ConditionId::Dan},
                                                          {"killBox", ConditionId::Kill},
@@ -87,10 +99,11 @@ ExtendedFilterPage::ExtendedFilterPage(QWidget* parent) : QWidget(parent)
     for (const auto& [box, id] : hints)
         if (auto* found = findChild<QCheckBox*>(QString::fromLatin1(box)))
             found->setToolTip(conditionHint(id));
-    placeRange(m_repeat, 6, y, 88);
-    placeRange(m_neighbour, 222, y, 88);
     for (const RangeControls* range : {&m_repeat, &m_neighbour})
         connect(range->box, &QCheckBox::clicked, this, [range] { range->applyTick(); });
+    // Placed by hand, the page tells the layout around it how much room it needs.
+    const QRect used = childrenRect();
+    setMinimumSize(used.right() + 1 + used.left(), used.bottom() + 1 + used.top());
 }
 
 void ExtendedFilterPage::addSet(ValueSetCondition ExtendedConditions::*field, const char* key, const QString& caption,

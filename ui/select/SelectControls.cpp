@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -127,12 +128,11 @@ RangeControls makeRange(QWidget* parent, const char* boxName, const QString& cap
     return range;
 }
 
-void placeRange(const RangeControls& range, int x, int y, int boxWidth)
+void addRange(QGridLayout* grid, const RangeControls& range, int row, int column)
 {
-    range.box->setGeometry(x, y, boxWidth, 20);
-    range.low->setGeometry(x + boxWidth, y, 46, 20);
-    range.to->setGeometry(x + boxWidth + 46, y, 20, 20);
-    range.high->setGeometry(x + boxWidth + 66, y, 46, 20);
+    QWidget* const parts[] = {range.box, range.low, range.to, range.high};
+    for (QWidget* part : parts)
+        grid->addWidget(part, row, column++);
 }
 
 bool keyAccepted(KeyFilterKind kind, const QKeyEvent& key, const QLineEdit& edit)

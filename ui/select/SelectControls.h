@@ -12,6 +12,7 @@
 class QCheckBox;
 class QDialog;
 class QComboBox;
+class QGridLayout;
 class QKeyEvent;
 class QLineEdit;
 
@@ -67,8 +68,9 @@ bool setRangeValue(const RangeControls& range, const RangeCondition& value);
 RangeControls makeRange(QWidget* parent, const char* boxName, const QString& caption, const char* lowName,
                         const char* toName, const char* highName, ValueSpan values, int defaultLow, int defaultHigh);
 
-// Places a range on one line at (x, y): box, low, "至", high.
-void placeRange(const RangeControls& range, int x, int y, int boxWidth);
+// Puts a range into one row of `grid`, from `column` on: box, low, "至", high.
+// The four already live on the grid's widget, so their tab order stays theirs.
+void addRange(QGridLayout* grid, const RangeControls& range, int row, int column);
 
 // Typing filter of a box: digits and backspace only (and the comma where
 // allowed). A counting box stops at 7 digits unless text is selected, which

@@ -1,53 +1,113 @@
-// The selection window's controls and their places.
+// The selection window's controls and their layouts. Tab visits the controls
+// in the order they are created; each is created on the widget whose layout
+// places it, so the layouts never move one in that order.
 #include "core/BetFilter.h"
 #include "ui/select/BetListModel.h"
 #include "ui/select/ExtendedFilterPage.h"
 #include "ui/select/select.h"
+#include "ui/widgets/Named.h"
 #include "ui/widgets/SchemeInk.h"
 #include "ui/widgets/TypedList.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableView>
+#include <QVBoxLayout>
 
 namespace {
 
 constexpr int kEmptyRowsAtOpening = 9; // ten rows with the header
-constexpr int kBottomRow = 540;        // the command buttons of both tabs
+constexpr int kCommandHeight = 28;     // the command buttons of both tabs
+constexpr int kSmallButton = 22;       // 清 and 全 beside the digit panels
+constexpr QSize kDigitPanel(22, 24);
 
 QPushButton* makeButton(const char* name, const QString& caption, QWidget* parent)
 {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
+    auto* button = named(new QPushButton(caption, parent), name);
     // No button answers Enter: typing in a box must not run a command.
     button->setAutoDefault(false);
     return button;
 }
 
-QLabel* makeLabel(const char* name, const QString& caption, QWidget* parent)
+QPushButton* makeCommand(const char* name, const QString& caption, QWidget* parent, const QString& tip = {})
 {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
-
-QLineEdit* makeEdit(const char* name, QWidget* parent)
-{
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QString::fromLatin1(name));
-    return edit;
+    QPushButton* button = makeButton(name, caption, parent);
+    button->setMinimumHeight(kCommandHeight);
+    button->setToolTip(tip);
+    return button;
 }
 
 QLabel* makeCountLabel(const char* name, QWidget* parent)
 {
-    QLabel* label = makeLabel(name, QString(), parent);
+    auto* label = named(new QLabel(parent), name);
     inkText(label, &SchemeColours::alertText);
+    // Room for the largest count, so the captions after it never shift.
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("00000")));
     return label;
+}
+
+// The line under the commands: as long as its text is, it never widens the tab.
+QLabel* makeReturnLabel(const char* name, QWidget* parent)
+{
+    auto* label = named(new QLabel(parent), name);
+    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    return label;
+}
+
+// The result lists are as wide as their columns and a vertical scroll bar;
+// they take the height the tab leaves them.
+void fitListWidth(QTableView* list)
+{
+    list->setFixedWidth(list->horizontalHeader()->length() + 2 * list->frameWidth() +
+                        list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list->verticalScrollBar()));
+}
+
+// A condition page's grid: two ranges to a row, with room between the pairs
+// so each reads as one condition.
+QGridLayout* conditionGrid(QWidget* page)
+{
+    auto* grid = new QGridLayout(page);
+    grid->setContentsMargins(10, 12, 10, 10);
+    grid->setHorizontalSpacing(2);
+    grid->setVerticalSpacing(20);
+    grid->setColumnMinimumWidth(4, 16);
+    grid->setColumnStretch(4, 1);
+    return grid;
+}
+
+// A tab: its conditions left, its result list right, its commands and the
+// line of the expected return along the bottom; the list keeps its width.
+void layOutTab(QWidget* page, QLayout* conditions, QLayout* list, QLayout* commands, QLabel* returnLine)
+{
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(conditions, 1);
+    columns->addLayout(list);
+    auto* tab = new QVBoxLayout(page);
+    tab->setContentsMargins(6, 4, 6, 4);
+    tab->setSpacing(4);
+    tab->addLayout(columns, 1);
+    tab->addLayout(commands);
+    tab->addWidget(returnLine);
+}
+
+// A row of commands, right-aligned under the list.
+QHBoxLayout* commandRow(std::initializer_list<QPushButton*> commands)
+{
+    auto* row = new QHBoxLayout;
+    row->setSpacing(4);
+    row->addStretch(1);
+    for (QPushButton* command : commands)
+        row->addWidget(command);
+    return row;
 }
 
 } // namespace
@@ -58,75 +118,81 @@ void TFrm_Select::buildManualTab(QWidget* page)
     buildConditionPages(page);
 
     StringGrid1 = makeResultGrid("StringGrid1", m_manualBets, page);
-    StringGrid1->setGeometry(452, 6, 162, 330);
+    fitListWidth(StringGrid1);
 
-    GroupBox4 = new QGroupBox(QStringLiteral("投注方式"), page);
-    GroupBox4->setObjectName("GroupBox4");
-    GroupBox4->setGeometry(452, 340, 162, 84);
-    RadioButton1 = new QRadioButton(QStringLiteral("直选"), GroupBox4);
-    RadioButton2 = new QRadioButton(QStringLiteral("组选3"), GroupBox4);
-    RadioButton3 = new QRadioButton(QStringLiteral("组选6"), GroupBox4);
-    const char* radioNames[] = {"RadioButton1", "RadioButton2", "RadioButton3"};
-    QRadioButton* radios[] = {RadioButton1, RadioButton2, RadioButton3};
-    for (int i = 0; i < 3; ++i) {
-        radios[i]->setObjectName(QString::fromLatin1(radioNames[i]));
-        // Only the indicator and caption take clicks: no wider than they are.
-        radios[i]->move(12, 20 + i * 20);
-        radios[i]->adjustSize();
-    }
+    GroupBox4 = named(new QGroupBox(QStringLiteral("投注方式"), page), "GroupBox4");
+    auto* kinds = new QVBoxLayout(GroupBox4);
+    kinds->setContentsMargins(12, 4, 8, 4);
+    kinds->setSpacing(2);
+    RadioButton1 = named(new QRadioButton(QStringLiteral("直选"), GroupBox4), "RadioButton1");
+    RadioButton2 = named(new QRadioButton(QStringLiteral("组选3"), GroupBox4), "RadioButton2");
+    RadioButton3 = named(new QRadioButton(QStringLiteral("组选6"), GroupBox4), "RadioButton3");
+    // Only the indicator and caption take clicks: no wider than they are.
+    for (QRadioButton* kind : {RadioButton1, RadioButton2, RadioButton3})
+        kinds->addWidget(kind, 0, Qt::AlignLeft);
     RadioButton1->setChecked(true);
 
-    Label21 = makeLabel("Label21", QStringLiteral("单选注数："), page);
-    Label21->setGeometry(6, kBottomRow + 4, 60, 20);
+    Label21 = named(new QLabel(QStringLiteral("单选注数："), page), "Label21");
     Label23 = makeCountLabel("Label23", page);
-    Label23->setGeometry(64, kBottomRow + 4, 36, 20);
-    Label24 = makeLabel("Label24", QStringLiteral("过滤后："), page);
-    Label24->setGeometry(102, kBottomRow + 4, 48, 20);
+    Label24 = named(new QLabel(QStringLiteral("过滤后："), page), "Label24");
     Label25 = makeCountLabel("Label25", page);
-    Label25->setGeometry(150, kBottomRow + 4, 36, 20);
     // Too long for the room beside the counts: a line of its own below them.
-    m_expectedReturn = makeLabel("expectedReturnLabel", QString(), page);
-    m_expectedReturn->setGeometry(6, kBottomRow + 32, 608, 20);
+    m_expectedReturn = makeReturnLabel("expectedReturnLabel", page);
 
-    SpeedButton2 = makeButton("SpeedButton2", QStringLiteral("开始投注"), page);
-    SpeedButton12 = makeButton("SpeedButton12", QStringLiteral("导出投注"), page);
-    SeSkinButton1 = makeButton("SeSkinButton1", QStringLiteral("历史期数过滤"), page);
-    m_backtestButton = makeButton("backtestButton", QStringLiteral("历史回测"), page);
-    m_backtestButton->setToolTip(QStringLiteral("用当前的选号条件，在最近若干期开奖上回测"));
-    m_conditionCheckButton = makeButton("conditionCheckButton", QStringLiteral("条件验证"), page);
-    m_conditionCheckButton->setToolTip(QStringLiteral("看每个已勾选的条件在最近若干期会保留多少期的开奖号码"));
-    m_saveSchemeButton = makeButton("saveSchemeButton", QStringLiteral("保存方案..."), page);
-    m_saveSchemeButton->setToolTip(QStringLiteral("把本窗口的全部设置保存为一个方案"));
-    m_loadSchemeButton = makeButton("loadSchemeButton", QStringLiteral("载入方案..."), page);
-    m_loadSchemeButton->setToolTip(QStringLiteral("载入一个保存过的方案"));
-    SpeedButton1 = makeButton("SpeedButton1", QStringLiteral("退  出"), page);
-    m_prizeCheckButton = makeButton("prizeCheckButton", QStringLiteral("中奖查询"), page);
-    m_prizeCheckButton->setToolTip(QStringLiteral("查询列表中的号码在某一期是否中奖"));
-    m_prizeCheckButton->setGeometry(452, 494, 80, 28);
+    SpeedButton2 = makeCommand("SpeedButton2", QStringLiteral("开始投注"), page);
+    SpeedButton12 = makeCommand("SpeedButton12", QStringLiteral("导出投注"), page);
+    SeSkinButton1 = makeCommand("SeSkinButton1", QStringLiteral("历史期数过滤"), page);
+    m_backtestButton = makeCommand("backtestButton", QStringLiteral("历史回测"), page,
+                                   QStringLiteral("用当前的选号条件，在最近若干期开奖上回测"));
+    m_conditionCheckButton = makeCommand("conditionCheckButton", QStringLiteral("条件验证"), page,
+                                         QStringLiteral("看每个已勾选的条件在最近若干期会保留多少期的开奖号码"));
+    m_saveSchemeButton = makeCommand("saveSchemeButton", QStringLiteral("保存方案..."), page,
+                                     QStringLiteral("把本窗口的全部设置保存为一个方案"));
+    m_loadSchemeButton =
+        makeCommand("loadSchemeButton", QStringLiteral("载入方案..."), page, QStringLiteral("载入一个保存过的方案"));
+    SpeedButton1 = makeCommand("SpeedButton1", QStringLiteral("退  出"), page);
+    m_prizeCheckButton = makeCommand("prizeCheckButton", QStringLiteral("中奖查询"), page,
+                                     QStringLiteral("查询列表中的号码在某一期是否中奖"));
     m_prizeCheckButton->setEnabled(false);
-    m_saveSchemeButton->setGeometry(452, 430, 80, 28);
-    m_loadSchemeButton->setGeometry(534, 430, 80, 28);
-    m_backtestButton->setGeometry(452, 462, 80, 28);
-    m_conditionCheckButton->setGeometry(534, 462, 80, 28);
-    SpeedButton2->setGeometry(274, kBottomRow, 80, 28);
-    SpeedButton12->setGeometry(358, kBottomRow, 80, 28);
-    SeSkinButton1->setGeometry(442, kBottomRow, 96, 28);
-    SpeedButton1->setGeometry(542, kBottomRow, 66, 28);
     SpeedButton12->setEnabled(false);
     SeSkinButton1->setEnabled(false);
+
+    // Schemes and the checks on past draws go under the list and its bet kinds.
+    auto* listCommands = new QGridLayout;
+    listCommands->setSpacing(2);
+    listCommands->addWidget(m_saveSchemeButton, 0, 0);
+    listCommands->addWidget(m_loadSchemeButton, 0, 1);
+    listCommands->addWidget(m_backtestButton, 1, 0);
+    listCommands->addWidget(m_conditionCheckButton, 1, 1);
+    listCommands->addWidget(m_prizeCheckButton, 2, 0);
+
+    auto* conditions = new QVBoxLayout;
+    conditions->addWidget(GroupBox1);
+    conditions->addWidget(SeSkinPageControl1, 1);
+    auto* list = new QVBoxLayout;
+    list->addWidget(StringGrid1, 1);
+    list->addWidget(GroupBox4);
+    list->addLayout(listCommands);
+    // Each count right after its caption, left of the commands.
+    auto* counts = new QHBoxLayout;
+    counts->setSpacing(0);
+    for (QLabel* label : {Label21, Label23, Label24, Label25})
+        counts->addWidget(label);
+    counts->insertSpacing(2, 8);
+    QHBoxLayout* commands = commandRow({SpeedButton2, SpeedButton12, SeSkinButton1, SpeedButton1});
+    commands->insertLayout(0, counts);
+    layOutTab(page, conditions, list, commands, m_expectedReturn);
 }
 
 void TFrm_Select::buildDigitRows(QWidget* parent)
 {
-    GroupBox1 = new QGroupBox(QStringLiteral("请选择每位候选号码"), parent);
-    GroupBox1->setObjectName("GroupBox1");
-    GroupBox1->setGeometry(6, 4, 440, 112);
-    Label8 = makeLabel("Label8", QStringLiteral("第一位："), GroupBox1);
-    Label2 = makeLabel("Label2", QStringLiteral("第二位："), GroupBox1);
-    Label3 = makeLabel("Label3", QStringLiteral("第三位："), GroupBox1);
-    Edit1 = makeEdit("Edit1", GroupBox1);
-    Edit2 = makeEdit("Edit2", GroupBox1);
-    Edit3 = makeEdit("Edit3", GroupBox1);
+    GroupBox1 = named(new QGroupBox(QStringLiteral("请选择每位候选号码"), parent), "GroupBox1");
+    Label8 = named(new QLabel(QStringLiteral("第一位："), GroupBox1), "Label8");
+    Label2 = named(new QLabel(QStringLiteral("第二位："), GroupBox1), "Label2");
+    Label3 = named(new QLabel(QStringLiteral("第三位："), GroupBox1), "Label3");
+    Edit1 = named(new QLineEdit(GroupBox1), "Edit1");
+    Edit2 = named(new QLineEdit(GroupBox1), "Edit2");
+    Edit3 = named(new QLineEdit(GroupBox1), "Edit3");
     SpeedButton4 = makeButton("SpeedButton4", QStringLiteral("清"), GroupBox1);
     SpeedButton5 = makeButton("SpeedButton5", QStringLiteral("清"), GroupBox1);
     SpeedButton6 = makeButton("SpeedButton6", QStringLiteral("清"), GroupBox1);
@@ -143,39 +209,43 @@ void TFrm_Select::buildDigitRows(QWidget* parent)
     QLineEdit* boxes[] = {Edit1, Edit2, Edit3};
     QPushButton* clears[] = {SpeedButton4, SpeedButton5, SpeedButton6};
     QPushButton* alls[] = {SpeedButton15, SpeedButton21, SpeedButton17};
+    // Title, ten panels, the typed digits, 清 and 全: one row per position.
+    auto* rows = new QGridLayout(GroupBox1);
+    rows->setContentsMargins(8, 6, 8, 6);
+    rows->setHorizontalSpacing(2);
+    rows->setVerticalSpacing(5);
     for (int r = 0; r < 3; ++r) {
-        const int y = 22 + r * 29;
-        titles[r]->setGeometry(8, y, 56, 24);
+        rows->addWidget(titles[r], r, 0);
         m_rows[r].box = boxes[r];
         takeTypedList(boxes[r], 9);
-        boxes[r]->setGeometry(304, y, 80, 24);
         for (int digit = 0; digit < 10; ++digit) {
             auto* panel = new DigitPanel(panelNames[r][digit], digit, GroupBox1);
-            panel->setGeometry(62 + digit * 24, y, 22, 24);
+            panel->setFixedSize(kDigitPanel);
+            rows->addWidget(panel, r, 1 + digit);
             m_rows[r].panels[digit] = panel;
         }
-        clears[r]->setGeometry(388, y, 22, 24);
-        alls[r]->setGeometry(412, y, 22, 24);
+        boxes[r]->setMinimumHeight(kDigitPanel.height());
+        rows->addWidget(boxes[r], r, 11);
+        for (QPushButton* button : {clears[r], alls[r]})
+            button->setFixedSize(kSmallButton, kDigitPanel.height());
+        rows->addWidget(clears[r], r, 12);
+        rows->addWidget(alls[r], r, 13);
     }
+    rows->setColumnStretch(11, 1);
 }
 
 void TFrm_Select::buildConditionPages(QWidget* parent)
 {
-    SeSkinPageControl1 = new QTabWidget(parent);
-    SeSkinPageControl1->setObjectName("SeSkinPageControl1");
-    SeSkinPageControl1->setGeometry(6, 122, 440, kBottomRow - 128);
-    auto* common = new QWidget;
-    common->setObjectName("TabSheetCommon");
-    auto* advanced = new QWidget;
-    advanced->setObjectName("TabSheetAdvanced");
+    SeSkinPageControl1 = named(new QTabWidget(parent), "SeSkinPageControl1");
+    auto* common = named(new QWidget, "TabSheetCommon");
+    auto* advanced = named(new QWidget, "TabSheetAdvanced");
     m_extended = new ExtendedFilterPage;
     SeSkinPageControl1->addTab(common, QStringLiteral("常规过滤"));
     SeSkinPageControl1->addTab(advanced, QStringLiteral("高级过滤"));
     SeSkinPageControl1->addTab(m_extended, QStringLiteral("扩展过滤"));
 
-    SeSkinLabel1 =
-        makeLabel("SeSkinLabel1", QStringLiteral("\"单个和值\"供用户输入不连续和值，和值之间用\"，\" 间隔"), common);
-    SeSkinLabel1->setGeometry(10, 10, 416, 20);
+    SeSkinLabel1 = named(new QLabel(QStringLiteral("\"单个和值\"供用户输入不连续和值，和值之间用\"，\" 间隔"), common),
+                         "SeSkinLabel1");
     inkText(SeSkinLabel1, &SchemeColours::infoText);
 
     m_big = makeRange(common, "CheckBox4", QStringLiteral("大数限制"), "ComboBox3", "Label17", "ComboBox4",
@@ -186,25 +256,27 @@ void TFrm_Select::buildConditionPages(QWidget* parent)
                       ConditionValues::sums(), 12, 13);
     m_same = makeRange(common, "CheckBox8", QStringLiteral("同号个数"), "ComboBox15", "Label11", "ComboBox16",
                        ConditionValues::counts(), 0, 0);
-    placeRange(m_big, 10, 44, 84);
-    placeRange(m_odd, 222, 44, 84);
-    placeRange(m_sum, 10, 88, 84);
-    placeRange(m_same, 222, 88, 84);
-
-    CheckBox12 = new QCheckBox(QStringLiteral("单个和值"), common);
-    CheckBox12->setObjectName("CheckBox12");
-    CheckBox12->setGeometry(10, 132, 84, 20);
-    Edit11 = makeEdit("Edit11", common);
-    Edit11->setGeometry(94, 131, 112, 22);
+    CheckBox12 = named(new QCheckBox(QStringLiteral("单个和值"), common), "CheckBox12");
+    Edit11 = named(new QLineEdit(common), "Edit11");
     Edit11->setEnabled(false);
     installKeyFilter(Edit11, KeyFilterKind::SumList, [this](const QKeyEvent& key) { return Edit11KeyPress(key); });
-    CheckBox11 = new QCheckBox(QStringLiteral("注数限制"), common);
-    CheckBox11->setObjectName("CheckBox11");
-    CheckBox11->setGeometry(222, 132, 84, 20);
-    Edit9 = makeEdit("Edit9", common);
-    Edit9->setGeometry(306, 131, 112, 22);
+    CheckBox11 = named(new QCheckBox(QStringLiteral("注数限制"), common), "CheckBox11");
+    Edit9 = named(new QLineEdit(common), "Edit9");
     Edit9->setEnabled(false);
     installKeyFilter(Edit9, KeyFilterKind::Count, [this](const QKeyEvent& key) { return Edit9KeyPress(key); });
+
+    QGridLayout* commonGrid = conditionGrid(common);
+    commonGrid->addWidget(SeSkinLabel1, 0, 0, 1, 9);
+    addRange(commonGrid, m_big, 1, 0);
+    addRange(commonGrid, m_odd, 1, 5);
+    addRange(commonGrid, m_sum, 2, 0);
+    addRange(commonGrid, m_same, 2, 5);
+    // The boxes take the width of the two lists and "至".
+    commonGrid->addWidget(CheckBox12, 3, 0);
+    commonGrid->addWidget(Edit11, 3, 1, 1, 3);
+    commonGrid->addWidget(CheckBox11, 3, 5);
+    commonGrid->addWidget(Edit9, 3, 6, 1, 3);
+    commonGrid->setRowStretch(4, 1);
 
     m_ac = makeRange(advanced, "CheckBox7", QStringLiteral("AC值范围"), "ComboBox13", "Label9", "ComboBox14",
                      ConditionValues::acs(), 2, 3);
@@ -216,11 +288,14 @@ void TFrm_Select::buildConditionPages(QWidget* parent)
                          ConditionValues::counts(), 1, 1);
     m_span = makeRange(advanced, "SeSkinCheckBox6", QStringLiteral("跨度限制"), "ComboBox29", "Label29", "ComboBox30",
                        ConditionValues::spans(), 1, 1);
-    placeRange(m_ac, 10, 20, 84);
-    placeRange(m_prime, 222, 20, 84);
-    placeRange(m_route0, 10, 64, 84);
-    placeRange(m_route1, 222, 64, 84);
-    placeRange(m_span, 10, 108, 84);
+    QGridLayout* advancedGrid = conditionGrid(advanced);
+    addRange(advancedGrid, m_ac, 0, 0);
+    addRange(advancedGrid, m_prime, 0, 5);
+    addRange(advancedGrid, m_route0, 1, 0);
+    addRange(advancedGrid, m_route1, 1, 5);
+    addRange(advancedGrid, m_span, 2, 0);
+    advancedGrid->setRowStretch(3, 1);
+
     const std::pair<QCheckBox*, ConditionId> hints[] = {
         {m_sum.box, ConditionId::Sum},        {m_odd.box, ConditionId::Odd},       {m_big.box, ConditionId::Big},
         {m_ac.box, ConditionId::Ac},          {m_same.box, ConditionId::Same},     {m_span.box, ConditionId::Span},
@@ -234,16 +309,12 @@ void TFrm_Select::buildConditionPages(QWidget* parent)
 
 void TFrm_Select::buildRandomTab(QWidget* page)
 {
-    Label1 = makeLabel("Label1", QStringLiteral("机选注数："), page);
-    Label1->setGeometry(14, 14, 66, 22);
-    Edit8 = makeEdit("Edit8", page);
-    Edit8->setGeometry(80, 13, 110, 22);
+    Label1 = named(new QLabel(QStringLiteral("机选注数："), page), "Label1");
+    Edit8 = named(new QLineEdit(page), "Edit8");
     Edit8->setText(QStringLiteral("5"));
     installKeyFilter(Edit8, KeyFilterKind::Count, [this](const QKeyEvent& key) { return Edit8KeyPress(key); });
 
-    GroupBox3 = new QGroupBox(QStringLiteral("投注限制"), page);
-    GroupBox3->setObjectName("GroupBox3");
-    GroupBox3->setGeometry(8, 46, 260, 206);
+    GroupBox3 = named(new QGroupBox(QStringLiteral("投注限制"), page), "GroupBox3");
     m_randomSum = makeRange(GroupBox3, "CheckBox2", QStringLiteral("和数限制"), "ComboBox11", "Label12", "ComboBox12",
                             ConditionValues::sums(), 25, 27);
     m_randomOdd = makeRange(GroupBox3, "CheckBox5", QStringLiteral("奇数个数"), "ComboBox5", "Label18", "ComboBox6",
@@ -254,13 +325,15 @@ void TFrm_Select::buildRandomTab(QWidget* page)
                            ConditionValues::acs(), 2, 3);
     m_randomSame = makeRange(GroupBox3, "CheckBox10", QStringLiteral("同号个数"), "ComboBox17", "Label20", "ComboBox20",
                              ConditionValues::counts(), 0, 0);
-    const RangeControls* ranges[] = {&m_randomSum, &m_randomOdd, &m_randomBig, &m_randomAc, &m_randomSame};
-    for (int i = 0; i < 5; ++i)
-        placeRange(*ranges[i], 14, 28 + i * 34, 90);
-    m_useExtended = new QCheckBox(QStringLiteral("同时使用扩展过滤"), page);
-    m_useExtended->setObjectName("useExtendedBox");
+    auto* limits = new QGridLayout(GroupBox3);
+    limits->setContentsMargins(12, 10, 12, 12);
+    limits->setHorizontalSpacing(2);
+    limits->setVerticalSpacing(10);
+    int row = 0;
+    for (const RangeControls* range : {&m_randomSum, &m_randomOdd, &m_randomBig, &m_randomAc, &m_randomSame})
+        addRange(limits, *range, row++, 0);
+    m_useExtended = named(new QCheckBox(QStringLiteral("同时使用扩展过滤"), page), "useExtendedBox");
     m_useExtended->setToolTip(QStringLiteral("随机号码也要满足\"手动选号\"页\"扩展过滤\"中勾选的条件"));
-    m_useExtended->move(14, 260);
     // The random tab's limits are the manual tab's conditions.
     const std::pair<const RangeControls*, ConditionId> randomHints[] = {{&m_randomSum, ConditionId::Sum},
                                                                         {&m_randomOdd, ConditionId::Odd},
@@ -269,25 +342,36 @@ void TFrm_Select::buildRandomTab(QWidget* page)
                                                                         {&m_randomSame, ConditionId::Same}};
     for (const auto& [range, id] : randomHints)
         range->box->setToolTip(conditionHint(id));
-    m_useExtended->adjustSize();
 
     StringGrid2 = makeResultGrid("StringGrid2", m_randomBets, page);
-    StringGrid2->setGeometry(452, 6, 162, kBottomRow - 12);
+    fitListWidth(StringGrid2);
 
-    SpeedButton3 = makeButton("SpeedButton3", QStringLiteral("随机选号"), page);
-    SpeedButton13 = makeButton("SpeedButton13", QStringLiteral("导出投注"), page);
-    SpeedButton11 = makeButton("SpeedButton11", QStringLiteral("退  出"), page);
-    m_randomPrizeCheckButton = makeButton("randomPrizeCheckButton", QStringLiteral("中奖查询"), page);
-    m_randomPrizeCheckButton->setToolTip(QStringLiteral("查询列表中的号码在某一期是否中奖"));
-    SpeedButton3->setGeometry(243, kBottomRow, 86, 28);
-    SpeedButton13->setGeometry(336, kBottomRow, 86, 28);
-    m_randomPrizeCheckButton->setGeometry(429, kBottomRow, 86, 28);
-    SpeedButton11->setGeometry(522, kBottomRow, 86, 28);
+    SpeedButton3 = makeCommand("SpeedButton3", QStringLiteral("随机选号"), page);
+    SpeedButton13 = makeCommand("SpeedButton13", QStringLiteral("导出投注"), page);
+    SpeedButton11 = makeCommand("SpeedButton11", QStringLiteral("退  出"), page);
+    m_randomPrizeCheckButton = makeCommand("randomPrizeCheckButton", QStringLiteral("中奖查询"), page,
+                                           QStringLiteral("查询列表中的号码在某一期是否中奖"));
     SpeedButton13->setEnabled(false);
     m_randomPrizeCheckButton->setEnabled(false);
     // The same line as under the manual list.
-    m_randomReturn = makeLabel("randomReturnLabel", QString(), page);
-    m_randomReturn->setGeometry(6, kBottomRow + 32, 608, 20);
+    m_randomReturn = makeReturnLabel("randomReturnLabel", page);
+
+    auto* count = new QHBoxLayout;
+    count->addWidget(Label1);
+    count->addWidget(Edit8);
+    count->addStretch(1);
+    auto* conditions = new QVBoxLayout;
+    conditions->setContentsMargins(8, 8, 0, 0);
+    conditions->setSpacing(10);
+    conditions->addLayout(count);
+    conditions->addWidget(GroupBox3, 0, Qt::AlignLeft);
+    // Only the indicator and caption take clicks: no wider than they are.
+    conditions->addWidget(m_useExtended, 0, Qt::AlignLeft);
+    conditions->addStretch(1);
+    auto* list = new QVBoxLayout;
+    list->addWidget(StringGrid2);
+    layOutTab(page, conditions, list,
+              commandRow({SpeedButton3, SpeedButton13, m_randomPrizeCheckButton, SpeedButton11}), m_randomReturn);
 }
 
 void TFrm_Select::FormShow()

@@ -9,6 +9,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStackedWidget>
+#include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolTip>
 
@@ -265,6 +268,105 @@ TEST_F(SelectTest, KeyFiltersAcceptOnlyTheirCharacters)
     auto* sums = child<QLineEdit>("Edit11");
     QTest::keyClicks(sums, "3a,15;");
     EXPECT_EQ(sums->text(), "3,15");
+}
+
+// What Tab visits and where the controls lie, on any screen the window is
+// shown on (the test list runs these on a laptop screen and at scale 2 too).
+class SelectLayoutTest : public SelectTest
+{
+protected:
+    // The named controls shown on the current tab, containers left out.
+    QList<QWidget*> shownControls() const
+    {
+        QWidget* tab = child<QTabWidget>("PageControl1")->currentWidget();
+        QList<QWidget*> shown;
+        for (QWidget* widget : tab->findChildren<QWidget*>())
+            if (widget->isVisible() && !widget->objectName().isEmpty() && !widget->objectName().startsWith("qt_") &&
+                !qobject_cast<QGroupBox*>(widget) && !qobject_cast<QTabWidget*>(widget) &&
+                !qobject_cast<QStackedWidget*>(widget->parentWidget()))
+                shown << widget;
+        return shown;
+    }
+    QRect onWindow(const QWidget* widget) const
+    {
+        return QRect(widget->mapTo(window.get(), QPoint(0, 0)), widget->size());
+    }
+};
+
+// The order is the one the window has always had: the digit rows, the
+// condition pages, the list and its commands, then the random tab.
+TEST_F(SelectLayoutTest, TabVisitsTheControlsInTheirOrder)
+{
+    const QStringList expected = {
+        "PageControl1", "Edit1", "Edit2", "Edit3", "SpeedButton4", "SpeedButton5", "SpeedButton6", "SpeedButton15",
+        "SpeedButton21", "SpeedButton17", "SeSkinPageControl1",
+        // 扩展过滤 joined the window before the other two pages had controls.
+        "danBox", "danEdit", "danModeList", "killBox", "killEdit", "sumExcludedBox", "sumExcludedEdit",
+        "spanExcludedBox", "spanExcludedEdit", "sumTailBox", "sumTailEdit", "shapeBox", "runBox", "bigSmallBox",
+        "oddEvenBox", "primeCompositeBox", "routeBox", "pairSumTailBox", "pairSumTailEdit", "pairDiffBox",
+        "pairDiffEdit", "repeatBox", "repeatLow", "repeatHigh", "neighbourBox", "neighbourLow", "neighbourHigh",
+        // 常规过滤
+        "CheckBox4", "ComboBox3", "ComboBox4", "CheckBox3", "ComboBox1", "ComboBox2", "CheckBox1", "ComboBox9",
+        "ComboBox10", "CheckBox8", "ComboBox15", "ComboBox16", "CheckBox12", "Edit11", "CheckBox11", "Edit9",
+        // 高级过滤
+        "CheckBox7", "ComboBox13", "ComboBox14", "SeSkinCheckBox1", "ComboBox23", "ComboBox24", "SeSkinCheckBox3",
+        "ComboBox25", "ComboBox26", "SeSkinCheckBox4", "ComboBox27", "ComboBox28", "SeSkinCheckBox6", "ComboBox29",
+        "ComboBox30",
+        // the list and the commands
+        "StringGrid1", "RadioButton1", "RadioButton2", "RadioButton3", "SpeedButton2", "SpeedButton12", "SeSkinButton1",
+        "backtestButton", "conditionCheckButton", "saveSchemeButton", "loadSchemeButton", "SpeedButton1",
+        "prizeCheckButton",
+        // 随机选号
+        "Edit8", "CheckBox2", "ComboBox11", "ComboBox12", "CheckBox5", "ComboBox5", "ComboBox6", "CheckBox6",
+        "ComboBox7", "ComboBox8", "CheckBox9", "ComboBox18", "ComboBox19", "CheckBox10", "ComboBox17", "ComboBox20",
+        "useExtendedBox", "StringGrid2", "SpeedButton3", "SpeedButton13", "SpeedButton11", "randomPrizeCheckButton"};
+    QStringList order;
+    for (QWidget* at = window->nextInFocusChain(); at != window.get(); at = at->nextInFocusChain())
+        // Qt's own parts (the tab bars and their scroll buttons) come with their tab widget.
+        if ((at->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && !at->objectName().startsWith("qt_") &&
+            !qobject_cast<QTabBar*>(at->parentWidget()))
+            order << at->objectName();
+    EXPECT_EQ(order, expected);
+}
+
+// On every condition page and both tabs, each shown control lies whole on
+// what holds it, clear of every other, and shows its whole caption.
+TEST_F(SelectLayoutTest, ShownControlsNeitherOverlapNorGetCut)
+{
+    const struct
+    {
+        int tab, filterPage;
+    } pages[] = {{0, 0}, {0, 1}, {0, 2}, {1, 0}};
+    QCoreApplication::processEvents();
+    for (const auto& page : pages) {
+        child<QTabWidget>("PageControl1")->setCurrentIndex(page.tab);
+        child<QTabWidget>("SeSkinPageControl1")->setCurrentIndex(page.filterPage);
+        SCOPED_TRACE(testing::Message() << "tab " << page.tab << ", conditions " << page.filterPage);
+        const QList<QWidget*> shown = shownControls();
+        ASSERT_GT(shown.size(), 20);
+        const QRect tab = onWindow(child<QTabWidget>("PageControl1")->currentWidget());
+        for (int i = 0; i < shown.size(); ++i) {
+            const QWidget* a = shown[i];
+            const std::string name = a->objectName().toStdString();
+            EXPECT_TRUE(a->parentWidget()->rect().contains(a->geometry())) << name;
+            EXPECT_TRUE(tab.contains(onWindow(a))) << name;
+            for (int j = i + 1; j < shown.size(); ++j)
+                EXPECT_FALSE(onWindow(a).intersects(onWindow(shown[j])))
+                    << name << " and " << shown[j]->objectName().toStdString();
+            QString caption;
+            if (auto* label = qobject_cast<const QLabel*>(a))
+                caption = label->text();
+            else if (auto* button = qobject_cast<const QAbstractButton*>(a))
+                caption = button->text();
+            // A check box or radio button also has its indicator to the left of its caption.
+            const int indicator = qobject_cast<const QPushButton*>(a) || qobject_cast<const QLabel*>(a)
+                                      ? 0
+                                      : a->style()->pixelMetric(QStyle::PM_IndicatorWidth);
+            EXPECT_GE(a->width(), a->fontMetrics().horizontalAdvance(caption) + indicator) << name;
+            if (auto* list = qobject_cast<const QComboBox*>(a))
+                EXPECT_GE(list->width(), list->minimumSizeHint().width()) << name;
+        }
+    }
 }
 
 } // namespace
