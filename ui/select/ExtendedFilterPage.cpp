@@ -7,17 +7,23 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <algorithm>
 
 namespace {
 
-constexpr int kPitch = 23;      // one line of the page
-constexpr int kBoxWidth = 100;  // tick boxes with their captions
-constexpr int kPanelLeft = 104; // where the panels start
 constexpr int kPanelHeight = 20;
-constexpr int kTypedLeft = kPanelLeft + 10 * 22 + 4; // a typed list right of ten panels
-constexpr int kTypedWidth = 96;
+constexpr int kLineGap = 3;     // between the lines of the page and of a set's panels
+constexpr int kTypedWidth = 96; // a typed list or the 胆码 mode, right of ten panels
+
+QLineEdit* typedBox(const char* key)
+{
+    auto* box = new QLineEdit;
+    box->setObjectName(QString::fromLatin1(key) + QStringLiteral("Edit"));
+    box->setFixedHeight(kPanelHeight);
+    return box;
+}
 
 } // namespace
 
@@ -25,61 +31,96 @@ ExtendedFilterPage::ExtendedFilterPage(QWidget* parent) : QWidget(parent)
 {
     setObjectName("TabSheetExtended");
     using namespace ExtendedValues;
-    int y = 6;
     auto name = [](ConditionId id) { return conditionName(id); };
-    addSet(&ExtendedConditions::dan, "dan", name(ConditionId::Dan), digits(), 6, y, kBoxWidth, 22, 10);
-    // The mode list takes the right of the row, so 胆码 are typed beside their caption.
-    addTypedBox("dan", 6 + m_sets.back().box->width() + 2, y, kPanelLeft - 12 - m_sets.back().box->width());
-    m_danMode = new QComboBox(this);
+    // Column 0 the tick boxes, column 1 the panels, column 2 a typed list or
+    // the 胆码 mode; rows of more than ten panels take columns 1 and 2.
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(6, 6, 6, 6);
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(kLineGap);
+    int row = 0;
+
+    // 胆码 are typed beside their caption: the mode list takes the right of the row.
+    QWidget* danPanels = addSet(&ExtendedConditions::dan, "dan", name(ConditionId::Dan), digits(), 22, 10);
+    auto* danCaption = new QHBoxLayout;
+    danCaption->setSpacing(2);
+    danCaption->addWidget(m_sets.back().box);
+    danCaption->addWidget(addTypedBox(typedBox("dan")), 1);
+    grid->addLayout(danCaption, row, 0);
+    grid->addWidget(danPanels, row, 1);
+    m_danMode = new QComboBox;
     m_danMode->setObjectName("danModeList");
     m_danMode->addItems({QStringLiteral("至少含一个"), QStringLiteral("全部包含")});
-    m_danMode->setGeometry(kPanelLeft + 226, y, 96, kPanelHeight);
+    m_danMode->setFixedSize(kTypedWidth, kPanelHeight);
     m_danMode->setEnabled(false);
     connect(m_sets.back().box, &QCheckBox::clicked, m_danMode, &QWidget::setEnabled);
-    addSet(&ExtendedConditions::kill, "kill", name(ConditionId::Kill), digits(), 6, y += kPitch, kBoxWidth, 22, 10);
-    addTypedBox("kill", kTypedLeft, y, kTypedWidth);
-    addSet(&ExtendedConditions::sumExcluded, "sumExcluded", name(ConditionId::SumExcluded), sums(), 6, y += kPitch,
-           kBoxWidth, 22, 14);
-    y += kPitch;
-    addTypedBox("sumExcluded", 22, y, kPanelLeft - 26); // under the caption, beside the second line
-    addSet(&ExtendedConditions::spanExcluded, "spanExcluded", name(ConditionId::SpanExcluded), digits(), 6, y += kPitch,
-           kBoxWidth, 22, 10);
-    addTypedBox("spanExcluded", kTypedLeft, y, kTypedWidth);
-    addSet(&ExtendedConditions::sumTail, "sumTail", name(ConditionId::SumTail), digits(), 6, y += kPitch, kBoxWidth, 22,
-           10);
-    addTypedBox("sumTail", kTypedLeft, y, kTypedWidth);
-    addSet(&ExtendedConditions::shape, "shape", name(ConditionId::Shape), shapes(), 6, y += kPitch, kBoxWidth, 40, 3);
-    addSet(&ExtendedConditions::run, "run", name(ConditionId::Run), runs(), 232, y, 60, 44, 3);
-    addSet(&ExtendedConditions::bigSmall, "bigSmall", name(ConditionId::BigSmall), ExtendedValues::bigSmall(), 6,
-           y += kPitch, kBoxWidth, 40, 8);
-    addSet(&ExtendedConditions::oddEven, "oddEven", name(ConditionId::OddEven), ExtendedValues::oddEven(), 6,
-           y += kPitch, kBoxWidth, 40, 8);
-    addSet(&ExtendedConditions::primeComposite, "primeComposite", name(ConditionId::PrimeComposite),
-           ExtendedValues::primeComposite(), 6, y += kPitch, kBoxWidth, 40, 8);
-    addSet(&ExtendedConditions::route, "route", name(ConditionId::Route), routes(), 6, y += kPitch, kBoxWidth, 34, 9);
-    y += 2 * kPitch;
-    addSet(&ExtendedConditions::pairSumTail, "pairSumTail", name(ConditionId::PairSumTail), digits(), 6, y += kPitch,
-           kBoxWidth, 22, 10);
-    addTypedBox("pairSumTail", kTypedLeft, y, kTypedWidth);
-    addSet(&ExtendedConditions::pairDiff, "pairDiff", name(ConditionId::PairDiff), digits(), 6, y += kPitch, kBoxWidth,
-           22, 10);
-    addTypedBox("pairDiff", kTypedLeft, y, kTypedWidth);
-    // The two count ranges are laid out as the other pages' ranges are, on a
-    // row of their own under the panels.
-    auto* ranges = new QWidget(this);
-    ranges->move(0, y += kPitch);
-    m_repeat = makeRange(ranges, "repeatBox", name(ConditionId::Repeat), "repeatLow", "repeatTo", "repeatHigh",
+    grid->addWidget(m_danMode, row++, 2);
+
+    // A set of ten values with its typed list at the right.
+    const auto typedRow = [&](ValueSetCondition ExtendedConditions::*field, const char* key, ConditionId id) {
+        QWidget* panels = addSet(field, key, name(id), digits(), 22, 10);
+        grid->addWidget(m_sets.back().box, row, 0, Qt::AlignLeft);
+        grid->addWidget(panels, row, 1);
+        QLineEdit* typed = addTypedBox(typedBox(key));
+        typed->setFixedWidth(kTypedWidth);
+        grid->addWidget(typed, row++, 2);
+    };
+    // A set wider than ten panels, over `lines` lines, with no typed list.
+    const auto wideRow = [&](ValueSetCondition ExtendedConditions::*field, const char* key, ConditionId id,
+                             const QStringList& values, int panelWidth, int perLine) {
+        QWidget* panels = addSet(field, key, name(id), values, panelWidth, perLine);
+        grid->addWidget(m_sets.back().box, row, 0, Qt::AlignLeft | Qt::AlignTop);
+        const int lines = (int(values.size()) + perLine - 1) / perLine;
+        grid->addWidget(panels, row, 1, lines, 2, Qt::AlignLeft);
+        row += lines;
+    };
+
+    typedRow(&ExtendedConditions::kill, "kill", ConditionId::Kill);
+    // 和值排除: two lines of panels, the typed list under the caption.
+    wideRow(&ExtendedConditions::sumExcluded, "sumExcluded", ConditionId::SumExcluded, sums(), 22, 14);
+    auto* sumsTyped = new QHBoxLayout;
+    sumsTyped->addSpacing(16);
+    sumsTyped->addWidget(addTypedBox(typedBox("sumExcluded")));
+    grid->addLayout(sumsTyped, row - 1, 0);
+    typedRow(&ExtendedConditions::spanExcluded, "spanExcluded", ConditionId::SpanExcluded);
+    typedRow(&ExtendedConditions::sumTail, "sumTail", ConditionId::SumTail);
+
+    // 形态 and 连号 share a line.
+    QWidget* shapePanels = addSet(&ExtendedConditions::shape, "shape", name(ConditionId::Shape), shapes(), 40, 3);
+    grid->addWidget(m_sets.back().box, row, 0, Qt::AlignLeft);
+    QWidget* runPanels = addSet(&ExtendedConditions::run, "run", name(ConditionId::Run), runs(), 44, 3);
+    auto* shapeAndRun = new QHBoxLayout;
+    shapeAndRun->setSpacing(4);
+    shapeAndRun->addWidget(shapePanels);
+    shapeAndRun->addSpacing(8);
+    shapeAndRun->addWidget(m_sets.back().box);
+    shapeAndRun->addWidget(runPanels);
+    shapeAndRun->addStretch();
+    grid->addLayout(shapeAndRun, row++, 1, 1, 2);
+
+    wideRow(&ExtendedConditions::bigSmall, "bigSmall", ConditionId::BigSmall, ExtendedValues::bigSmall(), 40, 8);
+    wideRow(&ExtendedConditions::oddEven, "oddEven", ConditionId::OddEven, ExtendedValues::oddEven(), 40, 8);
+    wideRow(&ExtendedConditions::primeComposite, "primeComposite", ConditionId::PrimeComposite,
+            ExtendedValues::primeComposite(), 40, 8);
+    wideRow(&ExtendedConditions::route, "route", ConditionId::Route, routes(), 34, 9);
+    typedRow(&ExtendedConditions::pairSumTail, "pairSumTail", ConditionId::PairSumTail);
+    typedRow(&ExtendedConditions::pairDiff, "pairDiff", ConditionId::PairDiff);
+
+    // The two count ranges, as the other pages' ranges are, on a row of their own.
+    m_repeat = makeRange(this, "repeatBox", name(ConditionId::Repeat), "repeatLow", "repeatTo", "repeatHigh",
                          ConditionValues::counts(), 0, 1);
-    m_neighbour = makeRange(ranges, "neighbourBox", name(ConditionId::Neighbour), "neighbourLow", "neighbourTo",
+    m_neighbour = makeRange(this, "neighbourBox", name(ConditionId::Neighbour), "neighbourLow", "neighbourTo",
                             "neighbourHigh", ConditionValues::counts(), 0, 1);
-    auto* rangeRow = new QGridLayout(ranges);
-    rangeRow->setContentsMargins(6, 0, 6, 0);
-    rangeRow->setHorizontalSpacing(2);
-    addRange(rangeRow, m_repeat, 0, 0);
-    rangeRow->setColumnMinimumWidth(4, 16);
-    rangeRow->setColumnStretch(4, 1);
-    addRange(rangeRow, m_neighbour, 0, 5);
-    ranges->resize(kTypedLeft + kTypedWidth, ranges->sizeHint().height());
+    auto* ranges = new QGridLayout;
+    ranges->setHorizontalSpacing(2);
+    addRange(ranges, m_repeat, 0, 0);
+    ranges->setColumnMinimumWidth(4, 16);
+    ranges->setColumnStretch(4, 1);
+    addRange(ranges, m_neighbour, 0, 5);
+    grid->addLayout(ranges, row++, 0, 1, 3);
+    grid->setRowStretch(row, 1);
+    grid->setColumnStretch(3, 1);
+
     // Every condition says in its tooltip what it keeps.
     const std::pair<const char*, ConditionId> hints[] = {{"danBox", ConditionId::Dan},
                                                          {"killBox", ConditionId::Kill},
@@ -101,24 +142,24 @@ ExtendedFilterPage::ExtendedFilterPage(QWidget* parent) : QWidget(parent)
             found->setToolTip(conditionHint(id));
     for (const RangeControls* range : {&m_repeat, &m_neighbour})
         connect(range->box, &QCheckBox::clicked, this, [range] { range->applyTick(); });
-    // Placed by hand, the page tells the layout around it how much room it needs.
-    const QRect used = childrenRect();
-    setMinimumSize(used.right() + 1 + used.left(), used.bottom() + 1 + used.top());
 }
 
-void ExtendedFilterPage::addSet(ValueSetCondition ExtendedConditions::*field, const char* key, const QString& caption,
-                                const QStringList& values, int x, int y, int boxWidth, int panelWidth, int perLine)
+QWidget* ExtendedFilterPage::addSet(ValueSetCondition ExtendedConditions::*field, const char* key,
+                                    const QString& caption, const QStringList& values, int panelWidth, int perLine)
 {
     SetRow row{field, new QCheckBox(caption, this), {}};
     row.box->setObjectName(QString::fromLatin1(key) + QStringLiteral("Box"));
-    row.box->setGeometry(x, y, boxWidth, kPanelHeight);
-    // Only the indicator and caption take clicks: no wider than they are.
-    row.box->resize(std::min(boxWidth, row.box->sizeHint().width()), kPanelHeight);
-    const int left = x + boxWidth;
+    row.box->setFixedHeight(kPanelHeight);
+    auto* panels = new QWidget(this);
+    auto* lines = new QGridLayout(panels);
+    lines->setContentsMargins(0, 0, 0, 0);
+    lines->setHorizontalSpacing(2);
+    lines->setVerticalSpacing(kLineGap);
     for (int v = 0; v < values.size(); ++v) {
         auto* panel =
-            new DigitPanel(QString::fromLatin1(key) + QStringLiteral("Panel") + QString::number(v), values[v], this);
-        panel->setGeometry(left + v % perLine * panelWidth, y + v / perLine * kPitch, panelWidth - 2, kPanelHeight);
+            new DigitPanel(QString::fromLatin1(key) + QStringLiteral("Panel") + QString::number(v), values[v], panels);
+        panel->setFixedSize(panelWidth - 2, kPanelHeight);
+        lines->addWidget(panel, v / perLine, v % perLine);
         connect(panel, &DigitPanel::clicked, panel, [panel] { panel->setSelectedColour(!panel->isSelectedColour()); });
         row.panels.push_back(panel);
     }
@@ -126,20 +167,20 @@ void ExtendedFilterPage::addSet(ValueSetCondition ExtendedConditions::*field, co
     const size_t index = m_sets.size() - 1;
     connect(m_sets.back().box, &QCheckBox::clicked, this, [this, index] { applyTick(m_sets[index]); });
     applyTick(m_sets.back());
+    return panels;
 }
 
-void ExtendedFilterPage::addTypedBox(const char* key, int x, int y, int width)
+QLineEdit* ExtendedFilterPage::addTypedBox(QLineEdit* typed)
 {
     SetRow& row = m_sets.back();
-    row.typed = new QLineEdit(this);
-    row.typed->setObjectName(QString::fromLatin1(key) + QStringLiteral("Edit"));
-    row.typed->setGeometry(x, y, width, kPanelHeight);
+    row.typed = typed;
     takeTypedList(row.typed, int(row.panels.size()) - 1);
     const size_t index = m_sets.size() - 1;
     connect(row.typed, &QLineEdit::textEdited, this, [this, index] { showTyped(m_sets[index]); });
     for (DigitPanel* panel : row.panels)
         connect(panel, &DigitPanel::clicked, this, [this, index] { listPanels(m_sets[index]); });
     applyTick(row);
+    return typed;
 }
 
 void ExtendedFilterPage::applyTick(const SetRow& row) const

@@ -31,11 +31,12 @@ private:
         std::vector<DigitPanel*> panels;
         QLineEdit* typed = nullptr; // the values typed as a list, for rows of numbers
     };
-    // A tick box at (x, y) and one panel per caption, `perLine` to a line.
-    void addSet(ValueSetCondition ExtendedConditions::*field, const char* key, const QString& caption,
-                const QStringList& values, int x, int y, int boxWidth, int panelWidth, int perLine);
-    // A box at (x, y) where the last row's values can be typed as a list.
-    void addTypedBox(const char* key, int x, int y, int width);
+    // A tick box and one panel per caption, `perLine` to a line; returns the
+    // panels for the caller to place with the box.
+    QWidget* addSet(ValueSetCondition ExtendedConditions::*field, const char* key, const QString& caption,
+                    const QStringList& values, int panelWidth, int perLine);
+    // `typed` takes the last set's values as a typed list; returned for placing.
+    QLineEdit* addTypedBox(QLineEdit* typed);
     void applyTick(const SetRow& row) const;
     // The panels follow a typed list; the list follows a clicked panel.
     void showTyped(const SetRow& row) const;
