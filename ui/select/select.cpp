@@ -15,6 +15,7 @@
 #include <QRandomGenerator>
 #include <QShowEvent>
 #include <QTabWidget>
+#include <QVBoxLayout>
 #include <algorithm>
 
 namespace {
@@ -35,7 +36,10 @@ TFrm_Select::TFrm_Select(DrawStore& store, Dialogs& dialogs, TFrm_Print* print, 
 
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName("PageControl1");
-    PageControl1->setGeometry(0, 0, kWidth, kHeight);
+    // The tabs fill the window, whatever size it is given.
+    auto* whole = new QVBoxLayout(this);
+    whole->setContentsMargins(0, 0, 0, 0);
+    whole->addWidget(PageControl1);
     setTabSize(PageControl1, QSize(100, 25));
     TabSheet1 = new QWidget;
     TabSheet1->setObjectName("TabSheet1");
