@@ -180,10 +180,11 @@ TEST(GridScroll, LabelsStayBesideTheirRowsAndTheLastRowStaysInView)
             settle();
             const QString where = QStringLiteral("%1, step %2").arg(sequence.name).arg(i);
             EXPECT_EQ(misalignedRows(grid).join("; ").toStdString(), "") << where.toStdString();
-            if (newestExpected && model.rowCount() > 0)
+            if (newestExpected && model.rowCount() > 0) {
                 EXPECT_TRUE(rowInView(grid, model.rowCount() - 1))
                     << where.toStdString() << " value " << grid.verticalScrollBar()->value() << " of "
                     << grid.verticalScrollBar()->maximum() << " current " << grid.currentIndex().row();
+            }
         }
     }
 }
@@ -324,8 +325,9 @@ TEST_F(MainGridScrollTest, IssueLabelsStayBesideTheirDrawsAndTheNewestDrawInView
             settle();
             const std::string where = QStringLiteral("%1, step %2").arg(run.name).arg(i).toStdString();
             EXPECT_EQ(misalignedRows(*grid()).join("; ").toStdString(), "") << where;
-            if (newestExpected)
+            if (newestExpected) {
                 EXPECT_TRUE(rowInView(*grid(), newestRow())) << where;
+            }
         }
         window.reset();
         applyColourScheme(SchemeChoice::Light);
