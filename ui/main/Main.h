@@ -72,7 +72,8 @@ public:
     QString statusPanelText(int panel) const;
     static QString captionFor(bool fucai);
 
-    // Reads the options and fills the window; the program calls it once before showing.
+    // Reads the options and fills the window; every showing runs it, and a
+    // test or benchmark may run it again to start over.
     void FormShow();
     // The manual at `section` (an anchor), or at its title; F1 in a window opens its own section.
     void openManual(const QString& section = QString());
