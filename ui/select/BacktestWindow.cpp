@@ -5,14 +5,14 @@
 #include "exchange/SchemeRecord.h"
 #include "store/DrawStore.h"
 #include "ui/select/BacktestChart.h"
+#include "ui/select/BacktestRowsModel.h"
 #include "ui/widgets/ColourScheme.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
 #include "ui/widgets/Named.h"
 #include "ui/widgets/QuickRange.h"
-#include "ui/widgets/SchemeInk.h"
-#include "ui/widgets/TableExport.h"
 #include "ui/widgets/ResultTable.h"
+#include "ui/widgets/TableExport.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -20,7 +20,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -113,15 +113,19 @@ BacktestWindow::BacktestWindow(DrawStore& store, Dialogs& dialogs, QString digit
     m_triesNote->setWordWrap(true);
     m_triesNote->setToolTip(ChanceText::kPValueTip);
     m_triesNote->hide();
-    m_table = resultTable(columnTitles(), "resultTable", 20, this);
-    m_hits.emplace(m_table, [](int) { return SchemeCells::Look{QColor(), schemeColours().alertText}; });
+    m_rows = new BacktestRowsModel(columnTitles(), this);
+    m_table = resultView(m_rows, "resultTable", 20, this);
+    // Hit rows take the new alert colour at once.
+    connect(&ColourSchemeSignal::instance(), &ColourSchemeSignal::schemeChanged, m_table->viewport(),
+            qOverload<>(&QWidget::update));
     m_chart = new BacktestChart(this);
 
     auto* top = new QHBoxLayout;
     top->addWidget(new QLabel(QStringLiteral("方式：%1　　回测最近").arg(kindName(m_kind)), this));
     top->addWidget(m_count);
     top->addWidget(new QLabel(QStringLiteral("期"), this));
-    auto* quick = new QuickRange(m_count, [this] { return m_store.count(); }, this);
+    auto* quick = new QuickRange(
+        m_count, [this] { return m_store.count(); }, this);
     connect(quick, &QuickRange::chosen, this, &BacktestWindow::run);
     connect(m_sinceSaved, &QCheckBox::toggled, quick, [quick](bool on) { quick->setEnabled(!on); });
     top->addWidget(quick);
@@ -167,7 +171,7 @@ void BacktestWindow::run()
     });
 }
 
-void BacktestWindow::showResult(const BacktestResult& result, int asked)
+void BacktestWindow::showResult(BacktestResult result, int asked)
 {
     const BacktestSummary& s = result.summary;
     QString text =
@@ -191,37 +195,23 @@ void BacktestWindow::showResult(const BacktestResult& result, int asked)
     m_triesNote->setText(tries);
     m_triesNote->setVisible(!tries.isEmpty());
 
-    m_table->setRowCount(int(result.rows.size()));
-    for (int row = 0; row < int(result.rows.size()); ++row) {
-        const BacktestRow& r = result.rows[size_t(row)];
-        const QStringList cells{r.issue,
-                                r.number,
-                                QString::number(r.bets),
-                                r.hit ? QStringLiteral("中") : QString(),
-                                QString::number(r.cost),
-                                QString::number(r.prize),
-                                QString::number(r.cumulativeNet)};
-        for (int column = 0; column < cells.size(); ++column) {
-            auto* item = new QTableWidgetItem(cells[column]);
-            item->setTextAlignment(Qt::AlignCenter);
-            if (r.hit)
-                m_hits->colour(item, 0);
-            m_table->setItem(row, column, item);
-        }
-    }
     m_band = chanceBand(result, m_kind);
     m_chart->plot(result.rows, m_band);
+    m_rows->setRows(std::move(result.rows));
 }
 
 void BacktestWindow::exportCsv()
 {
-    ::exportCsv(m_dialogs, this, m_table->rowCount() == 0, QStringLiteral("请先回测，再导出！"),
+    ::exportCsv(m_dialogs, this, m_rows->rowCount() == 0, QStringLiteral("请先回测，再导出！"),
                 [this](const QString& path) {
-                    QList<QStringList> rows = tableTexts(*m_table);
-                    for (int row = 0; row < rows.size() && size_t(row) < m_band.size(); ++row) {
-                        const ChancePoint& c = m_band[size_t(row)];
-                        rows[row] << QString::number(c.expectedHits, 'f', 4) << figure(c.expectedNet) << figure(c.lowNet)
-                                  << figure(c.highNet);
+                    QList<QStringList> rows;
+                    for (int row = 0; row < m_rows->rowCount(); ++row) {
+                        rows << m_rows->rowTexts(row);
+                        if (size_t(row) < m_band.size()) {
+                            const ChancePoint& c = m_band[size_t(row)];
+                            rows.back() << QString::number(c.expectedHits, 'f', 4) << figure(c.expectedNet)
+                                        << figure(c.lowNet) << figure(c.highNet);
+                        }
                     }
                     writeCsv(path, csvTitles(), rows);
                 });

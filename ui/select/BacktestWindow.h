@@ -2,18 +2,18 @@
 
 #include "core/BacktestChance.h"
 #include "exchange/SchemeFile.h"
-#include "ui/widgets/SchemeInk.h"
 
 #include <QDialog>
 #include <optional>
 
 class BacktestChart;
+class BacktestRowsModel;
 class Dialogs;
 class DrawStore;
 class QCheckBox;
 class QLabel;
 class QSpinBox;
-class QTableWidget;
+class QTableView;
 
 // The latest `asked` draws, oldest first, each with the draw before it (one
 // more is read for the first one's; empty when none is stored).
@@ -47,7 +47,7 @@ public:
     void exportCsv();
 
 private:
-    void showResult(const BacktestResult& result, int asked);
+    void showResult(BacktestResult result, int asked);
 
     DrawStore& m_store;
     Dialogs& m_dialogs;
@@ -62,7 +62,7 @@ private:
     QLabel* m_summary;
     QLabel* m_chance;
     QLabel* m_triesNote;
-    QTableWidget* m_table;
-    std::optional<SchemeCells> m_hits;
+    BacktestRowsModel* m_rows;
+    QTableView* m_table;
     BacktestChart* m_chart;
 };

@@ -7,15 +7,19 @@
 #include <QString>
 #include <QStringList>
 
+class QAbstractItemModel;
 class QDialog;
 class QHBoxLayout;
 class QPushButton;
+class QTableView;
 class QTableWidget;
 class QWidget;
 
 // A table of `titles` the user reads but does not edit: whole rows selected,
 // no row numbers, rows `rowHeight` high, columns sharing the width.
 QTableWidget* resultTable(const QStringList& titles, const char* name, int rowHeight, QWidget* parent);
+// The same look over a model, for tables too long to hold an item per cell.
+QTableView* resultView(QAbstractItemModel* model, const char* name, int rowHeight, QWidget* parent);
 
 // "runButton" with `runText`, "exportButton" (导出CSV) and "closeButton"
 // (关闭, which accepts the window); the caller connects the first two.

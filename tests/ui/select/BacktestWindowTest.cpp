@@ -3,6 +3,7 @@
 #include "exchange/CsvFile.h"
 #include "exchange/SchemeFile.h"
 #include "tests/ui/select/SelectFixture.h"
+#include "ui/widgets/ColourScheme.h"
 
 #include <QAreaSeries>
 #include <QChart>
@@ -10,6 +11,7 @@
 #include <QLineSeries>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTableView>
 #include <QTableWidget>
 
 namespace {
@@ -46,11 +48,15 @@ TEST_F(BacktestWindowTest, RunsTheSelectionOnTheLatestDrawsAndExports)
     const QString csv = dir.file("回测");
     dialogs.fileNames.push_back(csv);
     dialogs.modalHandlers.push_back([](QDialog* dialog) {
-        auto* table = dialog->findChild<QTableWidget*>("resultTable");
+        QAbstractItemModel* table = dialog->findChild<QTableView*>("resultTable")->model();
+        const auto cell = [table](int row, int column) { return table->index(row, column).data().toString(); };
         // Fewer draws stored than the 100 asked: all five are tried.
         EXPECT_EQ(table->rowCount(), 5);
-        EXPECT_EQ(table->item(1, 0)->text(), "2025002");
-        EXPECT_EQ(table->item(1, 3)->text(), "中");
+        EXPECT_EQ(cell(1, 0), "2025002");
+        EXPECT_EQ(cell(1, 3), "中");
+        // A hit row is in the scheme's alert colour, the others in the table's own.
+        EXPECT_EQ(table->index(1, 6).data(Qt::ForegroundRole).value<QColor>(), schemeColours().alertText);
+        EXPECT_FALSE(table->index(0, 6).data(Qt::ForegroundRole).isValid());
         EXPECT_EQ(dialog->findChild<QLabel*>("summaryLabel")->text(),
                   "回测 5 期：中奖 2 期，中奖率 40.0%；共 5 注，投入 10 元，奖金 2080 元，盈亏 2070 元，回报率 "
                   "20800.0%（理论返还率 52.0%）。（历史数据只有 5 期。）");
@@ -63,7 +69,7 @@ TEST_F(BacktestWindowTest, RunsTheSelectionOnTheLatestDrawsAndExports)
         dialog->findChild<QSpinBox*>("drawCountBox")->setValue(2);
         QTest::mouseClick(dialog->findChild<QAbstractButton*>("runButton"), Qt::LeftButton);
         EXPECT_EQ(table->rowCount(), 2);
-        EXPECT_EQ(table->item(0, 0)->text(), "2025004");
+        EXPECT_EQ(cell(0, 0), "2025004");
         EXPECT_EQ(chartPoints(dialog, "expectedNetSeries"), QStringList({"1:-0.96", "2:-1.92"}));
         QTest::mouseClick(dialog->findChild<QAbstractButton*>("exportButton"), Qt::LeftButton);
         return int(QDialog::Accepted);
@@ -74,10 +80,9 @@ TEST_F(BacktestWindowTest, RunsTheSelectionOnTheLatestDrawsAndExports)
     ASSERT_EQ(rows.size(), 3);
     EXPECT_EQ(rows[0], BacktestWindow::csvTitles());
     // Then chance's columns: expected hits and net so far, the net's 5%-95% band.
-    EXPECT_EQ(rows[1], (QStringList{"2025004", "305", "1", "中", "2", "1040", "1038", "0.0010", "-0.96", "-2.00",
-                                    "53.11"}));
-    EXPECT_EQ(rows[2], (QStringList{"2025005", "222", "1", "", "2", "0", "1036", "0.0020", "-1.92", "-4.00",
-                                    "74.54"}));
+    EXPECT_EQ(rows[1],
+              (QStringList{"2025004", "305", "1", "中", "2", "1040", "1038", "0.0010", "-0.96", "-2.00", "53.11"}));
+    EXPECT_EQ(rows[2], (QStringList{"2025005", "222", "1", "", "2", "0", "1036", "0.0020", "-1.92", "-4.00", "74.54"}));
 }
 
 TEST_F(BacktestWindowTest, TheoryFollowsTheBetKind)
@@ -109,12 +114,13 @@ TEST_F(BacktestWindowTest, ShowsTheResultBesideChance)
     pick(0, "3"), pick(1, "0"), pick(2, "5");
     dialogs.modalHandlers.push_back([](QDialog* dialog) {
         auto* chance = dialog->findChild<QLabel*>("chanceLabel");
-        EXPECT_EQ(chance->text(),
-                  "纯随机平均中奖 0.02 期（90% 的情况在 0–0 期之间）；本方案中奖 5 期，p值（≥5 期）<0.0001：好于随机（p<0.01）。\n"
-                  "纯随机平均盈亏 -19.2 元（90% 的情况在 -40–-40 元之间）；本方案盈亏 5160 元，p值（≥5160 元）<0.0001：好于随机（p<0.01）。");
+        EXPECT_EQ(chance->text(), "纯随机平均中奖 0.02 期（90% 的情况在 0–0 期之间）；本方案中奖 5 期，p值（≥5 "
+                                  "期）<0.0001：好于随机（p<0.01）。\n"
+                                  "纯随机平均盈亏 -19.2 元（90% 的情况在 -40–-40 元之间）；本方案盈亏 5160 "
+                                  "元，p值（≥5160 元）<0.0001：好于随机（p<0.01）。");
         EXPECT_EQ(chance->toolTip(), ChanceText::kPValueTip);
         EXPECT_FALSE(dialog->findChild<QLabel*>("triesLabel")->isVisibleTo(dialog)); // one try so far
-        EXPECT_FALSE(dialog->findChild<QCheckBox*>("sinceSavedBox")->isEnabled()); // no scheme saved
+        EXPECT_FALSE(dialog->findChild<QCheckBox*>("sinceSavedBox")->isEnabled());   // no scheme saved
         auto* band = static_cast<QAreaSeries*>(chartSeries(dialog, "chanceBandSeries"));
         EXPECT_EQ(band->upperSeries()->count(), 20);
         EXPECT_EQ(band->lowerSeries()->count(), 20);
@@ -138,11 +144,12 @@ TEST_F(BacktestWindowTest, CountsTheSelectionsTried)
         QString change; // a control clicked before the backtest
         QString note;   // what the tries label says
     };
-    const Try tries[] = {{"", ""},
-                         {"", ""}, // the same selection again
-                         {"RadioButton3", "本次已回测 2 组不同条件"},
-                         {"RadioButton1", "本次已回测 2 组不同条件"},
-                         {panelName(0, 4), "本次已回测 3 组不同条件：即使每组都毫无本事，至少一组碰巧显得“好于随机”的机会也有 3.0%。"}};
+    const Try tries[] = {
+        {"", ""},
+        {"", ""}, // the same selection again
+        {"RadioButton3", "本次已回测 2 组不同条件"},
+        {"RadioButton1", "本次已回测 2 组不同条件"},
+        {panelName(0, 4), "本次已回测 3 组不同条件：即使每组都毫无本事，至少一组碰巧显得“好于随机”的机会也有 3.0%。"}};
     for (const Try& t : tries) {
         if (!t.change.isEmpty())
             click(t.change);
@@ -173,7 +180,7 @@ TEST_F(BacktestWindowTest, SinceSavedTriesOnlyTheDrawsAfterTheSave)
             if (tickSinceSaved && box->isEnabled()) {
                 box->setChecked(true);
                 QTest::mouseClick(dialog->findChild<QAbstractButton*>("runButton"), Qt::LeftButton);
-                state += QString(" %1 rows").arg(dialog->findChild<QTableWidget*>("resultTable")->rowCount());
+                state += QString(" %1 rows").arg(dialog->findChild<QTableView*>("resultTable")->model()->rowCount());
             }
             return int(QDialog::Accepted);
         });
@@ -267,7 +274,7 @@ TEST_F(BacktestWindowTest, RefusesAnEmptySelectionAndAnEmptyHistory)
     dialogs.clear();
     pickAll();
     dialogs.modalHandlers.push_back([](QDialog* dialog) {
-        EXPECT_EQ(dialog->findChild<QTableWidget*>("resultTable")->rowCount(), 0);
+        EXPECT_EQ(dialog->findChild<QTableView*>("resultTable")->model()->rowCount(), 0);
         return int(QDialog::Accepted);
     });
     click("backtestButton");

@@ -16,10 +16,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
-#include <QToolTip>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTableWidget>
+#include <QToolTip>
 #include <functional>
 
 namespace {
@@ -438,10 +439,9 @@ TEST_F(ExtendedWindowTest, BacktestTakesEachQuickRange)
         addDraw(QString::number(2025001 + i), QStringLiteral("%1").arg(i * 37 % 1000, 3, 10, QChar(u'0')));
     pick(0, "12"), pick(1, "34"), pick(2, "56");
     dialogs.modalHandlers.push_back([](QDialog* dialog) {
-        auto* table = dialog->findChild<QTableWidget*>("resultTable");
-        triggerEachQuickRange(dialog, [table](int choice, int value) {
-            EXPECT_EQ(table->rowCount(), std::min(value, 120)) << choice;
-        });
+        QAbstractItemModel* table = dialog->findChild<QTableView*>("resultTable")->model();
+        triggerEachQuickRange(
+            dialog, [table](int choice, int value) { EXPECT_EQ(table->rowCount(), std::min(value, 120)) << choice; });
         return 0;
     });
     click("backtestButton");
