@@ -4,6 +4,7 @@
 // a text per cell).
 
 #include "bench/BenchApplication.h"
+#include "bench/ResidentMemory.h"
 #include "bench/SilentDialogs.h"
 #include "bench/SyntheticHistory.h"
 #include "store/DrawStore.h"
@@ -11,20 +12,8 @@
 
 #include <QSpinBox>
 #include <benchmark/benchmark.h>
-#include <fstream>
-#include <string>
 
 namespace {
-
-double residentMegabytes()
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::stod(line.substr(6)) / 1024.0;
-    return 0;
-}
 
 void BM_BacktestWindowRun(benchmark::State& state)
 {

@@ -12,6 +12,7 @@
 //   within the 1.5 s of the figures, and its screen painted in 300 ms.
 
 #include "bench/BenchApplication.h"
+#include "bench/ResidentMemory.h"
 #include "bench/SyntheticHistory.h"
 #include "exchange/OptionsFile.h"
 #include "store/Database.h"
@@ -30,22 +31,9 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <fstream>
 #include <memory>
-#include <string>
 
 namespace {
-
-// Resident memory of this process, in megabytes.
-double residentMegabytes()
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::stod(line.substr(6)) / 1024.0;
-    return 0;
-}
 
 // A folder beside a (copied) synthetic history, as the program finds it.
 class AppFolder
