@@ -17,7 +17,7 @@ QString guarded(const QString& text)
     QStringView number(text);
     if (number.endsWith(u'%'))
         number.chop(1);
-    number.toDouble(&isNumber);
+    (void)number.toDouble(&isNumber); // only whether it reads as a number counts
     return isNumber ? text : QLatin1Char('\'') + text;
 }
 

@@ -363,8 +363,9 @@ TEST_F(SelectLayoutTest, ShownControlsNeitherOverlapNorGetCut)
                                       ? 0
                                       : a->style()->pixelMetric(QStyle::PM_IndicatorWidth);
             EXPECT_GE(a->width(), a->fontMetrics().horizontalAdvance(caption) + indicator) << name;
-            if (auto* list = qobject_cast<const QComboBox*>(a))
+            if (auto* list = qobject_cast<const QComboBox*>(a)) {
                 EXPECT_GE(list->width(), list->minimumSizeHint().width()) << name;
+            }
         }
     }
 }
