@@ -59,7 +59,13 @@ int TextGridModel::columnCount(const QModelIndex& parent) const
 
 QVariant TextGridModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+    if (!index.isValid())
+        return {};
+    if (role == Qt::ForegroundRole && m_rowInk && index.row() < m_rows) {
+        const QColor ink = m_rowInk(sourceRow(index.row()));
+        return ink.isValid() ? QVariant(ink) : QVariant();
+    }
+    if (role != Qt::DisplayRole && role != Qt::EditRole)
         return {};
     return text(index.row(), index.column());
 }
@@ -129,9 +135,8 @@ void TextGridModel::sort(int column, Qt::SortOrder direction)
                 return x.isNumber;
             return x.isNumber ? x.number < y.number : x.text < y.text;
         };
-        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-            return direction == Qt::AscendingOrder ? less(a, b) : less(b, a);
-        });
+        std::stable_sort(order.begin(), order.end(),
+                         [&](int a, int b) { return direction == Qt::AscendingOrder ? less(a, b) : less(b, a); });
         m_order = std::move(order);
     }
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);

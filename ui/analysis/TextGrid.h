@@ -35,6 +35,10 @@ public:
     void setTable(int rows, CellText cell);
     // Lets the user overwrite cells; an edit lasts until the next table.
     void setEditable(bool editable) { m_editable = editable; }
+    // The text colour of a table row (invalid: the view's own), asked for
+    // as the row paints, so a scheme switch needs no new table.
+    using RowInk = std::function<QColor(int row)>;
+    void setRowInk(RowInk ink) { m_rowInk = std::move(ink); }
 
     QString text(int row, int column) const;
 
@@ -55,6 +59,7 @@ private:
     QStringList m_titles;
     int m_rows = 0;
     CellText m_cell;
+    RowInk m_rowInk;
     bool m_editable = false;
     QHash<quint64, QString> m_edits;
     std::vector<int> m_order; // shown row -> table row, empty in table order
@@ -93,7 +98,6 @@ void fillIssueBoxes(IssueList issues, std::initializer_list<QComboBox*> boxes);
 // the first one, except that with `keepAtMinusOne` a position of exactly -1
 // leaves the box without a selection.
 void selectIssueAt(QComboBox* box, qint64 position, bool keepAtMinusOne = false);
-
 
 // Source of the main window's default issue count ("默认显示期数").
 using ShowCountSource = std::function<QString()>;

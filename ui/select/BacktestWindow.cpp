@@ -4,8 +4,8 @@
 #include "exchange/CsvFile.h"
 #include "exchange/SchemeRecord.h"
 #include "store/DrawStore.h"
+#include "ui/analysis/TextGrid.h"
 #include "ui/select/BacktestChart.h"
-#include "ui/select/BacktestRowsModel.h"
 #include "ui/widgets/ColourScheme.h"
 #include "ui/widgets/CommandGuard.h"
 #include "ui/widgets/Dialogs.h"
@@ -51,6 +51,27 @@ QString percent(double ratio)
 QString figure(double value)
 {
     return QString::number(value, 'f', 2);
+}
+
+// A cell of the table, in the order of columnTitles().
+QString cellText(const BacktestRow& row, int column)
+{
+    switch (column) {
+    case 0:
+        return row.issue;
+    case 1:
+        return row.number;
+    case 2:
+        return QString::number(row.bets);
+    case 3:
+        return row.hit ? QStringLiteral("中") : QString();
+    case 4:
+        return QString::number(row.cost);
+    case 5:
+        return QString::number(row.prize);
+    default:
+        return QString::number(row.cumulativeNet);
+    }
 }
 
 } // namespace
@@ -113,8 +134,13 @@ BacktestWindow::BacktestWindow(DrawStore& store, Dialogs& dialogs, QString digit
     m_triesNote->setWordWrap(true);
     m_triesNote->setToolTip(ChanceText::kPValueTip);
     m_triesNote->hide();
-    m_rows = new BacktestRowsModel(columnTitles(), this);
+    // The texts are made as they are shown: a million draws tried cost their rows, not a string per cell.
+    m_rows = new TextGridModel(this);
+    m_rows->setTitles(columnTitles());
+    m_rows->setRowInk([this](int row) { return m_shown[size_t(row)].hit ? schemeColours().alertText : QColor(); });
     m_table = resultView(m_rows, "resultTable", 20, this);
+    m_table->setItemDelegate(new DrawCellDelegate(
+        [](QPainter* painter, QStyleOptionViewItem& cell) { drawCentredCell(painter, cell); }, m_table));
     // Hit rows take the new alert colour at once.
     connect(&ColourSchemeSignal::instance(), &ColourSchemeSignal::schemeChanged, m_table->viewport(),
             qOverload<>(&QWidget::update));
@@ -197,7 +223,9 @@ void BacktestWindow::showResult(BacktestResult result, int asked)
 
     m_band = chanceBand(result, m_kind);
     m_chart->plot(result.rows, m_band);
-    m_rows->setRows(std::move(result.rows));
+    m_shown = std::move(result.rows);
+    m_rows->setTable(int(m_shown.size()),
+                     [this](int row, int column) { return cellText(m_shown[size_t(row)], column); });
 }
 
 void BacktestWindow::exportCsv()
@@ -206,7 +234,9 @@ void BacktestWindow::exportCsv()
                 [this](const QString& path) {
                     QList<QStringList> rows;
                     for (int row = 0; row < m_rows->rowCount(); ++row) {
-                        rows << m_rows->rowTexts(row);
+                        rows << QStringList();
+                        for (int column = 0; column < m_rows->columnCount(); ++column)
+                            rows.back() << m_rows->text(row, column);
                         if (size_t(row) < m_band.size()) {
                             const ChancePoint& c = m_band[size_t(row)];
                             rows.back() << QString::number(c.expectedHits, 'f', 4) << figure(c.expectedNet)

@@ -7,13 +7,13 @@
 #include <optional>
 
 class BacktestChart;
-class BacktestRowsModel;
 class Dialogs;
 class DrawStore;
 class QCheckBox;
 class QLabel;
 class QSpinBox;
 class QTableView;
+class TextGridModel;
 
 // The latest `asked` draws, oldest first, each with the draw before it (one
 // more is read for the first one's; empty when none is stored).
@@ -62,7 +62,8 @@ private:
     QLabel* m_summary;
     QLabel* m_chance;
     QLabel* m_triesNote;
-    BacktestRowsModel* m_rows;
+    std::vector<BacktestRow> m_shown; // the table's rows
+    TextGridModel* m_rows;
     QTableView* m_table;
     BacktestChart* m_chart;
 };

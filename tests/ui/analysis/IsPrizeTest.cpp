@@ -115,8 +115,9 @@ TEST_F(IsPrizeTest, BatchQueryFillsATableLineByLine)
         SCOPED_TRACE(c.text.toStdString());
         child<QComboBox>(*window, "BatchKind")->setCurrentText(c.kind);
         EXPECT_EQ(batch(c.text), c.messages);
-        if (!c.text.trimmed().isEmpty())
+        if (!c.text.trimmed().isEmpty()) {
             EXPECT_EQ(cells(*window, "resultGrid"), c.rows);
+        }
     }
     // The last list: both bad lines named under an empty table.
     EXPECT_EQ(child<QLabel>(*window, "resultSummary")->text(), "2行不是号码，未查询：第1行“abc”；第2行“12”");

@@ -10,6 +10,7 @@
 #include <QChartView>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSpinBox>
 #include <QTableView>
 #include <QTableWidget>
@@ -83,6 +84,49 @@ TEST_F(BacktestWindowTest, RunsTheSelectionOnTheLatestDrawsAndExports)
     EXPECT_EQ(rows[1],
               (QStringList{"2025004", "305", "1", "中", "2", "1040", "1038", "0.0010", "-0.96", "-2.00", "53.11"}));
     EXPECT_EQ(rows[2], (QStringList{"2025005", "222", "1", "", "2", "0", "1036", "0.0020", "-1.92", "-4.00", "74.54"}));
+}
+
+// Hit rows are in the alert colour of the scheme in force, whatever was
+// switched and run before: runs and switches in sequences, checked after each step.
+TEST_F(BacktestWindowTest, HitRowsFollowEverySchemeSwitch)
+{
+    const QStringList numbers{"111", "305", "917", "305", "222"};
+    for (int i = 0; i < numbers.size(); ++i)
+        addDraw(QString::number(2025001 + i), numbers[i]);
+    pick(0, "3"), pick(1, "0"), pick(2, "5");
+    const auto light = qScopeGuard([] { applyColourScheme(SchemeChoice::Light); });
+    enum Step { Run, Dark, Light, ShortRun };
+    const std::vector<std::vector<Step>> sequences = {
+        {Run, Dark, Light},
+        {Dark, Run, Light, Run},
+        {Run, Dark, ShortRun, Light, Run, Dark},
+    };
+    for (size_t n = 0; n < sequences.size(); ++n) {
+        dialogs.modalHandlers.push_back([&sequence = sequences[n], n](QDialog* dialog) {
+            QAbstractItemModel* table = dialog->findChild<QTableView*>("resultTable")->model();
+            int step = 0;
+            for (Step s : sequence) {
+                if (s == Dark || s == Light)
+                    applyColourScheme(s == Dark ? SchemeChoice::Dark : SchemeChoice::Light);
+                if (s == Run || s == ShortRun) {
+                    dialog->findChild<QSpinBox*>("drawCountBox")->setValue(s == Run ? 100 : 2);
+                    QTest::mouseClick(dialog->findChild<QAbstractButton*>("runButton"), Qt::LeftButton);
+                }
+                for (int row = 0; row < table->rowCount(); ++row) {
+                    const bool hit = table->index(row, 3).data().toString() == "中";
+                    const QVariant ink = table->index(row, 0).data(Qt::ForegroundRole);
+                    EXPECT_EQ(ink.isValid() ? ink.value<QColor>() : QColor(),
+                              hit ? schemeColours().alertText : QColor())
+                        << "sequence " << n << ", step " << step << ", row " << row;
+                }
+                ++step;
+            }
+            return int(QDialog::Accepted);
+        });
+        applyColourScheme(SchemeChoice::Light);
+        click("backtestButton");
+    }
+    EXPECT_TRUE(dialogs.modalHandlers.empty());
 }
 
 TEST_F(BacktestWindowTest, TheoryFollowsTheBetKind)
