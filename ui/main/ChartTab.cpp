@@ -117,13 +117,12 @@ const ChartTab::Names& ChartTab::namesOf(Kind kind)
 ChartTab::ChartTab(Kind kind, DrawStore& store, Dialogs& dialogs, QWidget* parent)
     : QWidget(parent), m_kind(kind), m_names(namesOf(kind)), m_store(store), m_dialogs(dialogs)
 {
-    const Names& names = m_names;
-    setObjectName(QString::fromLatin1(names.tab));
+    setObjectName(QString::fromLatin1(m_names.tab));
 
     auto* bar = new QHBoxLayout;
-    buildLeadingControls(names, bar);
-    buildRangeAndToggles(names, bar);
-    buildChart(names);
+    buildLeadingControls(bar);
+    buildRangeAndToggles(bar);
+    buildChart();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 4, 0, 0);
     layout->addLayout(bar);
@@ -139,7 +138,7 @@ ChartTab::ChartTab(Kind kind, DrawStore& store, Dialogs& dialogs, QWidget* paren
 }
 
 // The position tab asks for the position first; the sum tab starts with its button.
-void ChartTab::buildLeadingControls(const Names& names, QHBoxLayout* bar)
+void ChartTab::buildLeadingControls(QHBoxLayout* bar)
 {
     if (m_kind == Kind::Position) {
         setToolTip(QStringLiteral("根据每位走势进行分析"));
@@ -147,24 +146,24 @@ void ChartTab::buildLeadingControls(const Names& names, QHBoxLayout* bar)
         bar->addWidget(m_position = named(new QComboBox(this), "ComboBox16"));
         m_position->addItems({"1", "2", "3"});
     }
-    bar->addWidget(m_run = speedButton(QStringLiteral("开始统计"), names.run, this));
+    bar->addWidget(m_run = speedButton(QStringLiteral("开始统计"), m_names.run, this));
 }
 
 // The issue range, the 3D and line toggles with the hidden depth bar.
-void ChartTab::buildRangeAndToggles(const Names& names, QHBoxLayout* bar)
+void ChartTab::buildRangeAndToggles(QHBoxLayout* bar)
 {
-    bar->addWidget(namedLabel(QStringLiteral("统计期数选择："), names.rangeLabel, this));
-    bar->addWidget(m_start = issueSelector(names.start, this));
-    bar->addWidget(namedLabel(QStringLiteral("至"), names.toLabel, this));
-    bar->addWidget(m_end = issueSelector(names.end, this));
-    bar->addWidget(m_quick = named(new QuickRange(m_start, m_end, this, QuickRange::Look::Menu), names.quick));
-    bar->addWidget(m_threeD = named(new QCheckBox(QStringLiteral("3D显示"), this), names.threeD));
-    bar->addWidget(m_depth = named(new QScrollBar(Qt::Horizontal, this), names.depth));
+    bar->addWidget(namedLabel(QStringLiteral("统计期数选择："), m_names.rangeLabel, this));
+    bar->addWidget(m_start = issueSelector(m_names.start, this));
+    bar->addWidget(namedLabel(QStringLiteral("至"), m_names.toLabel, this));
+    bar->addWidget(m_end = issueSelector(m_names.end, this));
+    bar->addWidget(m_quick = named(new QuickRange(m_start, m_end, this, QuickRange::Look::Menu), m_names.quick));
+    bar->addWidget(m_threeD = named(new QCheckBox(QStringLiteral("3D显示"), this), m_names.threeD));
+    bar->addWidget(m_depth = named(new QScrollBar(Qt::Horizontal, this), m_names.depth));
     m_depth->setFixedWidth(120);
     m_depth->setRange(1, 100);
     m_depth->setValue(15);
     m_depth->hide();
-    bar->addWidget(m_line = named(new QCheckBox(QStringLiteral("直线图"), this), names.line));
+    bar->addWidget(m_line = named(new QCheckBox(QStringLiteral("直线图"), this), m_names.line));
     m_line->setChecked(true);
     bar->addStretch();
 }
@@ -172,10 +171,10 @@ void ChartTab::buildRangeAndToggles(const Names& names, QHBoxLayout* bar)
 // A chart with a line and a bar series over the same points, the issues
 // labelling the horizontal axis; the hint and the remover of guide lines sit
 // on the chart itself.
-void ChartTab::buildChart(const Names& names)
+void ChartTab::buildChart()
 {
     auto* chart = new QChart;
-    chart->setTitle(gameName(Game::Fucai) + names.titleAfterGame);
+    chart->setTitle(gameName(Game::Fucai) + m_names.titleAfterGame);
     QFont titleFont = chart->titleFont();
     titleFont.setPointSize(11);
     titleFont.setBold(true);
@@ -183,10 +182,10 @@ void ChartTab::buildChart(const Names& names)
     chart->legend()->hide();
     chart->setMargins(QMargins(5, 5, 5, 5));
 
-    m_lineSeries = named(new QLineSeries(chart), names.lineSeries);
+    m_lineSeries = named(new QLineSeries(chart), m_names.lineSeries);
     m_lineSeries->setPointsVisible(true);
     m_lineSeries->setMarkerSize(4);
-    m_barSeries = named(new QBarSeries(chart), names.barSeries);
+    m_barSeries = named(new QBarSeries(chart), m_names.barSeries);
     auto* set = new QBarSet(QString(), m_barSeries);
     m_barSeries->append(set);
     // The view writes the values above the bars, where the 3D faces leave them readable.
@@ -209,11 +208,11 @@ void ChartTab::buildChart(const Names& names)
         series->attachAxis(values);
     }
 
-    m_chart = named(new TrendChartView(chart, this), names.chart);
+    m_chart = named(new TrendChartView(chart, this), m_names.chart);
     m_chart->setRenderHint(QPainter::Antialiasing);
     m_chart->setBarLabelsVisible(true);
     ChartStyle::apply(chart);
-    const auto colour = [line = m_lineSeries, set, barColour = names.barColour] {
+    const auto colour = [line = m_lineSeries, set, barColour = m_names.barColour] {
         const SchemeColours& colours = schemeColours();
         line->setColor(colours.trendLine);
         QImage marker(4, 4, QImage::Format_ARGB32);
@@ -225,12 +224,12 @@ void ChartTab::buildChart(const Names& names)
     colour();
     connect(&ColourSchemeSignal::instance(), &ColourSchemeSignal::schemeChanged, m_chart, colour);
 
-    m_hint = named(new QLabel(QStringLiteral("鼠标点击可以画线"), m_chart), names.hint);
+    m_hint = named(new QLabel(QStringLiteral("鼠标点击可以画线"), m_chart), m_names.hint);
     m_hint->setAttribute(Qt::WA_TranslucentBackground);
     inkText(m_hint, &SchemeColours::alertText);
     m_hint->adjustSize();
     m_hint->move(12, 8);
-    m_remover = named(new QToolButton(m_chart), names.remover);
+    m_remover = named(new QToolButton(m_chart), m_names.remover);
     m_remover->setText(QStringLiteral("删除所有画线"));
     m_remover->setAutoRaise(true);
     inkText(m_remover, &SchemeColours::infoText);

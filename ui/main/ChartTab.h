@@ -70,9 +70,9 @@ signals:
 private:
     struct Names;
     static const Names& namesOf(Kind kind);
-    void buildLeadingControls(const Names& names, QHBoxLayout* bar);
-    void buildRangeAndToggles(const Names& names, QHBoxLayout* bar);
-    void buildChart(const Names& names);
+    void buildLeadingControls(QHBoxLayout* bar);
+    void buildRangeAndToggles(QHBoxLayout* bar);
+    void buildChart();
 
     Kind m_kind;
     const Names& m_names;
