@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QLineSeries>
 #include <QScrollBar>
+#include <QTabWidget>
 
 namespace {
 
@@ -157,6 +158,96 @@ TEST_F(ChartsTest, GuideLinesAndDepth)
     click("CheckBox7");
     EXPECT_FALSE(chart->view3D());
     EXPECT_TRUE(depth->isHidden());
+}
+
+// Both chart tabs are one kind of tab: over every sequence of the user's
+// actions, each keeps its series, its depth bar and its guide-line remover in
+// step with its boxes and lines, checked after every step.
+TEST_F(ChartsTest, EitherTabStaysInStepThroughActionSequences)
+{
+    seed(8);
+    show();
+    QCoreApplication::processEvents();
+    struct Tab
+    {
+        const char *run, *line, *threeD, *depth, *chart, *remover, *lineSeries, *barSeries;
+    };
+    const Tab tabs[] = {
+        {"SpeedButton24", "CheckBox8", "CheckBox7", "ScrollBar5", "Chart5", "SpeedButton33", "LineSeries1",
+         "BarSeries1"},
+        {"SpeedButton27", "CheckBox12", "CheckBox11", "ScrollBar8", "Chart8", "SpeedButton32", "LineSeries2",
+         "BarSeries2"},
+    };
+    enum Action
+    {
+        Run,
+        Line,
+        ThreeD,
+        Press,
+        Remove,
+        Deeper
+    };
+    const std::vector<std::vector<Action>> sequences = {
+        {Press, Press, Run, Line, Press, Remove},
+        {ThreeD, Deeper, Press, Line, Run, ThreeD, Press},
+        {Line, Run, Line, ThreeD, Press, Deeper, Remove, ThreeD, Run},
+        {Press, ThreeD, Press, Line, Press, Remove, Run, Deeper},
+    };
+    for (const Tab& tab : tabs) {
+        auto* chart = child<TrendChartView>(tab.chart);
+        auto* line = child<QCheckBox>(tab.line);
+        auto* threeD = child<QCheckBox>(tab.threeD);
+        auto* depth = child<QScrollBar>(tab.depth);
+        auto* remover = child<QAbstractButton>(tab.remover);
+        child<QTabWidget>("PageControl3")->setCurrentIndex(&tab == &tabs[0] ? 1 : 2);
+        bool removerShown = false;
+        for (size_t n = 0; n < sequences.size(); ++n) {
+            int step = 0;
+            for (Action action : sequences[n]) {
+                SCOPED_TRACE(QString("%1, sequence %2, step %3").arg(tab.chart).arg(n).arg(step++).toStdString());
+                const int guidesBefore = chart->guideLineCount();
+                switch (action) {
+                case Run:
+                    click(tab.run);
+                    break;
+                case Line:
+                    click(tab.line);
+                    break;
+                case ThreeD:
+                    click(tab.threeD);
+                    break;
+                case Press:
+                    QTest::mousePress(chart->viewport(), Qt::LeftButton, {}, QPoint(100, 60 + 20 * step));
+                    break;
+                case Remove:
+                    if (!remover->isHidden())
+                        click(tab.remover);
+                    break;
+                case Deeper:
+                    depth->setValue(depth->value() % 100 + 10);
+                    break;
+                }
+                // A press adds a line; every other action starts the chart without lines.
+                EXPECT_EQ(chart->guideLineCount(), action == Press ? guidesBefore + 1 : 0);
+                // 删除所有画线 shows from a press until it is pressed itself.
+                removerShown = action == Press || (removerShown && action != Remove);
+                EXPECT_EQ(remover->isHidden(), !removerShown);
+                EXPECT_EQ(series<QLineSeries>(tab.lineSeries)->isVisible(), line->isChecked());
+                EXPECT_EQ(series<QBarSeries>(tab.barSeries)->isVisible(), !line->isChecked());
+                EXPECT_EQ(chart->view3D(), threeD->isChecked());
+                EXPECT_EQ(depth->isHidden(), !threeD->isChecked());
+                EXPECT_EQ(chart->depthPercent(), depth->value());
+            }
+            // The next sequence starts flat, with the line and without lines.
+            if (threeD->isChecked())
+                click(tab.threeD);
+            if (!line->isChecked())
+                click(tab.line);
+            if (!remover->isHidden())
+                click(tab.remover);
+            removerShown = false;
+        }
+    }
 }
 
 // Every bar's value stands above it, a 0 included, and in 3D above its
